@@ -1,0 +1,37 @@
+// Text tables of the month almanac: festivals, proverbs, solar-term notes and
+// the per-day lookup tables indexed by the sexagenary day.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace lunisol {
+
+// Gregorian festivals: "MMDD" followed by the text shown.
+extern const std::array<std::u16string_view, 12> kSolarFestivals;
+// Lunar festivals and deity birthdays: "MMDD" (lunar month and day) followed
+// by the occasions of that day joined with " ，". The last entry, "0100除夕",
+// belongs to the last day of the lunar year.
+extern const std::array<std::u16string_view, 120> kLunarFestivals;
+// One weather proverb per pair of solar terms.
+extern const std::array<std::u16string_view, 12> kTermProverbs;
+
+// Planting and fishing notes shown under a solar term.
+struct TermNotes {
+  std::u16string_view term;          // one of kSolarTermNames
+  std::u16string_view northPlanting;   // "北部 ：…"
+  std::u16string_view centralSouthPlanting;  // "中部 ：…\n南部 ：…"
+  std::u16string_view fishingA;
+  std::u16string_view fishingB;
+};
+extern const std::array<TermNotes, 24> kTermNotes;
+
+// 60-row tables in cycle order (0 = 甲子).
+extern const std::array<std::u16string_view, 60> kJoyWealthDirections;
+extern const std::array<std::u16string_view, 60> kLuckyHourPairs;
+extern const std::array<std::u16string_view, 60> kFetusGodPlaces;
+extern const std::array<std::u16string_view, 60> kDayCodeTexts;
+// 72 day hexagrams, row 9·r + (u − 1).
+extern const std::array<std::u16string_view, 72> kHexagramTexts;
+
+}  // namespace lunisol

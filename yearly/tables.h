@@ -1,0 +1,35 @@
+// Text tables of the yearly sheets: year gods, Na Yin names, Earth-Mother
+// verses, zodiac fortunes and the bone-weighing tables.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+namespace lunisol {
+
+// Slot 0 unused; slot p (1..60) belongs to cycle position p (1 = 甲子).
+extern const std::array<std::u16string_view, 61> kTaisuiNames;
+// Slot 0 unused; slots 1..30, one per pair of cycle positions.
+extern const std::array<std::u16string_view, 31> kNayinNames;
+// Slot 0 unused; slot p holds the verse (lines joined by '\n').
+extern const std::array<std::u16string_view, 61> kEarthMotherVerses;
+extern const std::array<std::u16string_view, 61> kEarthMotherOracles;
+
+// Row r (1..12) is stored at index r − 1. Columns: 0 title (reversed),
+// 1 ages, 2 lucky stars (reversed), 3 unlucky stars (reversed), 4 verse,
+// 5 comment, 6..17 months 1..12 each ending in a rating digit.
+extern const std::array<std::array<std::u16string_view, 18>, 12> kZodiacFortuneTable;
+
+// Bone weights in 錢 (tenths of a 兩). Index 0 of the year table is unused
+// (positions 1..60); month and day tables are indexed from 1 too.
+extern const std::array<int32_t, 61> kBoneYearWeights;
+extern const std::array<int32_t, 13> kBoneMonthWeights;
+extern const std::array<int32_t, 31> kBoneDayWeights;
+extern const std::array<int32_t, 12> kBoneHourWeights;
+// k = 0..51 for a total of 21 + k 錢: "weight verdict song" (song lines joined by CR LF).
+extern const std::array<std::u16string_view, 52> kBoneVerses;
+// By mansion index (0 = 角): "此日出生之人…", lines joined by CR LF.
+extern const std::array<std::u16string_view, 28> kMansionNativityTexts;
+
+}  // namespace lunisol
