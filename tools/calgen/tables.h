@@ -1,0 +1,54 @@
+// The three calendar tables as the generator computes them, and the checks
+// they must pass before they are written.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "tools/astro/lunar_calendar.h"
+
+namespace lunisol::calgen {
+
+inline constexpr int kFirstLunarYear = 1899;
+inline constexpr int kLastLunarYear = 2100;
+inline constexpr int kFirstTermYear = 1900;
+inline constexpr int kLastTermYear = 2100;
+
+struct LunarRow {
+  int newYearEve = 0;
+  int leapMonth = 0;
+  int weekdayBase = 0;
+  int cycleBase = 0;
+  std::array<int, 13> bigMonth{};
+
+  bool operator==(const LunarRow&) const = default;
+};
+
+struct TableSet {
+  std::vector<LunarRow> lunarRows;  // lunar years 1899..2100
+  // Per Gregorian year 1900..2100: term day of month for t = 0..23 (the term
+  // of index t belongs to month t / 2 + 1), the packed bytes and "hhmm" times.
+  std::vector<std::array<int, 24>> termDays;
+  std::vector<std::array<int, 24>> termMonths;
+  std::vector<std::array<uint8_t, 12>> termBytes;
+  std::vector<std::array<std::string, 24>> termTimes;
+  std::vector<astro::CloseNewMoon> closeNewMoons;
+};
+
+// Runs the astronomy for 1898..2101 and fills the tables. Throws
+// std::runtime_error when the calendar cannot be built.
+TableSet BuildTables();
+
+// Everything the converter and the term queries rely on, plus the sample rows
+// and times the almanac is known to print. Returns one message per failure.
+std::vector<std::string> CheckTables(const TableSet& tables);
+
+// Packs a month's two term days; the caller guarantees the ranges 3..9 and
+// 18..24 (CheckTables verifies them).
+inline uint8_t PackTermDays(int firstDay, int secondDay) {
+  return static_cast<uint8_t>(((15 - firstDay) << 4) | (secondDay - 15));
+}
+
+}  // namespace lunisol::calgen
