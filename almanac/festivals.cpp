@@ -1,0 +1,74 @@
+#include "almanac/festivals.h"
+
+#include "almanac/tables.h"
+#include "calendar/text.h"
+
+namespace lunisol {
+
+namespace {
+
+std::u16string Key4(int month, int day) { return Format(u"%02d%02d", {month, day}); }
+
+template <size_t N>
+std::optional<std::u16string_view> FindIn(const std::array<std::u16string_view, N>& table, std::u16string_view key) {
+  for (std::u16string_view entry : table)
+    if (entry.size() >= 4 && entry.substr(0, 4) == key) return entry.substr(4);
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::u16string_view> FindKeyedEntry(std::u16string_view key, bool lunar) {
+  return lunar ? FindIn(kLunarFestivals, key) : FindIn(kSolarFestivals, key);
+}
+
+std::optional<std::u16string_view> SolarFestival(int month, int day) {
+  return FindIn(kSolarFestivals, Key4(month, day));
+}
+
+std::optional<std::u16string> LunarFestival(int lunarMonth, int lunarDay, bool isYearEnd) {
+  // The month keeps its sign, so a leap-month day makes a key like "-412"
+  // that matches nothing.
+  std::optional<std::u16string> text;
+  if (auto own = FindIn(kLunarFestivals, Key4(lunarMonth, lunarDay))) text = std::u16string(*own);
+  if (isYearEnd) {
+    // "0100" can never be made from a real date; it stands for the eve of the
+    // lunar new year, whether month 12 has 29 or 30 days. On a 29-day month
+    // the eve also has its own 1229 entry, which comes first.
+    if (auto eve = FindIn(kLunarFestivals, std::u16string_view(u"0100"))) {
+      if (!text) text = std::u16string(*eve);
+      else if (*text != *eve) *text += u" ，" + std::u16string(*eve);
+    }
+  }
+  return text;
+}
+
+std::optional<std::u16string> FindMoonPhase(const MoonPhaseData& data, int list, std::u16string_view key) {
+  static constexpr std::u16string_view kFormats[4] = {u"望 %s時 %s分", u"下弦 %s時 %s分", u"朔 %s時 %s分",
+                                                      u"上弦 %s時 %s分"};
+  if (list < 0 || list > 3) return std::nullopt;
+  for (const std::u16string& entry : data.moonPhaseLists[static_cast<size_t>(list)]) {
+    if (entry.size() < 8 || std::u16string_view(entry).substr(0, 4) != key) continue;
+    return Format(kFormats[list], {std::u16string_view(entry).substr(4, 2), std::u16string_view(entry).substr(6, 2)});
+  }
+  return std::nullopt;
+}
+
+void ShowTermNotes(TermBar& bar, std::u16string_view termName) {
+  for (const TermNotes& notes : kTermNotes) {
+    if (notes.term != termName) continue;
+    bar.notes[0] = {std::u16string(notes.northPlanting), colours::kGreen};
+    bar.notes[1] = {std::u16string(notes.centralSouthPlanting), colours::kGreen};
+    bar.notes[2] = {std::u16string(notes.fishingA), colours::kNavy};
+    bar.notes[3] = {std::u16string(notes.fishingB), colours::kNavy};
+    break;
+  }
+  for (size_t i = 0; i < 4; ++i) bar.tooltips[i] = bar.notes[i].text;
+}
+
+std::u16string TermTimeText(std::u16string_view hhmm) {
+  if (hhmm.size() < 4) return {};
+  return std::u16string(hhmm.substr(0, 2)) + u"時" + std::u16string(hhmm.substr(2, 2)) + u"分";
+}
+
+}  // namespace lunisol
