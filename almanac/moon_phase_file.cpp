@@ -1,0 +1,202 @@
+#include "almanac/moon_phase_file.h"
+
+#include <unicode/ucnv.h>
+#include <unicode/utypes.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <system_error>
+#include <type_traits>
+
+namespace lunisol {
+namespace {
+
+static_assert(std::is_same_v<UChar, char16_t>, "ICU must hand out UTF-16 as char16_t");
+
+constexpr int kTokensPerMonth = 4;
+constexpr int kTokensPerYear = 12 * kTokensPerMonth;
+// Two moments joined by a hyphen: "MMDDHHMM-MMDDHHMM".
+constexpr std::size_t kMomentLength = 8;
+constexpr char kCtrlZ = '\x1a';
+
+// The C locale's white space, which is what separates the tokens and what
+// ends a note line.
+bool IsBlank(unsigned char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+bool IsBlank(char16_t c) { return c < 0x80 && IsBlank(static_cast<unsigned char>(c)); }
+
+// Code page 950 lead and trail byte ranges. Used only to keep a character
+// whole at the end of a note piece; the decoding itself is ICU's.
+bool IsBig5Lead(unsigned char c) { return c >= 0x81 && c <= 0xFE; }
+bool IsBig5Trail(unsigned char c) { return (c >= 0x40 && c <= 0x7E) || (c >= 0xA1 && c <= 0xFE); }
+
+// Text of a field ends at its first NUL, as it would in a C string buffer.
+std::string_view UpToNul(std::string_view field) {
+  const auto nul = field.find('\0');
+  return nul == std::string_view::npos ? field : field.substr(0, nul);
+}
+
+void TrimTrailingBlanks(std::u16string& text) {
+  std::size_t end = text.size();
+  while (end > 0 && IsBlank(text[end - 1])) --end;
+  text.resize(end);
+}
+
+// The tokens are digits and hyphens; any other byte is taken as Latin-1 so
+// that every byte gives exactly one character and the 8-character cuts below
+// stay byte cuts.
+std::u16string Latin1ToUtf16(std::string_view bytes) {
+  std::u16string text;
+  text.reserve(bytes.size());
+  for (const char c : bytes) text.push_back(static_cast<unsigned char>(c));
+  return text;
+}
+
+// Tokens are cut at white space, so there are no trailing blanks to strip.
+void StorePhaseToken(std::u16string token, std::vector<std::u16string>& list) {
+  if (token.find(u'-') == std::u16string::npos) {
+    list.push_back(std::move(token));
+    return;
+  }
+  // A phase that falls twice in the month: the first moment, then whatever
+  // follows the joining character. The cut is by position, so an odd token
+  // such as "0101-12" still gives two entries (the second one empty).
+  list.push_back(token.substr(0, kMomentLength));
+  list.push_back(token.size() > kMomentLength + 1 ? token.substr(kMomentLength + 1) : std::u16string());
+}
+
+struct ConverterCloser {
+  void operator()(UConverter* converter) const { ucnv_close(converter); }
+};
+using ConverterPtr = std::unique_ptr<UConverter, ConverterCloser>;
+
+ConverterPtr OpenBig5Converter() {
+  for (const char* name : {"windows-950", "Big5"}) {
+    UErrorCode status = U_ZERO_ERROR;
+    ConverterPtr converter(ucnv_open(name, &status));
+    if (U_SUCCESS(status) && converter) return converter;
+  }
+  return nullptr;
+}
+
+// Decodes one note piece (at most 63 bytes) from code page 950. Invalid
+// bytes come out as U+FFFD, ICU's default substitution.
+std::u16string DecodeBig5(UConverter* converter, std::string_view bytes) {
+  if (bytes.empty()) return {};
+  if (converter == nullptr) {
+    // ICU without its conversion data: keep what is plain ASCII.
+    std::u16string text;
+    for (const char c : bytes) {
+      const auto b = static_cast<unsigned char>(c);
+      text.push_back(b < 0x80 ? char16_t(b) : u'\uFFFD');
+    }
+    return text;
+  }
+  std::u16string text(bytes.size() * 2 + 2, u'\0');
+  UErrorCode status = U_ZERO_ERROR;
+  int32_t length = ucnv_toUChars(converter, text.data(), static_cast<int32_t>(text.size()), bytes.data(),
+                                 static_cast<int32_t>(bytes.size()), &status);
+  if (status == U_BUFFER_OVERFLOW_ERROR && length > 0) {
+    text.assign(static_cast<std::size_t>(length) + 1, u'\0');
+    status = U_ZERO_ERROR;
+    length = ucnv_toUChars(converter, text.data(), static_cast<int32_t>(text.size()), bytes.data(),
+                           static_cast<int32_t>(bytes.size()), &status);
+  }
+  if (U_FAILURE(status) || length < 0) return {};
+  text.resize(static_cast<std::size_t>(length));
+  return text;
+}
+
+// Cuts the next note piece starting at `pos`: bytes up to and including the
+// line end, at most 63 of them. The CR of a CR LF line end needs no care of
+// its own: it is a trailing blank of its piece, or, pushed over the size, a
+// piece of its own that strips to nothing. Advances `pos` past the piece.
+std::string NextPiece(std::string_view bytes, std::size_t& pos) {
+  std::string piece;
+  const std::size_t n = bytes.size();
+  while (pos < n && piece.size() < kMoonPhaseFieldBytes) {
+    const auto c = static_cast<unsigned char>(bytes[pos]);
+    if (c == '\n') {
+      piece.push_back('\n');
+      ++pos;
+      break;
+    }
+    if (IsBig5Lead(c) && pos + 1 < n && IsBig5Trail(static_cast<unsigned char>(bytes[pos + 1]))) {
+      // Splitting the pair would turn its lead byte into a substitution
+      // character here and its trail byte into a stray letter in the next
+      // piece, so the pair moves to the next piece whole.
+      if (piece.size() + 2 > kMoonPhaseFieldBytes) break;
+      piece.append(bytes.substr(pos, 2));
+      pos += 2;
+      continue;
+    }
+    piece.push_back(static_cast<char>(c));
+    ++pos;
+  }
+  return piece;
+}
+
+}  // namespace
+
+void ParseMoonPhaseFile(std::string_view bytes, MoonPhaseData& out) {
+  for (auto& list : out.moonPhaseLists) list.clear();
+  out.datedNotes.clear();
+
+  if (const auto end = bytes.find(kCtrlZ); end != std::string_view::npos) bytes = bytes.substr(0, end);
+
+  const std::size_t n = bytes.size();
+  std::size_t pos = 0;
+  for (int token = 0; token < kTokensPerYear; ++token) {
+    while (pos < n && IsBlank(static_cast<unsigned char>(bytes[pos]))) ++pos;
+    if (pos == n) return;  // Too few records: keep what was there.
+    const std::size_t start = pos;
+    while (pos < n && !IsBlank(static_cast<unsigned char>(bytes[pos]))) ++pos;
+    // A token past the field size is outside the format: keep its head and
+    // swallow the rest, so that it still counts as one phase.
+    std::string_view field = bytes.substr(start, std::min(pos - start, kMoonPhaseFieldBytes));
+    StorePhaseToken(Latin1ToUtf16(UpToNul(field)), out.moonPhaseLists[token % kTokensPerMonth]);
+  }
+
+  // Everything after the last token, starting with the rest of its own line,
+  // is free text.
+  const ConverterPtr converter = OpenBig5Converter();
+  while (pos < n) {
+    const std::string piece = NextPiece(bytes, pos);
+    std::u16string note = DecodeBig5(converter.get(), UpToNul(piece));
+    TrimTrailingBlanks(note);
+    if (!note.empty()) out.datedNotes.push_back(std::move(note));
+  }
+}
+
+std::string MoonPhaseFileName(int year) { return "Farmer" + std::to_string(year); }
+
+void ReadMoonPhaseFile(int year, MoonPhaseData& out, const std::string& directory) {
+  for (auto& list : out.moonPhaseLists) list.clear();
+  out.datedNotes.clear();
+
+  const std::filesystem::path path =
+      directory.empty() ? std::filesystem::path(MoonPhaseFileName(year))
+                        : std::filesystem::path(directory) / MoonPhaseFileName(year);
+  // Only a regular file: a FIFO or a device under that name would block or
+  // never end.
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error) || error) return;
+
+  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
+  if (!file) return;
+  std::string bytes;
+  char chunk[1 << 16];
+  for (;;) {
+    const std::size_t got = std::fread(chunk, 1, sizeof chunk, file.get());
+    bytes.append(chunk, got);
+    if (got < sizeof chunk) break;
+  }
+  if (std::ferror(file.get())) return;  // Unreadable: treated like a missing file.
+  ParseMoonPhaseFile(bytes, out);
+}
+
+}  // namespace lunisol
