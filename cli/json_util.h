@@ -1,0 +1,28 @@
+// JSON helpers shared by the command-line commands.
+#pragma once
+
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "almanac/colour.h"
+#include "calendar/text.h"
+
+namespace lunisol::cli {
+
+inline nlohmann::json Utf8(std::u16string_view text) { return ToUtf8(text); }
+inline nlohmann::json Rgb(const Colour& c) { return nlohmann::json::array({c.r, c.g, c.b}); }
+inline nlohmann::json Cell(std::u16string_view text, const Colour& c) {
+  return {{"text", ToUtf8(text)}, {"colour", Rgb(c)}};
+}
+
+struct Ymd {
+  int year = 0, month = 0, day = 0;
+};
+// "YYYY-MM-DD" with a real Gregorian date in the calendar's range.
+std::optional<Ymd> ParseDate(std::string_view text);
+// A whole decimal number, nothing else.
+std::optional<int> ParseInt(std::string_view text);
+
+}  // namespace lunisol::cli
