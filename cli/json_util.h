@@ -11,9 +11,9 @@
 
 namespace lunisol::cli {
 
-inline nlohmann::json Utf8(std::u16string_view text) { return ToUtf8(text); }
-inline nlohmann::json Rgb(const Colour& c) { return nlohmann::json::array({c.r, c.g, c.b}); }
-inline nlohmann::json Cell(std::u16string_view text, const Colour& c) {
+inline nlohmann::ordered_json Utf8(std::u16string_view text) { return ToUtf8(text); }
+inline nlohmann::ordered_json Rgb(const Colour& c) { return nlohmann::ordered_json::array({c.r, c.g, c.b}); }
+inline nlohmann::ordered_json Cell(std::u16string_view text, const Colour& c) {
   return {{"text", ToUtf8(text)}, {"colour", Rgb(c)}};
 }
 

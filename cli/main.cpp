@@ -23,7 +23,7 @@
 
 namespace lunisol::cli {
 
-using nlohmann::json;
+using json = nlohmann::ordered_json;
 
 std::optional<int> ParseInt(std::string_view text) {
   if (text.empty() || text.size() > 9) return std::nullopt;
