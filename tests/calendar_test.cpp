@@ -1,0 +1,310 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <numeric>
+
+#include "calendar/convert.h"
+#include "calendar/cycle.h"
+#include "calendar/tables.h"
+#include "calendar/text.h"
+
+namespace lunisol {
+namespace {
+
+CalendarDate Solar(int y, int m, int d, int* result = nullptr) {
+  CalendarDate date;
+  date.solarYear = y;
+  date.solarMonth = m;
+  date.solarDay = d;
+  const int r = ConvertDate(date);
+  if (result) *result = r;
+  return date;
+}
+
+CalendarDate Lunar(int y, int m, int d, int* result = nullptr) {
+  CalendarDate date;
+  date.lunarToSolar = 1;
+  date.lunarYear = y;
+  date.lunarMonth = m;
+  date.lunarDay = d;
+  const int r = ConvertDate(date);
+  if (result) *result = r;
+  return date;
+}
+
+TEST(LunarYearTable, BindingRows) {
+  struct Row {
+    int year, eve, leap, weekday, cycle;
+    std::array<int32_t, 13> big;
+  };
+  const Row rows[] = {{1899, 40, 0, 6, 4, {1, 0, 1, 0, 1, 0, 1, 1, 0, 1, 0, 1, 0}},
+                      {1900, 30, 8, 0, 9, {0, 1, 0, 0, 1, 0, 1, 1, 0, 1, 1, 0, 1}},
+                      {2009, 25, 5, 3, 41, {1, 1, 0, 0, 1, 0, 0, 1, 0, 1, 0, 1, 1}},
+                      {2033, 30, 11, 5, 47, {0, 1, 0, 0, 1, 0, 1, 0, 1, 1, 1, 0, 1}},
+                      {2100, 39, 0, 4, 38, {1, 1, 0, 1, 0, 1, 0, 1, 0, 0, 1, 0, 1}}};
+  for (const Row& r : rows) {
+    const LunarYearRow& row = LunarRow(r.year);
+    EXPECT_EQ(row.newYearEve, r.eve) << r.year;
+    EXPECT_EQ(row.leapMonth, r.leap) << r.year;
+    EXPECT_EQ(row.weekdayBase, r.weekday) << r.year;
+    EXPECT_EQ(row.cycleBase, r.cycle) << r.year;
+    EXPECT_EQ(row.bigMonth, r.big) << r.year;
+  }
+}
+
+TEST(LunarYearTable, RowsTileTheGregorianCalendarWithContinuousBases) {
+  int leapRows = 0;
+  for (int y = kFirstLunarYear; y <= kLastLunarYear; ++y) {
+    const LunarYearRow& row = LunarRow(y);
+    EXPECT_GE(row.newYearEve, 20) << y;
+    EXPECT_LE(row.newYearEve, 50) << y;
+    if (row.leapMonth != 0) {
+      ++leapRows;
+      EXPECT_GE(row.leapMonth, 2) << y;
+      EXPECT_LE(row.leapMonth, 11) << y;
+    }
+    const int months = row.leapMonth ? 13 : 12;
+    const int length = std::accumulate(row.bigMonth.begin(), row.bigMonth.begin() + months, 29 * months);
+    if (row.leapMonth) EXPECT_TRUE(length >= 383 && length <= 385) << y;
+    else EXPECT_TRUE(length >= 353 && length <= 355) << y;
+    if (y == kLastLunarYear) continue;
+    const LunarYearRow& next = LunarRow(y + 1);
+    const int yearDays = 365 + IsGregorianLeapYear(y);
+    EXPECT_EQ(row.newYearEve + length, yearDays + next.newYearEve) << y;
+    EXPECT_EQ((row.weekdayBase + yearDays) % 7, next.weekdayBase) << y;
+    EXPECT_EQ((row.cycleBase + yearDays) % 60, next.cycleBase) << y;
+  }
+  EXPECT_EQ(leapRows, 74);
+}
+
+TEST(SolarTermTables, BindingRowsAndTimes) {
+  const std::array<uint8_t, 12> r1900{0x95, 0xB4, 0x96, 0xA5, 0x96, 0x97, 0x88, 0x78, 0x78, 0x69, 0x78, 0x87};
+  const std::array<uint8_t, 12> r2009{0xA5, 0xB3, 0xA5, 0xB5, 0xA6, 0xA6, 0x88, 0x88, 0x88, 0x78, 0x87, 0x87};
+  const std::array<uint8_t, 12> r2100{0xA5, 0xB3, 0xA5, 0xA5, 0xA6, 0xA6, 0x88, 0x88, 0x88, 0x78, 0x87, 0x87};
+  EXPECT_EQ(SolarTermTable[0], r1900);
+  EXPECT_EQ(SolarTermTable[2009 - 1900], r2009);
+  EXPECT_EQ(SolarTermTable[200], r2100);
+  const std::u16string_view t1900[] = {u"0203", u"1932", u"1351", u"1001"};
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(SolarTermTimeTable[static_cast<size_t>(i)], t1900[i]);
+  const std::u16string_view t2009[] = {u"1314", u"0640", u"0049"};
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(SolarTermTimeTable[static_cast<size_t>(109 * 24 + i)], t2009[i]);
+  const std::u16string_view t2100[] = {u"1408", u"0939", u"0350"};
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(SolarTermTimeTable[static_cast<size_t>(200 * 24 + 21 + i)], t2100[i]);
+}
+
+TEST(SolarTermTables, EveryTermDayAndTimeIsWellFormed) {
+  for (const auto& row : SolarTermTable)
+    for (uint8_t b : row) {
+      EXPECT_TRUE(15 - (b >> 4) >= 3 && 15 - (b >> 4) <= 9);
+      EXPECT_TRUE(15 + (b & 15) >= 18 && 15 + (b & 15) <= 24);
+    }
+  for (std::u16string_view t : SolarTermTimeTable) {
+    ASSERT_EQ(t.size(), 4u);
+    const int h = ParseDecimal(t.substr(0, 2)), m = ParseDecimal(t.substr(2, 2));
+    EXPECT_TRUE(h >= 0 && h <= 23 && m >= 0 && m <= 59);
+  }
+}
+
+TEST(NameTables, OrderAndCounts) {
+  EXPECT_EQ(kStemNames[0], u"甲");
+  EXPECT_EQ(kBranchNames[11], u"亥");
+  EXPECT_EQ(kZodiacAnimals[4], u"龍");
+  EXPECT_EQ(kSolarTermNames[2], u"立春");
+  EXPECT_EQ(kSolarTermNames[23], u"冬至");
+  for (int i = 0; i < 60; ++i)
+    EXPECT_EQ(kCycleNames[static_cast<size_t>(i)], std::u16string(kStemNames[static_cast<size_t>(i % 10)]) +
+                                                       std::u16string(kBranchNames[static_cast<size_t>(i % 12)]));
+  EXPECT_EQ(kMansionFullNames[2], u"氏土貉");
+  EXPECT_EQ(kMansionFullNames[13], u"壁水俞");
+  for (size_t m = 0; m < 28; ++m)
+    if (m != 2) EXPECT_EQ(kMansionFullNames[m].substr(0, 1), kMansionNames[m]);
+}
+
+TEST(Gregorian, LeapYearsMonthLengthsAndDayNumbers) {
+  EXPECT_EQ(IsGregorianLeapYear(2000), 1);
+  EXPECT_EQ(IsGregorianLeapYear(1900), 0);
+  EXPECT_EQ(IsGregorianLeapYear(2100), 0);
+  EXPECT_EQ(IsGregorianLeapYear(2008), 1);
+  EXPECT_EQ(DaysInSolarMonth(2008, 2), 29);
+  EXPECT_EQ(DaysInSolarMonth(1900, 2), 28);
+  EXPECT_EQ(DaysInSolarMonth(2009, 4), 30);
+  EXPECT_EQ(DayNumber(u"18000101"), 1);
+  EXPECT_EQ(DayNumber(u"19891231") + 1, DayNumber(u"19900101"));
+  EXPECT_EQ(DayNumber(u"19900101"), 69397);
+  EXPECT_EQ(DayNumber(u"20000301") - DayNumber(u"20000228"), 2);
+  EXPECT_EQ(DayNumber(u"21000301") - DayNumber(u"21000228"), 1);
+}
+
+TEST(ConvertDate, SolarToLunarSamples) {
+  int r = 0;
+  CalendarDate d = Solar(2009, 5, 26, &r);
+  EXPECT_EQ(r, 26);
+  EXPECT_EQ(d.lunarYear, 2009);
+  EXPECT_EQ(d.lunarMonth, 5);
+  EXPECT_EQ(d.lunarDay, 3);
+  EXPECT_EQ(d.weekday, 2);
+  EXPECT_EQ(d.dayStem, 7);
+  EXPECT_EQ(d.dayBranch, 7);
+  EXPECT_EQ(d.mansion, 5);
+
+  d = Solar(2009, 6, 23, &r);
+  EXPECT_EQ(d.lunarMonth, -5);
+  EXPECT_EQ(d.lunarDay, 1);
+
+  d = Solar(2000, 1, 1, &r);
+  EXPECT_EQ(r, 16);
+  EXPECT_EQ(d.lunarYear, 1999);
+  EXPECT_EQ(d.lunarMonth, 11);
+  EXPECT_EQ(d.lunarDay, 25);
+  EXPECT_EQ(d.weekday, 6);
+  EXPECT_EQ(kCycleNames[static_cast<size_t>(CycleIndexOf(d.dayStem, d.dayBranch))], u"戊午");
+
+  d = Solar(2033, 12, 22, &r);
+  EXPECT_EQ(r, 50);
+  EXPECT_EQ(d.lunarYear, 2033);
+  EXPECT_EQ(d.lunarMonth, -11);
+  EXPECT_EQ(d.lunarDay, 1);
+  d = Solar(2034, 1, 20, &r);
+  EXPECT_EQ(r, 50);
+  EXPECT_EQ(d.lunarMonth, 12);
+  EXPECT_EQ(d.lunarDay, 1);
+
+  d = Solar(1900, 1, 31);
+  EXPECT_EQ(d.lunarYear, 1900);
+  EXPECT_EQ(d.lunarMonth, 1);
+  EXPECT_EQ(d.lunarDay, 1);
+  EXPECT_EQ(Solar(1900, 1, 1).weekday, 1);
+  d = Solar(1899, 2, 10);
+  EXPECT_EQ(d.lunarYear, 1899);
+  EXPECT_EQ(d.lunarMonth, 1);
+  EXPECT_EQ(d.lunarDay, 1);
+
+  d = Solar(2100, 12, 31);
+  EXPECT_EQ(d.lunarYear, 2100);
+  EXPECT_EQ(d.lunarMonth, 12);
+  EXPECT_EQ(d.lunarDay, 1);
+}
+
+TEST(ConvertDate, LunarToSolarSamples) {
+  int r = 0;
+  CalendarDate d = Lunar(2009, -5, 1, &r);
+  EXPECT_EQ(r, 26);
+  EXPECT_EQ(d.solarYear, 2009);
+  EXPECT_EQ(d.solarMonth, 6);
+  EXPECT_EQ(d.solarDay, 23);
+  d = Lunar(2099, 12, 30);
+  EXPECT_EQ(d.solarYear, 2100);
+  EXPECT_EQ(d.solarMonth, 2);
+  EXPECT_EQ(d.solarDay, 8);
+  d = Lunar(2033, -11, 1);
+  EXPECT_EQ(d.solarMonth, 12);
+  EXPECT_EQ(d.solarDay, 22);
+}
+
+TEST(ConvertDate, RefusalsLeaveTheRecordUntouched) {
+  struct Case {
+    bool lunar;
+    int y, m, d, expected;
+  };
+  const Case cases[] = {{false, 2009, 2, 29, kBadDay}, {false, 2009, 13, 1, kBadMonth}, {false, 1898, 5, 1, kBadYear},
+                        {false, 2101, 1, 1, kBadYear}, {false, 2009, 0, 1, kBadMonth},  {false, 2009, 4, 31, kBadDay},
+                        {false, 1899, 2, 9, kBadYear}, {false, 1899, 1, 15, kBadYear},  {true, 2100, 1, 1, kBadYear},
+                        {true, 1898, 1, 1, kBadYear},  {true, 2009, -4, 1, kBadMonth},  {true, 2009, 5, 31, kBadDay},
+                        {true, 2009, 13, 1, kBadMonth}, {true, 2008, -5, 1, kBadMonth}, {true, 2009, 1, 0, kBadDay}};
+  for (const Case& c : cases) {
+    CalendarDate date;
+    date.lunarToSolar = c.lunar ? 1 : 0;
+    if (c.lunar) {
+      date.lunarYear = c.y;
+      date.lunarMonth = c.m;
+      date.lunarDay = c.d;
+    } else {
+      date.solarYear = c.y;
+      date.solarMonth = c.m;
+      date.solarDay = c.d;
+    }
+    date.weekday = 77;
+    date.mansion = 55;
+    const CalendarDate before = date;
+    EXPECT_EQ(ConvertDate(date), c.expected) << c.y << "-" << c.m << "-" << c.d;
+    EXPECT_EQ(std::memcmp(&before, &date, sizeof date), 0) << c.y << "-" << c.m << "-" << c.d;
+  }
+}
+
+// Every day from the first lunar new year to the end of the range converts
+// to lunar and back, and the lunar date, weekday and pillar all advance by
+// one day at a time.
+TEST(ConvertDate, EveryDayRoundTripsAndAdvancesByOne) {
+  CalendarDate prev;
+  bool havePrev = false;
+  int count = 0;
+  for (int y = 1899; y <= 2100; ++y)
+    for (int m = 1; m <= 12; ++m)
+      for (int d = 1; d <= DaysInSolarMonth(y, m); ++d) {
+        int r = 0;
+        CalendarDate s = Solar(y, m, d, &r);
+        if (y == 1899 && (m == 1 || (m == 2 && d < 10))) {
+          EXPECT_LT(r, 0);
+          continue;
+        }
+        ASSERT_GT(r, 0) << y << "-" << m << "-" << d;
+        ++count;
+        EXPECT_EQ(s.mansion % 7, (s.weekday + 3) % 7);
+        if (havePrev) {
+          EXPECT_EQ(s.weekday, (prev.weekday + 1) % 7);
+          EXPECT_EQ(CycleIndexOf(s.dayStem, s.dayBranch), (CycleIndexOf(prev.dayStem, prev.dayBranch) + 1) % 60);
+          if (s.lunarDay == 1) {
+            EXPECT_TRUE(prev.lunarDay == 29 || prev.lunarDay == 30);
+          } else {
+            EXPECT_EQ(s.lunarDay, prev.lunarDay + 1);
+            EXPECT_EQ(s.lunarMonth, prev.lunarMonth);
+          }
+        }
+        prev = s;
+        havePrev = true;
+        if (s.lunarYear >= 2100) continue;
+        CalendarDate back = Lunar(s.lunarYear, s.lunarMonth, s.lunarDay, &r);
+        ASSERT_GT(r, 0);
+        EXPECT_EQ(back.solarYear, y);
+        EXPECT_EQ(back.solarMonth, m);
+        EXPECT_EQ(back.solarDay, d);
+        EXPECT_EQ(back.weekday, s.weekday);
+        EXPECT_EQ(back.dayStem, s.dayStem);
+        EXPECT_EQ(back.dayBranch, s.dayBranch);
+      }
+  EXPECT_GT(count, 73000);
+}
+
+TEST(Cycle, NayinAndIndices) {
+  EXPECT_EQ(kCycleNames[25], u"己丑");
+  EXPECT_EQ(NayinElement(u"己丑"), u"火");
+  EXPECT_EQ(NayinElement(u"戊午"), u"火");
+  EXPECT_EQ(NayinElement(u"辛未"), u"土");
+  EXPECT_EQ(NayinElement(u"甲子"), u"金");
+  EXPECT_EQ(NayinElement(u"壬戌"), u"水");
+  EXPECT_EQ(NayinElement(u"戊辰"), u"木");
+  EXPECT_EQ(NayinElement(u"甲丑"), u"");
+  EXPECT_EQ(NayinElement(u""), u"");
+  EXPECT_EQ(NayinElement(u"甲子 "), u"");
+  EXPECT_EQ(CycleIndexOf(0, 1), -1);
+  for (int i = 0; i < 60; ++i) EXPECT_EQ(CycleIndexOf(i % 10, i % 12), i);
+  EXPECT_EQ(CycleName(59), u"癸亥");
+  EXPECT_EQ(CycleName(60), u"");
+}
+
+TEST(Text, FormatCoversTheAlmanacsConversions) {
+  EXPECT_EQ(Format(u"%2d", {3}), u" 3");
+  EXPECT_EQ(Format(u"%02d%02d", {1, 5}), u"0105");
+  EXPECT_EQ(Format(u"%02d%02d", {-4, 8}), u"-408");
+  EXPECT_EQ(Format(u"%04d%02d%02d", {2009, 5, 26}), u"20090526");
+  EXPECT_EQ(Format(u"沖%s%2d", {u"馬", 7}), u"沖馬 7");
+  EXPECT_EQ(Format(u"太歲姓%c名%c", {u"白", u"敏"}), u"太歲姓白名敏");
+  EXPECT_EQ(Format(u"%d%%", {5}), u"5%");
+  EXPECT_EQ(ParseDecimal(u" 8"), 8);
+  EXPECT_EQ(ParseDecimal(u"12abc"), 12);
+  EXPECT_EQ(ToUtf8(u"甲子"), "甲子");
+  EXPECT_EQ(FromUtf8("農曆 己丑"), u"農曆 己丑");
+}
+
+}  // namespace
+}  // namespace lunisol
