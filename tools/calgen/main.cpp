@@ -14,9 +14,13 @@
 // - New moons are found with ERFA's Moon98 series. Those within
 //   kRefineWindowMinutes of midnight are recomputed with ELP 2000-82B and the
 //   ELP moment decides the day the month begins. The cases are listed in the
-//   generated lunar table and on stderr; a future shift of Delta T by a few
-//   seconds could move the closest of them across midnight, which is why
-//   they are kept in view.
+//   generated lunar table and on stderr. The only one on which the two
+//   theories disagree about the day is the new moon of 29 September 2057:
+//   ELP puts it at 00:00:03, Moon98 five seconds earlier on the 28th. We
+//   follow ELP, the finer theory, and the month begins on the 29th. That
+//   moment, like every one after today, also rests on the extrapolated
+//   Delta T, whose error there is far larger than three seconds; a later
+//   Delta T model may move it, which is why these cases are kept in view.
 // - The 13th month flag of a year without a leap month is not read by the
 //   converter. We fill it with the flag of the next lunar year's first month,
 //   i.e. the month that follows the twelfth, so that the 13 flags always
