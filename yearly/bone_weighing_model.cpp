@@ -1,0 +1,63 @@
+#include "yearly/bone_weighing_model.h"
+
+#include "calendar/convert.h"
+#include "calendar/cycle.h"
+#include "calendar/text.h"
+#include "yearly/tables.h"
+
+namespace lunisol {
+
+const std::array<std::u16string_view, 12> kHourSelectorItems{
+    u"子 ( 23 ~ 1 )", u"丑 ( 1 ~ 3 )",   u"寅 ( 3 ~ 5 )",   u"卯 ( 5 ~ 7 )",
+    u"辰 ( 7 ~ 9 )",  u"巳 ( 9 ~ 11 )",  u"午 ( 11 ~ 13 )", u"未 ( 13 ~ 15 )",
+    u"申 ( 15 ~ 17 )", u"酉 ( 17 ~ 19 )", u"戌 ( 19 ~ 21 )", u"亥 ( 21 ~ 23 )"};
+
+int BoneWeightQian(int yearPosition, int lunarMonth, int lunarDay, int hour) {
+  if (yearPosition < 1 || yearPosition > 60 || lunarMonth < 1 || lunarMonth > 12 || lunarDay < 1 ||
+      lunarDay > 30 || hour < 0 || hour > 11)
+    return -1;
+  // Whole 錢 throughout: the index is the total less 21 with no rounding, as
+  // sums of fractions of a 兩 would need.
+  return kBoneYearWeights[static_cast<size_t>(yearPosition)] + kBoneMonthWeights[static_cast<size_t>(lunarMonth)] +
+         kBoneDayWeights[static_cast<size_t>(lunarDay)] + kBoneHourWeights[static_cast<size_t>(hour)];
+}
+
+std::optional<BoneWeighingRecord> WeighBones(int year, int month, int day, int hour) {
+  CalendarDate date;
+  const int position = SolarToLunar(year, month, day, date);
+  if (position <= 0 || hour < 0 || hour > 11) return std::nullopt;
+
+  BoneWeighingRecord r;
+  r.yearPosition = position;
+  r.lunarYear = date.lunarYear;
+  r.lunarMonth = date.lunarMonth;
+  r.lunarDay = date.lunarDay;
+  const int month0 = date.lunarMonth < 0 ? -date.lunarMonth : date.lunarMonth;
+  r.totalQian = BoneWeightQian(position, month0, date.lunarDay, hour);
+  r.verseIndex = r.totalQian - 21;
+  if (r.totalQian < 0 || r.verseIndex < 0 || r.verseIndex >= static_cast<int>(kBoneVerses.size()))
+    return std::nullopt;
+
+  // "weight verdict song": the song keeps its own blanks and its CR LF.
+  const std::u16string_view verse = kBoneVerses[static_cast<size_t>(r.verseIndex)];
+  const size_t first = verse.find(u' ');
+  const size_t second = first == std::u16string_view::npos ? first : verse.find(u' ', first + 1);
+  if (first == std::u16string_view::npos) {
+    r.weight = std::u16string(verse);
+  } else if (second == std::u16string_view::npos) {
+    r.weight = std::u16string(verse.substr(0, first));
+    r.verdict = std::u16string(verse.substr(first + 1));
+  } else {
+    r.weight = std::u16string(verse.substr(0, first));
+    r.verdict = std::u16string(verse.substr(first + 1, second - first - 1));
+    r.song = std::u16string(verse.substr(second + 1));
+  }
+
+  r.mansionName = std::u16string(kMansionNames[static_cast<size_t>(date.mansion)]);
+  r.description = std::u16string(kMansionNativityTexts[static_cast<size_t>(date.mansion)]);
+  r.birthLine = Format(u"農曆 %d 年 %d 月 %d 日 %s 時",
+                       {date.lunarYear, month0, date.lunarDay, kHourSelectorItems[static_cast<size_t>(hour)]});
+  return r;
+}
+
+}  // namespace lunisol

@@ -1,0 +1,44 @@
+// Bone weighing (秤骨) of a birth moment and the saying for people born on a
+// day of the selected day's lunar mansion: the six texts of the small dialog.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace lunisol {
+
+// The items of the date bar's hour list; the selected index is the hour
+// branch (0 = 子).
+extern const std::array<std::u16string_view, 12> kHourSelectorItems;
+
+struct BoneWeighingRecord {
+  std::u16string birthLine;    // "農曆 %d 年 %d 月 %d 日 %s 時"
+  std::u16string weight;       // e.g. "三兩三"
+  std::u16string verdict;      // a phrase ending in "之命"
+  std::u16string song;         // two lines joined by CR LF
+  std::u16string mansionName;  // one character, as in the day's mansion cell
+  std::u16string description;  // "此日出生之人…"
+
+  int yearPosition = 0;  // 1..60
+  int lunarYear = 0, lunarMonth = 0, lunarDay = 0;  // lunarMonth as converted (−n in a leap month)
+  int totalQian = 0;  // total weight in 錢 (tenths of a 兩)
+  int verseIndex = 0;  // totalQian − 21
+};
+
+// The weight index of a birth moment, all in whole 錢: year by cycle place
+// (1..60), lunar month 1..12, lunar day 1..30, hour branch 0..11. Returns the
+// total in 錢, or −1 for an argument outside the tables.
+int BoneWeightQian(int yearPosition, int lunarMonth, int lunarDay, int hour);
+
+// The reading for the Gregorian date and the hour index (0 = 子 .. 11 = 亥).
+// Nothing when the date does not convert (the dialog then does not open) or
+// the hour is not one of the twelve.
+//
+// A birth in a leap month weighs as the month it repeats: the month weight and
+// the month number in the birth line are those of month n for leap month −n,
+// since the weight table knows only the twelve ordinary months.
+std::optional<BoneWeighingRecord> WeighBones(int year, int month, int day, int hour);
+
+}  // namespace lunisol
