@@ -1,0 +1,328 @@
+// Checks of the hour sheet's tables: the 720 spirit texts (吉神 / 凶煞 of each
+// hour of each day pillar) and the two 彭祖百忌 tables of its caption.
+//
+// The hour sheet cuts each spirit text at its first " ，凶煞" into a good and
+// a bad column and, on a clashing hour, decides by the text's length whether
+// to show it whole, so the form and the lengths are what the view relies on.
+// The twelve hour spirits, 日建 / 日破, 六戊 and 比肩 are checked against the
+// almanac rules computed here independently of the table's generator.
+
+#include "page/tables.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lunisol {
+namespace {
+
+constexpr std::u16string_view kStems = u"甲乙丙丁戊己庚辛壬癸";
+constexpr std::u16string_view kBranches = u"子丑寅卯辰巳午未申酉戌亥";
+
+constexpr std::u16string_view kHead = u"吉神 ：";
+constexpr std::u16string_view kBadLabel = u" ，凶煞";
+constexpr std::u16string_view kSeparator = u" ，";
+constexpr std::u16string_view kTigerRemedy = u"時值 白虎 取諸宜事時須用 麒麟符 制化";
+constexpr std::u16string_view kBirdRemedy = u"時值 朱雀 取諸宜事時須用 鳳凰符 制化";
+
+// The twelve hour spirits in the order they follow the hours, and which of
+// them are 黃道 (auspicious).
+constexpr std::array<std::u16string_view, 12> kTwelve{
+    u"青龍", u"明堂", u"天刑", u"朱雀", u"金匱", u"天德",
+    u"白虎", u"玉堂", u"天牢", u"玄武", u"司命", u"勾陳"};
+constexpr std::array<bool, 12> kYellow{true,  true,  false, false, true,  true,
+                                       false, true,  false, false, true,  false};
+
+std::string Utf8(std::u16string_view s) {
+  std::string out;
+  for (char16_t c : s) {  // the tables hold BMP characters only
+    if (c < 0x80) {
+      out += static_cast<char>(c);
+    } else if (c < 0x800) {
+      out += static_cast<char>(0xC0 | (c >> 6));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+      out += static_cast<char>(0xE0 | (c >> 12));
+      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
+  return out;
+}
+
+std::vector<std::u16string_view> Split(std::u16string_view s, std::u16string_view sep) {
+  std::vector<std::u16string_view> parts;
+  size_t start = 0;
+  for (;;) {
+    const size_t at = s.find(sep, start);
+    if (at == std::u16string_view::npos) {
+      parts.push_back(s.substr(start));
+      return parts;
+    }
+    parts.push_back(s.substr(start, at - start));
+    start = at + sep.size();
+  }
+}
+
+size_t Count(std::u16string_view s, std::u16string_view what) {
+  size_t n = 0;
+  for (size_t at = s.find(what); at != std::u16string_view::npos; at = s.find(what, at + 1)) {
+    ++n;
+  }
+  return n;
+}
+
+bool EndsWith(std::u16string_view s, std::u16string_view tail) {
+  return s.size() >= tail.size() && s.substr(s.size() - tail.size()) == tail;
+}
+
+bool IsHan(char16_t c) { return c >= 0x4E00 && c <= 0x9FFF; }
+
+std::u16string CycleName(int d) {
+  return {kStems[d % 10], kBranches[d % 12]};
+}
+
+// Hour stem from the day stem: 甲/己 days start at 甲子, 乙/庚 at 丙子, …
+int HourStem(int d, int k) { return (2 * (d % 10 % 5) + k) % 10; }
+
+// One entry cut into its lists. `ending` is what follows the bad label.
+struct Parsed {
+  std::vector<std::u16string_view> good;
+  std::vector<std::u16string_view> bad;
+  std::u16string_view remedy;
+};
+
+// Returns false (with a failure recorded) when the entry is malformed.
+bool Parse(std::u16string_view entry, Parsed& out) {
+  if (entry.substr(0, kHead.size()) != kHead) {
+    ADD_FAILURE() << "no head: " << Utf8(entry);
+    return false;
+  }
+  if (Count(entry, kBadLabel) != 1 || Count(entry, u"凶煞") != 1) {
+    ADD_FAILURE() << "bad label not exactly once: " << Utf8(entry);
+    return false;
+  }
+  const size_t label = entry.find(kBadLabel);
+  const std::u16string_view good = entry.substr(kHead.size(), label - kHead.size());
+  const std::u16string_view tail = entry.substr(label + kBadLabel.size());
+  if (good.empty()) {
+    ADD_FAILURE() << "no auspicious spirit: " << Utf8(entry);
+    return false;
+  }
+  out.good = Split(good, kSeparator);
+  out.bad.clear();
+  out.remedy = {};
+  if (tail.empty() || tail == u":") return true;
+  if (tail.substr(0, 2) != u" ：" || tail.size() == 2) {
+    ADD_FAILURE() << "bad list not introduced by \" ：\": " << Utf8(entry);
+    return false;
+  }
+  out.bad = Split(tail.substr(2), kSeparator);
+  if (out.bad.back() == kTigerRemedy || out.bad.back() == kBirdRemedy) {
+    out.remedy = out.bad.back();
+    out.bad.pop_back();
+  }
+  return true;
+}
+
+TEST(HourSpiritsTable, EveryEntryHasTheSplittableForm) {
+  ASSERT_EQ(kHourSpirits.size(), 720u);
+  size_t bareEndings = 0;
+  for (size_t i = 0; i < kHourSpirits.size(); ++i) {
+    const std::u16string_view entry = kHourSpirits[i];
+    SCOPED_TRACE("entry " + std::to_string(i) + ": " + Utf8(entry));
+    Parsed p;
+    if (!Parse(entry, p)) continue;
+    if (p.bad.empty() && p.remedy.empty()) {
+      ++bareEndings;
+      EXPECT_TRUE(EndsWith(entry, u" ，凶煞") || EndsWith(entry, u" ，凶煞:"));
+    }
+    // Every name is two Han characters; the remedy is the only longer item
+    // and only ever closes the bad list.
+    std::vector<std::u16string_view> all = p.good;
+    all.insert(all.end(), p.bad.begin(), p.bad.end());
+    for (std::u16string_view name : all) {
+      EXPECT_EQ(name.size(), 2u) << Utf8(name);
+      EXPECT_TRUE(std::all_of(name.begin(), name.end(), IsHan)) << Utf8(name);
+    }
+    std::sort(all.begin(), all.end());
+    EXPECT_EQ(std::adjacent_find(all.begin(), all.end()), all.end()) << "a name repeats";
+    EXPECT_LE(Count(entry, u"時值"), 1u);
+  }
+  // A handful of hours carry no evil spirit at all; most do.
+  EXPECT_GT(bareEndings, 0u);
+  EXPECT_LT(bareEndings, 72u);
+}
+
+TEST(HourSpiritsTable, LengthsFitTheColumnAndTheClashRule) {
+  size_t shortest = SIZE_MAX;
+  size_t longest = 0;
+  size_t under22 = 0;
+  for (size_t i = 0; i < kHourSpirits.size(); ++i) {
+    const size_t n = kHourSpirits[i].size();
+    EXPECT_GE(n, 14u) << "entry " << i << ": " << Utf8(kHourSpirits[i]);
+    EXPECT_LE(n, 64u) << "entry " << i << ": " << Utf8(kHourSpirits[i]);
+    shortest = std::min(shortest, n);
+    longest = std::max(longest, n);
+    if (n < 22) ++under22;
+  }
+  std::printf("hour spirits: %zu..%zu characters, %zu entries shorter than 22\n", shortest,
+              longest, under22);
+  // A clashing hour shows a text shorter than 22 whole; such texts are the
+  // exception, not the rule, but they do occur.
+  EXPECT_GE(under22, 30u);
+  EXPECT_LE(under22, 90u);
+}
+
+TEST(HourSpiritsTable, KnownRowsVerbatim) {
+  EXPECT_EQ(kHourSpirits[0], u"吉神 ：金匱 ，大進 ，比肩 ，福德 ，凶煞 ：日建");
+  EXPECT_EQ(kHourSpirits[1],
+            u"吉神 ：天德 ，功曹 ，寶光 ，貴人 ，天乙 ，羅紋 ，交貴 ，六合 ，武曲 ，凶煞:");
+  EXPECT_EQ(kHourSpirits[2],
+            u"吉神 ：驛馬 ，福星 ，臨官 ，喜神 ，日祿 ，凶煞 ：天兵 ，白虎 ，"
+            u"時值 白虎 取諸宜事時須用 麒麟符 制化");
+  EXPECT_EQ(kHourSpirits[6], u"吉神 ：司命 ，凶煞 ：日破 ，地兵");
+  EXPECT_EQ(kHourSpirits[6].size(), 18u);
+  EXPECT_EQ(kHourSpirits[12 * 2 + 0], u"吉神 ：青龍 ，天官 ，天廚 ，福星 ，凶煞 ：雷兵 ，六戊");
+}
+
+// Which of the twelve hour spirits an entry names, or -1 when it names none
+// or several.
+int TwelveSpiritOf(const Parsed& p, bool& inGoodList) {
+  int found = -1;
+  for (int s = 0; s < 12; ++s) {
+    const bool good = std::find(p.good.begin(), p.good.end(), kTwelve[s]) != p.good.end();
+    const bool bad = std::find(p.bad.begin(), p.bad.end(), kTwelve[s]) != p.bad.end();
+    if (!good && !bad) continue;
+    if (found != -1 || (good && bad)) return -1;
+    found = s;
+    inGoodList = good;
+  }
+  return found;
+}
+
+TEST(HourSpiritsTable, TwelveHourSpiritsFollowTheDayBranch) {
+  for (int d = 0; d < 60; ++d) {
+    // 青龍 sits on 申 for 子/午 days and two hours later for each next pair
+    // of branches (丑/未 戌, 寅/申 子, 卯/酉 寅, 辰/戌 辰, 巳/亥 午).
+    const int dragon = (8 + 2 * (d % 12 % 6)) % 12;
+    for (int k = 0; k < 12; ++k) {
+      const std::u16string_view entry = kHourSpirits[12 * d + k];
+      SCOPED_TRACE(Utf8(CycleName(d)) + " day, hour " + Utf8(kBranches.substr(k, 1)) + ": " +
+                   Utf8(entry));
+      Parsed p;
+      if (!Parse(entry, p)) continue;
+      bool inGood = false;
+      const int spirit = TwelveSpiritOf(p, inGood);
+      const int expected = (k - dragon + 12) % 12;
+      ASSERT_EQ(spirit, expected) << "expected " << Utf8(kTwelve[expected]);
+      EXPECT_EQ(inGood, kYellow[spirit]);
+      if (kYellow[spirit]) {
+        EXPECT_EQ(p.good.front(), kTwelve[spirit]);
+      }
+      // The remedy goes with the white tiger and the vermilion bird only.
+      if (kTwelve[spirit] == u"白虎") {
+        EXPECT_EQ(p.remedy, kTigerRemedy);
+      } else if (kTwelve[spirit] == u"朱雀") {
+        EXPECT_EQ(p.remedy, kBirdRemedy);
+      } else {
+        EXPECT_TRUE(p.remedy.empty());
+        EXPECT_EQ(Count(entry, u"時值"), 0u);
+      }
+      // 寶光 is the other name of the 天德 hour and appears only there.
+      const bool treasure = std::find(p.good.begin(), p.good.end(), u"寶光") != p.good.end();
+      EXPECT_EQ(treasure, kTwelve[spirit] == u"天德");
+    }
+  }
+}
+
+TEST(HourSpiritsTable, DayBranchAndHourStemMarks) {
+  for (int d = 0; d < 60; ++d) {
+    for (int k = 0; k < 12; ++k) {
+      const std::u16string_view entry = kHourSpirits[12 * d + k];
+      SCOPED_TRACE(Utf8(CycleName(d)) + " day, hour " + Utf8(kBranches.substr(k, 1)) + ": " +
+                   Utf8(entry));
+      Parsed p;
+      if (!Parse(entry, p)) continue;
+      auto hasBad = [&](std::u16string_view n) {
+        return std::find(p.bad.begin(), p.bad.end(), n) != p.bad.end();
+      };
+      auto hasGood = [&](std::u16string_view n) {
+        return std::find(p.good.begin(), p.good.end(), n) != p.good.end();
+      };
+      const int branch = d % 12;
+      EXPECT_EQ(hasBad(u"日建"), k == branch);
+      EXPECT_EQ(hasBad(u"日破"), k == (branch + 6) % 12);
+      // Neither mark may stray into the good list.
+      EXPECT_FALSE(hasGood(u"日建") || hasGood(u"日破"));
+      const int hourStem = HourStem(d, k);
+      EXPECT_EQ(hasBad(u"六戊"), hourStem == 4);
+      EXPECT_EQ(hasGood(u"比肩"), hourStem == d % 10);
+    }
+  }
+}
+
+TEST(HourSpiritsTable, TraditionalCharactersOnly) {
+  // Simplified forms a slip could bring in for characters the table uses.
+  constexpr std::u16string_view kSimplified = u"贵禄马龙宝进财华时须凤阳阴刘灾杀库头";
+  for (size_t i = 0; i < kHourSpirits.size(); ++i) {
+    for (char16_t c : kHourSpirits[i]) {
+      EXPECT_EQ(kSimplified.find(c), std::u16string_view::npos)
+          << "entry " << i << ": " << Utf8(kHourSpirits[i]);
+    }
+  }
+}
+
+TEST(TabooTables, StemSayingsInStemOrder) {
+  const std::array<std::u16string_view, 10> expected{
+      u"甲日不開倉", u"乙日不栽種", u"丙日不修灶", u"丁日不剃頭", u"戊日不受田",
+      u"己日不破券", u"庚日不經絡", u"辛日不合醬", u"壬日不汲水", u"癸日不詞訟"};
+  ASSERT_EQ(kStemTaboos.size(), 10u);
+  for (size_t i = 0; i < kStemTaboos.size(); ++i) {
+    EXPECT_EQ(kStemTaboos[i], expected[i]) << i;
+    EXPECT_EQ(kStemTaboos[i].size(), 5u);
+    EXPECT_EQ(kStemTaboos[i][0], kStems[i]);
+    EXPECT_EQ(kStemTaboos[i].substr(1, 2), u"日不");
+  }
+}
+
+TEST(TabooTables, BranchSayingsInBranchOrder) {
+  const std::array<std::u16string_view, 12> expected{
+      u"子日不問卜", u"丑日不冠帶", u"寅日不祭祀", u"卯日不穿井", u"辰日不哭泣", u"巳日不出行",
+      u"午日不苫蓋", u"未日不服藥", u"申日不安床", u"酉日不宴客", u"戌日不食犬", u"亥日不嫁娶"};
+  ASSERT_EQ(kBranchTaboos.size(), 12u);
+  for (size_t i = 0; i < kBranchTaboos.size(); ++i) {
+    EXPECT_EQ(kBranchTaboos[i], expected[i]) << i;
+    EXPECT_EQ(kBranchTaboos[i].size(), 5u);
+    EXPECT_EQ(kBranchTaboos[i][0], kBranches[i]);
+    EXPECT_EQ(kBranchTaboos[i].substr(1, 2), u"日不");
+  }
+}
+
+TEST(TabooTables, CaptionLookupFindsTheDaysOwnSaying) {
+  // The caption takes the first saying that contains the day's stem / branch;
+  // no saying may mention another stem or branch ahead of its own.
+  for (size_t s = 0; s < kStems.size(); ++s) {
+    const auto it = std::find_if(kStemTaboos.begin(), kStemTaboos.end(), [&](auto t) {
+      return t.find(kStems[s]) != std::u16string_view::npos;
+    });
+    ASSERT_NE(it, kStemTaboos.end());
+    EXPECT_EQ(static_cast<size_t>(it - kStemTaboos.begin()), s);
+  }
+  for (size_t b = 0; b < kBranches.size(); ++b) {
+    const auto it = std::find_if(kBranchTaboos.begin(), kBranchTaboos.end(), [&](auto t) {
+      return t.find(kBranches[b]) != std::u16string_view::npos;
+    });
+    ASSERT_NE(it, kBranchTaboos.end());
+    EXPECT_EQ(static_cast<size_t>(it - kBranchTaboos.begin()), b);
+  }
+}
+
+}  // namespace
+}  // namespace lunisol
