@@ -4,6 +4,8 @@
 
 #include "calendar/convert.h"
 #include "calendar/cycle.h"
+#include "calendar/solar_terms.h"
+#include "calendar/state.h"
 #include "calendar/text.h"
 
 namespace lunisol {
@@ -81,6 +83,25 @@ std::u16string FindLunarNewYearDate(int year) {
       if (SolarToLunar(year, m, d, date) > 0 && date.lunarMonth == 1 && date.lunarDay == 1)
         return DateKey8(year, m, d);
   return {};
+}
+
+SpringOxInputs SpringOxInputsForYear(char16_t yearStem, char16_t yearBranch, int yearPosition, int year) {
+  SpringOxInputs in;
+  in.yearStem = yearStem;
+  in.yearBranch = yearBranch;
+  in.yangYear = OneOf(yearStem, u"甲丙戊庚壬");
+  const std::u16string_view nayin = NayinOfPosition(yearPosition);
+  if (!nayin.empty()) in.yearNayinElement = std::u16string(1, nayin.back());
+  // Looking 立春 up refreshes the day pillar, as a year choice does.
+  CalendarState state;
+  int y = 0, m = 0, d = 0;
+  if (FindSolarTermDate(state, year, u"立春", y, m, d)) {
+    in.lichunDayPillar = state.lichunDayPillar;
+    in.lichunDate = DateKey8(y, m, d);
+  }
+  in.lichunTime = std::u16string(SolarTermTime(year, 2));
+  in.lunarNewYearDate = FindLunarNewYearDate(year);
+  return in;
 }
 
 std::u16string_view EarFlapsForHour(int h) {

@@ -17,7 +17,7 @@ namespace lunisol {
 std::u16string FindLunarNewYearDate(int year);
 
 // Everything the chart depends on; built from the calendar for a real year by
-// SpringOxInputsFor, or by hand in tests.
+// SpringOxInputsForYear, or by hand.
 struct SpringOxInputs {
   char16_t yearStem = 0;
   char16_t yearBranch = 0;
@@ -28,6 +28,11 @@ struct SpringOxInputs {
   std::u16string lichunDate;        // "%04d%02d%02d" of the 立春 day
   std::u16string lunarNewYearDate;  // FindLunarNewYearDate of the same year
 };
+
+// The inputs for Gregorian year `year` whose lunar year (as the sheet shows
+// it) has the stem and branch given and the cycle place `yearPosition`. The
+// 立春 texts stay empty when the term cannot be found.
+SpringOxInputs SpringOxInputsForYear(char16_t yearStem, char16_t yearBranch, int yearPosition, int year);
 
 // The ear-flaps by the hour of the 立春 moment.
 std::u16string_view EarFlapsForHour(int hour);

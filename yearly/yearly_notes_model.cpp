@@ -2,8 +2,6 @@
 
 #include "calendar/convert.h"
 #include "calendar/cycle.h"
-#include "calendar/solar_terms.h"
-#include "calendar/state.h"
 #include "calendar/tables.h"
 #include "calendar/text.h"
 #include "yearly/seasonal_days_model.h"
@@ -206,13 +204,10 @@ std::optional<YearlyNotesRecord> BuildYearlyNotes(std::u16string_view yearPillar
   const int L = selected.lunarYear;
   const char16_t stem = At(yearPillarText, 1);
   const char16_t branch = At(yearPillarText, 2);
-  const bool yang = OneOf(stem, u"甲丙戊庚壬");
 
-  // The 立春 day pillar is refreshed by looking the term up, as on a year choice.
-  CalendarState state;
-  int lichunYear = 0, lichunMonth = 0, lichunDay = 0;
-  if (!FindSolarTermDate(state, Y, u"立春", lichunYear, lichunMonth, lichunDay)) r.complete = false;
-  r.lichunDayPillar = state.lichunDayPillar;
+  const SpringOxInputs ox = SpringOxInputsForYear(stem, branch, position, Y);
+  r.lichunDayPillar = ox.lichunDayPillar;
+  if (ox.lichunDate.empty() || ox.lunarNewYearDate.empty()) r.complete = false;
 
   // Year god and elements.
   const std::u16string_view god = kTaisuiNames[static_cast<size_t>(position)];
@@ -272,16 +267,6 @@ std::optional<YearlyNotesRecord> BuildYearlyNotes(std::u16string_view yearPillar
   r.yearNotes[4] = Label({356, 462, 374, 522}, Format(u"蠶  食  %s  葉", {search(u'木')}), kGreen);
 
   // Spring ox and herdsman.
-  SpringOxInputs ox;
-  ox.yearStem = stem;
-  ox.yearBranch = branch;
-  ox.yangYear = yang;
-  ox.yearNayinElement = nayinElement;
-  ox.lichunDayPillar = r.lichunDayPillar;
-  ox.lichunTime = std::u16string(SolarTermTime(Y, 2));
-  ox.lichunDate = lichunMonth > 0 ? DateKey8(lichunYear, lichunMonth, lichunDay) : std::u16string();
-  ox.lunarNewYearDate = FindLunarNewYearDate(Y);
-  if (ox.lunarNewYearDate.empty()) r.complete = false;
   r.springOx = BuildSpringOxChart(ox).Labels();
 
   // Climate line.

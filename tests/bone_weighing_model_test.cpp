@@ -1,0 +1,160 @@
+// Bone weighing of a birth moment: the weight index at both ends of the
+// tables, the split of the verse, a known date, leap months and the dates
+// that open no dialog.
+
+#include "yearly/bone_weighing_model.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "calendar/convert.h"
+#include "calendar/cycle.h"
+#include "calendar/tables.h"
+#include "calendar/text.h"
+#include "yearly/tables.h"
+
+namespace lunisol {
+namespace {
+
+std::string U8(std::u16string_view s) { return ToUtf8(s); }
+
+CalendarDate Gregorian(int lunarYear, int lunarMonth, int lunarDay) {
+  CalendarDate d;
+  EXPECT_GT(LunarToSolar(lunarYear, lunarMonth, lunarDay, d), 0);
+  return d;
+}
+
+TEST(BoneWeight, TheTablesSpanTwoLiangOneToSevenLiangOne) {
+  int lightest = 1000, heaviest = 0;
+  for (int p = 1; p <= 60; ++p)
+    for (int m = 1; m <= 12; ++m)
+      for (int d = 1; d <= 30; ++d)
+        for (int h = 0; h < 12; ++h) {
+          const int w = BoneWeightQian(p, m, d, h);
+          lightest = std::min(lightest, w);
+          heaviest = std::max(heaviest, w);
+        }
+  EXPECT_EQ(lightest, 21);
+  EXPECT_EQ(heaviest, 71);
+  EXPECT_EQ(BoneWeightQian(6, 5, 1, 1), 21);    // 己巳, fifth month, first day, 丑
+  EXPECT_EQ(BoneWeightQian(16, 3, 18, 0), 71);  // 己卯, third month, 18th, 子
+  EXPECT_EQ(BoneWeightQian(0, 1, 1, 0), -1);
+  EXPECT_EQ(BoneWeightQian(1, 13, 1, 0), -1);
+  EXPECT_EQ(BoneWeightQian(1, 1, 31, 0), -1);
+  EXPECT_EQ(BoneWeightQian(1, 1, 1, 12), -1);
+}
+
+TEST(BoneWeighing, LightestAndHeaviestBirths) {
+  // 1989 is a 己巳 year; its fifth month's first day at the 丑 hour.
+  CalendarDate light = Gregorian(1989, 5, 1);
+  std::optional<BoneWeighingRecord> r = WeighBones(light.solarYear, light.solarMonth, light.solarDay, 1);
+  ASSERT_TRUE(r.has_value());
+  EXPECT_EQ(r->totalQian, 21);
+  EXPECT_EQ(r->verseIndex, 0);
+  EXPECT_EQ(U8(r->weight), "二兩一");
+  EXPECT_EQ(U8(r->verdict), "一生衣食奔波勞碌之命");
+  EXPECT_EQ(U8(r->song), "短命非業謂大凶，平生災難事重重；\r\n凶禍頻臨陷逆境，終世困苦事不成。");
+
+  // 1999 is 己卯: third month, 18th day, 子 hour.
+  CalendarDate heavy = Gregorian(1999, 3, 18);
+  r = WeighBones(heavy.solarYear, heavy.solarMonth, heavy.solarDay, 0);
+  ASSERT_TRUE(r.has_value());
+  EXPECT_EQ(r->totalQian, 71);
+  EXPECT_EQ(r->verseIndex, 50);
+  EXPECT_EQ(U8(r->weight), "七兩一");
+  EXPECT_EQ(U8(r->verdict), "大志大業勢如破竹之命");
+  EXPECT_EQ(U8(r->song), "此命生成大不同，公侯卿相在其中；\r\n一生自有逍遙福，富貴榮華極品隆。");
+}
+
+TEST(BoneWeighing, LunarNewYear2006AtTheZiHour) {
+  const std::optional<BoneWeighingRecord> r = WeighBones(2006, 1, 29, 0);
+  ASSERT_TRUE(r.has_value());
+  EXPECT_EQ(r->yearPosition, 23);
+  EXPECT_EQ(r->totalQian, 33);  // 6 + 6 + 5 + 16
+  EXPECT_EQ(r->verseIndex, 12);
+  EXPECT_EQ(U8(r->weight), "三兩三");
+  EXPECT_FALSE(r->verdict.empty());
+  EXPECT_EQ(r->verdict.substr(r->verdict.size() - 2), u"之命");
+  EXPECT_NE(r->song.find(u"\r\n"), std::u16string::npos);
+  EXPECT_EQ(U8(r->birthLine), "農曆 2006 年 1 月 1 日 子 ( 23 ~ 1 ) 時");
+
+  CalendarDate d;
+  ASSERT_GT(SolarToLunar(2006, 1, 29, d), 0);
+  EXPECT_EQ(r->mansionName, kMansionNames[static_cast<size_t>(d.mansion)]);
+  EXPECT_EQ(r->description, kMansionNativityTexts[static_cast<size_t>(d.mansion)]);
+  EXPECT_EQ(r->description.substr(0, 6), u"此日出生之人");
+}
+
+TEST(BoneWeighing, DoubledMingIsKept) {
+  // Find births weighing 5.0 and 6.2 兩 (k = 29 and 41).
+  bool seen29 = false, seen41 = false;
+  for (int y = 1990; y <= 2000 && !(seen29 && seen41); ++y) {
+    for (int m = 1; m <= 12; ++m) {
+      for (int d = 1; d <= DaysInSolarMonth(y, m); ++d) {
+        for (int h = 0; h < 12; ++h) {
+          const std::optional<BoneWeighingRecord> r = WeighBones(y, m, d, h);
+        ASSERT_TRUE(r.has_value());
+        if (r->verseIndex == 29 && !seen29) {
+          seen29 = true;
+          EXPECT_EQ(U8(r->verdict), "文武才能財穀豐富之命命");
+          EXPECT_EQ(U8(r->weight), "五兩");
+        }
+        if (r->verseIndex == 41 && !seen41) {
+          seen41 = true;
+          EXPECT_EQ(U8(r->verdict), "官職有權柄之命命");
+          EXPECT_EQ(U8(r->weight), "六兩二");
+        }
+      }
+    }
+  }
+  }
+  EXPECT_TRUE(seen29 && seen41);
+}
+
+TEST(BoneWeighing, LeapMonthWeighsAsTheMonthItRepeats) {
+  // 23 June 2009 opens the leap fifth month of a 己丑 year.
+  const std::optional<BoneWeighingRecord> r = WeighBones(2009, 6, 23, 0);
+  ASSERT_TRUE(r.has_value());
+  EXPECT_EQ(r->lunarMonth, -5);
+  EXPECT_EQ(r->totalQian, 8 + 5 + 5 + 16);
+  EXPECT_EQ(U8(r->birthLine), "農曆 2009 年 5 月 1 日 子 ( 23 ~ 1 ) 時");
+  // The same lunar day of the ordinary fifth month weighs the same.
+  const CalendarDate ordinary = Gregorian(2009, 5, 1);
+  const std::optional<BoneWeighingRecord> o = WeighBones(ordinary.solarYear, ordinary.solarMonth, ordinary.solarDay, 0);
+  ASSERT_TRUE(o.has_value());
+  EXPECT_EQ(o->totalQian, r->totalQian);
+  EXPECT_EQ(o->weight, r->weight);
+}
+
+TEST(BoneWeighing, RefusedDatesAndHoursOpenNothing) {
+  EXPECT_FALSE(WeighBones(1898, 6, 1, 0).has_value());
+  EXPECT_FALSE(WeighBones(1899, 1, 15, 0).has_value());  // before the first lunar year
+  EXPECT_FALSE(WeighBones(2101, 1, 1, 0).has_value());
+  EXPECT_FALSE(WeighBones(2009, 2, 29, 0).has_value());
+  EXPECT_FALSE(WeighBones(2009, 13, 1, 0).has_value());
+  EXPECT_FALSE(WeighBones(2009, 6, 1, 12).has_value());
+  EXPECT_FALSE(WeighBones(2009, 6, 1, -1).has_value());
+  EXPECT_TRUE(WeighBones(2100, 12, 31, 11).has_value());
+}
+
+TEST(BoneWeighing, HourItemsAreTheDateBarsTexts) {
+  ASSERT_EQ(kHourSelectorItems.size(), 12u);
+  EXPECT_EQ(U8(kHourSelectorItems[0]), "子 ( 23 ~ 1 )");
+  EXPECT_EQ(U8(kHourSelectorItems[6]), "午 ( 11 ~ 13 )");
+  EXPECT_EQ(U8(kHourSelectorItems[11]), "亥 ( 21 ~ 23 )");
+  for (size_t h = 0; h < 12; ++h) {
+    const int start = (2 * static_cast<int>(h) + 23) % 24;
+    EXPECT_EQ(U8(kHourSelectorItems[h]),
+              U8(Format(u"%s ( %d ~ %d )", {kBranchNames[h], start, (start + 2) % 24})))
+        << h;
+  }
+  // Each hour's item ends up whole in the birth line.
+  const std::optional<BoneWeighingRecord> r = WeighBones(2006, 1, 29, 7);
+  ASSERT_TRUE(r.has_value());
+  EXPECT_EQ(U8(r->birthLine), "農曆 2006 年 1 月 1 日 未 ( 13 ~ 15 ) 時");
+}
+
+}  // namespace
+}  // namespace lunisol

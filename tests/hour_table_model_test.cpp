@@ -1,0 +1,251 @@
+// The hour sheet of a day: pillars and their opposites, the day–hour clash,
+// the God-of-Wealth gap on 辛 hours, tooltips and the label column's lines.
+
+#include "page/hour_table_model.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "almanac/lookups.h"
+#include "calendar/cycle.h"
+#include "calendar/tables.h"
+#include "calendar/text.h"
+#include "page/tables.h"
+
+namespace lunisol {
+namespace {
+
+using namespace colours;
+
+std::string U8(std::u16string_view s) { return ToUtf8(s); }
+
+// Inputs as the page hands them for a day whose pillar cell reads `cell`.
+HourTableInputs DayInputs(std::u16string cell) {
+  HourTableInputs in;
+  in.dayPillarText = std::move(cell);
+  in.gregorianTitle = u"國曆 95 年  1 月";
+  in.dayNumberText = u"29";
+  in.selectedYear = 2006;
+  return in;
+}
+
+TEST(HourTableLists, JiaziDayPillarsAndOppositesWrapRoundTheCycle) {
+  const auto pillars = HourPillarList(u"甲");
+  const auto clashes = HourClashList(u"甲");
+  const char16_t* wantPillars[12] = {u"甲子", u"乙丑", u"丙寅", u"丁卯", u"戊辰", u"己巳",
+                                     u"庚午", u"辛未", u"壬申", u"癸酉", u"甲戌", u"乙亥"};
+  const char16_t* wantClashes[12] = {u"戊午", u"己未", u"庚申", u"辛酉", u"壬戌", u"癸亥",
+                                     u"甲子", u"乙丑", u"丙寅", u"丁卯", u"戊辰", u"己巳"};
+  for (size_t k = 0; k < 12; ++k) {
+    EXPECT_EQ(U8(pillars[k]), U8(wantPillars[k])) << k;
+    EXPECT_EQ(U8(clashes[k]), U8(wantClashes[k])) << k;
+  }
+}
+
+TEST(HourTableLists, EveryStemStartsAtItsZiHourAndOppositesCarryTheOppositeBranch) {
+  const char16_t* starts[10] = {u"甲子", u"丙子", u"戊子", u"庚子", u"壬子",
+                                u"甲子", u"丙子", u"戊子", u"庚子", u"壬子"};
+  for (size_t s = 0; s < 10; ++s) {
+    const auto pillars = HourPillarList(kStemNames[s]);
+    const auto clashes = HourClashList(kStemNames[s]);
+    EXPECT_EQ(U8(pillars[0]), U8(starts[s])) << s;
+    for (size_t k = 0; k < 12; ++k) {
+      ASSERT_EQ(pillars[k].size(), 2u);
+      EXPECT_EQ(pillars[k].substr(1), kBranchNames[k]) << s << "," << k;
+      EXPECT_EQ(clashes[k].substr(1), kBranchNames[(k + 6) % 12]) << s << "," << k;
+    }
+  }
+  EXPECT_TRUE(HourPillarList(u"子")[0].empty());
+  EXPECT_TRUE(HourClashList(u"")[5].empty());
+}
+
+TEST(HourSpirits, SplitAtTheBadSpiritsWithoutAClash) {
+  // 甲子 day, 子 hour.
+  const HourSpiritTexts t = SplitHourSpirits(kHourSpirits[0], false);
+  EXPECT_EQ(U8(t.good), "吉神 ：金匱 ，大進 ，比肩 ，福德");
+  EXPECT_EQ(U8(t.bad), "凶煞 ：日建");
+  EXPECT_EQ(t.goodColour, kMaroon);
+  EXPECT_EQ(t.badColour, kGreen);
+  // An entry whose bad part is only "凶煞:".
+  const HourSpiritTexts none = SplitHourSpirits(kHourSpirits[1], false);
+  EXPECT_EQ(U8(none.bad), "凶煞:");
+  EXPECT_EQ(U8(none.good), "吉神 ：天德 ，功曹 ，寶光 ，貴人 ，天乙 ，羅紋 ，交貴 ，六合 ，武曲");
+}
+
+TEST(HourSpirits, ClashShowsTheWarningAndKeepsWhatFits) {
+  // 甲子 day, 午 hour: 18 characters, too short to share the good column.
+  const std::u16string_view wu = kHourSpirits[6];
+  ASSERT_EQ(U8(wu), "吉神 ：司命 ，凶煞 ：日破 ，地兵");
+  ASSERT_EQ(wu.size(), 18u);
+  const HourSpiritTexts t = SplitHourSpirits(wu, true);
+  EXPECT_EQ(U8(t.good), "日時相沖 ，不宜諸吉事 !");
+  EXPECT_EQ(U8(t.bad), U8(wu));
+  EXPECT_EQ(t.goodColour, kBlack);
+  EXPECT_EQ(t.badColour, kGrey);
+
+  // The boundary is 22 characters: from there on the bad spirits follow the
+  // warning and the good spirits move to the bad column.
+  const std::u16string e21 = u"吉神 ：司命 ，凶煞 ：日破 ，地兵 ，刑";
+  const std::u16string e22 = u"吉神 ：司命 ，凶煞 ：日破 ，地兵 ，天刑";
+  ASSERT_EQ(e21.size(), 21u);
+  ASSERT_EQ(e22.size(), 22u);
+  EXPECT_EQ(U8(SplitHourSpirits(e21, true).good), "日時相沖 ，不宜諸吉事 !");
+  EXPECT_EQ(U8(SplitHourSpirits(e21, true).bad), U8(e21));
+  const HourSpiritTexts long22 = SplitHourSpirits(e22, true);
+  EXPECT_EQ(U8(long22.good), "日時相沖 ，不宜諸吉事 !凶煞 ：日破 ，地兵 ，天刑");
+  EXPECT_EQ(U8(long22.bad), "吉神 ：司命");
+}
+
+TEST(HourTable, JiaziDayOnTheSheet) {
+  const HourTableRecord r = BuildHourTable(DayInputs(u"子甲"));
+  EXPECT_EQ(r.dayCycleIndex, 0);
+  EXPECT_EQ(U8(r.caption), " 當日時辰吉課 ( 彭祖百忌  ：甲日不開倉,  子日不問卜 )");
+
+  // Only the 午 hour (opposite pillar 甲子) clashes with a 子 day.
+  for (size_t k = 0; k < 12; ++k) {
+    const HourColumn& h = r.hours[k];
+    if (k == 6) {
+      EXPECT_EQ(U8(h.good.text), "日時相沖 ，不宜諸吉事 !");
+      EXPECT_EQ(U8(h.bad.text), "吉神 ：司命 ，凶煞 ：日破 ，地兵");
+      EXPECT_EQ(h.good.colour, kBlack);
+      EXPECT_EQ(h.bad.colour, kGrey);
+    } else {
+      EXPECT_EQ(h.good.colour, kMaroon) << k;
+      EXPECT_EQ(h.bad.colour, kGreen) << k;
+      EXPECT_EQ(h.good.text.substr(0, 2), u"吉神") << k;
+    }
+  }
+  // The 寅 hour's long entry: no clash, both parts in their own columns.
+  EXPECT_EQ(U8(r.hours[2].good.text), "吉神 ：驛馬 ，福星 ，臨官 ，喜神 ，日祿");
+  EXPECT_EQ(U8(r.hours[2].bad.text), "凶煞 ：天兵 ，白虎 ，時值 白虎 取諸宜事時須用 麒麟符 制化");
+  EXPECT_EQ(U8(r.hours[2].bad.tooltip), U8(r.hours[2].bad.text));
+
+  // Hour ranges, pillars and the fixed clash cells.
+  EXPECT_EQ(U8(r.hours[0].range.text), "23 I 01");
+  EXPECT_EQ(U8(r.hours[11].range.text), "21 I 23");
+  EXPECT_EQ(r.hours[5].range.colour, BranchColour(u"巳"));
+  EXPECT_EQ(U8(r.hours[0].pillar.text), "甲子時");
+  EXPECT_EQ(r.hours[0].pillar.colour, StemColour(u"甲"));
+  EXPECT_EQ(U8(r.hours[7].pillar.text), "辛未時");
+  EXPECT_EQ(r.hours[7].pillar.colour, StemColour(u"辛"));
+  EXPECT_EQ(U8(r.hours[2].clashAnimal.text), "沖猴");
+  EXPECT_EQ(r.hours[2].clashAnimal.colour, (Colour{108, 108, 108}));
+  EXPECT_EQ(U8(r.hours[2].sha.text), "煞北");
+  EXPECT_EQ(r.hours[2].sha.colour, kBlack);
+  EXPECT_EQ(U8(r.hours[2].opposite.text), "庚申");
+  EXPECT_EQ(r.hours[2].opposite.colour, (Colour{108, 108, 108}));
+  EXPECT_EQ(U8(r.hours[10].clashAnimal.text), "沖龍");
+  EXPECT_EQ(r.hours[10].opposite.colour, (Colour{128, 128, 0}));
+  EXPECT_EQ(U8(r.hours[7].sha.text), "煞西");
+  EXPECT_EQ(r.hours[7].sha.colour, kGrey);
+
+  // Places: hour k at X = 351 − 30k, the row labels at X = 381.
+  EXPECT_EQ(r.hours[0].range.left, 339);
+  EXPECT_EQ(r.hours[0].range.right, 351);
+  EXPECT_EQ(r.hours[11].good.left, 15);
+  EXPECT_EQ(r.hours[11].good.right, 27);
+  EXPECT_EQ(r.hours[11].bad.left, 3);
+  EXPECT_EQ(r.hours[11].bad.bottom, 390);
+  EXPECT_EQ(r.hours[4].good.id, 27104);
+  EXPECT_EQ(r.hours[4].bad.id, 27204);
+  EXPECT_EQ(r.hours[3].opposite.top, 458);
+  EXPECT_EQ(r.oppositeLabel.left, 369);
+  EXPECT_EQ(U8(r.joyLabel.text), "喜神");
+  EXPECT_EQ(r.joyLabel.colour, kMaroon);
+  EXPECT_EQ(r.wealthLabel.colour, kMaroon);
+  EXPECT_EQ(r.wealthLabel.left, 363);
+  EXPECT_EQ(r.animalLabel.colour, kBlack);
+}
+
+TEST(HourTable, GodDirectionsAndTheXinHours) {
+  // On a 丙 or 辛 day the 卯 hour is 辛卯; on a 甲 day the 未 hour is 辛未.
+  for (const char16_t* cell : {u"寅丙", u"卯辛", u"子甲"}) {
+    const HourTableRecord r = BuildHourTable(DayInputs(cell));
+    int xinHours = 0;
+    for (size_t k = 0; k < 12; ++k) {
+      const HourColumn& h = r.hours[k];
+      int unused = 0;
+      const std::u16string_view dirs = DayCycleIndex(r.pillarList[k], unused);
+      ASSERT_GE(dirs.size(), 5u);
+      EXPECT_EQ(h.joy.text, dirs.substr(0, 2));
+      EXPECT_EQ(h.joy.colour, DirectionColour(h.joy.text));
+      if (Contains(r.pillarList[k], u"辛")) {
+        ++xinHours;
+        EXPECT_TRUE(h.wealth.text.empty()) << U8(r.pillarList[k]);
+      } else {
+        EXPECT_EQ(h.wealth.text, dirs.substr(3)) << U8(r.pillarList[k]);
+        EXPECT_EQ(h.wealth.colour, DirectionColour(h.wealth.text));
+      }
+    }
+    EXPECT_EQ(xinHours, 1) << U8(cell);
+  }
+}
+
+TEST(HourTable, YichouDayCaptionAndTheSpiritTooltipThreshold) {
+  const HourTableRecord r = BuildHourTable(DayInputs(u"丑乙"));
+  EXPECT_EQ(r.dayCycleIndex, 1);
+  EXPECT_EQ(U8(r.caption), " 當日時辰吉課 ( 彭祖百忌  ：乙日不栽種,  丑日不冠帶 )");
+  // 申 hour: a good column of exactly 26 characters has no tip.
+  ASSERT_EQ(r.hours[8].good.text.size(), 26u);
+  EXPECT_TRUE(r.hours[8].good.tooltip.empty());
+  // 未 hour clashes with the 丑 day: the warning and the bad spirits make 27.
+  ASSERT_EQ(r.hours[7].good.text.size(), 27u);
+  EXPECT_EQ(r.hours[7].good.tooltip, r.hours[7].good.text);
+  EXPECT_EQ(r.hours[7].good.text.substr(0, 13), u"日時相沖 ，不宜諸吉事 !");
+  // Short columns never carry a tip.
+  for (const HourColumn& h : r.hours) {
+    if (h.bad.text.size() <= 26) {
+      EXPECT_TRUE(h.bad.tooltip.empty());
+    }
+  }
+}
+
+TEST(HourTableLabelColumn, DateLinesAndTheirTips) {
+  EXPECT_EQ(U8(HourTableDateLine(u"國曆 95 年  1 月", u"29")), "國曆 95 年  1 月 29 日");
+
+  const std::u16string jan29 = u"國曆 95 年  1 月 29 日";
+  // The month line of the note loses "農曆 1 " and its "月", keeping the pillar.
+  EXPECT_EQ(U8(HourTableLunarLine(jan29, 2006, u"農曆 1 月庚寅", u"")), "農曆 1 月 1 日 ，庚寅");
+  EXPECT_EQ(U8(HourTableLunarLine(jan29, 2006, u"農曆 1 月庚寅", u"月破")), "農曆 1 月 1 日 ，庚寅 ，月破");
+  EXPECT_EQ(U8(HourTableLunarLine(jan29, 2006, u"", u"月破")), "農曆 1 月 1 日 ，月破");
+  EXPECT_EQ(U8(HourTableLunarLine(jan29, 2006, u"", u"")), "農曆 1 月 1 日");
+  // A two-digit month: the six characters end before "月", which goes next.
+  EXPECT_EQ(U8(HourTableLunarLine(u"國曆 94 年 12 月 1 日", 2005, u"農曆 11 月戊子 ，刀砧", u"")),
+            "農曆 11 月 1 日 ，戊子 ，刀砧");
+  // 24 August 2006 opens the leap seventh month.
+  EXPECT_EQ(U8(HourTableLunarLine(u"國曆 95 年  8 月 24 日", 2006, u"農曆潤 7 月丙申", u"")),
+            "農曆潤 7 月 1 日 ，丙申");
+  // The year comes from the selector, not from the line; an unreadable line gives nothing.
+  EXPECT_EQ(U8(HourTableLunarLine(u"光緒 26 年  1 月 31 日", 1900, u"", u"")), "農曆 1 月 1 日");
+  EXPECT_TRUE(HourTableLunarLine(u"1 29", 2006, u"", u"").empty());
+
+  // Tips from 22 characters on, for the lunar line and the note cell.
+  HourTableInputs in = DayInputs(u"午戊");
+  in.noteA = u"一二三四五六七八九";  // 12 + 9 = 21
+  in.noteB = u"一二三四五六七八九十一二三四五六七八九十一";
+  ASSERT_EQ(in.noteB.size(), 21u);
+  HourTableRecord r = BuildHourTable(in);
+  EXPECT_EQ(r.lunarDateCell.text.size(), 21u);
+  EXPECT_TRUE(r.lunarDateCell.tooltip.empty());
+  EXPECT_TRUE(r.noteCell.tooltip.empty());
+  in.noteA += u"十";
+  in.noteB += u"二";
+  r = BuildHourTable(in);
+  EXPECT_EQ(r.lunarDateCell.text.size(), 22u);
+  EXPECT_EQ(r.lunarDateCell.tooltip, r.lunarDateCell.text);
+  EXPECT_EQ(r.noteCell.tooltip, in.noteB);
+
+  EXPECT_EQ(U8(r.dateCell.text), "國曆 95 年  1 月 29 日");
+  EXPECT_EQ(r.dateCell.colour, kBlue);
+  EXPECT_EQ(r.lunarDateCell.colour, kGreen);
+  EXPECT_EQ(r.noteCell.colour, kMaroon);
+  EXPECT_EQ(r.lunarDateCell.id, 27300);
+  EXPECT_EQ(r.noteCell.id, 27400);
+  EXPECT_EQ(r.lunarDateCell.left, 376);
+  EXPECT_EQ(r.noteCell.right, 375);
+  EXPECT_EQ(r.dateCell.bottom, 120);
+}
+
+}  // namespace
+}  // namespace lunisol

@@ -1,0 +1,476 @@
+// The yearly notes sheet with its spring-ox and seasonal-day columns: the
+// year tables, the small rules, a whole year label by label, the lunar-year
+// versus Gregorian-year split early in January, and every year of the range.
+
+#include "yearly/yearly_notes_model.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "calendar/convert.h"
+#include "calendar/cycle.h"
+#include "calendar/solar_terms.h"
+#include "calendar/state.h"
+#include "calendar/tables.h"
+#include "calendar/text.h"
+#include "yearly/seasonal_days_model.h"
+#include "yearly/spring_ox_model.h"
+#include "yearly/tables.h"
+
+namespace lunisol {
+namespace {
+
+using namespace colours;
+
+std::string U8(std::u16string_view s) { return ToUtf8(s); }
+
+bool IsHan(char16_t c) { return c >= 0x3400 && c <= 0x9FFF; }
+
+// The year pillar as the page hands it for the lunar year of a date.
+std::u16string PagePillar(int year, int month, int day) {
+  CalendarDate d;
+  const int p = SolarToLunar(year, month, day, d);
+  return p > 0 ? u" " + std::u16string(CycleName(p - 1)) + u" " : std::u16string();
+}
+
+YearlyNotesRecord Sheet(int year, int month, int day) {
+  const std::optional<YearlyNotesRecord> r = BuildYearlyNotes(PagePillar(year, month, day), year, month, day);
+  EXPECT_TRUE(r.has_value());
+  return r.value_or(YearlyNotesRecord{});
+}
+
+SpringOxChart ChartForYear(int year) {
+  CalendarDate d;
+  const int p = SolarToLunar(year, 6, 1, d);
+  const std::u16string_view pillar = CycleName(p - 1);
+  return BuildSpringOxChart(SpringOxInputsForYear(pillar[0], pillar[1], p, year));
+}
+
+TEST(YearGodTables, ShapeAndAgreementWithTheCycle) {
+  ASSERT_EQ(kTaisuiNames.size(), 61u);
+  EXPECT_TRUE(kTaisuiNames[0].empty());
+  for (size_t p = 1; p <= 60; ++p) {
+    ASSERT_EQ(kTaisuiNames[p].size(), 2u) << p;
+    EXPECT_TRUE(IsHan(kTaisuiNames[p][0]) && IsHan(kTaisuiNames[p][1])) << p;
+  }
+  EXPECT_EQ(U8(kTaisuiNames[1]), "金辨");
+  EXPECT_EQ(U8(kTaisuiNames[23]), "白敏");
+  EXPECT_EQ(U8(kTaisuiNames[37]), "盧祕");
+  EXPECT_EQ(U8(kTaisuiNames[60]), "虞程");
+
+  ASSERT_EQ(kNayinNames.size(), 31u);
+  EXPECT_TRUE(kNayinNames[0].empty());
+  for (size_t q = 1; q <= 30; ++q) {
+    ASSERT_EQ(kNayinNames[q].size(), 3u) << q;
+    // Both cycle places of the pair carry the element the name ends in.
+    const std::u16string element(1, kNayinNames[q].back());
+    EXPECT_EQ(U8(NayinElement(kCycleNames[2 * q - 2])), U8(element)) << q;
+    EXPECT_EQ(U8(NayinElement(kCycleNames[2 * q - 1])), U8(element)) << q;
+  }
+  EXPECT_EQ(U8(kNayinNames[1]), "海中金");
+  EXPECT_EQ(U8(kNayinNames[30]), "大海水");
+}
+
+TEST(YearlyRules, ElementsColoursAndNayin) {
+  const std::u16string_view wood = u"甲乙寅卯", fire = u"丙丁巳午", metal = u"庚辛申酉", water = u"壬癸子亥",
+                            earth = u"戊己辰戌丑未";
+  for (char16_t c : wood) EXPECT_EQ(StemBranchElement(c), (ElementWords{u'木', u'青'}));
+  for (char16_t c : fire) EXPECT_EQ(StemBranchElement(c), (ElementWords{u'火', u'紅'}));
+  for (char16_t c : metal) EXPECT_EQ(StemBranchElement(c), (ElementWords{u'金', u'白'}));
+  for (char16_t c : water) EXPECT_EQ(StemBranchElement(c), (ElementWords{u'水', u'黑'}));
+  for (char16_t c : earth) EXPECT_EQ(StemBranchElement(c), (ElementWords{u'土', u'黃'}));
+  EXPECT_EQ(StemBranchElement(u' '), (ElementWords{u'土', u'黃'}));
+
+  EXPECT_EQ(U8(ElementColourWord(u"金")), "白");
+  EXPECT_EQ(U8(ElementColourWord(u"木")), "青");
+  EXPECT_EQ(U8(ElementColourWord(u"水")), "黑");
+  EXPECT_EQ(U8(ElementColourWord(u"火")), "紅");
+  EXPECT_EQ(U8(ElementColourWord(u"土")), "黃");
+  EXPECT_TRUE(ElementColourWord(u"").empty());
+
+  EXPECT_EQ(U8(NayinOfPosition(1)), "海中金");
+  EXPECT_EQ(U8(NayinOfPosition(2)), "海中金");
+  EXPECT_EQ(U8(NayinOfPosition(3)), "爐中火");
+  EXPECT_EQ(U8(NayinOfPosition(23)), "屋上土");
+  EXPECT_EQ(U8(NayinOfPosition(60)), "大海水");
+  EXPECT_TRUE(NayinOfPosition(0).empty());
+  EXPECT_TRUE(NayinOfPosition(61).empty());
+}
+
+TEST(YearlyRules, NineStarOfTheYearAndTheRing) {
+  EXPECT_EQ(YearNineStar(1999), 1);  // 9 + 9 = 18 → 9, 10 − 9
+  EXPECT_EQ(YearNineStar(2009), 9);  // 9 − 9 = 0 counts as 9
+  EXPECT_EQ(YearNineStar(2000), 9);
+  EXPECT_EQ(YearNineStar(1900), 1);  // 10 − 0 = 10 counts as 1
+  EXPECT_EQ(YearNineStar(2006), 3);
+  EXPECT_EQ(YearNineStar(1988), 3);  // 8 + 8 = 16 → 7, 10 − 7
+
+  // From star 9 the ring starts again at 一白.
+  int counter = 9;
+  NineStarWords w = NineStarStep(counter);
+  EXPECT_EQ(w.colour, u'白');
+  EXPECT_EQ(w.number, u'一');
+  EXPECT_EQ(counter, 1);
+  counter = 7;
+  const char16_t colours[] = u"白紫白黑碧綠黃白";
+  const char16_t numbers[] = u"八九一二三四五六";
+  for (int i = 0; i < 8; ++i) {
+    w = NineStarStep(counter);
+    EXPECT_EQ(w.colour, colours[i]) << i;
+    EXPECT_EQ(w.number, numbers[i]) << i;
+  }
+}
+
+TEST(YearlyRules, VerseLines) {
+  auto lines = SplitVerseLines(u"一\n二\n三\n四\n五");
+  EXPECT_EQ(U8(lines[0]), "一");
+  EXPECT_EQ(U8(lines[3]), "四");  // the fifth line is dropped
+  lines = SplitVerseLines(u"甲 ，乙 。");
+  EXPECT_EQ(U8(lines[0]), "甲 ，乙 。");
+  EXPECT_TRUE(lines[1].empty() && lines[2].empty() && lines[3].empty());
+  lines = SplitVerseLines(u"a\n\nc");
+  EXPECT_EQ(U8(lines[0]), "a");
+  EXPECT_TRUE(lines[1].empty());
+  EXPECT_EQ(U8(lines[2]), "c");
+}
+
+TEST(YearlyRules, FirstDaysFromTheNewYear) {
+  // 2006 opens on 29 January, a 戊午 day.
+  EXPECT_EQ(FirstDayFromNewYear(2006, u'辰'), 11);  // 戊辰
+  EXPECT_EQ(FirstDayFromNewYear(2006, u'辛'), 4);   // 辛酉
+  EXPECT_EQ(FirstDayFromNewYear(2006, u'丑'), 8);   // 乙丑
+  EXPECT_EQ(FirstDayFromNewYear(2006, u'木'), 3);   // 庚申
+  EXPECT_EQ(FirstDayFromNewYear(2006, u'午'), 1);   // the new-year day itself
+  // The last lunar year of the tables cannot be converted back to a
+  // Gregorian date, but its new-year day is still found.
+  CalendarDate probe;
+  ASSERT_LT(LunarToSolar(2100, 1, 1, probe), 0);
+  EXPECT_TRUE(FirstDayFromNewYear(2100, u'辰').has_value());
+  EXPECT_FALSE(FirstDayFromNewYear(1800, u'辰').has_value());
+}
+
+TEST(YearlyNotes, Year2006LabelByLabel) {
+  const YearlyNotesRecord r = Sheet(2006, 5, 1);
+  EXPECT_TRUE(r.complete);
+  EXPECT_EQ(r.yearPosition, 23);
+  EXPECT_EQ(U8(r.caption), " 歲 時 記 事");
+  EXPECT_EQ(U8(r.yearGodTitle.text), "太歲 丙戌 年");
+  EXPECT_EQ(r.yearGodTitle.id, 1199);
+  EXPECT_EQ(U8(r.yearGodName.text), "太歲姓白名敏");
+  EXPECT_EQ(r.yearGodName.id, 1200);
+  EXPECT_EQ(U8(r.nayin.text), "納音屬土");
+  EXPECT_EQ(U8(r.elements.text), "干火支土");
+
+  EXPECT_EQ(U8(r.yearDutyMansion.text), "心月狐");
+  EXPECT_EQ(U8(r.secondMansion.text), "鬼金羊");
+  EXPECT_EQ(U8(r.branchPair.text), "未 子");
+  EXPECT_EQ(U8(r.mansionPair.text), "張 虛");
+  EXPECT_EQ(U8(r.stemPair.text), "辛 丙");
+  EXPECT_EQ(U8(r.yearDutyLabel.text), "年 值");
+  EXPECT_EQ(U8(r.mansionLabel.text), "宿為");
+
+  // Verse 23 has three lines, oracle 23 two.
+  EXPECT_EQ(U8(r.verseLines[0].text), "太歲丙戌年 ，夏秋井無泉 。春秋多淹沒 ，耕鋤唯怨天 。");
+  EXPECT_EQ(U8(r.verseLines[2].text), "桑葉初生賤 ，蠶老都賣錢 。");
+  EXPECT_TRUE(r.verseLines[3].text.empty());
+  EXPECT_EQ(r.verseLines[1].colour, kSheetOlive);
+  EXPECT_EQ(U8(r.oracleLines[1].text), "六畜多瘟瘴 ，人民少災疾 。");
+  EXPECT_TRUE(r.oracleLines[2].text.empty());
+  EXPECT_EQ(r.oracleLines[0].colour, kGreen);
+
+  EXPECT_EQ(U8(r.directionLine.text), "方    北    利    不    西    東    利    大");
+
+  EXPECT_EQ(U8(r.yearNotes[0].text), "11  龍  治  水");
+  EXPECT_EQ(U8(r.yearNotes[1].text), "4  日  得  辛");
+  EXPECT_EQ(U8(r.yearNotes[2].text), "8  牛  耕  地");
+  EXPECT_EQ(U8(r.yearNotes[3].text), "三  姑  把  蠶");
+  EXPECT_EQ(U8(r.yearNotes[4].text), "蠶  食  3  葉");
+  const Colour noteColours[5] = {kNavy, kGreen, kSheetOlive, kMaroon, kGreen};
+  for (size_t i = 0; i < 5; ++i) EXPECT_EQ(r.yearNotes[i].colour, noteColours[i]) << i;
+
+  EXPECT_EQ(U8(r.climateLine.text), "太陽寒水司天 。太陰濕土在泉 。");
+  EXPECT_EQ(r.climateLine.colour, kNavy);
+  EXPECT_EQ(U8(r.centreStar.text), "碧三");
+  EXPECT_EQ(U8(r.starRing[0].text + r.starRing[1].text), "綠四");  // step 1, lower right
+  EXPECT_EQ(U8(r.starRing[14].text + r.starRing[15].text), "黑二");  // step 8, upper left
+
+  // 申, 酉, 戌 row of the corner words, by cell 1201..1208.
+  std::u16string corners;
+  for (const TemplateText& t : r.cornerWords) corners += t.text;
+  EXPECT_EQ(U8(corners), "室奏博士蠶書士力");
+  EXPECT_EQ(r.cornerWords[4].id, 1205);
+  EXPECT_EQ(r.cornerWords[4].x, 40);
+
+  // 立春 2006 is a 甲子 day, six days after the 戊午 new year: the ox and
+  // herdsman of a yang 戌 year.
+  EXPECT_EQ(U8(r.lichunDayPillar), "甲子");
+  EXPECT_EQ(U8(r.springOx[0].text), "神    芒    牛    春");
+  EXPECT_EQ(U8(r.springOx[2].text), "二寸 ，頭紅身黃腹黃角耳尾青色");
+  EXPECT_EQ(U8(r.springOx[3].text), "脛黑蹄白色 ，尾左繳 ，口開 ，籠");
+  EXPECT_EQ(U8(r.springOx[4].text), "頭索用白色苧繩 ，踏板縣門左扇");
+  EXPECT_EQ(U8(r.springOx[6].text), "芒神高三尺六寸五分 ，面如童子");
+  EXPECT_EQ(r.springOx[1].colour, kGreen);
+  EXPECT_EQ(r.springOx[6].colour, kSheetOlive);
+
+  // The autumn earth-god day: the fifth 戊 day after 立秋 lies in the leap
+  // seventh month, so the next 戊 day is shown.
+  EXPECT_EQ(U8(r.seasonalDays[2].text), "秋社日 ：農曆 8 月 5 戊午 日");
+  EXPECT_EQ(U8(r.seasonalDays[1].text), "春社日 ：農曆 2 月 21 戊申 日");
+
+  // Places and creation order.
+  const std::vector<const SheetLabel*> labels = r.Labels();
+  ASSERT_EQ(labels.size(), 77u);
+  EXPECT_EQ(labels.front(), &r.nayin);
+  EXPECT_EQ(labels.back(), &r.seasonalDays[11]);
+  EXPECT_EQ(r.nayin.rect, (SheetRect{464, 90, 476, 146}));
+  EXPECT_EQ(r.stemPair.rect, (SheetRect{464, 507, 492, 523}));
+  EXPECT_EQ(r.verseLines[3].rect, (SheetRect{402, 68, 414, 398}));
+  EXPECT_EQ(r.oracleLines[2].rect, (SheetRect{356, 68, 368, 398}));
+  EXPECT_EQ(r.yearNotes[4].rect, (SheetRect{356, 462, 374, 522}));
+  EXPECT_EQ(r.springOx[5].rect, (SheetRect{180, 328, 192, 529}));
+  EXPECT_EQ(r.springOx[12].rect, (SheetRect{75, 328, 87, 529}));
+  EXPECT_EQ(r.starRing[9].rect, (SheetRect{212, 208, 225, 220}));
+  EXPECT_EQ(r.seasonalDays[11].rect, (SheetRect{7, 236, 19, 430}));
+  for (const SheetLabel* l : labels) EXPECT_FALSE(l->text.empty() && l != &r.verseLines[3] &&
+                                                  l != &r.oracleLines[2] && l != &r.springOx[12]);
+}
+
+TEST(YearlyNotes, BeforeTheLunarNewYearTheLunarItemsBelongToTheOldYear) {
+  // 15 January 2006 is still in lunar 2005 (乙酉); the page hands " 乙酉 ".
+  const YearlyNotesRecord early = Sheet(2006, 1, 15);
+  const YearlyNotesRecord lunar2005 = Sheet(2005, 6, 1);
+  const YearlyNotesRecord gregorian2006 = Sheet(2006, 5, 1);
+  EXPECT_EQ(early.yearPosition, 22);
+  EXPECT_EQ(early.lunarYear, 2005);
+  EXPECT_EQ(U8(early.yearGodTitle.text), "太歲 乙酉 年");
+  EXPECT_EQ(U8(early.yearGodName.text), "太歲姓蔣名崇");
+
+  // Year god, Na Yin, verses, the year-notes column and the ox colours follow
+  // the lunar year ...
+  EXPECT_EQ(early.yearGodName.text, lunar2005.yearGodName.text);
+  EXPECT_EQ(early.nayin.text, lunar2005.nayin.text);
+  EXPECT_EQ(early.elements.text, lunar2005.elements.text);
+  EXPECT_EQ(early.verseLines[0].text, lunar2005.verseLines[0].text);
+  EXPECT_EQ(early.oracleLines[0].text, lunar2005.oracleLines[0].text);
+  for (size_t i = 0; i < 5; ++i) EXPECT_EQ(early.yearNotes[i].text, lunar2005.yearNotes[i].text) << i;
+  EXPECT_EQ(U8(early.springOx[2].text), "二寸 ，頭青身白腹黑角耳尾青色");
+  EXPECT_EQ(early.stemPair.text, lunar2005.stemPair.text);
+  EXPECT_EQ(early.climateLine.text, lunar2005.climateLine.text);
+
+  // ... while the mansions, direction line, nine stars, the 立春 items and
+  // the seasonal days follow the Gregorian year.
+  EXPECT_EQ(early.yearDutyMansion.text, gregorian2006.yearDutyMansion.text);
+  EXPECT_EQ(early.secondMansion.text, gregorian2006.secondMansion.text);
+  EXPECT_EQ(early.directionLine.text, gregorian2006.directionLine.text);
+  EXPECT_EQ(early.centreStar.text, gregorian2006.centreStar.text);
+  EXPECT_EQ(early.lichunDayPillar, gregorian2006.lichunDayPillar);
+  for (size_t i = 0; i < 12; ++i) EXPECT_EQ(early.seasonalDays[i].text, gregorian2006.seasonalDays[i].text) << i;
+  EXPECT_NE(early.yearDutyMansion.text, lunar2005.yearDutyMansion.text);
+}
+
+TEST(YearlyNotes, EveryYearOfTheRangeIsComplete) {
+  for (int y = kFirstTermYear; y <= kLastTermYear; ++y) {
+    for (int month : {1, 12}) {
+      const int day = month == 1 ? 1 : 31;
+      const std::optional<YearlyNotesRecord> r = BuildYearlyNotes(PagePillar(y, month, day), y, month, day);
+      ASSERT_TRUE(r.has_value()) << y;
+      EXPECT_TRUE(r->complete) << y << "-" << month;
+      EXPECT_EQ(r->yearGodName.text.size(), 6u) << y;
+      EXPECT_FALSE(r->verseLines[0].text.empty()) << y;
+      EXPECT_FALSE(r->oracleLines[0].text.empty()) << y;
+      EXPECT_EQ(r->lichunDayPillar.size(), 2u) << y;
+      for (size_t i : {0, 1, 2, 4})
+        EXPECT_NE(r->yearNotes[i].text.find_first_of(u"0123456789"), std::u16string::npos) << y << " " << i;
+      // Every herdsman word fits in the seven columns.
+      EXPECT_FALSE(r->springOx[11].text.empty()) << y;
+      EXPECT_FALSE(r->climateLine.text.empty()) << y;
+      for (const TemplateText& t : r->cornerWords) EXPECT_EQ(t.text.size(), 1u) << y;
+    }
+    EXPECT_TRUE(ChartForYear(y).notShown.empty()) << y;
+  }
+}
+
+TEST(SpringOx, EarFlapsByTheHourOfLichun) {
+  EXPECT_EQ(U8(EarFlapsForHour(23)), "全戴");
+  EXPECT_EQ(U8(EarFlapsForHour(0)), "全戴");
+  EXPECT_EQ(U8(EarFlapsForHour(2)), "全戴");
+  EXPECT_EQ(U8(EarFlapsForHour(3)), "全揭起左邊");
+  EXPECT_EQ(U8(EarFlapsForHour(4)), "全揭起左邊");
+  EXPECT_EQ(U8(EarFlapsForHour(21)), "揭起全右邊");
+  EXPECT_EQ(U8(EarFlapsForHour(22)), "揭起全右邊");
+  EXPECT_EQ(U8(EarFlapsForHour(7)), "左手提");
+  EXPECT_EQ(U8(EarFlapsForHour(20)), "左手提");
+  EXPECT_EQ(U8(EarFlapsForHour(5)), "右手提");
+  EXPECT_EQ(U8(EarFlapsForHour(18)), "右手提");
+
+  // Real 立春 moments: 1914 at 23:29, 1931 at 02:40, 1927 at 03:30, 1918 at 22:53.
+  EXPECT_TRUE(Contains(ChartForYear(1914).herdsman[2].text, u"罨耳全戴"));
+  EXPECT_TRUE(Contains(ChartForYear(1931).herdsman[2].text, u"罨耳全戴"));
+  EXPECT_TRUE(Contains(ChartForYear(1927).herdsman[2].text, u"罨耳全揭起左邊"));
+  EXPECT_TRUE(Contains(ChartForYear(1918).herdsman[2].text, u"罨耳揭起全右邊"));
+}
+
+TEST(SpringOx, HerdsmanPlaceAroundTheNewYear) {
+  EXPECT_EQ(U8(HerdsmanPlace(-5)), "芒神忙與牛並立");
+  EXPECT_EQ(U8(HerdsmanPlace(-6)), "芒神早忙 ，立於牛前");
+  EXPECT_EQ(U8(HerdsmanPlace(5)), "芒神忙與牛並立");
+  EXPECT_EQ(U8(HerdsmanPlace(6)), "芒神晚閑 ，立於牛後");
+  EXPECT_EQ(U8(HerdsmanPlace(0)), "芒神忙與牛並立");
+
+  // 立春 six days before the new year (1929), seven before (1918), four
+  // after (1900) and five after (1930).
+  const int years[4] = {1929, 1918, 1900, 1930};
+  const int distance[4] = {-5, -6, 5, 6};
+  const char16_t* place[4] = {u"並立", u"立於牛前", u"並立", u"立於牛後"};
+  for (int i = 0; i < 4; ++i) {
+    const SpringOxChart c = ChartForYear(years[i]);
+    EXPECT_EQ(c.placeDistance, distance[i]) << years[i];
+    std::u16string all;
+    for (const SheetLabel& l : c.herdsman) all += l.text;
+    EXPECT_TRUE(Contains(all, place[i])) << years[i] << " " << U8(all);
+  }
+}
+
+TEST(SpringOx, YangAndYinYearsAndTheHerdsmansAge) {
+  SpringOxInputs in;
+  in.yearStem = u'丙';
+  in.yearBranch = u'戌';
+  in.yangYear = true;
+  in.yearNayinElement = u"土";
+  in.lichunDayPillar = u"甲子";
+  in.lichunTime = u"0727";
+  in.lichunDate = u"20060204";
+  in.lunarNewYearDate = u"20060129";
+  SpringOxChart c = BuildSpringOxChart(in);
+  EXPECT_EQ(U8(c.ox[2].text), "脛黑蹄白色 ，尾左繳 ，口開 ，籠");
+  EXPECT_EQ(U8(c.ox[3].text), "頭索用白色苧繩 ，踏板縣門左扇");
+  EXPECT_EQ(U8(c.herdsman[0].text), "芒神高三尺六寸五分 ，面如童子");
+  EXPECT_EQ(c.placeDistance, 7);
+
+  in.yearStem = u'丁';
+  in.yearBranch = u'亥';
+  in.yangYear = false;
+  in.lichunDayPillar = u"庚辰";
+  c = BuildSpringOxChart(in);
+  EXPECT_EQ(U8(c.ox[1].text), "二寸 ，頭紅身黑腹黃角耳尾白色");
+  EXPECT_EQ(U8(c.ox[2].text), "脛黃蹄白色 ，尾右繳 ，口合 ，籠");
+  EXPECT_EQ(U8(c.ox[3].text), "頭索用紅色絲繩 ，踏板縣門右扇");
+  EXPECT_EQ(U8(c.herdsman[0].text), "芒神高三尺六寸五分 ，面如老人");
+  in.yearBranch = u'卯';
+  EXPECT_EQ(U8(BuildSpringOxChart(in).herdsman[0].text), "芒神高三尺六寸五分 ，面如少壯");
+}
+
+TEST(SpringOx, HerdsmanWordsFlowFromColumnToColumn) {
+  SpringOxInputs in;
+  in.yearStem = u'丙';
+  in.yearBranch = u'戌';
+  in.yangYear = true;
+  in.yearNayinElement = u"土";
+  in.lichunTime = u"0727";
+  in.lichunDate = u"20060204";
+  in.lunarNewYearDate = u"20060129";
+
+  // 甲子 (金) and 戊辰 (木): clothes and hair make exactly 16 characters.
+  for (const char16_t* pillar : {u"甲子", u"戊辰"}) {
+    in.lichunDayPillar = pillar;
+    const SpringOxChart c = BuildSpringOxChart(in);
+    EXPECT_EQ(c.herdsman[1].text.size(), 16u) << U8(pillar);
+    EXPECT_EQ(c.herdsman[2].text.substr(0, 2), u"罨耳") << U8(pillar);
+  }
+  // 丙子 (水): the 18-character hair pushes 11 characters on.
+  in.lichunDayPillar = u"丙子";
+  SpringOxChart c = BuildSpringOxChart(in);
+  EXPECT_EQ(U8(c.herdsman[1].text), "黃衣青腰帶 ，平梳兩髻 ，左髻在");
+  EXPECT_EQ(U8(c.herdsman[2].text.substr(0, 13)), "耳前 ，右髻在耳後 ，罨耳");
+  // 甲戌 (火): the same length, mirrored.
+  in.lichunDayPillar = u"甲戌";
+  c = BuildSpringOxChart(in);
+  EXPECT_EQ(U8(c.herdsman[1].text), "青衣白腰帶 ，平梳兩髻 ，右髻在");
+  EXPECT_EQ(U8(c.herdsman[2].text.substr(0, 13)), "耳前 ，左髻在耳後 ，罨耳");
+  // 丙戌 (土): one character, the blank before the comma, moves on.
+  in.lichunDayPillar = u"丙戌";
+  c = BuildSpringOxChart(in);
+  EXPECT_EQ(U8(c.herdsman[1].text), "青衣白腰帶 ，平梳兩髻在頂真上 ");
+  EXPECT_EQ(U8(c.herdsman[2].text.substr(0, 4)), "，罨耳左");
+  // Columns 4 and 5 show at most 15 characters, the others 16.
+  for (size_t i = 1; i < 7; ++i) EXPECT_LE(c.herdsman[i].text.size(), i == 3 || i == 4 ? 15u : 16u) << i;
+  std::u16string all;
+  for (size_t i = 1; i < 7; ++i) all += c.herdsman[i].text;
+  EXPECT_EQ(U8(all),
+            "青衣白腰帶 ，平梳兩髻在頂真上 ，罨耳左手提 ，著褲 ，無行纏鞋子 ，鞭杖用柳枝 ，長二尺四寸五色"
+            "絲結 ，芒神晚閑 ，立於牛後左邊 。");
+}
+
+TEST(SeasonalDays, LeapMonthMatchesMoveTheCountOn) {
+  // A constructed scan: 戊 days (stem 4) at 0, 10, 20, 30, 40, 50; the fifth
+  // lies in a leap month.
+  std::vector<ScannedDay> days(60);
+  for (int i = 0; i < 60; ++i) days[static_cast<size_t>(i)] = {i % 10 == 0 ? 4 : 1, i % 12, 7, 1 + i % 29};
+  days[40].lunarMonth = -7;
+  EXPECT_EQ(NthMatchOutsideLeapMonth(days, 4, false, 4), 30);
+  EXPECT_EQ(NthMatchOutsideLeapMonth(days, 4, false, 5), 50);
+  // Two leap matches in a row push the goal twice; running out gives -1.
+  days[50].lunarMonth = -7;
+  EXPECT_EQ(NthMatchOutsideLeapMonth(days, 4, false, 5), -1);
+  // Earlier leap matches do not count against a later goal.
+  days[50].lunarMonth = 7;
+  days[0].lunarMonth = -6;
+  EXPECT_EQ(NthMatchOutsideLeapMonth(days, 4, false, 2), 10);
+  // Branch searches look at the branch.
+  EXPECT_EQ(NthMatchOutsideLeapMonth(days, 7, true, 1), 7);
+  EXPECT_EQ(NthMatchOutsideLeapMonth(days, 7, true, 2), 19);
+}
+
+TEST(SeasonalDays, RealLeapMonthsAndTermDays) {
+  // 1919 has a leap seventh month: its fifth 戊 day after 立秋 is skipped.
+  std::optional<SeasonalDay> d = FindDayAfterTerm(1919, u"立秋", u"戊", 5);
+  ASSERT_TRUE(d.has_value());
+  EXPECT_EQ(U8(d->monthDay), "8 月 10");
+  EXPECT_EQ(U8(d->pillarHalf), "子");
+
+  // 夏至 1916 falls on a 庚 day, which is itself the first 庚 day.
+  CalendarState state;
+  int y = 0, m = 0, day = 0;
+  ASSERT_TRUE(FindSolarTermDate(state, 1916, u"夏至", y, m, day));
+  CalendarDate c;
+  ASSERT_GT(SolarToLunar(y, m, day, c), 0);
+  ASSERT_EQ(c.dayStem, 6);
+  d = FindDayAfterTerm(1916, u"夏至", u"庚", 1);
+  ASSERT_TRUE(d.has_value());
+  EXPECT_EQ(U8(d->monthDay), U8(Format(u"%d 月 %d", {c.lunarMonth, c.lunarDay})));
+  EXPECT_EQ(U8(d->pillarHalf), U8(kBranchNames[static_cast<size_t>(c.dayBranch)]));
+
+  // A branch search answers the stem.
+  d = FindDayAfterTerm(2006, u"小暑", u"-未", 1);
+  ASSERT_TRUE(d.has_value());
+  EXPECT_EQ(U8(d->pillarHalf), "丁");
+  EXPECT_FALSE(FindDayAfterTerm(2006, u"小暑", u"未未", 1).has_value());
+  EXPECT_FALSE(FindDayAfterTerm(2006, u"立夏至", u"庚", 1).has_value());
+
+  // 2014: nine days after 立冬 is in the leap ninth month.
+  const SeasonalDaysSheet s = BuildSeasonalDays(2014);
+  EXPECT_TRUE(s.complete);
+  EXPECT_EQ(U8(s.labels[10].text), "入液 ：農曆 潤 9 月 24 辛卯 日");
+  EXPECT_EQ(U8(s.labels[11].text), "出液 ：農曆 10 月 1 丁酉 日");
+  EXPECT_EQ(U8(s.labels[9].text), "出霉 ：農曆 6 月 15 癸未 日");
+  EXPECT_EQ(s.labels[10].colour, kNavy);
+  EXPECT_EQ(s.labels[4].colour, kSheetOlive);
+  EXPECT_EQ(s.labels[1].colour, kGreen);
+  EXPECT_EQ(U8(s.labels[0].text), "日社");
+  EXPECT_EQ(U8(s.labels[3].text), "日伏三");
+  EXPECT_EQ(U8(s.labels[7].text), "雨 液 雨 霉");
+  EXPECT_EQ(s.labels[6].rect, (SheetRect{3, 26, 15, 205}));
+}
+
+TEST(SeasonalDays, DogDaysOfAYear) {
+  const SeasonalDaysSheet s = BuildSeasonalDays(2006);
+  EXPECT_EQ(U8(s.labels[4].text), "初伏日 ：農曆 6 月 25 庚戌 日");
+  EXPECT_EQ(U8(s.labels[5].text), "中伏日 ：農曆 7 月 6 庚申 日");
+  EXPECT_EQ(U8(s.labels[6].text), "末伏日 ：農曆 7 月 16 庚午 日");
+  EXPECT_EQ(U8(s.labels[8].text), "入霉 ：農曆 5 月 11 丙寅 日");
+}
+
+}  // namespace
+}  // namespace lunisol
