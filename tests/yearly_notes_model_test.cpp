@@ -337,7 +337,7 @@ TEST(SpringOx, YangAndYinYearsAndTheHerdsmansAge) {
   SpringOxInputs in;
   in.yearStem = u'丙';
   in.yearBranch = u'戌';
-  in.yangYear = true;
+  in.isYangYear = true;
   in.yearNayinElement = u"土";
   in.lichunDayPillar = u"甲子";
   in.lichunTime = u"0727";
@@ -351,7 +351,7 @@ TEST(SpringOx, YangAndYinYearsAndTheHerdsmansAge) {
 
   in.yearStem = u'丁';
   in.yearBranch = u'亥';
-  in.yangYear = false;
+  in.isYangYear = false;
   in.lichunDayPillar = u"庚辰";
   c = BuildSpringOxChart(in);
   EXPECT_EQ(U8(c.ox[1].text), "二寸 ，頭紅身黑腹黃角耳尾白色");
@@ -366,7 +366,7 @@ TEST(SpringOx, HerdsmanWordsFlowFromColumnToColumn) {
   SpringOxInputs in;
   in.yearStem = u'丙';
   in.yearBranch = u'戌';
-  in.yangYear = true;
+  in.isYangYear = true;
   in.yearNayinElement = u"土";
   in.lichunTime = u"0727";
   in.lichunDate = u"20060204";

@@ -89,7 +89,7 @@ SpringOxInputs SpringOxInputsForYear(char16_t yearStem, char16_t yearBranch, int
   SpringOxInputs in;
   in.yearStem = yearStem;
   in.yearBranch = yearBranch;
-  in.yangYear = OneOf(yearStem, u"甲丙戊庚壬");
+  in.isYangYear = OneOf(yearStem, u"甲丙戊庚壬");
   const std::u16string_view nayin = NayinOfPosition(yearPosition);
   if (!nayin.empty()) in.yearNayinElement = std::u16string(1, nayin.back());
   // Looking 立春 up refreshes the day pillar, as a year choice does.
@@ -140,7 +140,7 @@ SpringOxChart BuildSpringOxChart(const SpringOxInputs& in) {
   const char16_t lichunStem = At(in.lichunDayPillar, 0);
   const char16_t lichunBranch = At(in.lichunDayPillar, 1);
   const std::u16string lichunNayin = NayinElement(in.lichunDayPillar);
-  const std::u16string_view side = in.yangYear ? u"左" : u"右";
+  const std::u16string_view side = in.isYangYear ? u"左" : u"右";
 
   chart.heading = {{118, 307, 206, 321}, u"神    芒    牛    春", kBlack};
 
@@ -150,8 +150,8 @@ SpringOxChart BuildSpringOxChart(const SpringOxInputs& in) {
                  {ColourWord(in.yearStem), ColourWord(in.yearBranch), ElementColourWord(in.yearNayinElement),
                   ColourWord(lichunStem)});
   ox[2] = Format(u"脛%s蹄%s色 ，尾%s ，口%s ，籠",
-                 {ColourWord(lichunBranch), ElementColourWord(lichunNayin), in.yangYear ? u"左繳" : u"右繳",
-                  in.yangYear ? u"開" : u"合"});
+                 {ColourWord(lichunBranch), ElementColourWord(lichunNayin), in.isYangYear ? u"左繳" : u"右繳",
+                  in.isYangYear ? u"開" : u"合"});
   ox[3] = Format(u"頭索用%s色%s繩 ，踏板縣門%s扇", {RopeColour(lichunStem), RopeMaterial(lichunBranch), side});
   ox[4] = u"。";
   for (int i = 0; i < 5; ++i) {

@@ -21,7 +21,7 @@ std::u16string FindLunarNewYearDate(int year);
 struct SpringOxInputs {
   char16_t yearStem = 0;
   char16_t yearBranch = 0;
-  bool yangYear = false;
+  bool isYangYear = false;
   std::u16string yearNayinElement;  // one of 木火土金水
   std::u16string lichunDayPillar;   // stem, branch of the 立春 day
   std::u16string lichunTime;        // "hhmm" of the 立春 moment
