@@ -65,8 +65,11 @@ TEST(LunarYearTable, RowsTileTheGregorianCalendarWithContinuousBases) {
     }
     const int months = row.leapMonth ? 13 : 12;
     const int length = std::accumulate(row.bigMonth.begin(), row.bigMonth.begin() + months, 29 * months);
-    if (row.leapMonth) EXPECT_TRUE(length >= 383 && length <= 385) << y;
-    else EXPECT_TRUE(length >= 353 && length <= 355) << y;
+    if (row.leapMonth) {
+      EXPECT_TRUE(length >= 383 && length <= 385) << y;
+    } else {
+      EXPECT_TRUE(length >= 353 && length <= 355) << y;
+    }
     if (y == kLastLunarYear) continue;
     const LunarYearRow& next = LunarRow(y + 1);
     const int yearDays = 365 + IsGregorianLeapYear(y);
