@@ -1,0 +1,369 @@
+#include <gtest/gtest.h>
+
+#include "almanac/festivals.h"
+#include "almanac/lookups.h"
+#include "almanac/month.h"
+#include "almanac/rules.h"
+#include "almanac/tables.h"
+#include "calendar/solar_terms.h"
+#include "calendar/convert.h"
+#include "calendar/cycle.h"
+#include "calendar/tables.h"
+#include "calendar/text.h"
+
+namespace lunisol {
+namespace {
+
+using namespace colours;
+
+struct Evaluated {
+  YearData data;
+  MonthTermState terms;
+  MonthAlmanac month;
+};
+
+Evaluated Evaluate(int year, int month, const std::string& dir = "/nonexistent") {
+  Evaluated e;
+  OnYearChosen(e.data, year, month, dir);
+  e.month = EvaluateMonth(year, month, e.data, e.terms);
+  return e;
+}
+
+const MonthColumn& DayColumn(const MonthAlmanac& m, int day) {
+  for (const MonthColumn& c : m.columns)
+    if (c.kind == ColumnKind::kDay && c.day == day) return c;
+  static MonthColumn none;
+  ADD_FAILURE() << "no column for day " << day;
+  return none;
+}
+
+bool Has(const std::u16string& text, std::u16string_view part) { return Contains(text, part); }
+
+// The term in force on a date, worked out from the term table alone.
+int TermInForce(int y, int m, int d) {
+  const uint8_t b = SolarTermTable[static_cast<size_t>(y - 1900)][static_cast<size_t>(m - 1)];
+  if (d >= 15 + (b & 15)) return 2 * m - 1;
+  if (d >= 15 - (b >> 4)) return 2 * m - 2;
+  return m == 1 ? 23 : 2 * m - 3;
+}
+
+TEST(MonthLayout, TwentyEightDayFebruaryWithTermsOnFourAndNineteen) {
+  int year = 0;
+  for (int y = 1901; y <= 2100 && !year; ++y) {
+    const uint8_t b = SolarTermTable[static_cast<size_t>(y - 1900)][1];
+    if (!IsGregorianLeapYear(y) && 15 - (b >> 4) == 4 && 15 + (b & 15) == 19) year = y;
+  }
+  ASSERT_NE(year, 0);
+  const Evaluated e = Evaluate(year, 2);
+  const auto& cols = e.month.columns;
+  EXPECT_EQ(cols[4].kind, ColumnKind::kTerm);   // column 5
+  EXPECT_EQ(cols[20].kind, ColumnKind::kTerm);  // column 21
+  EXPECT_FALSE(cols[4].visible);
+  for (int c = 1; c <= 4; ++c) EXPECT_EQ(cols[static_cast<size_t>(c - 1)].day, c);
+  for (int c = 6; c <= 20; ++c) EXPECT_EQ(cols[static_cast<size_t>(c - 1)].day, c - 1);
+  for (int c = 22; c <= 30; ++c) EXPECT_EQ(cols[static_cast<size_t>(c - 1)].day, c - 2);
+  for (int c = 31; c <= 33; ++c) {
+    EXPECT_EQ(cols[static_cast<size_t>(c - 1)].kind, ColumnKind::kEmpty);
+    EXPECT_FALSE(cols[static_cast<size_t>(c - 1)].visible);
+  }
+  EXPECT_EQ(e.month.termBars[0].column, 5);
+  EXPECT_EQ(e.month.termBars[1].column, 21);
+  EXPECT_EQ(e.month.termBars[0].name.text, u"立春");
+  EXPECT_EQ(e.month.termBars[1].name.text, u"雨水");
+}
+
+TEST(MonthLayout, ThirtyOneDayMonthUsesAllColumns) {
+  const Evaluated e = Evaluate(2009, 8);
+  int days = 0, termColumns = 0;
+  for (const MonthColumn& c : e.month.columns) {
+    EXPECT_NE(c.kind, ColumnKind::kEmpty);
+    days += c.kind == ColumnKind::kDay;
+    termColumns += c.kind == ColumnKind::kTerm;
+  }
+  EXPECT_EQ(days, 31);
+  EXPECT_EQ(termColumns, 2);
+  EXPECT_EQ(e.month.columns[32].day, 31);
+  // 立秋 on 7 August, 處暑 on the 23rd: their columns follow their days.
+  EXPECT_EQ(e.month.columns[7].kind, ColumnKind::kTerm);
+  EXPECT_EQ(e.month.columns[24].kind, ColumnKind::kTerm);
+  EXPECT_EQ(e.terms.firstTermDay, 7);
+  EXPECT_EQ(e.terms.secondTermIndex, 15);
+  EXPECT_EQ(e.month.termBars[0].timeText.text, TermTimeText(SolarTermTime(2009, 14)));
+  EXPECT_EQ(e.month.windowTitle, std::u16string(u"Tillary (1900 ~ 2100) { ") + std::u16string(kSolarTermDescriptions[14]) +
+                                     u" }，{ " + std::u16string(kSolarTermDescriptions[15]) + u" }");
+}
+
+TEST(MonthTitles, EraYearsAndTheSelectorsMonthText) {
+  EXPECT_EQ(Evaluate(2009, 3).month.gregorianTitle.text, u"國曆 98 年  3 月");
+  EXPECT_EQ(Evaluate(1911, 12).month.gregorianTitle.text, u"宣統 3 年 12 月");
+  EXPECT_EQ(Evaluate(1912, 1).month.gregorianTitle.text, u"國曆 1 年  1 月");
+  EXPECT_EQ(Evaluate(1900, 5).month.gregorianTitle.text, u"光緒 26 年  5 月");
+  EXPECT_EQ(Evaluate(1909, 7).month.gregorianTitle.text, u"宣統 元年  7 月");
+  EXPECT_EQ(Evaluate(1910, 10).month.gregorianTitle.text, u"宣統 2 年 10 月");
+  EXPECT_EQ(Evaluate(2009, 3).month.gregorianTitle.colour, kBlue);
+}
+
+TEST(MonthTitles, MonthAcrossTheLunarNewYear) {
+  // 26 January 2009 is lunar 1/1 of 己丑: the title names the first day's
+  // year (戊子) with the last day's animal (牛).
+  const Evaluated e = Evaluate(2009, 1);
+  EXPECT_EQ(e.month.lunarTitle.text,
+            u"農曆 戊子 年 12 月 6 日 至 1 月 6 日 ，生肖 : 牛 ，丙寅 月 ，月煞 : 北方");
+  EXPECT_EQ(e.month.lunarTitle.colour, kRed);
+  EXPECT_EQ(YearPillarFromLunarTitle(e.month.lunarTitle.text), u" 戊子 ");
+  EXPECT_EQ(e.month.proverbLine.text, kTermProverbs[0]);
+  const MonthColumn& newYear = DayColumn(e.month, 26);
+  EXPECT_EQ(newYear.record.noteA.text, u"農曆 1 月丙寅");
+  EXPECT_TRUE(Has(newYear.record.noteB.text, u"春節"));
+  EXPECT_TRUE(Has(DayColumn(e.month, 25).record.noteB.text, u"除夕"));
+}
+
+TEST(MonthTitles, LeapMonthLinesAndTitleDates) {
+  const Evaluated e = Evaluate(2009, 6);
+  const MonthColumn& first = DayColumn(e.month, 23);  // leap 5/1
+  EXPECT_EQ(first.record.noteA.text.substr(0, 9), u"農曆潤 5 月庚午");
+  EXPECT_TRUE(Has(e.month.lunarTitle.text, u"至 潤 5 月 8 日"));
+  // No lunar festival and no 九毒日 in a leap month: leap 5/5 is 27 June.
+  const MonthColumn& fifth = DayColumn(e.month, 27);
+  EXPECT_EQ(fifth.record.lunarDayText.text, u"五初");
+  EXPECT_FALSE(Has(fifth.record.noteB.text, u"端午"));
+  EXPECT_FALSE(Has(fifth.record.warningC.text + fifth.record.warningD.text, u"九毒日"));
+  EXPECT_FALSE(Has(fifth.record.noteA.text, u"楊公忌日"));
+}
+
+// Three days of May 2009 worked out by hand from the tables and rules.
+TEST(MonthEvaluation, MayTwoThousandNineByHand) {
+  const Evaluated e = Evaluate(2009, 5);
+  EXPECT_EQ(e.month.lunarTitle.text,
+            u"農曆 己丑 年 4 月 7 日 至 5 月 8 日 ，生肖 : 牛 ，庚午 月 ，月煞 : 北方");
+  {
+    // 9 May: 甲寅, lunar 4/15, Saturday, 胃, summer since 立夏 (5 May).
+    const DayAlmanacRecord& r = DayColumn(e.month, 9).record;
+    EXPECT_EQ(r.dayNumberText.colour, kRed);
+    EXPECT_EQ(r.weekdayText.text, u"六");
+    EXPECT_EQ(r.dayPillarText.text, u"寅甲");
+    EXPECT_EQ(r.dayPillarText.colour, kGreen);
+    EXPECT_EQ(r.naYinText.text, u"水");
+    EXPECT_EQ(r.naYinText.colour, kNavy);
+    EXPECT_EQ(r.noteA.text, u"刀砧 ，探病凶日");  // summer 寅 day; 甲寅 visiting the sick
+    EXPECT_EQ(r.officerText.text, u"收");       // 寅 − 巳 (month of 立夏)
+    EXPECT_EQ(r.officerText.colour, kDarkGrey);
+    EXPECT_EQ(r.lunarDayText.text, u"五十");
+    EXPECT_EQ(r.lunarDayText.colour, kRed);
+    EXPECT_EQ(r.mansionText.text, u"胃");
+    EXPECT_EQ(r.mansionText.colour, kOlive);
+    EXPECT_EQ(r.joyGodText.text, u"東北");
+    EXPECT_EQ(r.wealthGodText.text, u"東南");
+    EXPECT_EQ(r.luckyHoursFirst.text, u"丑寅");
+    EXPECT_EQ(r.fetusGodPlace.text, u"占門爐");
+    EXPECT_EQ(r.fetusGodDirection.colour, kDarkGreen);
+    EXPECT_EQ(r.clashText.text, u"沖猴42");
+    EXPECT_EQ(r.yearShaText.text, u"歲煞北");
+    EXPECT_TRUE(r.warningC.text.empty());
+  }
+  {
+    // 26 May: 辛未, lunar 5/3, Tuesday, 尾: 麒麟日 in summer lands in noteB.
+    const MonthColumn& c = DayColumn(e.month, 26);
+    const DayAlmanacRecord& r = c.record;
+    EXPECT_EQ(r.noteA.text, u"");
+    EXPECT_EQ(r.noteB.text, u"麒麟日");
+    EXPECT_EQ(r.noteB.colour, kRed);
+    EXPECT_EQ(r.dayPillarText.text, u"未辛");
+    EXPECT_EQ(r.dayPillarText.colour, kDarkGrey);
+    EXPECT_EQ(r.naYinText.text, u"土");
+    EXPECT_EQ(r.officerText.text, u"滿");
+    EXPECT_EQ(r.officerText.colour, kGreen);
+    EXPECT_EQ(r.mansionText.text, u"尾");
+    EXPECT_EQ(r.mansionText.colour, kGreen);  // follows the lunar day
+    EXPECT_EQ(r.luckyHoursFirst.text, u"寅卯");
+    EXPECT_EQ(r.luckyHoursSecond.text, u"午申");
+    EXPECT_EQ(r.luckyHoursSecond.colour, kMaroon);
+    EXPECT_EQ(r.joyGodText.colour, kPink);
+    EXPECT_EQ(r.dayCodeText.text, u"3九");
+    EXPECT_EQ(r.clashText.text, u"沖牛25");
+    EXPECT_EQ(r.clashText.colour, kOlive);
+    EXPECT_EQ(r.yearShaText.text, u"歲煞西");
+    EXPECT_EQ(r.yearShaText.colour, kDarkGrey);
+    EXPECT_TRUE(r.warningC.text.empty() && r.warningD.text.empty());
+    EXPECT_EQ(c.tooltips, (std::array<std::u16string, 4>{}));
+  }
+  {
+    // 28 May: 癸酉, lunar 5/5 (端午), Thursday, 斗.
+    const MonthColumn& c = DayColumn(e.month, 28);
+    const DayAlmanacRecord& r = c.record;
+    EXPECT_EQ(r.noteA.text, u"楊公忌日");
+    EXPECT_EQ(r.noteB.text.substr(0, 3), u"端午節");
+    EXPECT_EQ(r.warningC.text, u"九毒日 ! 不宜行房縱慾");
+    EXPECT_EQ(r.officerText.text, u"定");
+    EXPECT_EQ(r.clashText.text, u"沖兔23");
+    EXPECT_EQ(r.clashText.colour, kGreen);
+    EXPECT_EQ(r.mansionText.text, u"斗");
+    EXPECT_EQ(c.tooltips[1], r.noteB.text);  // longer than 10 characters
+    EXPECT_EQ(c.tooltips[0], u"");
+  }
+  // 立夏 on 5 May puts 四絕日 on the 4th.
+  EXPECT_EQ(DayColumn(e.month, 4).record.warningC.text, u"四絕日 ! 用事慎之");
+  EXPECT_EQ(DayColumn(e.month, 5).record.noteA.text, u"立夏");
+}
+
+// Every month of the range: the evaluation completes, and the season rules
+// follow the term in force on each day (its own term on a term day).
+TEST(MonthEvaluation, EveryMonthCompletesAndFollowsTheTermInForce) {
+  for (int y = 1900; y <= 2100; ++y) {
+    YearData data;
+    OnYearChosen(data, y, 12, "/nonexistent");
+    for (int m = 1; m <= 12; ++m) {
+      MonthTermState terms;
+      const MonthAlmanac month = EvaluateMonth(y, m, data, terms);
+      ASSERT_FALSE(month.lunarTitle.text.empty()) << y << "-" << m;
+      ASSERT_FALSE(month.proverbLine.text.empty());
+      ASSERT_EQ(terms.secondTermIndex, 2 * m - 1);
+      for (size_t i = 0; i < 33; ++i) {
+        const MonthColumn& c = month.columns[i];
+        if (c.kind != ColumnKind::kDay) continue;
+        const DayAlmanacRecord& r = c.record;
+        ASSERT_EQ(r.lunarDayText.text.size(), 2u) << y << "-" << m << "-" << c.day;
+        ASSERT_EQ(r.nineStarText.text.size(), 2u) << y << "-" << m << "-" << c.day;
+        ASSERT_FALSE(r.hexagramPairText.text.empty());
+        CalendarDate d;
+        ASSERT_GT(SolarToLunar(y, m, c.day, d), 0);
+        const int t = TermInForce(y, m, c.day);
+        ASSERT_EQ(Has(r.noteA.text, u"刀砧"), IsDaoZhen(t, d.dayBranch)) << y << "-" << m << "-" << c.day;
+        ASSERT_EQ(Has(r.warningC.text + r.warningD.text, u"日逢受死日"),
+                  IsDeathDay(t, kBranchNames[static_cast<size_t>(d.dayBranch)]))
+            << y << "-" << m << "-" << c.day;
+        ASSERT_EQ(Has(r.warningC.text + r.warningD.text, u"正紅紗日"), IsRedGauzeDay(t, d.dayBranch));
+        ASSERT_EQ(Has(r.noteA.text + r.noteB.text, u"天赦日"), IsPardonDay(t, d.dayStem, d.dayBranch));
+      }
+      // 四絕/四離 go to the day before each of the two term days.
+      for (const int termDay : {terms.firstTermDay, terms.secondTermDay}) {
+        const int t = TermInForce(y, m, termDay);
+        const std::u16string_view w = EveOfTermWarning(t);
+        if (w.empty()) continue;
+        const DayAlmanacRecord& before = DayColumn(month, termDay - 1).record;
+        ASSERT_TRUE(Has(before.warningC.text + before.warningD.text, w)) << y << "-" << m;
+      }
+    }
+  }
+}
+
+TEST(MonthEvaluation, TheYearEndCarriesNewYearsEveWithAnyOwnFestival) {
+  // Find a lunar year whose month 12 has 29 days and one with 30.
+  bool seen29 = false, seen30 = false;
+  for (int ly = 1950; ly < 2050 && !(seen29 && seen30); ++ly) {
+    CalendarDate first;
+    ASSERT_GT(LunarToSolar(ly + 1, 1, 1, first), 0);
+    // The day before lunar 1/1 of the next year.
+    int y = first.solarYear, m = first.solarMonth, d = first.solarDay - 1;
+    if (d == 0) d = DaysInSolarMonth(y, --m);
+    CalendarDate eve;
+    ASSERT_GT(SolarToLunar(y, m, d, eve), 0);
+    if (eve.lunarMonth != 12) continue;
+    const Evaluated e = Evaluate(y, m);
+    const std::u16string& noteB = DayColumn(e.month, d).record.noteB.text;
+    if (eve.lunarDay == 29 && !seen29) {
+      seen29 = true;
+      const std::u16string own(*FindKeyedEntry(u"1229", true));
+      EXPECT_EQ(noteB, own + u" ，除夕") << ly;
+    } else if (eve.lunarDay == 30 && !seen30) {
+      seen30 = true;
+      EXPECT_EQ(noteB, u"除夕") << ly;
+    }
+    // The day before is not the eve.
+    if (d > 1) EXPECT_FALSE(Has(DayColumn(e.month, d - 1).record.noteB.text, u"除夕"));
+  }
+  EXPECT_TRUE(seen29 && seen30);
+}
+
+TEST(MonthEvaluation, MoonPhaseLinesAndDatedNotesFromTheYearFile) {
+  YearData data;
+  OnYearChosen(data, 2009, 5, "/nonexistent");
+  data.moon.moonPhaseLists[0] = {u"05091701"};
+  data.moon.moonPhaseLists[2] = {u"05241211", u"05091800"};  // same day as the full moon: 望 wins
+  data.moon.datedNotes = {u"0526 颱風假", u"0526x第二則", u"1231 別的日子"};
+  MonthTermState terms;
+  const MonthAlmanac m = EvaluateMonth(2009, 5, data, terms);
+  EXPECT_EQ(DayColumn(m, 9).record.noteA.text, u"刀砧 ，望 17時 01分");
+  EXPECT_TRUE(Has(DayColumn(m, 9).record.noteA.text, u"望 17時 01分"));
+  EXPECT_FALSE(Has(DayColumn(m, 9).record.noteA.text, u"朔"));
+  // noteA is now longer than six characters, so 探病凶日 cannot join it and
+  // noteB (a festival) is taken: the label is not shown.
+  EXPECT_FALSE(Has(DayColumn(m, 9).record.noteA.text + DayColumn(m, 9).record.noteB.text, u"探病凶日"));
+  EXPECT_EQ(DayColumn(m, 24).record.noteA.text, u"農曆 5 月庚午 ，朔 12時 11分");
+  const DayAlmanacRecord& r26 = DayColumn(m, 26).record;
+  EXPECT_EQ(r26.warningC.text, u"颱風假");
+  EXPECT_EQ(r26.warningD.text, u"第二則");
+}
+
+TEST(Rules, AppendNoteAndAppendWarningPlacement) {
+  DayAlmanacRecord r;
+  r.noteB.colour = kBlack;
+  AppendNote(r, u"氣往亡日");
+  EXPECT_EQ(r.noteA.text, u"");
+  EXPECT_EQ(r.noteB.text, u"氣往亡日");
+  EXPECT_EQ(r.noteB.colour, kRed);
+  AppendNote(r, u"天赦日");
+  EXPECT_EQ(r.noteA.text, u"天赦日");
+  AppendNote(r, u"麒麟日");  // 3 < 4: still the shorter one
+  EXPECT_EQ(r.noteA.text, u"天赦日 ，麒麟日");
+
+  DayAlmanacRecord w;
+  w.warningC.text = u"日逢月破日大凶不宜諸吉事";
+  AppendWarning(w, u"");
+  EXPECT_TRUE(w.warningD.text.empty());
+  AppendWarning(w, u"九毒日 ! 不宜行房縱慾");
+  EXPECT_EQ(w.warningD.text, u"九毒日 ! 不宜行房縱慾");
+  AppendWarning(w, u"月盈逢牛宿係真滅沒日大凶勿取");  // equal lengths: D
+  EXPECT_EQ(w.warningD.text, u"九毒日 ! 不宜行房縱慾 ,月盈逢牛宿係真滅沒日大凶勿取");
+  AppendWarning(w, u"正紅紗日 ! 宜事少取");
+  EXPECT_EQ(w.warningC.text, u"日逢月破日大凶不宜諸吉事 ,正紅紗日 ! 宜事少取");
+}
+
+TEST(Rules, TablesAndBoundaries) {
+  EXPECT_TRUE(IsDeathDay(0, u"酉"));
+  EXPECT_TRUE(IsDeathDay(23, u"卯"));
+  EXPECT_FALSE(IsDeathDay(22, u"酉"));
+  EXPECT_FALSE(IsDeathDay(99, u"酉"));
+  EXPECT_EQ(SeasonOf(1), Season::kWinter);
+  EXPECT_EQ(SeasonOf(2), Season::kSpring);
+  EXPECT_EQ(SeasonOf(8), Season::kSummer);
+  EXPECT_EQ(SeasonOf(19), Season::kAutumn);
+  EXPECT_EQ(SeasonOf(20), Season::kWinter);
+  EXPECT_TRUE(IsYangGongDay(1, 13));
+  EXPECT_TRUE(IsYangGongDay(7, 29));
+  EXPECT_FALSE(IsYangGongDay(-1, 13));
+  EXPECT_FALSE(IsYangGongDay(1, 14));
+  EXPECT_TRUE(IsNinePoisonDay(5, 27));
+  EXPECT_FALSE(IsNinePoisonDay(5, 28));
+  EXPECT_FALSE(IsNinePoisonDay(-5, 5));
+  EXPECT_TRUE(IsRedGauzeDay(0, 1));
+  EXPECT_FALSE(IsRedGauzeDay(12, 1));  // 小暑 is not in the rule
+  EXPECT_FALSE(IsRedGauzeDay(6, 2));
+  EXPECT_EQ(TrueExtinctionText(u"朔 12時 11分", u"角", u"五十"), u"朔日逢角宿係真滅沒日大凶勿取");
+  EXPECT_EQ(TrueExtinctionText(u"", u"牛", u"五十"), u"月盈逢牛宿係真滅沒日大凶勿取");
+  EXPECT_EQ(TrueExtinctionText(u"上弦 01時 00分", u"虛", u""), u"弦日逢虛宿係真滅沒日大凶勿取");
+  EXPECT_EQ(TrueExtinctionText(u"", u"鬼", u"九廿"), u"月虛逢鬼宿係真滅沒日大凶勿取");
+  EXPECT_EQ(TrueExtinctionText(u"望", u"角", u"五十"), u"");
+  EXPECT_EQ(UnicornPhoenixDay(5, u"井"), u"麒麟日");
+  EXPECT_EQ(UnicornPhoenixDay(5, u"危"), u"鳳凰日");
+  EXPECT_EQ(UnicornPhoenixDay(0, u"畢"), u"鳳凰日");
+  EXPECT_EQ(UnicornPhoenixDay(8, u"井"), u"");
+  EXPECT_TRUE(IsPardonDay(23, 0, 0));
+  EXPECT_FALSE(IsPardonDay(2, 0, 0));
+  EXPECT_EQ(EveOfTermWarning(8), u"四絕日 ! 用事慎之");
+  EXPECT_EQ(EveOfTermWarning(23), u"四離日 ! 宜事少取用");
+  EXPECT_EQ(EveOfTermWarning(9), u"");
+
+  DayAlmanacRecord r;
+  r.noteA.text = u"1234567";
+  r.noteB.text = u"節";
+  PlaceVisitingSickLabel(r);
+  EXPECT_EQ(r.noteA.text, u"1234567");
+  EXPECT_EQ(r.noteB.text, u"節");
+  r.noteA.text = u"123456";
+  PlaceVisitingSickLabel(r);
+  EXPECT_EQ(r.noteA.text, u"123456 ，探病凶日");
+}
+
+}  // namespace
+}  // namespace lunisol
