@@ -3,6 +3,8 @@
 #include "almanac/tables.h"
 #include "calendar/text.h"
 
+#include <cstdint>
+
 namespace lunisol {
 
 namespace {
@@ -14,6 +16,36 @@ std::optional<std::u16string_view> FindIn(const std::array<std::u16string_view, 
   for (std::u16string_view entry : table)
     if (entry.size() >= 4 && entry.substr(0, 4) == key) return entry.substr(4);
   return std::nullopt;
+}
+
+// The first entry of each key in the lunar table, by month × 100 + day
+// (0100 is the year-end entry); built once, since every day of every
+// month looks one up.
+const std::array<int16_t, 1300>& LunarFestivalIndex() {
+  static const std::array<int16_t, 1300> index = [] {
+    std::array<int16_t, 1300> a{};
+    a.fill(-1);
+    for (size_t i = 0; i < kLunarFestivals.size(); ++i) {
+      const std::u16string_view e = kLunarFestivals[i];
+      if (e.size() < 4) continue;
+      int key = 0;
+      bool digits = true;
+      for (size_t k = 0; k < 4; ++k) {
+        digits &= e[k] >= u'0' && e[k] <= u'9';
+        key = key * 10 + (e[k] - u'0');
+      }
+      if (digits && key < 1300 && a[static_cast<size_t>(key)] < 0) a[static_cast<size_t>(key)] = static_cast<int16_t>(i);
+    }
+    return a;
+  }();
+  return index;
+}
+
+std::optional<std::u16string_view> LunarEntry(int key) {
+  if (key < 0 || key >= 1300) return std::nullopt;
+  const int i = LunarFestivalIndex()[static_cast<size_t>(key)];
+  if (i < 0) return std::nullopt;
+  return kLunarFestivals[static_cast<size_t>(i)].substr(4);
 }
 
 }  // namespace
@@ -30,12 +62,13 @@ std::optional<std::u16string> LunarFestival(int lunarMonth, int lunarDay, bool i
   // The month keeps its sign, so a leap-month day makes a key like "-412"
   // that matches nothing.
   std::optional<std::u16string> text;
-  if (auto own = FindIn(kLunarFestivals, Key4(lunarMonth, lunarDay))) text = std::u16string(*own);
+  if (lunarMonth > 0 && lunarDay > 0 && lunarDay < 100)
+    if (auto own = LunarEntry(lunarMonth * 100 + lunarDay)) text = std::u16string(*own);
   if (isYearEnd) {
     // "0100" can never be made from a real date; it stands for the eve of the
     // lunar new year, whether month 12 has 29 or 30 days. On a 29-day month
     // the eve also has its own 1229 entry, which comes first.
-    if (auto eve = FindIn(kLunarFestivals, std::u16string_view(u"0100"))) {
+    if (auto eve = LunarEntry(100)) {
       if (!text) text = std::u16string(*eve);
       else if (*text != *eve) *text += u" ，" + std::u16string(*eve);
     }

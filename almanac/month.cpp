@@ -212,7 +212,8 @@ MonthAlmanac EvaluateMonth(int year, std::u16string_view monthText, YearData& da
     }
     r.noteA = {noteA, kBlue};
     r.noteB = {u"", kRed};
-    if (auto lunarFestival = LunarFestival(date.lunarMonth, date.lunarDay, IsLunarYearEnd(Y, M, d)))
+    if (auto lunarFestival = LunarFestival(date.lunarMonth, date.lunarDay,
+                                              date.lunarDay >= 29 && IsLunarYearEnd(Y, M, d)))
       r.noteB.text = *lunarFestival;
 
     // e. Title dates.
