@@ -13,10 +13,7 @@
 #include "calendar/state.h"
 #include "calendar/tables.h"
 #include "cli/json_util.h"
-#if __has_include("cli/sheet_commands.h")
 #include "cli/sheet_commands.h"
-#define LUNISOL_HAVE_SHEETS 1
-#endif
 #ifdef LUNISOL_HAVE_ASTRO
 #include "tools/astro/moon_phases.h"
 #endif
@@ -242,10 +239,8 @@ int Phases(const std::vector<std::string>& a, std::ostream& out, std::ostream& e
 
 int Run(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
   if (a.empty()) return Usage(err, "usage: tables | convert | days | month | phases | hours | yearly | zodiac | bone");
-#ifdef LUNISOL_HAVE_SHEETS
   const int sheet = RunSheetCommand(a, out, err);
   if (sheet != -1) return sheet;
-#endif
   const std::string& c = a[0];
   if (c == "tables") return a.size() == 1 ? Tables(out) : Usage(err, "usage: tables");
   if (c == "convert") return Convert(a, out, err);
