@@ -120,7 +120,9 @@ TEST(NameTables, OrderAndCounts) {
   EXPECT_EQ(kMansionFullNames[2], u"氏土貉");
   EXPECT_EQ(kMansionFullNames[13], u"壁水俞");
   for (size_t m = 0; m < 28; ++m)
-    if (m != 2) EXPECT_EQ(kMansionFullNames[m].substr(0, 1), kMansionNames[m]);
+    if (m != 2) {
+      EXPECT_EQ(kMansionFullNames[m].substr(0, 1), kMansionNames[m]);
+    }
 }
 
 TEST(Gregorian, LeapYearsMonthLengthsAndDayNumbers) {

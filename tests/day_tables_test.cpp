@@ -94,7 +94,9 @@ TEST(DayTables, JiaziDaysCarryTheirFixedStars) {
     for (int m = 1; m <= 12; ++m)
       for (int d = 1; d <= DaysInSolarMonth(y, m); ++d, ++j) {
         if (GregorianDayCycle(y, m, d) != 0) continue;
-        if (k < 6) EXPECT_EQ(s.nineStarTable[static_cast<size_t>(j)], kStars[k]) << y << "-" << m << "-" << d;
+        if (k < 6) {
+          EXPECT_EQ(s.nineStarTable[static_cast<size_t>(j)], kStars[k]) << y << "-" << m << "-" << d;
+        }
         ++k;
       }
   }
@@ -125,7 +127,9 @@ TEST(DayTables, FirstJiaziRunsUpFourFiveSixIntoIt) {
     ComputeNineStars(s, y, 2);
     EXPECT_EQ(s.nineStarTable[static_cast<size_t>(first)], 1) << y;
     EXPECT_EQ(s.nineStarTable[static_cast<size_t>(first - 1)], 6) << y;
-    if (first >= 3) EXPECT_EQ(s.nineStarTable[static_cast<size_t>(first - 3)], 4) << y;
+    if (first >= 3) {
+      EXPECT_EQ(s.nineStarTable[static_cast<size_t>(first - 3)], 4) << y;
+    }
   }
 }
 
@@ -138,7 +142,9 @@ TEST(DayHexagrams, DirectionFollowsThePatternOfTheYearItStarted) {
     const int i = DayNumber(DateKey8(y, m, d)) - DayNumber(DateKey8(y, 1, 1));
     const bool back = HasLeapMonthPattern(y);
     EXPECT_EQ(s.dayHexagramTable[static_cast<size_t>(i)], back ? 71 : 0) << y;
-    if (i + 1 < DaysIn(y)) EXPECT_EQ(s.dayHexagramTable[static_cast<size_t>(i + 1)], back ? 70 : 1) << y;
+    if (i + 1 < DaysIn(y)) {
+      EXPECT_EQ(s.dayHexagramTable[static_cast<size_t>(i + 1)], back ? 70 : 1) << y;
+    }
     // Days before it continue last year's count without a break.
     const bool prevBack = HasLeapMonthPattern(y - 1);
     for (int k = 1; k < i; ++k) {

@@ -156,14 +156,16 @@ TEST(Lookups, OfficerRepeatsOnSectionTermDaysAndStartsOnTheFirstTigerDay) {
         size_t a = 0, b = 0;
         while (kOfficerNames[a] != today) ++a;
         while (kOfficerNames[b] != yesterday) ++b;
-        if (t >= 0 && t % 2 == 0) ASSERT_EQ(a, b) << y << "-" << m << "-" << d;
-        else ASSERT_EQ(a, (b + 1) % 12) << y << "-" << m << "-" << d;
+        const size_t expected = (t >= 0 && t % 2 == 0) ? b : (b + 1) % 12;
+        ASSERT_EQ(a, expected) << y << "-" << m << "-" << d;
       }
   // The month of 立春 is a 寅 month: its 寅 days are 建.
   for (int d = 5; d <= 28; ++d) {
     CalendarDate date;
     ASSERT_GT(SolarToLunar(2009, 2, d, date), 0);
-    if (date.dayBranch == 2) EXPECT_EQ(DayOfficer(2009, 2, d), u"建");
+    if (date.dayBranch == 2) {
+      EXPECT_EQ(DayOfficer(2009, 2, d), u"建");
+    }
   }
   EXPECT_EQ(OfficerColour(u"閉"), kNavy);
   EXPECT_EQ(OfficerColour(u"開"), kOlive);

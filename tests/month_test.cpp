@@ -270,7 +270,9 @@ TEST(MonthEvaluation, TheYearEndCarriesNewYearsEveWithAnyOwnFestival) {
       EXPECT_EQ(noteB, u"除夕") << ly;
     }
     // The day before is not the eve.
-    if (d > 1) EXPECT_FALSE(Has(DayColumn(e.month, d - 1).record.noteB.text, u"除夕"));
+    if (d > 1) {
+      EXPECT_FALSE(Has(DayColumn(e.month, d - 1).record.noteB.text, u"除夕"));
+    }
   }
   EXPECT_TRUE(seen29 && seen30);
 }

@@ -1,0 +1,56 @@
+# Runs lunisol-cli as a user would and checks what it prints.
+# Usage: cmake -DCLI=<path to lunisol-cli> -P cli_smoke_test.cmake
+
+function(run expected_rc out_var)
+  execute_process(COMMAND ${CLI} ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT rc EQUAL expected_rc)
+    message(FATAL_ERROR "lunisol-cli ${ARGN}: exit ${rc}, expected ${expected_rc}\n${err}")
+  endif()
+  set(${out_var} "${out}" PARENT_SCOPE)
+  set(last_err "${err}" PARENT_SCOPE)
+endfunction()
+
+function(expect_in haystack needle)
+  string(FIND "${haystack}" "${needle}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "expected to find: ${needle}")
+  endif()
+endfunction()
+
+run(0 out tables)
+expect_in("${out}" [[{"year":1900,"newYearEve":30,"leapMonth":8,"weekdayBase":0,"cycleBase":9,"bigMonth":[0,1,0,0,1,0,1,1,0,1,1,0,1]}]])
+expect_in("${out}" [[{"year":2033,"newYearEve":30,"leapMonth":11,"weekdayBase":5,"cycleBase":47,"bigMonth":[0,1,0,0,1,0,1,0,1,1,1,0,1]}]])
+expect_in("${out}" [[{"year":2009,"days":[5,20,4,18,5,20,4,20,5,21,5,21,7,23,7,23,7,23,8,23,7,22,7,22]}]])
+expect_in("${out}" [[{"year":1900,"times":["0203","1932","1351","1001",]])
+
+run(0 out convert 2009-05-26)
+expect_in("${out}" [["lunarYear":2009,"lunarMonth":5,"lunarDay":3,"weekday":2,"dayStem":7,"dayBranch":7,"mansion":5,"result":26]])
+run(0 out convert 2009-02-29)
+expect_in("${out}" [["result":-3]])
+run(0 out convert --lunar 2009 -4 1)
+expect_in("${out}" [["result":-2]])
+
+run(0 out days 2009-02-03 2009-02-05)
+expect_in("${out}" [["date":"2009-02-04","lunarYear":2009,"lunarMonth":1,"lunarDay":10]])
+expect_in("${out}" [["term":2]])
+
+run(0 out month 2009 5)
+expect_in("${out}" [["gregorianTitle":{"text":"國曆 98 年  5 月"]])
+expect_in("${out}" [["kind":"term"]])
+
+run(0 out phases 2009)
+string(REGEX MATCHALL "\n" lines "${out}")
+list(LENGTH lines count)
+if(NOT count EQUAL 12)
+  message(FATAL_ERROR "phases 2009: ${count} lines, expected 12")
+endif()
+
+foreach(bad "month;2009;13" "month;1899;1" "convert" "days;2009-01-02;2009-01-01" "phases;abc" "nosuchcommand"
+            "bone;2009-05-26;12" "zodiac;2009-05-26;3" "hours;2009-02-30" "yearly")
+  run(2 out ${bad})
+  string(REGEX MATCHALL "\n" err_lines "${last_err}")
+  list(LENGTH err_lines n)
+  if(NOT n EQUAL 1)
+    message(FATAL_ERROR "lunisol-cli ${bad}: expected a one-line message, got: ${last_err}")
+  endif()
+endforeach()
