@@ -234,6 +234,13 @@ TEST(MonthEvaluation, EveryMonthCompletesAndFollowsTheTermInForce) {
             << y << "-" << m << "-" << c.day;
         ASSERT_EQ(Has(r.warningC.text + r.warningD.text, u"正紅紗日"), IsRedGauzeDay(t, d.dayBranch));
         ASSERT_EQ(Has(r.noteA.text + r.noteB.text, u"天赦日"), IsPardonDay(t, d.dayStem, d.dayBranch));
+        // Tooltips show every text too long for its cell, including
+        // warnings a following term day added to this column afterwards.
+        const std::array<std::u16string, 4> tips{r.noteA.text.size() > 14 ? r.noteA.text : u"",
+                                                 r.noteB.text.size() > 10 ? r.noteB.text : u"",
+                                                 r.warningC.text.size() > 14 ? r.warningC.text : u"",
+                                                 r.warningD.text.size() > 10 ? r.warningD.text : u""};
+        ASSERT_EQ(c.tooltips, tips) << y << "-" << m << "-" << c.day;
       }
       // 四絕/四離 go to the day before each of the two term days.
       for (const int termDay : {terms.firstTermDay, terms.secondTermDay}) {
