@@ -4,6 +4,9 @@
 
 #include "yearly/tables.h"
 
+#include "calendar/text.h"
+#include "tests/text_checks.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -14,45 +17,7 @@
 namespace lunisol {
 namespace {
 
-std::string Utf8(std::u16string_view s) {
-  std::string out;
-  for (size_t i = 0; i < s.size(); ++i) {
-    uint32_t c = s[i];
-    if (c >= 0xD800 && c < 0xDC00 && i + 1 < s.size()) {
-      c = 0x10000 + ((c - 0xD800) << 10) + (s[++i] - 0xDC00);
-    }
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else if (c < 0x800) {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-      out += static_cast<char>(0xE0 | (c >> 12));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-      out += static_cast<char>(0xF0 | (c >> 18));
-      out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return out;
-}
-
-std::vector<std::u16string_view> Split(std::u16string_view s, std::u16string_view sep) {
-  std::vector<std::u16string_view> parts;
-  size_t start = 0;
-  for (;;) {
-    size_t at = s.find(sep, start);
-    if (at == std::u16string_view::npos) {
-      parts.push_back(s.substr(start));
-      return parts;
-    }
-    parts.push_back(s.substr(start, at - start));
-    start = at + sep.size();
-  }
-}
+using text_checks::Split;
 
 bool IsHan(char16_t c) { return c >= 0x3400 && c <= 0x9FFF; }
 
@@ -68,19 +33,6 @@ std::u16string WeightNumeral(int qian) {
   text += u'兩';
   if (qian % 10 != 0) text += kDigits[qian % 10];
   return text;
-}
-
-// Characters that only occur in simplified writing; any of them in a table
-// means a text was typed or pasted in the wrong script.
-constexpr std::u16string_view kSimplifiedTraps =
-    u"劳贵财禄荣华亲运业为门东来儿兴发达长乐无与万统号难时间岁经书题带极积"
-    u"诗读职权宫恶灾顺钱两图见识说话贫虽乡边阴阳宝务谁对这";
-
-void ExpectNoSimplified(std::u16string_view text, const std::string& where) {
-  for (char16_t c : kSimplifiedTraps) {
-    EXPECT_EQ(text.find(c), std::u16string_view::npos)
-        << where << " contains simplified " << Utf8(std::u16string(1, c)) << ": " << Utf8(text);
-  }
 }
 
 TEST(BoneWeightTables, UnusedSlotsAreZeroAndEveryWeightIsPositive) {
@@ -146,7 +98,7 @@ TEST(BoneVerses, ThreeFieldsWithTheWeightFirst) {
   ASSERT_EQ(kBoneVerses.size(), 52u);
   for (size_t k = 0; k < kBoneVerses.size(); ++k) {
     const std::u16string_view verse = kBoneVerses[k];
-    SCOPED_TRACE("verse " + std::to_string(k) + ": " + Utf8(verse));
+    SCOPED_TRACE("verse " + std::to_string(k) + ": " + ToUtf8(verse));
     EXPECT_EQ(std::count(verse.begin(), verse.end(), u' '), 2);
     const auto fields = Split(verse, u" ");
     ASSERT_EQ(fields.size(), 3u);
@@ -165,7 +117,7 @@ TEST(BoneVerses, ThreeFieldsWithTheWeightFirst) {
 TEST(BoneVerses, SongIsTwoLinesOfTwoSevenCharacterPhrases) {
   for (size_t k = 0; k < kBoneVerses.size(); ++k) {
     const std::u16string_view verse = kBoneVerses[k];
-    SCOPED_TRACE("verse " + std::to_string(k) + ": " + Utf8(verse));
+    SCOPED_TRACE("verse " + std::to_string(k) + ": " + ToUtf8(verse));
     const auto fields = Split(verse, u" ");
     ASSERT_EQ(fields.size(), 3u);
     const auto lines = Split(fields[2], u"\r\n");
@@ -214,7 +166,7 @@ TEST(MansionNativityTexts, FormOfEveryText) {
   ASSERT_EQ(kMansionNativityTexts.size(), 28u);
   for (size_t i = 0; i < kMansionNativityTexts.size(); ++i) {
     const std::u16string_view text = kMansionNativityTexts[i];
-    SCOPED_TRACE("mansion " + std::to_string(i) + ": " + Utf8(text));
+    SCOPED_TRACE("mansion " + std::to_string(i) + ": " + ToUtf8(text));
     EXPECT_TRUE(text.starts_with(u"此日出生之人"));
     EXPECT_TRUE(EndsWith(text, u"。"));
     const auto lines = Split(text, u"\r\n");
@@ -229,7 +181,7 @@ TEST(MansionNativityTexts, FormOfEveryText) {
       EXPECT_LE(line.size(), 18u);
       EXPECT_EQ(line.find(u' '), std::u16string_view::npos);
       for (char16_t c : line) {
-        EXPECT_TRUE(IsHan(c) || c == u'，' || c == u'、' || c == u'。') << Utf8(std::u16string(1, c));
+        EXPECT_TRUE(IsHan(c) || c == u'，' || c == u'、' || c == u'。') << ToUtf8(std::u16string(1, c));
       }
     }
     // Only the last line ends the sentence.
@@ -247,15 +199,6 @@ TEST(MansionNativityTexts, TextsAreDistinct) {
   std::vector<std::u16string_view> texts(kMansionNativityTexts.begin(), kMansionNativityTexts.end());
   std::sort(texts.begin(), texts.end());
   EXPECT_EQ(std::adjacent_find(texts.begin(), texts.end()), texts.end());
-}
-
-TEST(BoneAndMansionTexts, WrittenInTraditionalCharacters) {
-  for (size_t k = 0; k < kBoneVerses.size(); ++k) {
-    ExpectNoSimplified(kBoneVerses[k], "verse " + std::to_string(k));
-  }
-  for (size_t i = 0; i < kMansionNativityTexts.size(); ++i) {
-    ExpectNoSimplified(kMansionNativityTexts[i], "mansion " + std::to_string(i));
-  }
 }
 
 }  // namespace

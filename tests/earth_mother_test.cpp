@@ -3,6 +3,9 @@
 // head of every verse, and the rows whose wording is fixed.
 #include "yearly/tables.h"
 
+#include "calendar/text.h"
+#include "tests/text_checks.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -20,25 +23,6 @@ using Table = std::array<std::u16string_view, 61>;
 constexpr std::u16string_view kStems = u"甲乙丙丁戊己庚辛壬癸";
 constexpr std::u16string_view kBranches = u"子丑寅卯辰巳午未申酉戌亥";
 
-// gtest prints u16 strings poorly; convert for failure messages (the tables
-// hold BMP characters only).
-std::string Utf8(std::u16string_view s) {
-  std::string out;
-  for (char16_t c : s) {
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else if (c < 0x800) {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-      out += static_cast<char>(0xE0 | (c >> 12));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return out;
-}
-
 std::u16string Pillar(int position) {
   std::u16string s;
   s += kStems[(position - 1) % 10];
@@ -46,19 +30,7 @@ std::u16string Pillar(int position) {
   return s;
 }
 
-std::vector<std::u16string_view> SplitLines(std::u16string_view text) {
-  std::vector<std::u16string_view> lines;
-  std::size_t start = 0;
-  for (;;) {
-    std::size_t end = text.find(u'\n', start);
-    if (end == std::u16string_view::npos) {
-      lines.push_back(text.substr(start));
-      return lines;
-    }
-    lines.push_back(text.substr(start, end - start));
-    start = end + 1;
-  }
-}
+using text_checks::Split;
 
 bool IsIdeograph(char16_t c) { return c >= 0x4E00 && c <= 0x9FFF; }
 
@@ -96,14 +68,14 @@ struct Form {
 void CheckForm(const Table& table, const Form& form) {
   for (int p = 1; p <= 60; ++p) {
     std::u16string_view text = table[p];
-    SCOPED_TRACE(std::string(form.name) + " " + std::to_string(p) + " " + Utf8(text));
+    SCOPED_TRACE(std::string(form.name) + " " + std::to_string(p) + " " + ToUtf8(text));
     ASSERT_FALSE(text.empty());
     EXPECT_NE(text.back(), u'\n');
-    std::vector<std::u16string_view> lines = SplitLines(text);
+    std::vector<std::u16string_view> lines = Split(text, u"\n");
     EXPECT_GE(lines.size(), form.minLines);
     EXPECT_LE(lines.size(), form.maxLines);
     for (std::u16string_view line : lines) {
-      SCOPED_TRACE("line " + Utf8(line));
+      SCOPED_TRACE("line " + ToUtf8(line));
       ASSERT_FALSE(line.empty());
       EXPECT_LE(line.size(), form.maxLineLength);
       std::vector<std::u16string_view> phrases;
@@ -111,7 +83,7 @@ void CheckForm(const Table& table, const Form& form) {
       ASSERT_TRUE(SplitPhrases(line, &phrases, &why)) << why;
       EXPECT_LE(phrases.size(), 4u);
       for (std::u16string_view phrase : phrases) {
-        EXPECT_TRUE(phrase.size() == 5 || phrase.size() == 7) << Utf8(phrase);
+        EXPECT_TRUE(phrase.size() == 5 || phrase.size() == 7) << ToUtf8(phrase);
       }
       // A column ends on a full stop, never mid-couplet.
       EXPECT_EQ(line.back(), u'。');
@@ -122,7 +94,7 @@ void CheckForm(const Table& table, const Form& form) {
 std::size_t CountWithLines(const Table& table, std::size_t n) {
   std::size_t count = 0;
   for (int p = 1; p <= 60; ++p) {
-    if (SplitLines(table[p]).size() == n) ++count;
+    if (Split(table[p], u"\n").size() == n) ++count;
   }
   return count;
 }
@@ -157,7 +129,7 @@ TEST(EarthMotherTables, EveryVerseNamesItsOwnYear) {
   for (int p = 1; p <= 60; ++p) {
     std::u16string head = u"太歲" + Pillar(p) + u"年 ，";
     EXPECT_TRUE(kEarthMotherVerses[p].starts_with(head))
-        << p << " " << Utf8(kEarthMotherVerses[p]);
+        << p << " " << ToUtf8(kEarthMotherVerses[p]);
   }
 }
 
@@ -185,20 +157,6 @@ TEST(EarthMotherTables, FixedRowsVerbatim) {
   EXPECT_EQ(kEarthMotherOracles[23],
             u"歲臨於丙戌 ，高下皆無失 。豆麥穿土出 ，在處得成實 。\n"
             u"六畜多瘟瘴 ，人民少災疾 。");
-}
-
-TEST(EarthMotherTables, NoSimplifiedForms) {
-  // Simplified forms of characters these texts use all the time.
-  constexpr std::u16string_view kSimplified =
-      u"岁蚕叶麦丰钱龙头鱼种灾东丝绵养盐饥仓树马鸡猪虾桥乐岭处实获谷";
-  for (const Table* table : {&kEarthMotherVerses, &kEarthMotherOracles}) {
-    for (int p = 1; p <= 60; ++p) {
-      for (char16_t c : kSimplified) {
-        EXPECT_EQ((*table)[p].find(c), std::u16string_view::npos)
-            << p << " holds " << Utf8(std::u16string_view(&c, 1));
-      }
-    }
-  }
 }
 
 }  // namespace

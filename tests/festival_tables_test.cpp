@@ -5,6 +5,9 @@
 
 #include "almanac/tables.h"
 
+#include "calendar/text.h"
+#include "tests/text_checks.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -16,43 +19,7 @@
 namespace lunisol {
 namespace {
 
-std::string Utf8(std::u16string_view s) {
-  std::string out;
-  for (size_t i = 0; i < s.size(); ++i) {
-    uint32_t c = s[i];
-    if (c >= 0xD800 && c < 0xDC00 && i + 1 < s.size()) c = 0x10000 + ((c - 0xD800) << 10) + (s[++i] - 0xDC00);
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else if (c < 0x800) {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-      out += static_cast<char>(0xE0 | (c >> 12));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-      out += static_cast<char>(0xF0 | (c >> 18));
-      out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return out;
-}
-
-std::vector<std::u16string_view> Split(std::u16string_view s, std::u16string_view sep) {
-  std::vector<std::u16string_view> parts;
-  size_t start = 0;
-  for (;;) {
-    size_t at = s.find(sep, start);
-    if (at == std::u16string_view::npos) {
-      parts.push_back(s.substr(start));
-      return parts;
-    }
-    parts.push_back(s.substr(start, at - start));
-    start = at + sep.size();
-  }
-}
+using text_checks::Split;
 
 bool StartsWith(std::u16string_view s, std::u16string_view head) { return s.substr(0, head.size()) == head; }
 
@@ -61,19 +28,6 @@ bool EndsWith(std::u16string_view s, std::u16string_view tail) {
 }
 
 bool IsHan(char16_t c) { return c >= 0x3400 && c <= 0x9FFF; }
-
-// Characters written only in simplified script; one of them in a table means a
-// text was typed or pasted in the wrong script.
-constexpr std::u16string_view kSimplifiedTraps =
-    u"圣诞节龙马为东鱼虾湾农历师观萨罗门关国华陈张赵刘郑孙钟苏吕鲸鲨鲳鲭鲔"
-    u"带阳岁寿万帅坛顺显广泽庙医药愿萝葱麦蚕齐乐头鸡猪宫灵阎转轮"
-    u"赐财禄荣兴发长无与时间经书极读宝对这";
-
-bool IsSimplifiedTrap(char16_t c) { return kSimplifiedTraps.find(c) != std::u16string_view::npos; }
-
-void ExpectTraditional(std::u16string_view text, const std::string& where) {
-  for (char16_t c : text) EXPECT_FALSE(IsSimplifiedTrap(c)) << where << ": simplified character in " << Utf8(text);
-}
 
 // ---------------------------------------------------------------------------
 // Lunar festivals
@@ -100,7 +54,7 @@ TEST(LunarFestivalTable, KeysAreTheListedOnesInTheListedOrder) {
   ASSERT_EQ(kLunarFestivals.size(), kExpectedKeys.size());
   for (size_t i = 0; i < kLunarFestivals.size(); ++i) {
     ASSERT_GE(kLunarFestivals[i].size(), 4u) << "entry " << i;
-    EXPECT_EQ(Utf8(kLunarFestivals[i].substr(0, 4)), Utf8(kExpectedKeys[i])) << "entry " << i;
+    EXPECT_EQ(ToUtf8(kLunarFestivals[i].substr(0, 4)), ToUtf8(kExpectedKeys[i])) << "entry " << i;
   }
 }
 
@@ -108,17 +62,17 @@ TEST(LunarFestivalTable, NoKeyRepeatsAndEveryKeyIsARealDayOrTheEve) {
   std::set<std::u16string_view> seen;
   for (std::u16string_view entry : kLunarFestivals) {
     std::u16string_view key = entry.substr(0, 4);
-    EXPECT_TRUE(seen.insert(key).second) << "repeated key " << Utf8(key);
-    for (char16_t c : key) EXPECT_TRUE(c >= u'0' && c <= u'9') << Utf8(entry);
+    EXPECT_TRUE(seen.insert(key).second) << "repeated key " << ToUtf8(key);
+    for (char16_t c : key) EXPECT_TRUE(c >= u'0' && c <= u'9') << ToUtf8(entry);
     int month = (key[0] - u'0') * 10 + (key[1] - u'0');
     int day = (key[2] - u'0') * 10 + (key[3] - u'0');
     if (key == u"0100") continue;  // the eve of the new year, matched by the caller
-    EXPECT_TRUE(month >= 1 && month <= 12) << Utf8(entry);
-    EXPECT_TRUE(day >= 1 && day <= 30) << Utf8(entry);
+    EXPECT_TRUE(month >= 1 && month <= 12) << ToUtf8(entry);
+    EXPECT_TRUE(day >= 1 && day <= 30) << ToUtf8(entry);
   }
   // The eve is a fallback for the last day of the year, so it must come last
   // and never shadow a real 12th-month day.
-  EXPECT_EQ(Utf8(kLunarFestivals.back()), Utf8(u"0100除夕"));
+  EXPECT_EQ(ToUtf8(kLunarFestivals.back()), ToUtf8(u"0100除夕"));
 }
 
 TEST(LunarFestivalTable, GivenRowsAreVerbatim) {
@@ -134,7 +88,7 @@ TEST(LunarFestivalTable, GivenRowsAreVerbatim) {
     bool found = false;
     for (std::u16string_view entry : kLunarFestivals)
       if (entry == row) found = true;
-    EXPECT_TRUE(found) << "missing row " << Utf8(row);
+    EXPECT_TRUE(found) << "missing row " << ToUtf8(row);
   }
 }
 
@@ -155,14 +109,14 @@ TEST(LunarFestivalTable, MajorObservancesSitOnTheirDays) {
     bool found = false;
     for (std::u16string_view o : occasions)
       if (o == e.occasion) found = true;
-    EXPECT_TRUE(found) << Utf8(e.key) << " lacks " << Utf8(e.occasion);
+    EXPECT_TRUE(found) << ToUtf8(e.key) << " lacks " << ToUtf8(e.occasion);
   }
 }
 
 TEST(LunarFestivalTable, OccasionsAreJoinedOnlyWithBlankAndFullWidthComma) {
   for (std::u16string_view entry : kLunarFestivals) {
     std::u16string_view text = entry.substr(4);
-    const std::string where = Utf8(entry);
+    const std::string where = ToUtf8(entry);
     ASSERT_FALSE(text.empty()) << where;
     // Only Han characters, and the separator; no ASCII or other punctuation.
     for (size_t i = 0; i < text.size(); ++i) {
@@ -181,7 +135,6 @@ TEST(LunarFestivalTable, OccasionsAreJoinedOnlyWithBlankAndFullWidthComma) {
       EXPECT_FALSE(o.empty()) << where << ": empty occasion (doubled or trailing separator)";
       EXPECT_LE(o.size(), 14u) << where << ": occasion too long for a note cell";
     }
-    ExpectTraditional(text, where);
   }
 }
 
@@ -197,8 +150,8 @@ std::vector<std::u16string_view> CheckItems(std::u16string_view list, const std:
   std::vector<std::u16string_view> items = Split(list, u" ，");
   for (std::u16string_view item : items) {
     EXPECT_FALSE(item.empty()) << where << ": empty item";
-    EXPECT_LE(item.size(), 4u) << where << ": item too long for the column: " << Utf8(item);
-    for (char16_t c : item) EXPECT_TRUE(IsHan(c)) << where << ": bad character in item " << Utf8(item);
+    EXPECT_LE(item.size(), 4u) << where << ": item too long for the column: " << ToUtf8(item);
+    for (char16_t c : item) EXPECT_TRUE(IsHan(c)) << where << ": bad character in item " << ToUtf8(item);
   }
   return items;
 }
@@ -206,14 +159,14 @@ std::vector<std::u16string_view> CheckItems(std::u16string_view list, const std:
 // A planting line: "<region> ：a ，b ，… 。" with four to seven crops.
 void CheckPlantingLine(std::u16string_view line, std::u16string_view region, const std::string& where) {
   std::u16string head = std::u16string(region) + u" ：";
-  ASSERT_TRUE(StartsWith(line, head)) << where << ": " << Utf8(line);
-  ASSERT_TRUE(EndsWith(line, u" 。")) << where << ": " << Utf8(line);
+  ASSERT_TRUE(StartsWith(line, head)) << where << ": " << ToUtf8(line);
+  ASSERT_TRUE(EndsWith(line, u" 。")) << where << ": " << ToUtf8(line);
   std::u16string_view body = line.substr(head.size(), line.size() - head.size() - 2);
   EXPECT_EQ(body.find(u'：'), std::u16string_view::npos) << where;
   EXPECT_EQ(body.find(u'。'), std::u16string_view::npos) << where;
   std::vector<std::u16string_view> items = CheckItems(body, where);
-  EXPECT_GE(items.size(), 4u) << where << ": " << Utf8(line);
-  EXPECT_LE(items.size(), 7u) << where << ": " << Utf8(line);
+  EXPECT_GE(items.size(), 4u) << where << ": " << ToUtf8(line);
+  EXPECT_LE(items.size(), 7u) << where << ": " << ToUtf8(line);
 }
 
 // A fishing text: lines of port entries "port ：a ，b 。", one or more per line.
@@ -222,24 +175,24 @@ size_t CheckFishingText(std::u16string_view text, const std::string& where) {
   size_t ports = 0;
   EXPECT_FALSE(text.empty()) << where;
   for (std::u16string_view line : Split(text, u"\n")) {
-    EXPECT_TRUE(EndsWith(line, u" 。")) << where << ": line must end with \" 。\": " << Utf8(line);
+    EXPECT_TRUE(EndsWith(line, u" 。")) << where << ": line must end with \" 。\": " << ToUtf8(line);
     std::vector<std::u16string_view> entries = Split(line, u" 。");
     EXPECT_TRUE(entries.back().empty()) << where << ": text after the last entry";
     entries.pop_back();
     EXPECT_FALSE(entries.empty()) << where << ": empty line";
     for (std::u16string_view entry : entries) {
       size_t colon = entry.find(u" ：");
-      EXPECT_NE(colon, std::u16string_view::npos) << where << ": no port in " << Utf8(entry);
+      EXPECT_NE(colon, std::u16string_view::npos) << where << ": no port in " << ToUtf8(entry);
       if (colon == std::u16string_view::npos) continue;
       std::u16string_view port = entry.substr(0, colon);
-      EXPECT_GE(port.size(), 2u) << where << ": " << Utf8(entry);
-      EXPECT_LE(port.size(), 3u) << where << ": " << Utf8(entry);
-      for (char16_t c : port) EXPECT_TRUE(IsHan(c)) << where << ": bad port " << Utf8(port);
+      EXPECT_GE(port.size(), 2u) << where << ": " << ToUtf8(entry);
+      EXPECT_LE(port.size(), 3u) << where << ": " << ToUtf8(entry);
+      for (char16_t c : port) EXPECT_TRUE(IsHan(c)) << where << ": bad port " << ToUtf8(port);
       std::u16string_view catches = entry.substr(colon + 2);
-      EXPECT_EQ(catches.find(u'：'), std::u16string_view::npos) << where << ": " << Utf8(entry);
+      EXPECT_EQ(catches.find(u'：'), std::u16string_view::npos) << where << ": " << ToUtf8(entry);
       std::vector<std::u16string_view> items = CheckItems(catches, where);
       EXPECT_GE(items.size(), 1u) << where;
-      EXPECT_LE(items.size(), 4u) << where << ": " << Utf8(entry);
+      EXPECT_LE(items.size(), 4u) << where << ": " << ToUtf8(entry);
       ++ports;
     }
   }
@@ -249,57 +202,54 @@ size_t CheckFishingText(std::u16string_view text, const std::string& where) {
 TEST(TermNotesTable, RowsFollowTheTermOrder) {
   ASSERT_EQ(kTermNotes.size(), kTermOrder.size());
   for (size_t i = 0; i < kTermNotes.size(); ++i)
-    EXPECT_EQ(Utf8(kTermNotes[i].term), Utf8(kTermOrder[i])) << "row " << i;
+    EXPECT_EQ(ToUtf8(kTermNotes[i].term), ToUtf8(kTermOrder[i])) << "row " << i;
 }
 
 TEST(TermNotesTable, NorthernPlantingIsOneLine) {
   for (const TermNotes& row : kTermNotes) {
-    const std::string where = Utf8(row.term) + " north";
+    const std::string where = ToUtf8(row.term) + " north";
     EXPECT_EQ(row.northPlanting.find(u'\n'), std::u16string_view::npos) << where;
     CheckPlantingLine(row.northPlanting, u"北部", where);
-    ExpectTraditional(row.northPlanting, where);
   }
 }
 
 TEST(TermNotesTable, CentralAndSouthernPlantingAreTwoLines) {
   for (const TermNotes& row : kTermNotes) {
-    const std::string where = Utf8(row.term) + " central/south";
+    const std::string where = ToUtf8(row.term) + " central/south";
     std::vector<std::u16string_view> lines = Split(row.centralSouthPlanting, u"\n");
-    ASSERT_EQ(lines.size(), 2u) << where << ": " << Utf8(row.centralSouthPlanting);
+    ASSERT_EQ(lines.size(), 2u) << where << ": " << ToUtf8(row.centralSouthPlanting);
     CheckPlantingLine(lines[0], u"中部", where);
     CheckPlantingLine(lines[1], u"南部", where);
-    ExpectTraditional(row.centralSouthPlanting, where);
   }
 }
 
 TEST(TermNotesTable, FishingTextsAreShortRunsOfPortEntries) {
   for (const TermNotes& row : kTermNotes) {
     for (std::u16string_view text : {row.fishingA, row.fishingB}) {
-      const std::string where = Utf8(row.term) + " fishing";
+      const std::string where = ToUtf8(row.term) + " fishing";
       size_t ports = CheckFishingText(text, where);
       EXPECT_GE(ports, 1u) << where;
-      EXPECT_LE(ports, 2u) << where << ": " << Utf8(text);
+      EXPECT_LE(ports, 2u) << where << ": " << ToUtf8(text);
       EXPECT_LE(Split(text, u"\n").size(), 2u) << where;
-      ExpectTraditional(text, where);
     }
   }
 }
 
 TEST(TermNotesTable, GivenRowsAreVerbatim) {
   const TermNotes& cold = kTermNotes[0];
-  EXPECT_EQ(Utf8(cold.northPlanting), Utf8(u"北部 ：菜豆 ，菜頭 ，蘿蔔 ，皇帝豆 ，石刁柏 ，水稻 。"));
-  EXPECT_EQ(Utf8(cold.centralSouthPlanting),
-            Utf8(u"中部 ：金瓜 ，冬瓜 ，南瓜 ，西瓜 ，石刁柏 ，水稻 。\n南部 ：茄子菜 ，金瓜 ，冬瓜 ，石刁柏 。"));
-  EXPECT_EQ(Utf8(cold.fishingA), Utf8(u"蘇澳 ：梳齒 ，釘鮸 ，棘鬣魚 。"));
-  EXPECT_EQ(Utf8(cold.fishingB), Utf8(u"基隆 ：釘鮸 ，棘鬣魚 。\n澎湖 ：沙魚 ，狗母 ，龍蝦 ，棘鬣魚 。"));
+  EXPECT_EQ(ToUtf8(cold.northPlanting), ToUtf8(u"北部 ：菜豆 ，菜頭 ，蘿蔔 ，皇帝豆 ，石刁柏 ，水稻 。"));
+  EXPECT_EQ(ToUtf8(cold.centralSouthPlanting),
+            ToUtf8(u"中部 ：金瓜 ，冬瓜 ，南瓜 ，西瓜 ，石刁柏 ，水稻 。\n南部 ：茄子菜 ，金瓜 ，冬瓜 ，石刁柏 。"));
+  EXPECT_EQ(ToUtf8(cold.fishingA), ToUtf8(u"蘇澳 ：梳齒 ，釘鮸 ，棘鬣魚 。"));
+  EXPECT_EQ(ToUtf8(cold.fishingB), ToUtf8(u"基隆 ：釘鮸 ，棘鬣魚 。\n澎湖 ：沙魚 ，狗母 ，龍蝦 ，棘鬣魚 。"));
 
   const TermNotes& great = kTermNotes[1];
-  EXPECT_EQ(Utf8(great.northPlanting), Utf8(u"北部 ：紅菜頭 ，菜瓜 ，匏仔 ，茼萵 ，菠菜 ，水稻 。"));
-  EXPECT_EQ(Utf8(great.centralSouthPlanting),
-            Utf8(u"中部 ：菠菜 ，菜瓜 ，小白菜 ，匏仔 ，紅菜頭 ，水芋 。\n"
+  EXPECT_EQ(ToUtf8(great.northPlanting), ToUtf8(u"北部 ：紅菜頭 ，菜瓜 ，匏仔 ，茼萵 ，菠菜 ，水稻 。"));
+  EXPECT_EQ(ToUtf8(great.centralSouthPlanting),
+            ToUtf8(u"中部 ：菠菜 ，菜瓜 ，小白菜 ，匏仔 ，紅菜頭 ，水芋 。\n"
                  u"南部 ：白芋 ，蓮藕 ，絲瓜 ，扁蒲 ，水芋 ，土白菜 ，水稻 。"));
-  EXPECT_EQ(Utf8(great.fishingA), Utf8(u"新港 ：釘鮸 ，硼串 。東港 ：狗母 ，過仔魚 。"));
-  EXPECT_EQ(Utf8(great.fishingB), Utf8(u"高雄 ：釘鮸 ，硼串 。安平 ：馬鮫 ，沙魚 ，烏魚 。"));
+  EXPECT_EQ(ToUtf8(great.fishingA), ToUtf8(u"新港 ：釘鮸 ，硼串 。東港 ：狗母 ，過仔魚 。"));
+  EXPECT_EQ(ToUtf8(great.fishingB), ToUtf8(u"高雄 ：釘鮸 ，硼串 。安平 ：馬鮫 ，沙魚 ，烏魚 。"));
 }
 
 TEST(TermNotesTable, NoTwoTermsShareTheSameNotes) {
@@ -307,9 +257,9 @@ TEST(TermNotesTable, NoTwoTermsShareTheSameNotes) {
   for (size_t i = 1; i < kTermNotes.size(); ++i) {
     const TermNotes& a = kTermNotes[i - 1];
     const TermNotes& b = kTermNotes[i];
-    EXPECT_NE(Utf8(a.northPlanting), Utf8(b.northPlanting)) << Utf8(b.term);
-    EXPECT_NE(Utf8(a.centralSouthPlanting), Utf8(b.centralSouthPlanting)) << Utf8(b.term);
-    EXPECT_NE(Utf8(a.fishingA) + Utf8(a.fishingB), Utf8(b.fishingA) + Utf8(b.fishingB)) << Utf8(b.term);
+    EXPECT_NE(ToUtf8(a.northPlanting), ToUtf8(b.northPlanting)) << ToUtf8(b.term);
+    EXPECT_NE(ToUtf8(a.centralSouthPlanting), ToUtf8(b.centralSouthPlanting)) << ToUtf8(b.term);
+    EXPECT_NE(ToUtf8(a.fishingA) + ToUtf8(a.fishingB), ToUtf8(b.fishingA) + ToUtf8(b.fishingB)) << ToUtf8(b.term);
   }
 }
 

@@ -9,6 +9,9 @@
 
 #include "page/tables.h"
 
+#include "calendar/text.h"
+#include "tests/text_checks.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -39,36 +42,7 @@ constexpr std::array<std::u16string_view, 12> kTwelve{
 constexpr std::array<bool, 12> kYellow{true,  true,  false, false, true,  true,
                                        false, true,  false, false, true,  false};
 
-std::string Utf8(std::u16string_view s) {
-  std::string out;
-  for (char16_t c : s) {  // the tables hold BMP characters only
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else if (c < 0x800) {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-      out += static_cast<char>(0xE0 | (c >> 12));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return out;
-}
-
-std::vector<std::u16string_view> Split(std::u16string_view s, std::u16string_view sep) {
-  std::vector<std::u16string_view> parts;
-  size_t start = 0;
-  for (;;) {
-    const size_t at = s.find(sep, start);
-    if (at == std::u16string_view::npos) {
-      parts.push_back(s.substr(start));
-      return parts;
-    }
-    parts.push_back(s.substr(start, at - start));
-    start = at + sep.size();
-  }
-}
+using text_checks::Split;
 
 size_t Count(std::u16string_view s, std::u16string_view what) {
   size_t n = 0;
@@ -101,18 +75,18 @@ struct Parsed {
 // Returns false (with a failure recorded) when the entry is malformed.
 bool Parse(std::u16string_view entry, Parsed& out) {
   if (entry.substr(0, kHead.size()) != kHead) {
-    ADD_FAILURE() << "no head: " << Utf8(entry);
+    ADD_FAILURE() << "no head: " << ToUtf8(entry);
     return false;
   }
   if (Count(entry, kBadLabel) != 1 || Count(entry, u"凶煞") != 1) {
-    ADD_FAILURE() << "bad label not exactly once: " << Utf8(entry);
+    ADD_FAILURE() << "bad label not exactly once: " << ToUtf8(entry);
     return false;
   }
   const size_t label = entry.find(kBadLabel);
   const std::u16string_view good = entry.substr(kHead.size(), label - kHead.size());
   const std::u16string_view tail = entry.substr(label + kBadLabel.size());
   if (good.empty()) {
-    ADD_FAILURE() << "no auspicious spirit: " << Utf8(entry);
+    ADD_FAILURE() << "no auspicious spirit: " << ToUtf8(entry);
     return false;
   }
   out.good = Split(good, kSeparator);
@@ -120,7 +94,7 @@ bool Parse(std::u16string_view entry, Parsed& out) {
   out.remedy = {};
   if (tail.empty() || tail == u":") return true;
   if (tail.substr(0, 2) != u" ：" || tail.size() == 2) {
-    ADD_FAILURE() << "bad list not introduced by \" ：\": " << Utf8(entry);
+    ADD_FAILURE() << "bad list not introduced by \" ：\": " << ToUtf8(entry);
     return false;
   }
   out.bad = Split(tail.substr(2), kSeparator);
@@ -136,7 +110,7 @@ TEST(HourSpiritsTable, EveryEntryHasTheSplittableForm) {
   size_t bareEndings = 0;
   for (size_t i = 0; i < kHourSpirits.size(); ++i) {
     const std::u16string_view entry = kHourSpirits[i];
-    SCOPED_TRACE("entry " + std::to_string(i) + ": " + Utf8(entry));
+    SCOPED_TRACE("entry " + std::to_string(i) + ": " + ToUtf8(entry));
     Parsed p;
     if (!Parse(entry, p)) continue;
     if (p.bad.empty() && p.remedy.empty()) {
@@ -148,8 +122,8 @@ TEST(HourSpiritsTable, EveryEntryHasTheSplittableForm) {
     std::vector<std::u16string_view> all = p.good;
     all.insert(all.end(), p.bad.begin(), p.bad.end());
     for (std::u16string_view name : all) {
-      EXPECT_EQ(name.size(), 2u) << Utf8(name);
-      EXPECT_TRUE(std::all_of(name.begin(), name.end(), IsHan)) << Utf8(name);
+      EXPECT_EQ(name.size(), 2u) << ToUtf8(name);
+      EXPECT_TRUE(std::all_of(name.begin(), name.end(), IsHan)) << ToUtf8(name);
     }
     std::sort(all.begin(), all.end());
     EXPECT_EQ(std::adjacent_find(all.begin(), all.end()), all.end()) << "a name repeats";
@@ -166,8 +140,8 @@ TEST(HourSpiritsTable, LengthsFitTheColumnAndTheClashRule) {
   size_t under22 = 0;
   for (size_t i = 0; i < kHourSpirits.size(); ++i) {
     const size_t n = kHourSpirits[i].size();
-    EXPECT_GE(n, 14u) << "entry " << i << ": " << Utf8(kHourSpirits[i]);
-    EXPECT_LE(n, 64u) << "entry " << i << ": " << Utf8(kHourSpirits[i]);
+    EXPECT_GE(n, 14u) << "entry " << i << ": " << ToUtf8(kHourSpirits[i]);
+    EXPECT_LE(n, 64u) << "entry " << i << ": " << ToUtf8(kHourSpirits[i]);
     shortest = std::min(shortest, n);
     longest = std::max(longest, n);
     if (n < 22) ++under22;
@@ -214,14 +188,14 @@ TEST(HourSpiritsTable, TwelveHourSpiritsFollowTheDayBranch) {
     const int dragon = (8 + 2 * (d % 12 % 6)) % 12;
     for (int k = 0; k < 12; ++k) {
       const std::u16string_view entry = kHourSpirits[12 * d + k];
-      SCOPED_TRACE(Utf8(CycleName(d)) + " day, hour " + Utf8(kBranches.substr(k, 1)) + ": " +
-                   Utf8(entry));
+      SCOPED_TRACE(ToUtf8(CycleName(d)) + " day, hour " + ToUtf8(kBranches.substr(k, 1)) + ": " +
+                   ToUtf8(entry));
       Parsed p;
       if (!Parse(entry, p)) continue;
       bool inGood = false;
       const int spirit = TwelveSpiritOf(p, inGood);
       const int expected = (k - dragon + 12) % 12;
-      ASSERT_EQ(spirit, expected) << "expected " << Utf8(kTwelve[expected]);
+      ASSERT_EQ(spirit, expected) << "expected " << ToUtf8(kTwelve[expected]);
       EXPECT_EQ(inGood, kYellow[spirit]);
       if (kYellow[spirit]) {
         EXPECT_EQ(p.good.front(), kTwelve[spirit]);
@@ -246,8 +220,8 @@ TEST(HourSpiritsTable, DayBranchAndHourStemMarks) {
   for (int d = 0; d < 60; ++d) {
     for (int k = 0; k < 12; ++k) {
       const std::u16string_view entry = kHourSpirits[12 * d + k];
-      SCOPED_TRACE(Utf8(CycleName(d)) + " day, hour " + Utf8(kBranches.substr(k, 1)) + ": " +
-                   Utf8(entry));
+      SCOPED_TRACE(ToUtf8(CycleName(d)) + " day, hour " + ToUtf8(kBranches.substr(k, 1)) + ": " +
+                   ToUtf8(entry));
       Parsed p;
       if (!Parse(entry, p)) continue;
       auto hasBad = [&](std::u16string_view n) {
@@ -264,17 +238,6 @@ TEST(HourSpiritsTable, DayBranchAndHourStemMarks) {
       const int hourStem = HourStem(d, k);
       EXPECT_EQ(hasBad(u"六戊"), hourStem == 4);
       EXPECT_EQ(hasGood(u"比肩"), hourStem == d % 10);
-    }
-  }
-}
-
-TEST(HourSpiritsTable, TraditionalCharactersOnly) {
-  // Simplified forms a slip could bring in for characters the table uses.
-  constexpr std::u16string_view kSimplified = u"贵禄马龙宝进财华时须凤阳阴刘灾杀库头";
-  for (size_t i = 0; i < kHourSpirits.size(); ++i) {
-    for (char16_t c : kHourSpirits[i]) {
-      EXPECT_EQ(kSimplified.find(c), std::u16string_view::npos)
-          << "entry " << i << ": " << Utf8(kHourSpirits[i]);
     }
   }
 }
