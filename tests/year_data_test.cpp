@@ -8,8 +8,7 @@
 namespace lunisol {
 namespace {
 
-// ctest runs the tests from the tests/ folder.
-const std::string kMoonDir = "data/moon";
+const std::string kMoonDir = std::string(LUNISOL_TEST_DATA_DIR) + "/moon";
 
 TEST(YearData, MonthChoiceOfDecemberCompletesTheNineStars) {
   YearData may, december;
