@@ -158,6 +158,34 @@ TEST(HourTable, JiaziDayOnTheSheet) {
   EXPECT_EQ(r.animalLabel.colour, kBlack);
 }
 
+TEST(HourTable, RangesClashesAndShaOfEveryHour) {
+  // These cells belong to the hour alone: two unrelated days must agree.
+  const HourTableRecord a = BuildHourTable(DayInputs(u"寅丙"));
+  const HourTableRecord b = BuildHourTable(DayInputs(u"酉癸"));
+  // The clash animal's colour, hour by hour; the opposite pillar shares it.
+  const Colour animalColours[12] = {{128, 0, 0},   {128, 0, 0}, {108, 108, 108}, {108, 108, 108},
+                                    {128, 128, 0}, {0, 0, 128}, {0, 0, 128},     {128, 128, 0},
+                                    {0, 128, 0},   {0, 128, 0}, {128, 128, 0},   {128, 0, 0}};
+  // 煞 turns 南, 東, 北, 西 with the hours; each direction has its own colour.
+  const char16_t* shaTexts[4] = {u"煞南", u"煞東", u"煞北", u"煞西"};
+  const Colour shaColours[4] = {{128, 0, 0}, {0, 128, 0}, {0, 0, 0}, {128, 128, 128}};
+  for (size_t k = 0; k < 12; ++k) {
+    const int start = (2 * static_cast<int>(k) + 23) % 24;
+    for (const HourTableRecord* r : {&a, &b}) {
+      const HourColumn& h = r->hours[k];
+      EXPECT_EQ(U8(h.range.text), U8(Format(u"%02d I %02d", {start, (start + 2) % 24}))) << k;
+      EXPECT_EQ(h.range.colour, BranchColour(kBranchNames[k])) << k;
+      // An hour clashes with the animal of the opposite branch.
+      EXPECT_EQ(U8(h.clashAnimal.text), "沖" + U8(kZodiacAnimals[(k + 6) % 12])) << k;
+      EXPECT_EQ(h.clashAnimal.colour, animalColours[k]) << k;
+      EXPECT_EQ(h.opposite.text, r->clashList[k]) << k;
+      EXPECT_EQ(h.opposite.colour, animalColours[k]) << k;
+      EXPECT_EQ(U8(h.sha.text), U8(shaTexts[k % 4])) << k;
+      EXPECT_EQ(h.sha.colour, shaColours[k % 4]) << k;
+    }
+  }
+}
+
 TEST(HourTable, GodDirectionsAndTheXinHours) {
   // On a 丙 or 辛 day the 卯 hour is 辛卯; on a 甲 day the 未 hour is 辛未.
   for (const char16_t* cell : {u"寅丙", u"卯辛", u"子甲"}) {

@@ -214,8 +214,9 @@ TEST(YearlyNotes, Year2006LabelByLabel) {
   EXPECT_EQ(r.springOx[1].colour, kGreen);
   EXPECT_EQ(r.springOx[6].colour, kSheetOlive);
 
-  // The autumn earth-god day: the fifth 戊 day after 立秋 lies in the leap
-  // seventh month, so the next 戊 day is shown.
+  // The earth-god days. 2006 has a leap seventh month: the second to fourth
+  // 戊 days after 立秋 fall in it, but only the fifth counts, and that one
+  // lies in the eighth month.
   EXPECT_EQ(U8(r.seasonalDays[2].text), "秋社日 ：農曆 8 月 5 戊午 日");
   EXPECT_EQ(U8(r.seasonalDays[1].text), "春社日 ：農曆 2 月 21 戊申 日");
 
@@ -235,6 +236,46 @@ TEST(YearlyNotes, Year2006LabelByLabel) {
   EXPECT_EQ(r.seasonalDays[11].rect, (SheetRect{7, 236, 19, 430}));
   for (const SheetLabel* l : labels) EXPECT_FALSE(l->text.empty() && l != &r.verseLines[3] &&
                                                   l != &r.oracleLines[2] && l != &r.springOx[12]);
+}
+
+TEST(YearlyNotes, TheYearRulesOverTwelveYears) {
+  // 2008 .. 2019 run through every branch, every Y mod 7 and Y mod 4 and all
+  // five stem pairs. Mid-year dates, so the lunar and Gregorian years agree.
+  const char16_t* singles[4] = {u"南", u"東", u"北", u"西"};  // by Y mod 4
+  const char16_t* branchPairs[7] = {u"午 午", u"申 丑", u"戌 卯", u"巳 巳", u"未 子", u"寅 酉", u"亥 辰"};
+  const char16_t* mansionPairs[7] = {u"角 角", u"鬼 斗", u"胃 女", u"房 房", u"張 虛", u"室 觜", u"壁 箕"};
+  const size_t secondMansions[7] = {2, 14, 26, 10, 22, 6, 18};
+  // By stem mod 5: 甲己, 乙庚, 丙辛, 丁壬, 戊癸.
+  const char16_t* stemPairs[5] = {u"己 甲", u"乙 庚", u"辛 丙", u"丁 壬", u"癸 戊"};
+  // By branch mod 6: 子午, 丑未, 寅申, 卯酉, 辰戌, 巳亥.
+  const char16_t* climates[6] = {u"少陰君火司天 。陽明燥金在泉 。", u"太陰濕土司天 。太陽寒水在泉 。",
+                                 u"少陽相火司天 。厥陰風木在泉 。", u"陽明燥金司天 。少陰君火在泉 。",
+                                 u"太陽寒水司天 。太陰濕土在泉 。", u"厥陰風木司天 。少陽相火在泉 。"};
+  const char16_t* maids[3] = {u"二", u"三", u"一"};  // by branch mod 3
+  // Corner words by season (亥子丑, 寅卯辰, 巳午未, 申酉戌), in the order of
+  // the cells 1201, 1205, 1202, 1206, 1207, 1203, 1208, 1204.
+  const int cornerIds[8] = {1201, 1205, 1202, 1206, 1207, 1203, 1208, 1204};
+  const std::u16string_view cornerRows[4] = {u"士博蠶室士力奏書", u"士力博士書奏蠶室", u"書奏力士室蠶博士",
+                                             u"室蠶奏書士博力士"};
+  for (int y = 2008; y <= 2019; ++y) {
+    const YearlyNotesRecord r = Sheet(y, 6, 1);
+    const size_t stem = static_cast<size_t>((y - 4) % 10), branch = static_cast<size_t>((y - 4) % 12);
+    ASSERT_EQ(r.yearPosition, static_cast<int>((y - 4) % 60) + 1) << y;
+    EXPECT_EQ(U8(r.directionLine.text),
+              U8(Format(u"方    %s    利    不    %s    利    大",
+                        {singles[y % 4], y % 2 == 0 ? u"西    東" : u"北    南"})))
+        << y;
+    EXPECT_EQ(U8(r.branchPair.text), U8(branchPairs[y % 7])) << y;
+    EXPECT_EQ(U8(r.mansionPair.text), U8(mansionPairs[y % 7])) << y;
+    EXPECT_EQ(U8(r.secondMansion.text), U8(kMansionFullNames[secondMansions[y % 7]])) << y;
+    EXPECT_EQ(U8(r.stemPair.text), U8(stemPairs[stem % 5])) << y;
+    EXPECT_EQ(U8(r.climateLine.text), U8(climates[branch % 6])) << y;
+    EXPECT_EQ(U8(r.yearNotes[3].text), U8(maids[branch % 3]) + "  姑  把  蠶") << y;
+    const std::u16string_view corners = cornerRows[((branch + 1) % 12) / 3];
+    for (size_t i = 0; i < 8; ++i)
+      EXPECT_EQ(U8(r.cornerWords[static_cast<size_t>(cornerIds[i] - 1201)].text), U8(corners.substr(i, 1)))
+          << y << " cell " << cornerIds[i];
+  }
 }
 
 TEST(YearlyNotes, BeforeTheLunarNewYearTheLunarItemsBelongToTheOldYear) {
