@@ -138,8 +138,7 @@ int Yearly(const std::vector<std::string>& a, std::ostream& out, std::ostream& e
   if (a.size() != 2) return Refuse(err, "usage: yearly YYYY-MM-DD");
   const std::optional<Ymd> date = ParseDate(a[1]);
   if (!date) return Refuse(err, "yearly: the date must be YYYY-MM-DD within 1900..2100");
-  const PageDay page = EvaluatePage(*date);
-  const std::u16string pillar = YearPillarFromLunarTitle(page.month.lunarTitle.text);
+  const std::u16string pillar = YearPillarTextOfDate(date->year, date->month, date->day);
   const std::optional<YearlyNotesRecord> r = BuildYearlyNotes(pillar, date->year, date->month, date->day);
   if (!r) return Refuse(err, "yearly: the date does not convert");
 

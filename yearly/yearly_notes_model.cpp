@@ -304,4 +304,11 @@ std::optional<YearlyNotesRecord> BuildYearlyNotes(std::u16string_view yearPillar
   return r;
 }
 
+std::u16string YearPillarTextOfDate(int year, int month, int day) {
+  CalendarDate d;
+  const int position = SolarToLunar(year, month, day, d);
+  if (position <= 0) return {};
+  return u" " + std::u16string(kCycleNames[static_cast<size_t>(position - 1)]) + u" ";
+}
+
 }  // namespace lunisol

@@ -116,6 +116,13 @@ struct YearlyNotesRecord {
 // yearPillarText as the page hands it (" 丙戌 ": blank, stem, branch, blank);
 // year, month, day: the selected Gregorian date. Nothing when that date does
 // not convert.
+// The year pillar to hand the sheet for a selected date: the lunar year of
+// that date, " 丙戌 " style. The month page's lunar title names the year of
+// the month's first day, which for a date after a new year that falls inside
+// the month is the year before, and would pair one year's pillar with the
+// next year's god, verses and ox; empty for a date that does not convert.
+std::u16string YearPillarTextOfDate(int year, int month, int day);
+
 std::optional<YearlyNotesRecord> BuildYearlyNotes(std::u16string_view yearPillarText, int year, int month, int day);
 
 }  // namespace lunisol
