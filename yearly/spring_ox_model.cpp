@@ -14,8 +14,6 @@ namespace {
 
 using namespace colours;
 
-bool OneOf(char16_t c, std::u16string_view set) { return c != 0 && set.find(c) != std::u16string_view::npos; }
-
 std::u16string_view ColourWord(char16_t c) {
   static constexpr char16_t kWords[] = u"青紅黃白黑";
   const char16_t w = StemBranchElement(c).colour;

@@ -14,8 +14,6 @@ namespace {
 
 using namespace colours;
 
-bool OneOf(char16_t c, std::u16string_view set) { return c != 0 && set.find(c) != std::u16string_view::npos; }
-
 char16_t At(std::u16string_view text, size_t i) { return i < text.size() ? text[i] : char16_t{0}; }
 
 std::u16string NumberOrEmpty(const std::optional<int>& n) {
