@@ -51,7 +51,15 @@ std::optional<std::u16string_view> LunarEntry(int key) {
 }  // namespace
 
 std::optional<std::u16string_view> FindKeyedEntry(std::u16string_view key, bool lunar) {
-  return lunar ? FindIn(kLunarFestivals, key) : FindIn(kSolarFestivals, key);
+  if (!lunar) return FindIn(kSolarFestivals, key);
+  // A key with a sign (a leap month) or any other non-digit matches nothing.
+  if (key.size() != 4) return std::nullopt;
+  int k = 0;
+  for (char16_t c : key) {
+    if (c < u'0' || c > u'9') return std::nullopt;
+    k = k * 10 + (c - u'0');
+  }
+  return LunarEntry(k);
 }
 
 std::optional<std::u16string_view> SolarFestival(int month, int day) {

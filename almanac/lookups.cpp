@@ -58,8 +58,7 @@ std::u16string_view DayOfficer(int year, int month, int day) {
   // (寅 = 2 … 丑 = 1, 子 = 0). On a term day both branches advance together,
   // so the officer repeats the previous day's.
   int sectionDay = 6;
-  if (year >= kFirstTermYear && year <= kLastTermYear)
-    sectionDay = 15 - (SolarTermTable[static_cast<size_t>(year - kFirstTermYear)][static_cast<size_t>(month - 1)] >> 4);
+  if (year >= kFirstTermYear && year <= kLastTermYear) sectionDay = TermDaysOfMonth(year, month).first;
   const int monthBranch = (day >= sectionDay ? month : month - 1) % 12;
   const int dayBranch = GregorianDayCycle(year, month, day) % 12;
   return kOfficerNames[static_cast<size_t>(((dayBranch - monthBranch) % 12 + 12) % 12)];

@@ -255,8 +255,7 @@ MonthAlmanac EvaluateMonth(int year, std::u16string_view monthText, YearData& da
 
     // k, l. Pillar and the lookups by pillar.
     r.dayPillarText = {std::u16string(branch) + std::u16string(stem), StemColour(stem)};
-    int k60 = 0;
-    DayCycleIndex(std::u16string(stem) + std::u16string(branch), k60);
+    const int k60 = CycleIndexOf(date.dayStem, date.dayBranch);
     {
       const std::u16string_view jw = kJoyWealthDirections[static_cast<size_t>(k60)];
       const size_t comma = jw.find(u',');

@@ -125,6 +125,24 @@ int ConvertDate(CalendarDate& date) {
   return date.lunarToSolar == 0 ? SolarToLunarImpl(date) : LunarToSolarImpl(date);
 }
 
+namespace {
+
+int ConvertOneWay(bool fromLunar, int year, int month, int day, CalendarDate& out) {
+  CalendarDate d;
+  d.lunarToSolar = fromLunar ? 1 : 0;
+  (fromLunar ? d.lunarYear : d.solarYear) = year;
+  (fromLunar ? d.lunarMonth : d.solarMonth) = month;
+  (fromLunar ? d.lunarDay : d.solarDay) = day;
+  const int r = ConvertDate(d);
+  if (r > 0) out = d;
+  return r;
+}
+
+}  // namespace
+
+int SolarToLunar(int year, int month, int day, CalendarDate& out) { return ConvertOneWay(false, year, month, day, out); }
+int LunarToSolar(int year, int month, int day, CalendarDate& out) { return ConvertOneWay(true, year, month, day, out); }
+
 int DayNumber(std::u16string_view text) {
   if (text.size() < 8) return 0;
   const int year = ParseDecimal(text.substr(0, 4));

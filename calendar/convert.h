@@ -30,27 +30,11 @@ inline constexpr int kBadDay = -3;
 // or -1/-2/-3 for a bad year, month or day (the record is then untouched).
 int ConvertDate(CalendarDate& date);
 
-// Convenience wrappers around ConvertDate for the common directions.
-inline int SolarToLunar(int year, int month, int day, CalendarDate& out) {
-  CalendarDate d;
-  d.lunarToSolar = 0;
-  d.solarYear = year;
-  d.solarMonth = month;
-  d.solarDay = day;
-  int r = ConvertDate(d);
-  if (r > 0) out = d;
-  return r;
-}
-inline int LunarToSolar(int year, int month, int day, CalendarDate& out) {
-  CalendarDate d;
-  d.lunarToSolar = 1;
-  d.lunarYear = year;
-  d.lunarMonth = month;
-  d.lunarDay = day;
-  int r = ConvertDate(d);
-  if (r > 0) out = d;
-  return r;
-}
+// ConvertDate in one direction: (year, month, day) is the Gregorian date
+// for SolarToLunar and the lunar date for LunarToSolar. `out` receives the
+// filled record only when the date converts.
+int SolarToLunar(int year, int month, int day, CalendarDate& out);
+int LunarToSolar(int year, int month, int day, CalendarDate& out);
 
 int IsGregorianLeapYear(int year);
 int DaysInSolarMonth(int year, int month);

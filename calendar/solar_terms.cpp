@@ -39,8 +39,8 @@ int SolarTermIndex(std::u16string_view name) {
 
 int SolarTermOnDay(CalendarState& state, int year, int month, int day) {
   if (year < kFirstTermYear || year > kLastTermYear || month < 1 || month > 12) return -1;
-  const int b = SolarTermTable[static_cast<size_t>(year - kFirstTermYear)][static_cast<size_t>(month - 1)];
-  const int expected = day < 15 ? 15 - (b >> 4) : 15 + (b & 15);
+  const TermDays days = TermDaysOfMonth(year, month);
+  const int expected = day < 15 ? days.first : days.second;
   if (day != expected) return -1;
   const int t = day <= 15 ? 2 * month - 2 : 2 * month - 1;
   state.lastTermIndex = t;

@@ -57,6 +57,16 @@ inline constexpr std::array<std::u16string_view, 24> kSolarTermNames{
     u"立夏", u"小滿", u"芒種", u"夏至", u"小暑", u"大暑", u"立秋", u"處暑",
     u"白露", u"秋分", u"寒露", u"霜降", u"立冬", u"小雪", u"大雪", u"冬至"};
 
+// Days of a Gregorian month's two terms from its packed byte (1900..2100).
+struct TermDays {
+  int first;   // 3..9, term 2·month − 2
+  int second;  // 18..24, term 2·month − 1
+};
+inline TermDays TermDaysOfMonth(int year, int month) {
+  const int b = SolarTermTable[static_cast<size_t>(year - kFirstTermYear)][static_cast<size_t>(month - 1)];
+  return {15 - (b >> 4), 15 + (b & 15)};
+}
+
 inline const LunarYearRow& LunarRow(int lunarYear) {
   return LunarYearTable[static_cast<size_t>(lunarYear - kFirstLunarYear)];
 }

@@ -73,10 +73,10 @@ int Tables(std::ostream& out) {
   CalendarState state;
   for (int y = kFirstTermYear; y <= kLastTermYear; ++y) {
     json d = json::array(), t = json::array();
-    const auto& row = SolarTermTable[static_cast<size_t>(y - kFirstTermYear)];
-    for (int m = 0; m < 12; ++m) {
-      d.push_back(15 - (row[static_cast<size_t>(m)] >> 4));
-      d.push_back(15 + (row[static_cast<size_t>(m)] & 15));
+    for (int m = 1; m <= 12; ++m) {
+      const TermDays days = TermDaysOfMonth(y, m);
+      d.push_back(days.first);
+      d.push_back(days.second);
     }
     for (int i = 0; i < 24; ++i) t.push_back(ToUtf8(SolarTermTime(y, i)));
     days.push_back({{"year", y}, {"days", d}});
