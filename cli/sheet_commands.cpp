@@ -6,10 +6,10 @@
 #include "almanac/year_data.h"
 #include "calendar/text.h"
 #include "cli/json_util.h"
-#include "page/hour_table_model.h"
-#include "yearly/bone_weighing_model.h"
-#include "yearly/yearly_notes_model.h"
-#include "yearly/zodiac_fortune_model.h"
+#include "sheets/hour_table_model.h"
+#include "sheets/bone_weighing_model.h"
+#include "sheets/yearly_notes_model.h"
+#include "sheets/zodiac_fortune_model.h"
 
 namespace lunisol::cli {
 

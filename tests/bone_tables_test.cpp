@@ -2,7 +2,7 @@
 // birth-day sayings. The dialog splits each verse at its first two blanks and
 // shows the song in a two-line box, so the field layout is what matters most.
 
-#include "yearly/tables.h"
+#include "sheets/tables.h"
 
 #include "calendar/text.h"
 #include "tests/text_checks.h"

@@ -2,7 +2,7 @@
 // tables, the split of the verse, a known date, leap months and the dates
 // that open no dialog.
 
-#include "yearly/bone_weighing_model.h"
+#include "sheets/bone_weighing_model.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@
 #include "calendar/cycle.h"
 #include "calendar/tables.h"
 #include "calendar/text.h"
-#include "yearly/tables.h"
+#include "sheets/tables.h"
 
 namespace lunisol {
 namespace {

@@ -1,7 +1,7 @@
 // Checks of the Earth-Mother verse and oracle tables: slot layout, the line
 // and phrase form the yearly sheet's columns depend on, the year named at the
 // head of every verse, and the rows whose wording is fixed.
-#include "yearly/tables.h"
+#include "sheets/tables.h"
 
 #include "calendar/text.h"
 #include "tests/text_checks.h"

@@ -7,7 +7,7 @@
 // The twelve hour spirits, 日建 / 日破, 六戊 and 比肩 are checked against the
 // almanac rules computed here independently of the table's generator.
 
-#include "page/tables.h"
+#include "sheets/tables.h"
 
 #include "calendar/text.h"
 #include "tests/text_checks.h"

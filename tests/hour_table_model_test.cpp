@@ -1,7 +1,7 @@
 // The hour sheet of a day: pillars and their opposites, the day–hour clash,
 // the God-of-Wealth gap on 辛 hours, tooltips and the label column's lines.
 
-#include "page/hour_table_model.h"
+#include "sheets/hour_table_model.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 #include "calendar/cycle.h"
 #include "calendar/tables.h"
 #include "calendar/text.h"
-#include "page/tables.h"
+#include "sheets/tables.h"
 
 namespace lunisol {
 namespace {

@@ -8,9 +8,8 @@
 #include "calendar/cycle.h"
 #include "calendar/solar_terms.h"
 #include "calendar/tables.h"
-#include "page/tables.h"
-#include "yearly/bone_weighing_model.h"
-#include "yearly/tables.h"
+#include "sheets/tables.h"
+#include "sheets/bone_weighing_model.h"
 
 #include "tests/text_checks.h"
 

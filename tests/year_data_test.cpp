@@ -5,8 +5,8 @@
 #include "calendar/day_tables.h"
 #include "calendar/solar_terms.h"
 #include "calendar/text.h"
-#include "yearly/tables.h"
-#include "yearly/yearly_notes_model.h"
+#include "sheets/tables.h"
+#include "sheets/yearly_notes_model.h"
 
 namespace lunisol {
 namespace {

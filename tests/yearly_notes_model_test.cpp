@@ -2,7 +2,7 @@
 // year tables, the small rules, a whole year label by label, the lunar-year
 // versus Gregorian-year split early in January, and every year of the range.
 
-#include "yearly/yearly_notes_model.h"
+#include "sheets/yearly_notes_model.h"
 
 #include <gtest/gtest.h>
 
@@ -15,9 +15,9 @@
 #include "calendar/state.h"
 #include "calendar/tables.h"
 #include "calendar/text.h"
-#include "yearly/seasonal_days_model.h"
-#include "yearly/spring_ox_model.h"
-#include "yearly/tables.h"
+#include "sheets/seasonal_days_model.h"
+#include "sheets/spring_ox_model.h"
+#include "sheets/tables.h"
 
 namespace lunisol {
 namespace {

@@ -2,7 +2,7 @@
 // branch taken from the page's lunar title, the head lines of a tab and the
 // monthly columns coloured by their ratings.
 
-#include "yearly/zodiac_fortune_model.h"
+#include "sheets/zodiac_fortune_model.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@
 #include "almanac/year_data.h"
 #include "calendar/tables.h"
 #include "calendar/text.h"
-#include "yearly/tables.h"
+#include "sheets/tables.h"
 
 namespace lunisol {
 namespace {

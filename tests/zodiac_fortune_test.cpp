@@ -1,7 +1,7 @@
 // Checks of the zodiac fortune sheet's table: its shape, the head lines of
 // every row, the form of the verse, comment and month texts, the rating
 // digits the dialog turns into colours, and the fixed texts it must carry.
-#include "yearly/tables.h"
+#include "sheets/tables.h"
 
 #include "calendar/text.h"
 

@@ -1,4 +1,4 @@
-#include "yearly/spring_ox_model.h"
+#include "sheets/spring_ox_model.h"
 
 #include <algorithm>
 

@@ -1,11 +1,11 @@
-#include "page/hour_table_model.h"
+#include "sheets/hour_table_model.h"
 
 #include "almanac/lookups.h"
 #include "calendar/convert.h"
 #include "calendar/cycle.h"
 #include "calendar/tables.h"
 #include "calendar/text.h"
-#include "page/tables.h"
+#include "sheets/tables.h"
 
 namespace lunisol {
 

@@ -1,6 +1,6 @@
 // 彭祖百忌: what not to do on a day, one saying per stem and one per branch.
 // The hour sheet's caption shows the day's two sayings side by side.
-#include "page/tables.h"
+#include "sheets/tables.h"
 
 namespace lunisol {
 

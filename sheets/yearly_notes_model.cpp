@@ -1,12 +1,12 @@
-#include "yearly/yearly_notes_model.h"
+#include "sheets/yearly_notes_model.h"
 
 #include "calendar/convert.h"
 #include "calendar/cycle.h"
 #include "calendar/tables.h"
 #include "calendar/text.h"
-#include "yearly/seasonal_days_model.h"
-#include "yearly/spring_ox_model.h"
-#include "yearly/tables.h"
+#include "sheets/seasonal_days_model.h"
+#include "sheets/spring_ox_model.h"
+#include "sheets/tables.h"
 
 namespace lunisol {
 

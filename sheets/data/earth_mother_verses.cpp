@@ -11,7 +11,7 @@
 // it. The other rows are written in the almanac's own stock of phrases and
 // rhymes but have not been collated against a printed edition; correct them
 // row by row when a collated text is at hand, keeping the line form above.
-#include "yearly/tables.h"
+#include "sheets/tables.h"
 
 namespace lunisol {
 

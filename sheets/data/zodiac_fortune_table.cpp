@@ -4,7 +4,7 @@
 // reversed so that a left-to-right line reads right to left on the sheet.
 // Each month text ends in its rating digit: '0' bad (shown green),
 // '1' good (maroon), '2' mixed (olive); the dialog strips the digit.
-#include "yearly/tables.h"
+#include "sheets/tables.h"
 
 namespace lunisol {
 

@@ -1,6 +1,6 @@
 // Year gods (太歲) by the year's place in the sixty-year cycle, and the Na Yin
 // names shared by each pair of cycle places.
-#include "yearly/tables.h"
+#include "sheets/tables.h"
 
 namespace lunisol {
 

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "almanac/colour.h"
-#include "yearly/yearly_notes_model.h"
+#include "sheets/yearly_notes_model.h"
 
 namespace lunisol {
 

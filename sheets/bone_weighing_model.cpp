@@ -1,9 +1,9 @@
-#include "yearly/bone_weighing_model.h"
+#include "sheets/bone_weighing_model.h"
 
 #include "calendar/convert.h"
 #include "calendar/cycle.h"
 #include "calendar/text.h"
-#include "yearly/tables.h"
+#include "sheets/tables.h"
 
 namespace lunisol {
 

@@ -1,5 +1,5 @@
-// Text tables of the yearly sheets: year gods, Na Yin names, Earth-Mother
-// verses, zodiac fortunes and the bone-weighing tables.
+// Text tables of the sheets: the hour sheet's spirits and taboos, year gods,
+// Na Yin names, Earth-Mother verses, zodiac fortunes and the bone-weighing tables.
 #pragma once
 
 #include <array>
@@ -7,6 +7,15 @@
 #include <string_view>
 
 namespace lunisol {
+
+
+// 720 entries, index 12 × (day cycle index) + hour branch:
+// "吉神 ：a ，b ，凶煞 ：c ，d …".
+extern const std::array<std::u16string_view, 720> kHourSpirits;
+// 彭祖百忌, in stem and branch order.
+extern const std::array<std::u16string_view, 10> kStemTaboos;
+extern const std::array<std::u16string_view, 12> kBranchTaboos;
+
 
 // Slot 0 unused; slot p (1..60) belongs to cycle position p (1 = 甲子).
 extern const std::array<std::u16string_view, 61> kTaisuiNames;

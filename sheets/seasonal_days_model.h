@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "yearly/yearly_notes_model.h"
+#include "sheets/yearly_notes_model.h"
 
 namespace lunisol {
 

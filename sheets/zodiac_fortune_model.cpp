@@ -1,8 +1,8 @@
-#include "yearly/zodiac_fortune_model.h"
+#include "sheets/zodiac_fortune_model.h"
 
 #include "calendar/tables.h"
 #include "calendar/text.h"
-#include "yearly/tables.h"
+#include "sheets/tables.h"
 
 namespace lunisol {
 

@@ -1,4 +1,4 @@
-#include "yearly/seasonal_days_model.h"
+#include "sheets/seasonal_days_model.h"
 
 #include <vector>
 

@@ -5,7 +5,7 @@
 // Weights are kept in whole 錢 rather than fractions of a 兩 so that adding
 // four of them can never round to a neighbouring verse.
 
-#include "yearly/tables.h"
+#include "sheets/tables.h"
 
 namespace lunisol {
 
