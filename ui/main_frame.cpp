@@ -1,0 +1,338 @@
+#include "ui/main_frame.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QFocusEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QScreen>
+#include <QShortcut>
+#include <QTimer>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "calendar/convert.h"
+#include "calendar/text.h"
+#include "ui/dialogs/sheet_dialogs.h"
+#include "ui/geniture_page.h"
+#include "ui/page/chinese_lunar.h"
+#include "ui/page/page_export.h"
+#include "ui/widgets/cell_sheet.h"
+#include "ui/widgets/folder_tab_ctrl.h"
+
+namespace lunisol::ui {
+namespace {
+
+constexpr int kFirstYear = 1900, kLastYear = 2100;
+
+const char16_t* const kHourLabels[12] = {
+    u"子 ( 23 ~ 1 )", u"丑 ( 1 ~ 3 )",   u"寅 ( 3 ~ 5 )",   u"卯 ( 5 ~ 7 )",   u"辰 ( 7 ~ 9 )",   u"巳 ( 9 ~ 11 )",
+    u"午 ( 11 ~ 13 )", u"未 ( 13 ~ 15 )", u"申 ( 15 ~ 17 )", u"酉 ( 17 ~ 19 )", u"戌 ( 19 ~ 21 )", u"亥 ( 21 ~ 23 )"};
+
+struct ListSpec {
+  const char16_t* caption;
+  int width;
+  int dropDownHeight;
+};
+// Year, month, day, hour, sex: caption, list width and drop-down height.
+constexpr ListSpec kLists[5] = {{u"年 : ", 64, 360}, {u"月 : ", 60, 240}, {u"日 : ", 60, 240},
+                                {u"時 : ", 98, 240}, {u"性別 : ", 52, 80}};
+
+struct CommandSpec {
+  CMainFrame::Command id;
+  const char* icon;
+  const char16_t* prompt;
+  const char16_t* tip;
+};
+// In toolbar order; a null icon is a separator.
+constexpr CommandSpec kCommands[] = {
+    {CMainFrame::kBoneWeighing, ":/icons/bone.svg", u"袁天罡秤骨術 與 28 星宿吉凶", u"袁天罡秤骨術 與 28 星宿吉凶"},
+    {CMainFrame::kHourTable, ":/icons/hours.svg", u"當日時辰吉課", u"當日時辰吉課"},
+    {CMainFrame::kYearlyNotes, ":/icons/yearly.svg", u"歲時記事", u"歲時記事"},
+    {CMainFrame::kZodiacFortune, ":/icons/zodiac.svg", u"12 生肖流年運勢", u"12 生肖流年運勢"},
+    {CMainFrame::kAbout, nullptr, nullptr, nullptr},
+    {CMainFrame::kExportImage, ":/icons/export.svg", u"將本月頁面存成圖檔", u"存 檔"},
+    {CMainFrame::kPrint, ":/icons/print.svg", u"列印本月頁面", u"列印"},
+    {CMainFrame::kAbout, nullptr, nullptr, nullptr},
+    {CMainFrame::kAbout, ":/icons/about.svg", u"顯示程式的資訊， 版本及版權", u"關於"},
+};
+
+QString Q(const char16_t* s) { return QString::fromUtf16(s); }
+
+}  // namespace
+
+QDate LocalToday() { return QDate::currentDate(); }
+
+QDate ClampToCalendar(const QDate& date) {
+  const QDate first(kFirstYear, 1, 1), last(kLastYear, 12, 31);
+  if (!date.isValid() || date < first) return first;
+  return date > last ? last : date;
+}
+
+CMainFrame::CMainFrame(FrameOptions options) : options_(std::move(options)) {
+  screen_ = options_.screen;
+  if (screen_.isEmpty()) {
+    // The layouts were tuned for whole-screen sizes (1024 × 768,
+    // 1280 × 1024, …), so the page is laid out for the screen, not for the
+    // room a desktop panel leaves; the page scrolls for the difference.
+    const QScreen* s = QGuiApplication::primaryScreen();
+    screen_ = s ? s->size() : QSize(1280, 1024);
+  }
+  setWindowIcon(QIcon(QStringLiteral(":/icons/lunisol.svg")));
+  buildPages();
+  buildToolBar();
+  buildDateBar();
+
+  startDate_ = ClampToCalendar(options_.today ? options_.today() : LocalToday());
+  selectDate(startDate_);
+
+  auto shortcut = [this](QKeySequence key, auto slot) {
+    auto* s = new QShortcut(key, this);
+    s->setContext(Qt::WindowShortcut);
+    connect(s, &QShortcut::activated, this, slot);
+  };
+  shortcut(QKeySequence(Qt::Key_PageUp), [this] { ShowMonthOffset(-1); });
+  shortcut(QKeySequence(Qt::Key_PageDown), [this] { ShowMonthOffset(1); });
+  shortcut(QKeySequence(Qt::Key_Home), [this] { ShowTodayMonth(); });
+
+  if (options_.showAboutOnStart) {
+    QTimer::singleShot(500, this, [this] {
+      if (aboutShown_) return;
+      aboutShown_ = true;
+      OnAbout();
+    });
+  }
+}
+
+CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::buildPages() {
+  auto* client = new QWidget(this);
+  auto* layout = new QVBoxLayout(client);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  pages_ = new QStackedWidget(client);
+  lunarPage_ = new CChineseLunar(screen_, pages_);
+  genitureView_ = new CChineseGeniture(pages_);
+  pages_->addWidget(lunarPage_);
+  pages_->addWidget(genitureView_);
+  pages_->setCurrentIndex(0);
+  layout->addWidget(pages_, 1);
+  // The page tabs hang under the pages like sheet tabs under a spreadsheet.
+  pageTabs_ = new CFolderTabCtrl(client);
+  pageTabs_->Load(QStringLiteral("農民曆\n紫微斗數"));
+  layout->addWidget(pageTabs_);
+  setCentralWidget(client);
+  connect(pageTabs_, &CFolderTabCtrl::tabChanged, this, &CMainFrame::OnPageTab);
+  connect(lunarPage_, &CChineseLunar::hourTableRequested, this, &CMainFrame::OpenHourTable);
+  connect(lunarPage_, &CChineseLunar::yearlyNotesRequested, this, &CMainFrame::OpenYearlyNotes);
+}
+
+void CMainFrame::buildToolBar() {
+  auto* bar = addToolBar(QStringLiteral("commands"));
+  bar->setMovable(false);
+  bar->setFloatable(false);
+  bar->setIconSize(QSize(24, 24));
+  bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+  for (const CommandSpec& c : kCommands) {
+    if (!c.icon) {
+      bar->addSeparator();
+      continue;
+    }
+    QAction* a = bar->addAction(QIcon(QString::fromLatin1(c.icon)), Q(c.tip));
+    a->setToolTip(Q(c.tip));
+    a->setStatusTip(Q(c.prompt));
+    a->setData(static_cast<int>(c.id));
+    actions_[c.id] = a;
+    switch (c.id) {
+      case kBoneWeighing: connect(a, &QAction::triggered, this, &CMainFrame::OnBoneWeighing); break;
+      case kHourTable: connect(a, &QAction::triggered, this, &CMainFrame::OnHourTable); break;
+      case kYearlyNotes: connect(a, &QAction::triggered, this, &CMainFrame::OnYearlyNotes); break;
+      case kZodiacFortune: connect(a, &QAction::triggered, this, &CMainFrame::OnZodiacFortune); break;
+      case kExportImage: connect(a, &QAction::triggered, this, &CMainFrame::OnExportImage); break;
+      case kPrint: connect(a, &QAction::triggered, this, &CMainFrame::OnPrint); break;
+      case kAbout: connect(a, &QAction::triggered, this, &CMainFrame::OnAbout); break;
+    }
+  }
+}
+
+QAction* CMainFrame::commandAction(Command id) const {
+  auto it = actions_.find(id);
+  return it == actions_.end() ? nullptr : it->second;
+}
+
+void CMainFrame::buildDateBar() {
+  auto* bar = addToolBar(QStringLiteral("date"));
+  bar->setMovable(false);
+  bar->setFloatable(false);
+  QComboBox** lists[5] = {&yearList_, &monthList_, &dayList_, &hourList_, &sexList_};
+  for (int i = 0; i < 5; ++i) {
+    auto* caption = new QLabel(Q(kLists[i].caption), bar);
+    caption->setContentsMargins(8, 0, 0, 0);
+    bar->addWidget(caption);
+    auto* list = new QComboBox(bar);
+    list->setEditable(false);
+    // The widths are the lists' least; a wider system font widens them
+    // rather than cutting their texts.
+    list->setMinimumWidth(kLists[i].width);
+    list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    list->setMaxVisibleItems(std::max(2, kLists[i].dropDownHeight / 20));
+    bar->addWidget(list);
+    *lists[i] = list;
+  }
+  for (int y = kFirstYear; y <= kLastYear; ++y) yearList_->addItem(QString::number(y));
+  for (int m = 1; m <= 12; ++m) monthList_->addItem(ToQString(MonthSelectorText(m)));
+  for (const char16_t* label : kHourLabels) hourList_->addItem(Q(label));
+  sexList_->addItems({QStringLiteral("男"), QStringLiteral("女")});
+
+  connect(yearList_, &QComboBox::activated, this, [this] { OnYearChosen(); });
+  connect(monthList_, &QComboBox::activated, this, [this] { OnMonthChosen(); });
+  // The day list is refilled whenever it gains the focus, so it always
+  // offers the days of the month on show; a focus that only returns from
+  // its own drop-down or from another window does not count.
+  dayList_->installEventFilter(this);
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == dayList_ && event->type() == QEvent::FocusIn) {
+    const auto reason = static_cast<QFocusEvent*>(event)->reason();
+    if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) FillDayList();
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void CMainFrame::selectText(QComboBox* list, const QString& text) {
+  const int i = list->findText(text);
+  if (i >= 0) list->setCurrentIndex(i);
+}
+
+void CMainFrame::selectDate(const QDate& date) {
+  OnYearChosenData(date.year(), date.month());
+  selectText(yearList_, QString::number(date.year()));
+  selectText(monthList_, ToQString(MonthSelectorText(date.month())));
+  FillDayList();
+  selectText(dayList_, QString::number(date.day()));
+  hourList_->setCurrentIndex(0);
+  sexList_->setCurrentIndex(0);
+  evaluateMonth();
+}
+
+void CMainFrame::OnYearChosenData(int year, int month) { lunisol::OnYearChosen(yearData_, year, month); }
+
+int CMainFrame::selectedYear() const { return yearList_->currentText().toInt(); }
+int CMainFrame::selectedMonth() const { return monthList_->currentText().trimmed().toInt(); }
+QString CMainFrame::monthText() const { return monthList_->currentText(); }
+QString CMainFrame::dayText() const { return dayList_->currentText(); }
+int CMainFrame::selectedDay() const { return dayList_->currentText().toInt(); }
+int CMainFrame::hourBranch() const { return hourList_->currentIndex(); }
+int CMainFrame::sex() const { return sexList_->currentIndex(); }
+
+void CMainFrame::evaluateMonth() {
+  const MonthAlmanac month = EvaluateMonth(selectedYear(), monthText().toStdU16String(), yearData_, terms_);
+  lunarPage_->ShowMonth(month, terms_);
+  setWindowTitle(ToQString(month.windowTitle));
+}
+
+void CMainFrame::OnYearChosen() {
+  if (pageIndex_ != 0) return;
+  OnYearChosenData(selectedYear(), selectedMonth());
+  evaluateMonth();
+}
+
+void CMainFrame::OnMonthChosen() {
+  if (pageIndex_ != 0) return;
+  if (yearData_.year != selectedYear()) {
+    // A year chosen while the natal chart showed was not computed then; the
+    // month must not be read against another year's tables.
+    OnYearChosenData(selectedYear(), selectedMonth());
+  } else {
+    lunisol::OnMonthChosen(yearData_, selectedYear(), selectedMonth());
+  }
+  evaluateMonth();
+}
+
+void CMainFrame::FillDayList() {
+  dayList_->clear();
+  const int days = DaysInSolarMonth(selectedYear(), selectedMonth());
+  for (int d = 1; d <= days; ++d) dayList_->addItem(QString::number(d));
+  dayList_->setCurrentIndex(0);
+}
+
+void CMainFrame::OnPageTab(int index) {
+  pageIndex_ = index;
+  if (index == 0 || index == 1) pages_->setCurrentIndex(index);
+}
+
+void CMainFrame::moveToMonth(int year, int month) {
+  if (year < kFirstYear || year > kLastYear) return;
+  const bool newYear = year != selectedYear();
+  selectText(monthList_, ToQString(MonthSelectorText(month)));
+  selectText(yearList_, QString::number(year));
+  if (newYear) OnYearChosen();
+  else OnMonthChosen();
+}
+
+void CMainFrame::ShowMonthOffset(int months) {
+  const int index = selectedYear() * 12 + (selectedMonth() - 1) + months;
+  moveToMonth(index / 12, index % 12 + 1);
+}
+
+void CMainFrame::ShowTodayMonth() {
+  const QDate today = ClampToCalendar(options_.today ? options_.today() : LocalToday());
+  moveToMonth(today.year(), today.month());
+}
+
+SheetSelection CMainFrame::selection() const {
+  SheetSelection s;
+  s.year = selectedYear();
+  s.month = selectedMonth();
+  s.day = selectedDay();
+  s.hourBranch = hourBranch();
+  s.hourText = hourList_->currentText();
+  s.yearText = yearList_->currentText();
+  s.lunarTitle = lunarPage_->LunarTitle().text;
+  return s;
+}
+
+std::unique_ptr<QDialog> CMainFrame::MakeSheet(SheetKind kind) {
+  switch (kind) {
+    case SheetKind::kBone: return MakeBoneWeighingDialog(selection(), this);
+    case SheetKind::kYearly: return MakeYearlyNotesDialog(selection(), this);
+    case SheetKind::kZodiac: return MakeZodiacFortuneDialog(selection(), this);
+    case SheetKind::kHours: {
+      auto texts = lunarPage_->DayTexts(lunarPage_->ElementOfDay(dayText()));
+      if (!texts) return nullptr;
+      texts->selectedYear = selectedYear();
+      return MakeHourTableDialog(*texts, this);
+    }
+  }
+  return nullptr;
+}
+
+namespace {
+void Run(std::unique_ptr<QDialog> dialog) {
+  if (dialog) dialog->exec();
+}
+}  // namespace
+
+void CMainFrame::OnBoneWeighing() { Run(MakeSheet(SheetKind::kBone)); }
+void CMainFrame::OnHourTable() { lunarPage_->ShowDayDetail(dayText()); }
+void CMainFrame::OnYearlyNotes() { lunarPage_->ShowYearlyNotes(); }
+void CMainFrame::OnZodiacFortune() { Run(MakeSheet(SheetKind::kZodiac)); }
+void CMainFrame::OnAbout() { Run(MakeAboutDialog(this)); }
+
+void CMainFrame::OpenHourTable(HourTableInputs texts) {
+  texts.selectedYear = selectedYear();
+  Run(MakeHourTableDialog(texts, this));
+}
+
+void CMainFrame::OpenYearlyNotes() { Run(MakeSheet(SheetKind::kYearly)); }
+
+void CMainFrame::OnExportImage() {
+  ExportPageWithDialog(*lunarPage_, yearList_->currentText(), selectedMonth(), this);
+}
+
+void CMainFrame::OnPrint() { PrintPage(*lunarPage_, this); }
+
+}  // namespace lunisol::ui

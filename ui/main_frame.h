@@ -1,0 +1,136 @@
+// The main window: the date bar of five lists and the command toolbar above
+// two pages (the almanac page and the natal chart) switched by folder tabs.
+// The frame owns the selection and the selected year's data; every
+// calendar fact comes from the core.
+#pragma once
+
+#include <QComboBox>
+#include <QDate>
+#include <QMainWindow>
+#include <QStackedWidget>
+#include <functional>
+#include <map>
+#include <memory>
+
+#include "almanac/month.h"
+#include "almanac/year_data.h"
+#include "ui/dialogs/sheet_dialogs.h"
+
+class QDialog;
+
+namespace lunisol::ui {
+
+class CChineseLunar;
+class CChineseGeniture;
+class CFolderTabCtrl;
+
+// The date the program starts on; tests put a fixed clock in its place.
+using TodayClock = std::function<QDate()>;
+QDate LocalToday();
+// Keeps a start-up date inside the calendar's range, 1900-01-01..2100-12-31.
+QDate ClampToCalendar(const QDate& date);
+
+enum class SheetKind { kBone, kHours, kYearly, kZodiac };
+
+struct FrameOptions {
+  QSize screen;                    // layout screen; empty: the primary screen
+  TodayClock today = LocalToday;   // the start-up date
+  bool showAboutOnStart = true;    // the about box 500 ms after start
+};
+
+class CMainFrame : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // Command identifiers of the toolbar.
+  enum Command { kBoneWeighing = 32771, kExportImage = 32773, kHourTable = 32778, kYearlyNotes = 32779,
+                 kZodiacFortune = 32781, kPrint = 57607, kAbout = 57664 };
+
+  explicit CMainFrame(FrameOptions options = {});
+  ~CMainFrame() override;
+
+  // The selection, read from the lists as the handlers read it.
+  int selectedYear() const;
+  int selectedMonth() const;
+  QString monthText() const;
+  QString dayText() const;
+  int selectedDay() const;
+  int hourBranch() const;
+  int sex() const;
+  int pageIndex() const { return pageIndex_; }
+
+  QComboBox* yearList() const { return yearList_; }
+  QComboBox* monthList() const { return monthList_; }
+  QComboBox* dayList() const { return dayList_; }
+  QComboBox* hourList() const { return hourList_; }
+  QComboBox* sexList() const { return sexList_; }
+  CChineseLunar* lunarPage() const { return lunarPage_; }
+  CChineseGeniture* geniturePage() const { return genitureView_; }
+  CFolderTabCtrl* pageTabs() const { return pageTabs_; }
+  QWidget* currentPage() const { return pages_->currentWidget(); }
+  const YearData& yearData() const { return yearData_; }
+  const MonthTermState& termState() const { return terms_; }
+  QAction* commandAction(Command id) const;
+
+  // The list events.
+  void OnYearChosen();
+  void OnMonthChosen();
+  void FillDayList();
+  // The page-tab notification with the new tab index.
+  void OnPageTab(int index);
+  // Page Up / Page Down: the previous or next month; Home: today's month.
+  void ShowMonthOffset(int months);
+  void ShowTodayMonth();
+
+  // A sheet for the current selection, built but not shown (null when the
+  // selection has none, as for a date the converter refuses).
+  std::unique_ptr<QDialog> MakeSheet(SheetKind kind);
+
+  // The commands.
+  void OnBoneWeighing();
+  void OnHourTable();
+  void OnYearlyNotes();
+  void OnZodiacFortune();
+  void OnAbout();
+  void OnExportImage();
+  void OnPrint();
+
+  // Opens the sheets the page asks for.
+  void OpenHourTable(HourTableInputs texts);
+  void OpenYearlyNotes();
+  // What the sheets read of the lists and the page.
+  SheetSelection selection() const;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void OnYearChosenData(int year, int month);
+  void buildDateBar();
+  void buildToolBar();
+  void buildPages();
+  void selectDate(const QDate& date);
+  void evaluateMonth();
+  void moveToMonth(int year, int month);
+  void selectText(QComboBox* list, const QString& text);
+
+  FrameOptions options_;
+  QSize screen_;
+  QDate startDate_;
+  QComboBox* yearList_ = nullptr;
+  QComboBox* monthList_ = nullptr;
+  QComboBox* dayList_ = nullptr;
+  QComboBox* hourList_ = nullptr;
+  QComboBox* sexList_ = nullptr;
+  QStackedWidget* pages_ = nullptr;
+  CChineseLunar* lunarPage_ = nullptr;
+  CChineseGeniture* genitureView_ = nullptr;
+  CFolderTabCtrl* pageTabs_ = nullptr;
+  std::map<int, QAction*> actions_;
+  int pageIndex_ = 0;
+  YearData yearData_;
+  MonthTermState terms_;
+  bool aboutShown_ = false;
+};
+
+}  // namespace lunisol::ui

@@ -1,0 +1,164 @@
+#include "ui/page/chinese_lunar.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScrollBar>
+
+#include "calendar/text.h"
+
+namespace lunisol::ui {
+namespace {
+
+const QColor kPageBackground(255, 255, 240);
+
+}  // namespace
+
+CChineseLunar::CChineseLunar(QSize screen, QWidget* parent)
+    : QScrollArea(parent), geometry_(PageGeometryFor(screen.width(), screen.height())), sheet_(new CellSheet) {
+  setFrameShape(QFrame::NoFrame);
+  setBackgroundRole(QPalette::Base);
+  QPalette pal = palette();
+  pal.setColor(QPalette::Base, kPageBackground);
+  setPalette(pal);
+  sheet_->setBackground(kPageBackground);
+  sheet_->setBackdrop(std::make_unique<RuledBackdrop>(BackdropMode::kPage, screen), geometry_.backdropRect());
+  buildCells();
+  sheet_->resize(geometry_.sheetSize());
+  for (int i = 0; i < 2; ++i) {
+    panels_[i] = new SolarTermBar(geometry_.cy, sheet_);
+    panels_[i]->hide();
+  }
+  setWidget(sheet_);
+  setWidgetResizable(false);
+  connect(sheet_, &CellSheet::mouseMoved, this, [this](QPoint pos) { HoverColumn(geometry_.columnAt(pos.x())); });
+  connect(sheet_, &CellSheet::doubleClicked, this, [this](QPoint pos) {
+    HoverColumn(geometry_.columnAt(pos.x()));
+    ShowDetail();
+  });
+}
+
+void CChineseLunar::buildCells() {
+  for (int e = 0; e < kDayColumns; ++e) {
+    for (const PageRowSpec& spec : kPageRows) {
+      Cell c;
+      c.rect = geometry_.cellRect(spec, e);
+      c.text = ToQString(spec.initialText);
+      sheet_->addCell(c);
+    }
+  }
+  for (const LabelCellSpec& spec : kLabelCells) {
+    Cell c;
+    c.rect = geometry_.labelCellRect(spec);
+    c.text = ToQString(spec.text);
+    c.colour = ToQColor(spec.colour);
+    sheet_->addCell(c);
+  }
+  Cell gregorian;
+  gregorian.rect = geometry_.gregorianTitleRect();
+  gregorian.text = QStringLiteral("國曆 93 年 8 月");
+  gregorian.colour = ToQColor(colours::kBlue);
+  titleIndex_ = sheet_->addCell(gregorian);
+  Cell lunar;
+  lunar.rect = geometry_.lunarTitleRect();
+  lunar.text = QStringLiteral("農曆 93 年 8 月");
+  sheet_->addCell(lunar);
+  Cell proverb;
+  proverb.rect = geometry_.proverbRect();
+  sheet_->addCell(proverb);
+}
+
+void CChineseLunar::ShowMonth(const MonthAlmanac& month, const MonthTermState& terms) {
+  for (int e = 0; e < kDayColumns; ++e) {
+    const MonthColumn& column = month.columns[e];
+    for (const PageRowSpec& spec : kPageRows) {
+      const int i = CellIndex(e, spec.row);
+      if (spec.field) {
+        const CellText& t = column.record.*spec.field;
+        sheet_->setCell(i, ToQString(t.text), ToQColor(t.colour));
+      } else {
+        sheet_->setCellColour(i, ToQColor(column.record.weekdayLabelColour));
+      }
+      sheet_->setCellVisible(i, column.visible);
+    }
+    static constexpr PageRow kTipRows[4] = {PageRow::kNoteA, PageRow::kNoteB, PageRow::kWarningC,
+                                            PageRow::kWarningD};
+    for (int k = 0; k < 4; ++k) sheet_->setCellTooltip(CellIndex(e, kTipRows[k]), ToQString(column.tooltips[k]));
+  }
+  sheet_->setCell(titleIndex_, ToQString(month.gregorianTitle.text), ToQColor(month.gregorianTitle.colour));
+  sheet_->setCell(titleIndex_ + 1, ToQString(month.lunarTitle.text), ToQColor(month.lunarTitle.colour));
+  sheet_->setCell(titleIndex_ + 2, ToQString(month.proverbLine.text), ToQColor(month.proverbLine.colour));
+  sheet_->backdrop()->setTermDays(terms.firstTermDay, terms.secondTermDay);
+  sheet_->update(geometry_.backdropRect());
+  for (int i = 0; i < 2; ++i) {
+    const TermBar& bar = month.termBars[i];
+    if (bar.column < 1 || bar.column > kDayColumns) {
+      panels_[i]->hide();
+      continue;
+    }
+    const int e = bar.column - 1;
+    panels_[i]->ShowTerm(bar);
+    panels_[i]->Place(geometry_.termPanelRect(DayCell(e, PageRow::kWeekdayHeading).rect));
+    panels_[i]->show();
+  }
+}
+
+void CChineseLunar::HoverColumn(int c) {
+  hoveredColumn_ = c;
+  sheet_->setHighlight(geometry_.highlightRect(c));
+}
+
+std::optional<HourTableInputs> CChineseLunar::DayTexts(int e) const {
+  if (e < 0 || e >= kDayColumns || !DayCell(e, PageRow::kDayPillar).visible) return std::nullopt;
+  auto text = [&](PageRow row) { return DayCell(e, row).text.toStdU16String(); };
+  HourTableInputs in;
+  in.dayPillarText = text(PageRow::kDayPillar);
+  in.gregorianTitle = GregorianTitle().text.toStdU16String();
+  in.dayNumberText = text(PageRow::kDayNumber);
+  in.noteA = text(PageRow::kNoteA);
+  in.warningC = text(PageRow::kWarningC);
+  in.noteB = text(PageRow::kNoteB);
+  return in;
+}
+
+void CChineseLunar::ShowDetail() {
+  if (hoveredColumn_ == kLabelColumn) {
+    // The sheet names the year of the selected date, which the frame knows;
+    // the title's year is the year of the month's first day.
+    emit yearlyNotesRequested();
+    return;
+  }
+  if (hoveredColumn_ < 0) return;
+  if (auto texts = DayTexts(32 - hoveredColumn_)) emit hourTableRequested(*texts);
+}
+
+int CChineseLunar::ElementOfDay(const QString& dayText) const {
+  for (int e = 0; e < kDayColumns; ++e) {
+    if (DayCell(e, PageRow::kDayNumber).text == dayText) return e;
+  }
+  return -1;
+}
+
+void CChineseLunar::ShowDayDetail(const QString& dayText) {
+  const int e = ElementOfDay(dayText);
+  if (e < 0) return;
+  HoverColumn(geometry_.columnAt(DayCell(e, PageRow::kDayNumber).rect.left()));
+  ShowDetail();
+}
+
+void CChineseLunar::ShowYearlyNotes() {
+  hoveredColumn_ = kLabelColumn;
+  ShowDetail();
+}
+
+QImage CChineseLunar::CaptureVisible() { return viewport()->grab().toImage(); }
+
+void CChineseLunar::keyPressEvent(QKeyEvent* event) {
+  // Page Up and Page Down belong to the frame (previous and next month).
+  if (event->key() == Qt::Key_PageUp || event->key() == Qt::Key_PageDown || event->key() == Qt::Key_Home) {
+    event->ignore();
+    return;
+  }
+  QScrollArea::keyPressEvent(event);
+}
+
+}  // namespace lunisol::ui

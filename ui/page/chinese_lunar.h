@@ -1,0 +1,74 @@
+// The almanac page: one Gregorian month as narrow day columns read right to
+// left, the label column and titles at the right edge, the two solar-term
+// panels over their columns, all on a ruled backdrop in a scroll area.
+#pragma once
+
+#include <QImage>
+#include <QScrollArea>
+#include <array>
+#include <optional>
+
+#include "almanac/month.h"
+#include "sheets/hour_table_model.h"
+#include "ui/page/page_geometry.h"
+#include "ui/page/solar_term_bar.h"
+#include "ui/widgets/cell_sheet.h"
+
+namespace lunisol::ui {
+
+class CChineseLunar : public QScrollArea {
+  Q_OBJECT
+
+ public:
+  // `screen` is the screen the layout is made for (width, height).
+  explicit CChineseLunar(QSize screen, QWidget* parent = nullptr);
+
+  // Copies the evaluated month into the cells and panels and places the
+  // panels over the term columns.
+  void ShowMonth(const MonthAlmanac& month, const MonthTermState& terms);
+
+  const PageGeometry& geometry() const { return geometry_; }
+  CellSheet* sheet() { return sheet_; }
+  SolarTermBar* termPanel(int i) { return panels_[i]; }
+  int hoveredColumn() const { return hoveredColumn_; }
+  // Index of a day column's cell in the sheet.
+  static int CellIndex(int element, PageRow row) { return element * kPageRowCount + static_cast<int>(row); }
+  const Cell& DayCell(int element, PageRow row) const { return sheet_->cell(CellIndex(element, row)); }
+  const Cell& GregorianTitle() const { return sheet_->cell(titleIndex_); }
+  const Cell& LunarTitle() const { return sheet_->cell(titleIndex_ + 1); }
+  const Cell& ProverbLine() const { return sheet_->cell(titleIndex_ + 2); }
+
+  // Hover and double-click by mouse column (0..33 from the left).
+  void HoverColumn(int c);
+  void ShowDetail();
+  // The hour-table command: the column whose day-number cell shows `dayText`.
+  void ShowDayDetail(const QString& dayText);
+  // The element whose day-number cell shows `dayText`, or −1.
+  int ElementOfDay(const QString& dayText) const;
+  // The yearly-notes command.
+  void ShowYearlyNotes();
+  // The texts of day column `element` that the hour table needs (the year
+  // selector is the frame's to add); none for a hidden column.
+  std::optional<HourTableInputs> DayTexts(int element) const;
+
+  // What the page shows in its viewport right now, as the screen has it.
+  QImage CaptureVisible();
+
+ signals:
+  void hourTableRequested(const lunisol::HourTableInputs& texts);
+  void yearlyNotesRequested();
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void buildCells();
+
+  PageGeometry geometry_;
+  CellSheet* sheet_;
+  std::array<SolarTermBar*, 2> panels_{};
+  int titleIndex_ = 0;
+  int hoveredColumn_ = -1;
+};
+
+}  // namespace lunisol::ui

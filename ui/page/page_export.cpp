@@ -1,0 +1,153 @@
+#include "ui/page/page_export.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <cstdlib>
+
+#include "ui/page/chinese_lunar.h"
+
+namespace lunisol::ui {
+namespace {
+
+void Put16(QByteArray& b, uint16_t v) {
+  b.append(static_cast<char>(v & 0xFF));
+  b.append(static_cast<char>(v >> 8));
+}
+
+void Put32(QByteArray& b, uint32_t v) {
+  for (int i = 0; i < 4; ++i) b.append(static_cast<char>((v >> (8 * i)) & 0xFF));
+}
+
+// Bits per pixel as the display reports them, rounded up to a DIB format.
+uint32_t Bits(const BitmapInfoHeader& h) { return h.bitCount; }
+
+}  // namespace
+
+uint32_t BitmapHeaderPartSize(const BitmapInfoHeader& h) {
+  const uint32_t bits = Bits(h);
+  switch (h.compression) {
+    case 0:
+      if (bits > 8 && h.clrUsed == 0) return 40;
+      return 40 + 4 * (h.clrUsed ? h.clrUsed : (1u << std::min<uint32_t>(bits, 8)));
+    case 1:
+    case 2:
+      return 40 + 4 * (h.clrUsed ? h.clrUsed : (1u << std::min<uint32_t>(bits, 8)));
+    case 3:
+      return 52 + 4 * h.clrUsed;  // three bit masks follow the header
+    default:
+      return 40;
+  }
+}
+
+uint32_t BitmapImageSize(const BitmapInfoHeader& h) {
+  if (h.sizeImage) return h.sizeImage;
+  return static_cast<uint32_t>(std::abs(h.height)) * ((Bits(h) * static_cast<uint32_t>(h.width) + 7) / 8);
+}
+
+QByteArray BitmapFileHeaderBytes(const BitmapInfoHeader& h) {
+  QByteArray b;
+  const uint32_t headers = BitmapHeaderPartSize(h);
+  Put16(b, 0x4D42);
+  Put32(b, 14 + headers + BitmapImageSize(h));
+  Put16(b, 0);
+  Put16(b, 0);
+  Put32(b, 14 + headers);
+  return b;
+}
+
+QByteArray BitmapInfoHeaderBytes(const BitmapInfoHeader& h) {
+  QByteArray b;
+  Put32(b, 40);
+  Put32(b, static_cast<uint32_t>(h.width));
+  Put32(b, static_cast<uint32_t>(h.height));
+  Put16(b, h.planes);
+  Put16(b, h.bitCount);
+  Put32(b, h.compression);
+  Put32(b, h.sizeImage);
+  Put32(b, static_cast<uint32_t>(h.xPelsPerMeter));
+  Put32(b, static_cast<uint32_t>(h.yPelsPerMeter));
+  Put32(b, h.clrUsed);
+  Put32(b, h.clrImportant);
+  return b;
+}
+
+BitmapInfoHeader PageBitmapHeader(int width, int height) {
+  BitmapInfoHeader h;
+  h.width = width;
+  h.height = -height;
+  h.bitCount = 32;
+  h.sizeImage = static_cast<uint32_t>(height) * ((32u * static_cast<uint32_t>(width) + 31) / 32) * 4;
+  return h;
+}
+
+QString ProposedImageName(const QString& yearText, int month) {
+  return yearText + QStringLiteral("%1.bmp").arg(month, 2, 10, QLatin1Char('0'));
+}
+
+int WritePageBitmap(const QImage& image, QSaveFile& file, const ExportMessage& message) {
+  // Whatever the screen's depth, the file holds 32-bit pixels: blue, green,
+  // red and a zero byte, rows top first.
+  const QImage pixels = image.convertToFormat(QImage::Format_RGB32);
+  const BitmapInfoHeader header = PageBitmapHeader(pixels.width(), pixels.height());
+  if (!file.open(QIODevice::WriteOnly)) return -1;
+  const QByteArray fileHeader = BitmapFileHeaderBytes(header);
+  if (file.write(fileHeader) != fileHeader.size()) {
+    file.cancelWriting();
+    if (message) message(QStringLiteral("BITMAPFILEHEADER"));
+    return -1;
+  }
+  bool ok = file.write(BitmapInfoHeaderBytes(header)) == 40;
+  QByteArray row(pixels.width() * 4, '\0');
+  for (int y = 0; ok && y < pixels.height(); ++y) {
+    const auto* src = reinterpret_cast<const QRgb*>(pixels.constScanLine(y));
+    for (int x = 0; x < pixels.width(); ++x) {
+      row[4 * x] = static_cast<char>(qBlue(src[x]));
+      row[4 * x + 1] = static_cast<char>(qGreen(src[x]));
+      row[4 * x + 2] = static_cast<char>(qRed(src[x]));
+    }
+    ok = file.write(row) == row.size();
+  }
+  if (!ok) {
+    file.cancelWriting();
+    return -1;
+  }
+  return file.commit() ? 0 : -1;
+}
+
+int ExportPageImage(const QImage& image, const QString& path, QWidget* messageParent) {
+  QSaveFile file(path);
+  return WritePageBitmap(image, file, [messageParent](const QString& text) {
+    QMessageBox::warning(messageParent, QString(), text, QMessageBox::Ok);
+  });
+}
+
+void ExportPageWithDialog(CChineseLunar& page, const QString& yearText, int month, QWidget* parent) {
+  // Capture before the dialog opens: what is saved is what the user saw.
+  const QImage image = page.CaptureVisible();
+  const QString proposed = QDir::current().filePath(ProposedImageName(yearText, month));
+  const QString path =
+      QFileDialog::getSaveFileName(parent, QStringLiteral("存 檔"), proposed, QStringLiteral("BMP File (*.bmp)"));
+  if (path.isEmpty()) return;
+  ExportPageImage(image, path, parent);
+}
+
+void PrintPage(CChineseLunar& page, QWidget* parent) {
+  const QImage image = page.CaptureVisible();
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setPageOrientation(image.width() > image.height() ? QPageLayout::Landscape : QPageLayout::Portrait);
+  QPrintDialog dialog(&printer, parent);
+  if (dialog.exec() != QDialog::Accepted) return;
+  QPainter painter(&printer);
+  const QRect area = painter.viewport();
+  QSize size = image.size();
+  size.scale(area.size(), Qt::KeepAspectRatio);
+  painter.setViewport(area.x(), area.y(), size.width(), size.height());
+  painter.setWindow(image.rect());
+  painter.drawImage(0, 0, image);
+}
+
+}  // namespace lunisol::ui

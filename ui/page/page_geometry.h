@@ -1,0 +1,73 @@
+// Where every cell of the almanac page sits for a given screen, as pure
+// functions of the screen's width and height, so any screen can be tested.
+#pragma once
+
+#include <QRect>
+#include <QSize>
+#include <array>
+
+#include "almanac/month.h"
+
+namespace lunisol::ui {
+
+// The rows of a day column, in the order the page creates them.
+enum class PageRow {
+  kOfficer, kNineStar, kNaYin, kMansion, kDayPillar, kLunarDay, kDayNumber, kWeekdayHeading, kWeekday,
+  kClash, kYearSha, kNoteA, kNoteB, kWarningC, kWarningD, kLuckyHoursFirst, kLuckyHoursSecond, kJoyGod,
+  kWealthGod, kFetusGodPlace, kFetusGodDirection, kHexagramPair, kHexagramName, kDayCode,
+};
+inline constexpr int kPageRowCount = 24;
+inline constexpr int kDayColumns = 33;  // elements 0..32, rightmost first
+inline constexpr int kLabelColumn = 33;  // mouse column of the label column
+
+struct PageRowSpec {
+  PageRow row;
+  int x0, x1;    // relative to the column anchor W
+  int y0, y1;    // page pixels
+  bool shifted;  // moves down by the bottom shift Z
+  const char16_t* initialText;
+  CellText DayAlmanacRecord::*field;  // null for the weekday heading
+};
+// One row per line of the page's layout table, same order, same numbers.
+extern const std::array<PageRowSpec, kPageRowCount> kPageRows;
+
+struct LabelCellSpec {
+  bool right;  // right sub-column R..R+13, else R−13..R
+  int y0, y1;  // before the bottom shift
+  const char16_t* text;
+  Colour colour;
+};
+extern const std::array<LabelCellSpec, 8> kLabelCells;
+
+struct PageGeometry {
+  int cx = 1024, cy = 768;
+  int storedHeight = 768;  // 1020 on an 800-wide screen
+  int columnWidth = 30;
+  int leftOffset = 0;
+  int bottomShift = 0;   // Z
+  int frameBottom = 678;
+  int labelRight = 1005;  // R
+  int gregorianTitleX = 995;  // T
+  int lunarTitleX = 992;      // L
+
+  // Column anchor W of element e (0 = rightmost day column).
+  int anchor(int e) const;
+  QRect cellRect(const PageRowSpec& spec, int e) const;
+  QRect labelCellRect(const LabelCellSpec& spec) const;
+  QRect gregorianTitleRect() const;
+  QRect lunarTitleRect() const;
+  QRect proverbRect() const;
+  // Mouse column 0..33 counted from the left, or −1 outside the columns.
+  int columnAt(int x) const;
+  // The hover mark around mouse column c (empty for the label column).
+  QRect highlightRect(int c) const;
+  // The solar-term panel over a term column whose weekday heading is `heading`.
+  QRect termPanelRect(const QRect& heading) const;
+  // The scrolled sheet: the whole page including its lowest frames.
+  QSize sheetSize() const;
+  QRect backdropRect() const;
+};
+
+PageGeometry PageGeometryFor(int cx, int cy);
+
+}  // namespace lunisol::ui

@@ -1,0 +1,52 @@
+#include "ui/widgets/static_link.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QMouseEvent>
+
+namespace lunisol::ui {
+
+const QColor CStaticLink::kUnvisited(0, 0, 255);
+const QColor CStaticLink::kVisited(128, 0, 128);
+
+QString LinkTarget(const QString& link) {
+  // A second click must not stack a second "mailto:" on the stored link.
+  if (link.contains(QStringLiteral("http")) || link.startsWith(QStringLiteral("mailto:"))) return link;
+  return QStringLiteral("mailto:") + link;
+}
+
+CStaticLink::CStaticLink(const QString& text, const QString& link, QWidget* parent)
+    : QLabel(text, parent), link_(link), opener_([](const QUrl& url) { return QDesktopServices::openUrl(url); }) {
+  QFont f = font();
+  f.setUnderline(true);
+  setFont(f);
+  setCursor(Qt::PointingHandCursor);
+  applyColour();
+}
+
+void CStaticLink::applyColour() {
+  QPalette pal = palette();
+  pal.setColor(QPalette::WindowText, visited_ ? kVisited : kUnvisited);
+  setPalette(pal);
+}
+
+bool CStaticLink::Open() {
+  if (link_.isEmpty()) link_ = text();
+  if (link_.isEmpty()) return false;
+  link_ = LinkTarget(link_);
+  if (!opener_(QUrl(link_))) {
+    QApplication::beep();
+    QMessageBox::critical(window(), QStringLiteral("Error!"), QStringLiteral("Unable to navigate link %1\n").arg(link_));
+    return false;
+  }
+  visited_ = true;
+  applyColour();
+  return true;
+}
+
+void CStaticLink::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) Open();
+}
+
+}  // namespace lunisol::ui
