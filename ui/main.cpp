@@ -64,7 +64,7 @@ int main(int argc, char* argv[]) {
       return Fail(QStringLiteral("--date wants a date from 1900-01-01 to 2100-12-31 as YYYY-MM-DD, not \"%1\"")
                       .arg(parser.value(dateOption)));
     }
-    options.today = [date] { return date; };
+    options.today = [date] { return QDateTime(date, QTime(12, 0)); };
   }
   std::optional<SheetKind> sheet;
   if (parser.isSet(openOption)) {

@@ -62,7 +62,7 @@ QString Q(const char16_t* s) { return QString::fromUtf16(s); }
 
 }  // namespace
 
-QDate LocalToday() { return QDate::currentDate(); }
+QDate LocalDateOf(const QDateTime& moment) { return moment.toLocalTime().date(); }
 
 QDate ClampToCalendar(const QDate& date) {
   const QDate first(kFirstYear, 1, 1), last(kLastYear, 12, 31);
@@ -84,8 +84,7 @@ CMainFrame::CMainFrame(FrameOptions options) : options_(std::move(options)) {
   buildToolBar();
   buildDateBar();
 
-  startDate_ = ClampToCalendar(options_.today ? options_.today() : LocalToday());
-  selectDate(startDate_);
+  selectDate(today());
 
   auto shortcut = [this](QKeySequence key, auto slot) {
     auto* s = new QShortcut(key, this);
@@ -278,9 +277,13 @@ void CMainFrame::ShowMonthOffset(int months) {
   moveToMonth(index / 12, index % 12 + 1);
 }
 
+QDate CMainFrame::today() const {
+  return ClampToCalendar(LocalDateOf(options_.today ? options_.today() : QDateTime::currentDateTime()));
+}
+
 void CMainFrame::ShowTodayMonth() {
-  const QDate today = ClampToCalendar(options_.today ? options_.today() : LocalToday());
-  moveToMonth(today.year(), today.month());
+  const QDate date = today();
+  moveToMonth(date.year(), date.month());
 }
 
 SheetSelection CMainFrame::selection() const {

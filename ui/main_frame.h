@@ -6,6 +6,7 @@
 
 #include <QComboBox>
 #include <QDate>
+#include <QDateTime>
 #include <QMainWindow>
 #include <QStackedWidget>
 #include <functional>
@@ -24,9 +25,12 @@ class CChineseLunar;
 class CChineseGeniture;
 class CFolderTabCtrl;
 
-// The date the program starts on; tests put a fixed clock in its place.
-using TodayClock = std::function<QDate()>;
-QDate LocalToday();
+// The present moment; tests put a fixed clock in its place.
+using TodayClock = std::function<QDateTime()>;
+// The date a reader's own calendar shows at `moment`: the local date, not
+// the date in universal time, which would show yesterday's page for the
+// first eight hours of every day in Taiwan.
+QDate LocalDateOf(const QDateTime& moment);
 // Keeps a start-up date inside the calendar's range, 1900-01-01..2100-12-31.
 QDate ClampToCalendar(const QDate& date);
 
@@ -34,7 +38,7 @@ enum class SheetKind { kBone, kHours, kYearly, kZodiac };
 
 struct FrameOptions {
   QSize screen;                    // layout screen; empty: the primary screen
-  TodayClock today = LocalToday;   // the start-up date
+  TodayClock today = &QDateTime::currentDateTime;  // read at start-up and by Home
   bool showAboutOnStart = true;    // the about box 500 ms after start
 };
 
@@ -112,11 +116,11 @@ class CMainFrame : public QMainWindow {
   void selectDate(const QDate& date);
   void evaluateMonth();
   void moveToMonth(int year, int month);
+  QDate today() const;
   void selectText(QComboBox* list, const QString& text);
 
   FrameOptions options_;
   QSize screen_;
-  QDate startDate_;
   QComboBox* yearList_ = nullptr;
   QComboBox* monthList_ = nullptr;
   QComboBox* dayList_ = nullptr;

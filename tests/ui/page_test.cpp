@@ -1,0 +1,277 @@
+// The almanac page: where its cells sit on each screen, that it shows the
+// evaluated month, what a double-click opens, and the bitmap it saves.
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "almanac/month.h"
+#include "almanac/year_data.h"
+#include "ui/page/chinese_lunar.h"
+#include "ui/page/page_export.h"
+#include "ui/page/page_geometry.h"
+
+using namespace lunisol;
+using namespace lunisol::ui;
+
+namespace {
+
+const PageRowSpec& Row(PageRow r) { return kPageRows[static_cast<size_t>(r)]; }
+
+struct EvaluatedMonth {
+  YearData data;
+  MonthTermState terms;
+  MonthAlmanac month;
+  EvaluatedMonth(int year, int m) {
+    OnYearChosen(data, year, m);
+    month = EvaluateMonth(year, m, data, terms);
+  }
+};
+
+}  // namespace
+
+TEST(PageGeometry, TunedScreens) {
+  const PageGeometry g = PageGeometryFor(1024, 768);
+  const QRect rightmost = g.cellRect(Row(PageRow::kOfficer), 0);
+  EXPECT_EQ(rightmost.left(), 962);
+  EXPECT_EQ(rightmost.right(), 987);  // spans 962..988
+  EXPECT_EQ(g.cellRect(Row(PageRow::kOfficer), 32).left(), 2);
+  EXPECT_EQ(g.cellRect(Row(PageRow::kOfficer), 32).right(), 27);
+  EXPECT_EQ(g.labelCellRect(kLabelCells[1]).left(), 992);
+  EXPECT_EQ(g.labelCellRect(kLabelCells[0]).right(), 1017);
+  EXPECT_EQ(g.columnAt(15), 0);
+  EXPECT_EQ(g.columnAt(1005), kLabelColumn);
+  EXPECT_TRUE(g.highlightRect(kLabelColumn).isEmpty());
+  EXPECT_EQ(g.highlightRect(32), QRect(960, 2, 30, 675));
+
+  const PageGeometry big = PageGeometryFor(1280, 1024);
+  EXPECT_EQ(big.columnWidth, 37);
+  EXPECT_EQ(big.leftOffset, 9);
+  EXPECT_EQ(big.bottomShift, 256);
+  const QRect lucky = big.cellRect(Row(PageRow::kLuckyHoursFirst), 0);
+  EXPECT_EQ(lucky.top(), 787);
+  EXPECT_EQ(lucky.bottom(), 812);  // rows 787..813
+  EXPECT_EQ(big.columnAt(8), -1);  // left of the first frame
+  EXPECT_EQ(big.columnAt(9), 0);
+
+  const PageGeometry small = PageGeometryFor(800, 600);
+  EXPECT_EQ(small.cellRect(Row(PageRow::kOfficer), 0).left(), 962);
+  EXPECT_EQ(small.bottomShift, 0);
+  EXPECT_EQ(small.highlightRect(0).bottom(), 1020 - 91 - 1);
+}
+
+TEST(PageGeometry, EveryScreenKeepsCellsInsideTheirColumns) {
+  for (QSize s : {QSize(800, 600), QSize(1024, 768), QSize(1152, 864), QSize(1280, 1024), QSize(1366, 768),
+                  QSize(1920, 1080), QSize(2560, 1440), QSize(1280, 720)}) {
+    const PageGeometry g = PageGeometryFor(s.width(), s.height());
+    for (int e = 0; e < kDayColumns; ++e) {
+      const int c = 32 - e;
+      const QRect column = g.highlightRect(c);
+      for (const PageRowSpec& spec : kPageRows) {
+        const QRect r = g.cellRect(spec, e);
+        EXPECT_EQ(g.columnAt(r.center().x()), c) << s.width() << "x" << s.height() << " e " << e;
+        EXPECT_LE(r.bottom(), g.sheetSize().height()) << s.width();
+        EXPECT_GE(r.top(), column.top());
+      }
+    }
+    for (const LabelCellSpec& spec : kLabelCells) EXPECT_EQ(g.columnAt(g.labelCellRect(spec).center().x()), kLabelColumn);
+    // The lower rows never climb onto the warning columns.
+    EXPECT_GE(g.cellRect(Row(PageRow::kLuckyHoursFirst), 0).top(), g.cellRect(Row(PageRow::kWarningC), 0).bottom());
+  }
+}
+
+TEST(Page, ShowsTheEvaluatedMonthAndPlacesThePanels) {
+  EvaluatedMonth may(2009, 5);
+  CChineseLunar page(QSize(1280, 1024));
+  page.ShowMonth(may.month, may.terms);
+  int visibleDays = 0;
+  for (int e = 0; e < kDayColumns; ++e) {
+    const MonthColumn& col = may.month.columns[e];
+    for (const PageRowSpec& spec : kPageRows) {
+      const Cell& cell = page.DayCell(e, spec.row);
+      EXPECT_EQ(cell.visible, col.visible);
+      if (!spec.field) continue;
+      const CellText& t = col.record.*spec.field;
+      EXPECT_EQ(cell.text, ToQString(t.text)) << e;
+      EXPECT_EQ(cell.colour, ToQColor(t.colour)) << e;
+    }
+    EXPECT_EQ(page.DayCell(e, PageRow::kNoteA).tooltip, ToQString(col.tooltips[0]));
+    if (col.kind == ColumnKind::kDay) ++visibleDays;
+  }
+  EXPECT_EQ(visibleDays, 31);
+  EXPECT_EQ(page.LunarTitle().text, ToQString(may.month.lunarTitle.text));
+  for (int i = 0; i < 2; ++i) {
+    const TermBar& bar = may.month.termBars[i];
+    SolarTermBar* panel = page.termPanel(i);
+    ASSERT_TRUE(panel->isVisibleTo(page.sheet()));
+    // The panel covers its term column.
+    EXPECT_EQ(page.geometry().columnAt(panel->geometry().center().x()), 33 - bar.column);
+    EXPECT_EQ(panel->cell(SolarTermBar::kName).text, ToQString(bar.name.text));
+    EXPECT_EQ(panel->cell(SolarTermBar::kPlantingRight).tooltip, ToQString(bar.tooltips[0]));
+  }
+  // February 2009 leaves three columns empty; their cells hide.
+  EvaluatedMonth feb(2009, 2);
+  page.ShowMonth(feb.month, feb.terms);
+  EXPECT_FALSE(page.DayCell(32, PageRow::kDayPillar).visible);
+  EXPECT_TRUE(page.DayCell(29, PageRow::kDayPillar).visible);
+}
+
+TEST(Page, DoubleClicksOpenByColumn) {
+  EvaluatedMonth may(2009, 5);
+  CChineseLunar page(QSize(1024, 768));
+  page.ShowMonth(may.month, may.terms);
+  QSignalSpy hours(&page, &CChineseLunar::hourTableRequested);
+  QSignalSpy yearly(&page, &CChineseLunar::yearlyNotesRequested);
+
+  page.HoverColumn(kLabelColumn);
+  page.ShowDetail();
+  EXPECT_EQ(yearly.count(), 1);
+
+  const int termColumn = may.month.termBars[0].column;  // hidden under its panel
+  page.HoverColumn(33 - termColumn);
+  page.ShowDetail();
+  EXPECT_EQ(hours.count(), 0);
+
+  page.ShowDayDetail(QStringLiteral("26"));
+  ASSERT_EQ(hours.count(), 1);
+  const auto texts = hours[0][0].value<HourTableInputs>();
+  const int e = page.ElementOfDay(QStringLiteral("26"));
+  EXPECT_EQ(texts.dayNumberText, u"26");
+  EXPECT_EQ(texts.dayPillarText, may.month.columns[e].record.dayPillarText.text);
+  EXPECT_EQ(texts.gregorianTitle, may.month.gregorianTitle.text);
+  EXPECT_EQ(page.hoveredColumn(), 32 - e);
+  page.ShowDayDetail(QStringLiteral("32"));  // no such day: nothing opens
+  EXPECT_EQ(hours.count(), 1);
+}
+
+namespace {
+
+// An antialiased text pixel lies between the page colour and the ink; one
+// that lies at least 60 % of the way to the ink, and near that line, shows
+// the ink's colour and not another.
+bool MostlyInk(const QColor& p, const QColor& ink) {
+  const QColor bg(255, 255, 240);
+  const double d[3] = {double(ink.red() - bg.red()), double(ink.green() - bg.green()), double(ink.blue() - bg.blue())};
+  const double v[3] = {double(p.red() - bg.red()), double(p.green() - bg.green()), double(p.blue() - bg.blue())};
+  const double dd = d[0] * d[0] + d[1] * d[1] + d[2] * d[2];
+  const double a = (v[0] * d[0] + v[1] * d[1] + v[2] * d[2]) / dd;
+  double off = 0;
+  for (int i = 0; i < 3; ++i) off += (v[i] - a * d[i]) * (v[i] - a * d[i]);
+  return a >= 0.6 && off < 40 * 40;
+}
+
+}  // namespace
+
+TEST(Page, RendersEachTextInItsColour) {
+  EvaluatedMonth may(2009, 5);
+  CChineseLunar page(QSize(1280, 1024));
+  page.ShowMonth(may.month, may.terms);
+  page.sheet()->resize(page.geometry().sheetSize());
+  const QImage img = page.sheet()->grab().toImage();
+  int checked = 0;
+  for (int e = 0; e < kDayColumns; ++e) {
+    for (PageRow row : {PageRow::kDayNumber, PageRow::kLunarDay, PageRow::kDayPillar, PageRow::kMansion}) {
+      const Cell& cell = page.DayCell(e, row);
+      if (!cell.visible || cell.text.isEmpty()) continue;
+      bool found = false;
+      for (int y = cell.rect.top(); y <= cell.rect.bottom() && !found; ++y)
+        for (int x = cell.rect.left(); x <= cell.rect.right() && !found; ++x) {
+          found = MostlyInk(img.pixelColor(x, y), cell.colour);
+        }
+      EXPECT_TRUE(found) << "element " << e << " row " << static_cast<int>(row);
+      ++checked;
+    }
+  }
+  EXPECT_EQ(checked, 31 * 4);
+}
+
+namespace {
+
+// A file that refuses to take more than `limit` bytes, as a full disk does.
+class ShortSaveFile : public QSaveFile {
+ public:
+  ShortSaveFile(const QString& path, qint64 limit) : QSaveFile(path), limit_(limit) {}
+
+ protected:
+  qint64 writeData(const char* data, qint64 len) override {
+    if (written_ + len > limit_) return -1;
+    written_ += len;
+    return QSaveFile::writeData(data, len);
+  }
+
+ private:
+  qint64 limit_, written_ = 0;
+};
+
+QByteArray ReadAll(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+uint32_t U32(const QByteArray& b, int at) {
+  return static_cast<uint8_t>(b[at]) | static_cast<uint8_t>(b[at + 1]) << 8 | static_cast<uint8_t>(b[at + 2]) << 16 |
+         static_cast<uint32_t>(static_cast<uint8_t>(b[at + 3])) << 24;
+}
+
+}  // namespace
+
+TEST(PageExport, WritesATopDown32BitBitmap) {
+  QTemporaryDir dir;
+  QImage image(1020, 637, QImage::Format_RGB32);
+  image.fill(QColor(255, 255, 240));
+  image.setPixelColor(0, 0, QColor(10, 20, 30));
+  const QString path = dir.filePath(QStringLiteral("200905.bmp"));
+  ASSERT_EQ(ExportPageImage(image, path, nullptr), 0);
+  const QByteArray b = ReadAll(path);
+  ASSERT_EQ(b.size(), 2599014);  // 14 + 40 + 4·w·h
+  EXPECT_EQ(b.left(2), QByteArray("BM"));
+  EXPECT_EQ(U32(b, 2), 2599014u);
+  EXPECT_EQ(U32(b, 10), 54u);
+  EXPECT_EQ(U32(b, 14), 40u);
+  EXPECT_EQ(static_cast<int32_t>(U32(b, 18)), 1020);
+  EXPECT_EQ(static_cast<int32_t>(U32(b, 22)), -637);
+  EXPECT_EQ(U32(b, 26) & 0xFFFF, 1u);
+  EXPECT_EQ(U32(b, 26) >> 16, 32u);
+  EXPECT_EQ(U32(b, 34), 1020u * 637u * 4u);
+  // The top-left pixel comes first: blue, green, red, zero.
+  EXPECT_EQ(b.mid(54, 4), QByteArray("\x1e\x14\x0a\x00", 4));
+}
+
+TEST(PageExport, HeaderRulesForOtherFormats) {
+  BitmapInfoHeader h;
+  h.width = 10, h.height = 3, h.bitCount = 8;
+  EXPECT_EQ(BitmapHeaderPartSize(h), 40u + 4 * 256);
+  EXPECT_EQ(BitmapImageSize(h), 30u);
+  h.clrUsed = 16;
+  EXPECT_EQ(BitmapHeaderPartSize(h), 40u + 64);
+  h.compression = 3, h.clrUsed = 0;
+  EXPECT_EQ(BitmapHeaderPartSize(h), 52u);
+  h.compression = 5;
+  EXPECT_EQ(BitmapHeaderPartSize(h), 40u);
+  EXPECT_EQ(ProposedImageName(QStringLiteral("2009"), 12), QStringLiteral("200912.bmp"));
+  EXPECT_EQ(ProposedImageName(QStringLiteral("2009"), 1), QStringLiteral("200901.bmp"));
+}
+
+TEST(PageExport, AFailedWriteLeavesTheOldFileWhole) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("page.bmp"));
+  {
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("an earlier export");
+  }
+  QImage image(64, 32, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QStringList messages;
+  auto report = [&](const QString& m) { messages << m; };
+  for (qint64 limit : {0, 20, 1000}) {
+    ShortSaveFile file(path, limit);
+    EXPECT_EQ(WritePageBitmap(image, file, report), -1) << limit;
+    EXPECT_EQ(ReadAll(path), QByteArray("an earlier export")) << limit;
+  }
+  // Only the short file header is reported.
+  EXPECT_EQ(messages, QStringList{QStringLiteral("BITMAPFILEHEADER")});
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("page.bmp")});
+  EXPECT_EQ(ExportPageImage(image, dir.filePath(QStringLiteral("no/such/folder/x.bmp")), nullptr), -1);
+}

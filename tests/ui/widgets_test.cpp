@@ -1,0 +1,199 @@
+// The shared view pieces: text breaking in narrow cells, the ruled backdrop's
+// layouts, the folder tabs and the link label.
+#include <QApplication>
+#include <QFontMetrics>
+#include <QImage>
+#include <QMouseEvent>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "ui/widgets/cell_sheet.h"
+#include "ui/widgets/folder_tab_ctrl.h"
+#include "ui/widgets/ruled_backdrop.h"
+#include "ui/widgets/static_link.h"
+
+using namespace lunisol::ui;
+
+TEST(CellLines, NarrowCellsReadTopToBottomAndKeepWordsWhole) {
+  const PageFont font = CreatePageFont(QString::fromLatin1(kPageFace), 14);
+  const QFontMetrics fm(font.font);
+  EXPECT_EQ(BreakCellLines(QStringLiteral("日逢受死"), fm, 12),
+            (QStringList{QStringLiteral("日"), QStringLiteral("逢"), QStringLiteral("受"), QStringLiteral("死")}));
+  // Hour ranges: a start hour, a bar and an end hour, top to bottom; the
+  // blanks at the breaks vanish.
+  EXPECT_EQ(BreakCellLines(QStringLiteral("23 I 01"), fm, 12),
+            (QStringList{QStringLiteral("23"), QStringLiteral("I"), QStringLiteral("01")}));
+  // A two-character cell holds both characters on one line.
+  EXPECT_EQ(BreakCellLines(QStringLiteral("子甲"), fm, 25), QStringList{QStringLiteral("子甲")});
+  // A word wider than the cell is cut by characters, never lost.
+  const QStringList cut = BreakCellLines(QStringLiteral("123456"), fm, 12);
+  EXPECT_GT(cut.size(), 1);
+  EXPECT_EQ(cut.join(QString()), QStringLiteral("123456"));
+  EXPECT_EQ(BreakCellLines(QStringLiteral("甲\r\n乙"), fm, 100), (QStringList{QStringLiteral("甲"), QStringLiteral("乙")}));
+  EXPECT_TRUE(BreakCellLines(QString(), fm, 12).isEmpty());
+}
+
+namespace {
+
+bool HasRule(const BackdropShapes& s, int x0, int y, int x1) {
+  for (const QLine& l : s.rules())
+    if (l.y1() == y && l.y2() == y && l.x1() == x0 && l.x2() == x1 - 1) return true;
+  return false;
+}
+
+}  // namespace
+
+TEST(RuledBackdrop, PageLayoutFollowsTheScreen) {
+  const BackdropMetrics m1024 = BackdropMetricsFor(1024, 768);
+  const std::vector<QRect> frames = BackdropShapesFor(BackdropMode::kPage, m1024).frames();
+  ASSERT_EQ(frames.size(), 34u);
+  EXPECT_EQ(frames.front(), QRect(0, 2, 30, 676));
+  EXPECT_EQ(frames.back().right(), 1019);
+  EXPECT_EQ(frames.back().bottom(), 677);  // frames end at y = 678
+
+  const BackdropMetrics m1280 = BackdropMetricsFor(1280, 1024);
+  EXPECT_EQ(m1280.columnWidth, 37);
+  EXPECT_EQ(m1280.leftOffset, 9);
+  const BackdropShapes s1280 = BackdropShapesFor(BackdropMode::kPage, m1280);
+  EXPECT_EQ(s1280.frames().front().bottom(), 933);
+  for (int y : {785, 815, 845, 889}) EXPECT_TRUE(HasRule(s1280, 9, y, 46)) << y;
+  EXPECT_TRUE(HasRule(s1280, 9, 19, 46));
+
+  const BackdropMetrics m800 = BackdropMetricsFor(800, 600);
+  EXPECT_EQ(m800.bottomShift, 0);
+  EXPECT_EQ(m800.frameBottom, 678);
+  EXPECT_EQ(m800.columnWidth, 30);
+}
+
+TEST(RuledBackdrop, TermColumnsAreFramedButNotRuled) {
+  const BackdropMetrics m = BackdropMetricsFor(1024, 768);
+  // Terms on days 4 and 19: the columns right after those days' columns.
+  const BackdropShapes s = BackdropShapesFor(BackdropMode::kPage, m, 4, 19);
+  EXPECT_EQ(s.frames().size(), 34u);
+  for (int i : {28, 12}) {
+    EXPECT_FALSE(HasRule(s, 30 * i, 19, 30 * i + 30)) << i;
+    EXPECT_FALSE(HasRule(s, 30 * i, 529, 30 * i + 30)) << i;
+  }
+  EXPECT_TRUE(HasRule(s, 30 * 27, 19, 30 * 28));
+  // The label column carries only the lower rules.
+  EXPECT_FALSE(HasRule(s, 990, 19, 1020));
+  EXPECT_TRUE(HasRule(s, 990, 529, 1020));
+}
+
+TEST(RuledBackdrop, SheetLayoutsIgnoreTheScreen) {
+  for (QSize screen : {QSize(800, 600), QSize(1280, 1024)}) {
+    const BackdropShapes hours =
+        BackdropShapesFor(BackdropMode::kHourTable, BackdropMetricsFor(screen.width(), screen.height()));
+    ASSERT_EQ(hours.frames().size(), 13u);
+    EXPECT_EQ(hours.frames()[12], QRect(360, 2, 30, 486));
+    EXPECT_EQ(hours.rules().size(), 5u);
+  }
+  const BackdropShapes yearly = BackdropShapesFor(BackdropMode::kYearlyNotes, {});
+  ASSERT_EQ(yearly.items.size(), 13u);
+  // The long top rule lies between the second and the third frame.
+  EXPECT_TRUE(yearly.items[0].isFrame && yearly.items[1].isFrame && !yearly.items[2].isFrame &&
+              yearly.items[3].isFrame);
+  EXPECT_EQ(BackdropShapesFor(BackdropMode::kZodiac, {}).frames().size(), 4u);
+}
+
+namespace {
+
+void Click(QWidget& w, QPoint at) {
+  QTest::mouseClick(&w, Qt::LeftButton, Qt::NoModifier, at);
+}
+
+}  // namespace
+
+TEST(FolderTabs, LayoutHitTestAndNotification) {
+  CFolderTabCtrl tabs(nullptr);
+  ASSERT_TRUE(tabs.Load(QStringLiteral(" 兔虎牛鼠 \n 羊馬蛇龍 \n 豬狗雞猴")));
+  ASSERT_EQ(tabs.count(), 3);
+  tabs.resize(400, CFolderTabCtrl::TabHeight());
+  const QFontMetrics fm(CreatePageFont(QString::fromLatin1(kTabFace), CFolderTabCtrl::TabHeight() - 1).font);
+  EXPECT_EQ(tabs.GetTab(0)->rect.left(), 0);
+  for (int i = 0; i < 3; ++i) {
+    const auto* t = tabs.GetTab(i);
+    EXPECT_GE(t->rect.width(), 20);
+    EXPECT_EQ(t->rect.height(), CFolderTabCtrl::TabHeight());
+    if (i > 0) EXPECT_EQ(t->rect.left(), tabs.GetTab(i - 1)->rect.right() + 1 - 8);
+  }
+  EXPECT_EQ(tabs.GetTab(3), nullptr);
+  EXPECT_EQ(tabs.GetTab(-1), nullptr);
+
+  // In the eight-pixel overlap the earlier tab wins.
+  const QPoint overlap(tabs.GetTab(1)->rect.left() + 2, 2);
+  EXPECT_EQ(tabs.HitTest(overlap), 0);
+  EXPECT_EQ(tabs.HitTest(QPoint(399, 2)), -1);
+  EXPECT_EQ(tabs.HitTest(QPoint(-1, 2)), -1);
+
+  QSignalSpy changed(&tabs, &CFolderTabCtrl::tabChanged);
+  Click(tabs, tabs.GetTab(0)->rect.center());  // already selected
+  EXPECT_EQ(changed.count(), 0);
+  Click(tabs, tabs.GetTab(2)->rect.center());
+  ASSERT_EQ(changed.count(), 1);
+  EXPECT_EQ(changed[0][0].toInt(), 2);
+  EXPECT_EQ(tabs.selected(), 2);
+  // Selecting by program repaints but tells nobody.
+  EXPECT_EQ(tabs.SelectTab(1), 1);
+  EXPECT_EQ(tabs.SelectTab(7), -1);
+  EXPECT_EQ(tabs.selected(), 1);
+  EXPECT_EQ(changed.count(), 1);
+  EXPECT_FALSE(tabs.Load(QString()));
+  EXPECT_EQ(tabs.count(), 3);
+}
+
+TEST(FolderTabs, BorderOnlyWithStyleBitZero) {
+  for (unsigned style : {0u, 1u}) {
+    CFolderTabCtrl tabs(nullptr, style);
+    tabs.Load(QStringLiteral("農民曆\n紫微斗數"));
+    tabs.resize(300, CFolderTabCtrl::TabHeight());
+    const QImage img = tabs.grab().toImage();
+    const QColor bottomRight = img.pixelColor(img.width() - 1, img.height() - 1);
+    EXPECT_EQ(bottomRight == QColor(Qt::black), style == 1u) << style;
+    // The top line runs to the right edge either way.
+    EXPECT_EQ(img.pixelColor(img.width() - 2, 0), QColor(Qt::black));
+  }
+}
+
+TEST(StaticLink, OpensWebPagesAsGivenAndAddressesAsMail) {
+  EXPECT_EQ(LinkTarget(QStringLiteral("lunisol@example.org")), QStringLiteral("mailto:lunisol@example.org"));
+  EXPECT_EQ(LinkTarget(QStringLiteral("see https://x.org")), QStringLiteral("see https://x.org"));
+  EXPECT_EQ(LinkTarget(QStringLiteral("mailto:a@b")), QStringLiteral("mailto:a@b"));
+
+  CStaticLink link(QStringLiteral("a@b.org"), QString());
+  QList<QUrl> opened;
+  link.setOpener([&](const QUrl& u) {
+    opened << u;
+    return true;
+  });
+  EXPECT_EQ(link.palette().color(QPalette::WindowText), CStaticLink::kUnvisited);
+  link.Open();
+  link.Open();  // a second click opens the same address
+  ASSERT_EQ(opened.size(), 2);
+  EXPECT_EQ(opened[0].toString(), QStringLiteral("mailto:a@b.org"));
+  EXPECT_EQ(opened[1], opened[0]);
+  EXPECT_TRUE(link.visited());
+  EXPECT_EQ(link.palette().color(QPalette::WindowText), CStaticLink::kVisited);
+
+  CStaticLink empty{QString(), QString()};
+  bool called = false;
+  empty.setOpener([&](const QUrl&) { return called = true; });
+  EXPECT_FALSE(empty.Open());
+  EXPECT_FALSE(called);
+
+  // A failed open says so and leaves the link unvisited.
+  CStaticLink broken(QStringLiteral("http://x"), QStringLiteral("http://x"));
+  broken.setOpener([](const QUrl&) { return false; });
+  QString shown;
+  QTimer::singleShot(0, [&] {
+    if (QWidget* box = QApplication::activeModalWidget()) {
+      shown = box->windowTitle();
+      box->close();
+    }
+  });
+  EXPECT_FALSE(broken.Open());
+  EXPECT_EQ(shown, QStringLiteral("Error!"));
+  EXPECT_FALSE(broken.visited());
+}
