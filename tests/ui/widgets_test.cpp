@@ -117,7 +117,9 @@ TEST(FolderTabs, LayoutHitTestAndNotification) {
     const auto* t = tabs.GetTab(i);
     EXPECT_GE(t->rect.width(), 20);
     EXPECT_EQ(t->rect.height(), CFolderTabCtrl::TabHeight());
-    if (i > 0) EXPECT_EQ(t->rect.left(), tabs.GetTab(i - 1)->rect.right() + 1 - 8);
+    if (i > 0) {
+      EXPECT_EQ(t->rect.left(), tabs.GetTab(i - 1)->rect.right() + 1 - 8);
+    }
   }
   EXPECT_EQ(tabs.GetTab(3), nullptr);
   EXPECT_EQ(tabs.GetTab(-1), nullptr);

@@ -16,7 +16,7 @@ class AboutDialog : public QDialog {
   CStaticLink* webLink() const { return web_; }
   CStaticLink* mailLink() const { return mail_; }
 
-  static constexpr const char* kVersion = "0.986";
+  static constexpr const char* kVersion = LUNISOL_VERSION;
 
  private:
   CStaticLink* web_ = nullptr;
