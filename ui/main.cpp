@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTimer>
 #include <cstdio>
 
@@ -34,7 +35,6 @@ int main(int argc, char* argv[]) {
   Q_INIT_RESOURCE(lunisol);
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("lunisol"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Lunisol 農民曆"));
   QApplication::setApplicationVersion(QString::fromLatin1(AboutDialog::kVersion));
   QApplication::setDesktopFileName(QStringLiteral("org.lunisol.Lunisol"));
   QApplication::setFont(CreatePageFont(QString::fromLatin1(kPageFace), 16).font);
@@ -106,6 +106,8 @@ int main(int argc, char* argv[]) {
 
   options.showAboutOnStart = !sheet;
   CMainFrame frame(options);
+  // Cover the screen even where no window manager honours "maximized".
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) frame.setGeometry(screen->availableGeometry());
   frame.showMaximized();
   if (sheet) {
     QTimer::singleShot(0, &frame, [&frame, kind = *sheet] {

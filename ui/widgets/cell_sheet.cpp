@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QRegion>
+#include <QTextLayout>
 #include <QToolTip>
 
 namespace lunisol::ui {
@@ -53,58 +55,96 @@ std::vector<Unit> SplitUnits(const QString& text) {
   return units;
 }
 
-}  // namespace
-
-QStringList BreakCellLines(const QString& text, const QFontMetrics& metrics, int width) {
+template <typename Measure>
+QStringList BreakLines(const QString& text, const Measure& measure, int width) {
   QStringList lines;
   QString line;
-  QString pendingBlanks;
-  auto fits = [&](const QString& s) { return metrics.horizontalAdvance(s) <= width; };
-  auto place = [&](const QString& word) {
-    if (line.isEmpty() && !fits(word)) {
+  int lineWidth = 0;
+  int pendingBlanks = 0;
+  const int blank = measure(QStringLiteral(" "));
+  auto startLine = [&] {
+    lines << line;
+    line.clear();
+    lineWidth = 0;
+  };
+  auto place = [&](const QString& word, int wordWidth) {
+    if (line.isEmpty() && wordWidth > width) {
       // A word wider than the cell is cut by characters, one at least a line.
       for (qsizetype i = 0; i < word.size(); ++i) {
         const QString ch = word.mid(i, 1);
-        if (!line.isEmpty() && !fits(line + ch)) {
-          lines << line;
-          line.clear();
-        }
+        const int w = measure(ch);
+        if (!line.isEmpty() && lineWidth + w > width) startLine();
         line += ch;
+        lineWidth += w;
       }
       return;
     }
     line += word;
+    lineWidth += wordWidth;
   };
   for (const Unit& u : SplitUnits(text)) {
     switch (u.kind) {
       case Unit::kNewline:
-        lines << line;
-        line.clear();
-        pendingBlanks.clear();
+        startLine();
+        pendingBlanks = 0;
         break;
       case Unit::kBlank:
-        if (!line.isEmpty()) pendingBlanks += u.text;
+        if (!line.isEmpty()) ++pendingBlanks;
         break;
-      case Unit::kText:
-        if (line.isEmpty() || fits(line + pendingBlanks + u.text)) {
-          line += pendingBlanks;
+      case Unit::kText: {
+        const int w = measure(u.text);
+        if (line.isEmpty() || lineWidth + pendingBlanks * blank + w <= width) {
+          line += QString(pendingBlanks, u' ');
+          lineWidth += pendingBlanks * blank;
         } else {
-          lines << line;
-          line.clear();
+          startLine();
         }
-        pendingBlanks.clear();
-        place(u.text);
+        pendingBlanks = 0;
+        place(u.text, w);
         break;
+      }
     }
   }
   if (!line.isEmpty()) lines << line;
   return lines;
 }
 
+}  // namespace
+
+QStringList BreakCellLines(const QString& text, const QFontMetrics& metrics, int width) {
+  return BreakLines(text, [&](const QString& s) { return metrics.horizontalAdvance(s); }, width);
+}
+
+CellSheet::FontCache::FontCache(const PageFont& f) : font(f), metrics(f.font) {}
+
+int CellSheet::FontCache::advance(const QString& unit) {
+  auto it = advances.constFind(unit);
+  if (it == advances.cend()) it = advances.insert(unit, metrics.horizontalAdvance(unit));
+  return *it;
+}
+
+const CellSheet::ShapedLine& CellSheet::FontCache::line(const QString& text) {
+  auto it = lines.find(text);
+  if (it == lines.end()) {
+    // Shaped once: the glyph runs (one per face the line falls back on) and
+    // the baseline's place in them.
+    QTextLayout layout(text, font.font);
+    layout.beginLayout();
+    QTextLine l = layout.createLine();
+    layout.endLayout();
+    ShapedLine shaped;
+    shaped.runs = layout.glyphRuns();
+    shaped.ascent = l.isValid() ? l.ascent() : 0;
+    shaped.width = l.isValid() ? qRound(l.naturalTextWidth()) : 0;
+    it = lines.insert(text, shaped);
+  }
+  return *it;
+}
+
 CellSheet::CellSheet(QWidget* parent) : QWidget(parent) {
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
-  fonts_.push_back(CreatePageFont(QString::fromLatin1(kPageFace), 14));
+  fonts_.emplace_back(CreatePageFont(QString::fromLatin1(kPageFace), 14));
 }
 
 void CellSheet::setBackground(const QColor& colour) {
@@ -114,7 +154,8 @@ void CellSheet::setBackground(const QColor& colour) {
 
 void CellSheet::setFonts(std::vector<PageFont> fonts) {
   if (fonts.empty()) return;
-  fonts_ = std::move(fonts);
+  fonts_.clear();
+  for (const PageFont& f : fonts) fonts_.emplace_back(f);
   update();
 }
 
@@ -177,35 +218,41 @@ int CellSheet::tooltipCellAt(const QPoint& pos) const {
 
 void CellSheet::drawCell(QPainter& p, const Cell& c) {
   if (!c.visible || c.text.isEmpty()) return;
-  const PageFont& pf = fonts_.at(static_cast<size_t>(c.font) < fonts_.size() ? c.font : 0);
-  p.setFont(pf.font);
-  p.setPen(c.colour);
-  const QFontMetrics fm(pf.font);
-  const QStringList lines = BreakCellLines(c.text, fm, c.rect.width());
+  FontCache& fc = fonts_.at(static_cast<size_t>(c.font) < fonts_.size() ? c.font : 0);
+  const int lineHeight = fc.font.cellHeight;
   // Ideographs sit centred in their line: their em box runs from 0.88 em
   // above the baseline to 0.12 em below it.
-  const int em = pf.font.pixelSize();
-  const int baseline = pf.cellHeight / 2 + (em * 38 + 50) / 100;
+  const int em = fc.font.font.pixelSize();
+  const int baseline = lineHeight / 2 + (em * 38 + 50) / 100;
+  p.setFont(fc.font.font);
+  p.setPen(c.colour);
+  const QStringList lines = BreakLines(c.text, [&](const QString& s) { return fc.advance(s); }, c.rect.width());
   int top = c.rect.top();
   const int bottom = c.rect.bottom() + 1;
   for (const QString& line : lines) {
     if (top >= bottom) break;
-    const bool partial = top + pf.cellHeight > bottom;
+    const bool partial = top + lineHeight > bottom;
     if (partial) {
       p.save();
       p.setClipRect(QRect(c.rect.left() - 2, top, c.rect.width() + 4, bottom - top), Qt::IntersectClip);
     }
+    const ShapedLine& s = fc.line(line);
     int x = c.rect.left();
-    if (c.align & Qt::AlignHCenter) x += (c.rect.width() - fm.horizontalAdvance(line)) / 2;
-    p.drawText(QPoint(x, top + baseline), line);
+    if (c.align & Qt::AlignHCenter) x += (c.rect.width() - s.width) / 2;
+    const QPointF origin(x, top + baseline - s.ascent);
+    for (const QGlyphRun& run : s.runs) p.drawGlyphRun(origin, run);
     if (partial) p.restore();
-    top += pf.cellHeight;
+    top += lineHeight;
   }
 }
 
 void CellSheet::render(QPainter& p, const QRect& clip) {
-  p.fillRect(clip, background_);
-  if (backdrop_) backdrop_->paint(p, backdropBounds_);
+  if (backdrop_) {
+    for (const QRect& r : QRegion(clip).subtracted(backdropBounds_)) p.fillRect(r, background_);
+    backdrop_->paint(p, backdropBounds_, background_);
+  } else {
+    p.fillRect(clip, background_);
+  }
   for (const SheetFrame& f : frames_) DrawEdge(p, f.rect, f.edge);
   for (const Cell& c : cells_) {
     if (c.rect.adjusted(-2, 0, 2, 0).intersects(clip)) drawCell(p, c);

@@ -5,6 +5,8 @@
 #pragma once
 
 #include <QColor>
+#include <QHash>
+#include <QGlyphRun>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -53,7 +55,7 @@ class CellSheet : public QWidget {
   void setBackground(const QColor& colour);
   // Font 0 is the sheet's default.
   void setFonts(std::vector<PageFont> fonts);
-  const PageFont& sheetFont(int index) const { return fonts_.at(index); }
+  const PageFont& sheetFont(int index) const { return fonts_.at(index).font; }
   void setBackdrop(std::unique_ptr<RuledBackdrop> backdrop, QRect bounds);
   RuledBackdrop* backdrop() { return backdrop_.get(); }
   const QRect& backdropBounds() const { return backdropBounds_; }
@@ -95,8 +97,25 @@ class CellSheet : public QWidget {
   void drawCell(QPainter& p, const Cell& c);
   void touch(int index);
 
+  // Widths of words and laid-out lines, kept per font: a month change meets
+  // mostly the same characters again, so shaping happens once per string.
+  struct ShapedLine {
+    QList<QGlyphRun> runs;
+    qreal ascent = 0;
+    int width = 0;
+  };
+  struct FontCache {
+    explicit FontCache(const PageFont& f);
+    int advance(const QString& unit);
+    const ShapedLine& line(const QString& text);
+    PageFont font;
+    QFontMetrics metrics;
+    QHash<QString, int> advances;
+    QHash<QString, ShapedLine> lines;
+  };
+
   QColor background_{255, 255, 240};
-  std::vector<PageFont> fonts_;
+  std::vector<FontCache> fonts_;
   std::unique_ptr<RuledBackdrop> backdrop_;
   QRect backdropBounds_;
   std::vector<SheetFrame> frames_;

@@ -111,14 +111,15 @@ void RuledBackdrop::setTermDays(int firstTermDay, int secondTermDay) {
   cache_ = QPixmap();
 }
 
-void RuledBackdrop::paint(QPainter& p, const QRect& bounds) {
+void RuledBackdrop::paint(QPainter& p, const QRect& bounds, const QColor& background) {
   const qreal ratio = p.device()->devicePixelRatioF();
-  if (cache_.isNull() || cacheSize_ != bounds.size() || cacheRatio_ != ratio) {
+  if (cache_.isNull() || cacheSize_ != bounds.size() || cacheRatio_ != ratio || cacheBackground_ != background) {
     cacheSize_ = bounds.size();
     cacheRatio_ = ratio;
+    cacheBackground_ = background;
     cache_ = QPixmap(bounds.size() * ratio);
     cache_.setDevicePixelRatio(ratio);
-    cache_.fill(Qt::transparent);
+    cache_.fill(background);
     QPainter cp(&cache_);
     const BackdropShapes shapes = BackdropShapesFor(mode_, metrics_, firstTermDay_, secondTermDay_);
     for (const BackdropShape& s : shapes.items) {

@@ -2,6 +2,7 @@
 // page and of three sheets. One class, four layouts chosen by mode.
 #pragma once
 
+#include <QColor>
 #include <QLine>
 #include <QPixmap>
 #include <QRect>
@@ -51,7 +52,9 @@ class RuledBackdrop {
  public:
   RuledBackdrop(BackdropMode mode, QSize screen);
   void setTermDays(int firstTermDay, int secondTermDay);
-  void paint(QPainter& p, const QRect& bounds);
+  // Paints the grid on `background` into `bounds`; the cache is opaque, so
+  // drawing it is a copy, not a blend.
+  void paint(QPainter& p, const QRect& bounds, const QColor& background);
   const BackdropMetrics& metrics() const { return metrics_; }
   BackdropMode mode() const { return mode_; }
 
@@ -61,6 +64,7 @@ class RuledBackdrop {
   int firstTermDay_ = -1, secondTermDay_ = -1;
   QPixmap cache_;
   QSize cacheSize_;
+  QColor cacheBackground_;
   qreal cacheRatio_ = 0;
 };
 
