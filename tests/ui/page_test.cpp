@@ -1,10 +1,11 @@
 // The almanac page: where its cells sit on each screen, that it shows the
 // evaluated month, what a double-click opens, and the bitmap it saves.
+#include <gtest/gtest.h>
+
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "almanac/month.h"
 #include "almanac/year_data.h"
@@ -75,7 +76,8 @@ TEST(PageGeometry, EveryScreenKeepsCellsInsideTheirColumns) {
         EXPECT_GE(r.top(), column.top());
       }
     }
-    for (const LabelCellSpec& spec : kLabelCells) EXPECT_EQ(g.columnAt(g.labelCellRect(spec).center().x()), kLabelColumn);
+    for (const LabelCellSpec& spec : kLabelCells)
+      EXPECT_EQ(g.columnAt(g.labelCellRect(spec).center().x()), kLabelColumn);
     // The lower rows never climb onto the warning columns.
     EXPECT_GE(g.cellRect(Row(PageRow::kLuckyHoursFirst), 0).top(), g.cellRect(Row(PageRow::kWarningC), 0).bottom());
   }
@@ -162,6 +164,32 @@ bool MostlyInk(const QColor& p, const QColor& ink) {
 }
 
 }  // namespace
+
+TEST(Page, HoverMarksDayColumnsOnlyAndTipsFollowTheNotes) {
+  EvaluatedMonth may(2009, 5);
+  CChineseLunar page(QSize(1024, 768));
+  page.ShowMonth(may.month, may.terms);
+  page.HoverColumn(5);
+  EXPECT_EQ(page.sheet()->highlight(), page.geometry().highlightRect(5));
+  page.HoverColumn(kLabelColumn);  // the old mark goes, no new one
+  EXPECT_TRUE(page.sheet()->highlight().isEmpty());
+  EXPECT_EQ(page.hoveredColumn(), kLabelColumn);
+  // A note too long for its column carries its whole text as a tip.
+  int tips = 0;
+  for (int e = 0; e < kDayColumns; ++e)
+    for (PageRow row : {PageRow::kNoteA, PageRow::kNoteB, PageRow::kWarningC, PageRow::kWarningD}) {
+      const Cell& note = page.DayCell(e, row);
+      const int at = page.sheet()->tooltipCellAt(note.rect.center());
+      if (note.tooltip.isEmpty()) {
+        EXPECT_EQ(at, -1);
+      } else {
+        ++tips;
+        ASSERT_GE(at, 0);
+        EXPECT_EQ(page.sheet()->cell(at).tooltip, note.text);
+      }
+    }
+  EXPECT_GT(tips, 0);
+}
 
 TEST(Page, RendersEachTextInItsColour) {
   EvaluatedMonth may(2009, 5);
