@@ -63,8 +63,11 @@ constexpr int kColouredIds[5] = {1180, 1179, 1178, 1165, 1177};
 CChineseGeniture::CChineseGeniture(QWidget* parent) : QScrollArea(parent) {
   setFrameShape(QFrame::NoFrame);
   auto* form = new QWidget;
-  const QFont font = CreatePageFont(QString::fromLatin1(kPageFace), 16).font;
+  const QFont font = CreatePageFont(QString::fromLatin1(kPageFace), 14).font;
   form->setFont(font);
+  // Ideographs need more height than the 8-unit rows of the form give a
+  // Latin face; a label grows downwards rather than cut its text off.
+  const int lineHeight = QFontMetrics(font).height();
   const DialogUnits& du = kTimes10Units;
   for (const ControlSpec& c : kControls) {
     const QRect r = du.rect(c.x, c.y, c.w, c.h);
@@ -91,7 +94,9 @@ CChineseGeniture::CChineseGeniture(QWidget* parent) : QScrollArea(parent) {
       }
     }
     if (c.id >= 0) w->setObjectName(QString::number(c.id));
-    w->setGeometry(r);
+    QRect place = r;
+    if (c.kind == Kind::kStatic && place.height() < lineHeight) place.setHeight(lineHeight);
+    w->setGeometry(place);
   }
   form->resize(du.x(565), du.y(346));
   setWidget(form);
