@@ -73,7 +73,16 @@ BoneWeighingDialog::BoneWeighingDialog(const BoneWeighingRecord& record, QWidget
     const QString text = ToQString(TextOf(record, c.id, c.text));
     QWidget* w = nullptr;
     switch (c.kind) {
-      case Kind::kGroup: w = new QGroupBox(text, this); break;
+      case Kind::kGroup: {
+        auto* box = new QGroupBox(text, this);
+        // The caption sits in the frame's top line, as a group box of a
+        // dialog template draws it, not above the frame at its left edge.
+        box->setStyleSheet(QStringLiteral(
+            "QGroupBox { border: 1px solid palette(mid); margin-top: 8px; }"
+            "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }"));
+        w = box;
+        break;
+      }
       case Kind::kLabel:
       case Kind::kSunken: {
         auto* label = new QLabel(text, this);
