@@ -1,7 +1,6 @@
 #include "ui/dialogs/bone_weighing_dialog.h"
 
 #include <QGroupBox>
-#include <QIcon>
 #include <QLabel>
 #include <QPlainTextEdit>
 
@@ -55,14 +54,8 @@ std::u16string_view TextOf(const BoneWeighingRecord& r, int id, std::u16string_v
 }  // namespace
 
 BoneWeighingDialog::BoneWeighingDialog(const BoneWeighingRecord& record, QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral(" 袁天罡秤骨術 與 28 星宿吉凶"));
-  setWindowIcon(QIcon(QStringLiteral(":/icons/dialog-bone.svg")));
-  setFixedSize(kSystem10Units.rect(0, 0, kWidthUnits, kHeightUnits).size());
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, kSheetDialogBackground);
-  pal.setColor(QPalette::Base, kSheetDialogBackground);
-  setPalette(pal);
-  setAutoFillBackground(true);
+  SetUpSheetDialog(*this, kSystem10Units.rect(0, 0, kWidthUnits, kHeightUnits).size(),
+                   QStringLiteral(" 袁天罡秤骨術 與 28 星宿吉凶"), QStringLiteral(":/icons/dialog-bone.svg"));
   // The template's font is 16 pixels tall; the two-line edits take the
   // sheets' 14-pixel font so both lines of a song fit their 42 pixels.
   setFont(CreatePageFont(QString::fromLatin1(kPageFace), 16).font);

@@ -6,14 +6,20 @@
 
 namespace lunisol::ui {
 
-CellSheet* AddSheet(QDialog& dialog, QSize client, BackdropMode mode, const QString& caption, const QString& icon) {
+void SetUpSheetDialog(QDialog& dialog, QSize client, const QString& caption, const QString& icon) {
   dialog.setWindowTitle(caption);
   dialog.setWindowIcon(QIcon(icon));
   dialog.setFixedSize(client);
+  // Read-only edits show the dialog's brush too, as the statics do.
   QPalette pal = dialog.palette();
   pal.setColor(QPalette::Window, kSheetDialogBackground);
+  pal.setColor(QPalette::Base, kSheetDialogBackground);
   dialog.setPalette(pal);
   dialog.setAutoFillBackground(true);
+}
+
+CellSheet* AddSheet(QDialog& dialog, QSize client, BackdropMode mode, const QString& caption, const QString& icon) {
+  SetUpSheetDialog(dialog, client, caption, icon);
 
   auto* sheet = new CellSheet(&dialog);
   sheet->setBackground(kSheetDialogBackground);

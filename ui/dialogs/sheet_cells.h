@@ -19,8 +19,10 @@ inline const QColor kSheetDialogBackground(255, 250, 250);
 // Where every sheet's backdrop window lies, whatever the dialog's size.
 inline constexpr QRect kSheetBackdropBounds = Ltrb(0, 0, 1024, 637);
 
-// Gives `dialog` a fixed client of `client` pixels, its caption and icon, and
-// fills it with a sheet on the dialogs' background over a backdrop in `mode`.
+// Gives `dialog` a fixed client of `client` pixels on the dialogs'
+// background, its caption and its icon.
+void SetUpSheetDialog(QDialog& dialog, QSize client, const QString& caption, const QString& icon);
+// The same, and fills the client with a sheet over a backdrop in `mode`.
 CellSheet* AddSheet(QDialog& dialog, QSize client, BackdropMode mode, const QString& caption, const QString& icon);
 
 inline QRect PixelRect(const SheetRect& r) { return Ltrb(r.left, r.top, r.right, r.bottom); }
