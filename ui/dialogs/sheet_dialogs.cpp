@@ -1,19 +1,34 @@
 #include "ui/dialogs/sheet_dialogs.h"
 
 #include "ui/dialogs/about_dialog.h"
+#include "ui/dialogs/bone_weighing_dialog.h"
+#include "ui/dialogs/hour_table_dialog.h"
+#include "ui/dialogs/yearly_notes_dialog.h"
+#include "ui/dialogs/zodiac_fortune_dialog.h"
 
 namespace lunisol::ui {
 
 std::unique_ptr<QDialog> MakeAboutDialog(QWidget* parent) { return std::make_unique<AboutDialog>(parent); }
 
-}  // namespace lunisol::ui
+std::unique_ptr<QDialog> MakeHourTableDialog(const HourTableInputs& texts, QWidget* parent) {
+  return std::make_unique<HourTableDialog>(texts, parent);
+}
 
-namespace lunisol::ui {
+std::unique_ptr<QDialog> MakeYearlyNotesDialog(const SheetSelection& selection, QWidget* parent) {
+  auto record = YearlyNotesDialog::RecordOf(selection.year, selection.month, selection.day);
+  if (!record) return nullptr;
+  return std::make_unique<YearlyNotesDialog>(*record, parent);
+}
 
-// Filled in by the sheets' dialogs.
-std::unique_ptr<QDialog> MakeHourTableDialog(const HourTableInputs&, QWidget*) { return nullptr; }
-std::unique_ptr<QDialog> MakeYearlyNotesDialog(const SheetSelection&, QWidget*) { return nullptr; }
-std::unique_ptr<QDialog> MakeZodiacFortuneDialog(const SheetSelection&, QWidget*) { return nullptr; }
-std::unique_ptr<QDialog> MakeBoneWeighingDialog(const SheetSelection&, QWidget*) { return nullptr; }
+std::unique_ptr<QDialog> MakeZodiacFortuneDialog(const SheetSelection& selection, QWidget* parent) {
+  return std::make_unique<ZodiacFortuneDialog>(ZodiacFortuneDialog::YearBranchOfTitle(selection.lunarTitle.toStdU16String()),
+                                               selection.yearText.toStdU16String(), parent);
+}
+
+std::unique_ptr<QDialog> MakeBoneWeighingDialog(const SheetSelection& selection, QWidget* parent) {
+  auto record = WeighBones(selection.year, selection.month, selection.day, selection.hourBranch);
+  if (!record) return nullptr;
+  return std::make_unique<BoneWeighingDialog>(*record, parent);
+}
 
 }  // namespace lunisol::ui

@@ -165,6 +165,12 @@ void CellSheet::setBackdrop(std::unique_ptr<RuledBackdrop> backdrop, QRect bound
   update();
 }
 
+void CellSheet::setPicture(QPixmap picture, QRect rect) {
+  picture_ = std::move(picture);
+  pictureRect_ = picture_.isNull() ? QRect() : rect;
+  update();
+}
+
 int CellSheet::addCell(Cell cell) {
   cells_.push_back(std::move(cell));
   touch(static_cast<int>(cells_.size()) - 1);
@@ -253,6 +259,7 @@ void CellSheet::render(QPainter& p, const QRect& clip) {
   } else {
     p.fillRect(clip, background_);
   }
+  if (!picture_.isNull() && pictureRect_.intersects(clip)) p.drawPixmap(pictureRect_, picture_);
   for (const SheetFrame& f : frames_) DrawEdge(p, f.rect, f.edge);
   for (const Cell& c : cells_) {
     if (c.rect.adjusted(-2, 0, 2, 0).intersects(clip)) drawCell(p, c);

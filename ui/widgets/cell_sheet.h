@@ -5,8 +5,9 @@
 #pragma once
 
 #include <QColor>
-#include <QHash>
 #include <QGlyphRun>
+#include <QHash>
+#include <QPixmap>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -60,6 +61,10 @@ class CellSheet : public QWidget {
   RuledBackdrop* backdrop() { return backdrop_.get(); }
   const QRect& backdropBounds() const { return backdropBounds_; }
   void setFrames(std::vector<SheetFrame> frames) { frames_ = std::move(frames); }
+  // A drawing laid over the backdrop and under the frames and cells, so the
+  // cells can write on it; a null pixmap removes it.
+  void setPicture(QPixmap picture, QRect rect);
+  const QRect& pictureRect() const { return pictureRect_; }
 
   int addCell(Cell cell);
   const std::vector<Cell>& cells() const { return cells_; }
@@ -119,6 +124,8 @@ class CellSheet : public QWidget {
   std::unique_ptr<RuledBackdrop> backdrop_;
   QRect backdropBounds_;
   std::vector<SheetFrame> frames_;
+  QPixmap picture_;
+  QRect pictureRect_;
   std::vector<Cell> cells_;
   QRect highlight_;
 };

@@ -1,0 +1,37 @@
+// Bone weighing of a birth moment (袁天罡秤骨術) and the saying for people
+// born on a day of the selected day's lunar mansion (28 星宿吉凶).
+#pragma once
+
+#include <QDialog>
+
+#include "sheets/bone_weighing_model.h"
+
+class QLabel;
+class QPlainTextEdit;
+
+namespace lunisol::ui {
+
+class BoneWeighingDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit BoneWeighingDialog(const BoneWeighingRecord& record, QWidget* parent = nullptr);
+
+  // The template's controls that show the record, by identifier.
+  QLabel* birthLine() const { return birthLine_; }       // 1190
+  QPlainTextEdit* song() const { return song_; }         // 1191
+  QLabel* weight() const { return weight_; }             // 1192
+  QLabel* verdict() const { return verdict_; }           // 1193
+  QLabel* mansion() const { return mansion_; }           // 1194
+  QPlainTextEdit* description() const { return description_; }  // 1195
+
+ private:
+  QLabel* birthLine_ = nullptr;
+  QPlainTextEdit* song_ = nullptr;
+  QLabel* weight_ = nullptr;
+  QLabel* verdict_ = nullptr;
+  QLabel* mansion_ = nullptr;
+  QPlainTextEdit* description_ = nullptr;
+};
+
+}  // namespace lunisol::ui
