@@ -98,7 +98,7 @@ HourTableInputs DayOf(const char16_t* pillar) {
 TEST(SheetDialogs, CommandsAndDoubleClicksOpenTheirSheets) {
   FrameOptions options;
   options.screen = QSize(1280, 1024);
-  options.today = [] { return QDate(2009, 5, 19); };
+  options.today = [] { return QDateTime(QDate(2009, 5, 19), QTime(12, 0)); };
   options.showAboutOnStart = false;
   CMainFrame frame(options);
   auto command = [&](CMainFrame::Command id) { return [&frame, id] { frame.commandAction(id)->trigger(); }; };
