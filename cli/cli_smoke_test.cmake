@@ -38,6 +38,10 @@ run(0 out month 2009 5)
 expect_in("${out}" [["gregorianTitle":{"text":"國曆 98 年  5 月"]])
 expect_in("${out}" [["kind":"term"]])
 
+# April 2023 opens in the leap second month.
+run(0 out month 2023 4)
+expect_in("${out}" [[年 閏 2 月]])
+
 run(0 out phases 2009)
 string(REGEX MATCHALL "\n" lines "${out}")
 list(LENGTH lines count)

@@ -87,7 +87,7 @@ TEST(BoneWeighing, LunarNewYear2006AtTheZiHour) {
   EXPECT_EQ(r->description.substr(0, 6), u"此日出生之人");
 }
 
-TEST(BoneWeighing, DoubledMingIsKept) {
+TEST(BoneWeighing, VerdictsOfFiveAndSixTwoLiangEndInASingleMing) {
   // Find births weighing 5.0 and 6.2 兩 (k = 29 and 41).
   bool seen29 = false, seen41 = false;
   for (int y = 1990; y <= 2000 && !(seen29 && seen41); ++y) {
@@ -98,12 +98,12 @@ TEST(BoneWeighing, DoubledMingIsKept) {
         ASSERT_TRUE(r.has_value());
         if (r->verseIndex == 29 && !seen29) {
           seen29 = true;
-          EXPECT_EQ(U8(r->verdict), "文武才能財穀豐富之命命");
+          EXPECT_EQ(U8(r->verdict), "文武才能財穀豐富之命");
           EXPECT_EQ(U8(r->weight), "五兩");
         }
         if (r->verseIndex == 41 && !seen41) {
           seen41 = true;
-          EXPECT_EQ(U8(r->verdict), "官職有權柄之命命");
+          EXPECT_EQ(U8(r->verdict), "官職有權柄之命");
           EXPECT_EQ(U8(r->weight), "六兩二");
         }
       }

@@ -242,8 +242,8 @@ TEST(HourTableLabelColumn, DateLinesAndTheirTips) {
   EXPECT_EQ(U8(HourTableLunarLine(u"國曆 94 年 12 月 1 日", 2005, u"農曆 11 月戊子 ，刀砧", u"")),
             "農曆 11 月 1 日 ，戊子 ，刀砧");
   // 24 August 2006 opens the leap seventh month.
-  EXPECT_EQ(U8(HourTableLunarLine(u"國曆 95 年  8 月 24 日", 2006, u"農曆潤 7 月丙申", u"")),
-            "農曆潤 7 月 1 日 ，丙申");
+  EXPECT_EQ(U8(HourTableLunarLine(u"國曆 95 年  8 月 24 日", 2006, u"農曆閏 7 月丙申", u"")),
+            "農曆閏 7 月 1 日 ，丙申");
   // The year comes from the selector, not from the line; an unreadable line gives nothing.
   EXPECT_EQ(U8(HourTableLunarLine(u"光緒 26 年  1 月 31 日", 1900, u"", u"")), "農曆 1 月 1 日");
   EXPECT_TRUE(HourTableLunarLine(u"1 29", 2006, u"", u"").empty());

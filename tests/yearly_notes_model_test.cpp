@@ -278,6 +278,17 @@ TEST(YearlyNotes, TheYearRulesOverTwelveYears) {
   }
 }
 
+// 2024: the second mansion is 奎, whose element is wood like every first
+// mansion of a group of seven; 2023 brings 井 and 氐.
+TEST(YearlyNotes, MansionsWithTheirElements) {
+  const YearlyNotesRecord y2024 = Sheet(2024, 6, 15);
+  EXPECT_EQ(U8(y2024.yearDutyMansion.text), "鬼金羊");
+  EXPECT_EQ(U8(y2024.secondMansion.text), "奎木狼");
+  const YearlyNotesRecord y2023 = Sheet(2023, 6, 15);
+  EXPECT_EQ(U8(y2023.yearDutyMansion.text), "井木犴");
+  EXPECT_EQ(U8(y2023.secondMansion.text), "氐土貉");
+}
+
 TEST(YearlyNotes, BeforeTheLunarNewYearTheLunarItemsBelongToTheOldYear) {
   // 15 January 2006 is still in lunar 2005 (乙酉); the page hands " 乙酉 ".
   const YearlyNotesRecord early = Sheet(2006, 1, 15);
@@ -493,7 +504,7 @@ TEST(SeasonalDays, RealLeapMonthsAndTermDays) {
   // 2014: nine days after 立冬 is in the leap ninth month.
   const SeasonalDaysSheet s = BuildSeasonalDays(2014);
   EXPECT_TRUE(s.complete);
-  EXPECT_EQ(U8(s.labels[10].text), "入液 ：農曆 潤 9 月 24 辛卯 日");
+  EXPECT_EQ(U8(s.labels[10].text), "入液 ：農曆 閏 9 月 24 辛卯 日");
   EXPECT_EQ(U8(s.labels[11].text), "出液 ：農曆 10 月 1 丁酉 日");
   EXPECT_EQ(U8(s.labels[9].text), "出霉 ：農曆 6 月 15 癸未 日");
   EXPECT_EQ(s.labels[10].colour, kNavy);
