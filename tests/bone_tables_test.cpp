@@ -193,6 +193,27 @@ TEST(MansionNativityTexts, FixedEntries) {
   EXPECT_EQ(kMansionNativityTexts[27], u"此日出生之人一生多福，愈老愈得厚福。");
 }
 
+// The three sayings above are the printed ones; the other twenty-five are
+// flagged as ours, which is what the bone-weighing sheet reads.
+TEST(MansionNativityTexts, OriginOfEveryRow) {
+  ASSERT_EQ(kMansionNativityOrigins.size(), 28u);
+  for (size_t i = 0; i < 28; ++i) {
+    EXPECT_EQ(kMansionNativityOrigins[i], i == 0 || i == 16 || i == 27 ? TextOrigin::kPrinted : TextOrigin::kOurs)
+        << i;
+  }
+}
+
+// A CR LF only ever follows a comma or an enumeration mark, so no word is cut
+// in two across the description box's lines.
+TEST(MansionNativityTexts, LinesBreakOnlyAfterPunctuation) {
+  for (std::u16string_view text : kMansionNativityTexts) {
+    const size_t at = text.find(u"\r\n");
+    if (at == std::u16string_view::npos) continue;
+    ASSERT_GT(at, 0u);
+    EXPECT_TRUE(text[at - 1] == u'，' || text[at - 1] == u'、') << ToUtf8(text);
+  }
+}
+
 TEST(MansionNativityTexts, TextsAreDistinct) {
   std::vector<std::u16string_view> texts(kMansionNativityTexts.begin(), kMansionNativityTexts.end());
   std::sort(texts.begin(), texts.end());

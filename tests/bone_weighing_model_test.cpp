@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <string>
 
 #include "calendar/convert.h"
@@ -85,6 +86,25 @@ TEST(BoneWeighing, LunarNewYear2006AtTheZiHour) {
   EXPECT_EQ(r->mansionName, kMansionNames[static_cast<size_t>(d.mansion)]);
   EXPECT_EQ(r->description, kMansionNativityTexts[static_cast<size_t>(d.mansion)]);
   EXPECT_EQ(r->description.substr(0, 6), u"此日出生之人");
+}
+
+// Twenty-eight days in a row meet every mansion once: the description of a
+// mansion whose saying is ours carries the label, the three printed ones
+// (角, 胃, 軫) do not.
+TEST(BoneWeighing, DescriptionSaysWhenTheSayingIsOurs) {
+  std::array<bool, 28> seen{};
+  for (int d = 1; d <= 28; ++d) {
+    const std::optional<BoneWeighingRecord> r = WeighBones(2024, 1, d, 0);
+    ASSERT_TRUE(r.has_value());
+    CalendarDate date;
+    ASSERT_GT(SolarToLunar(2024, 1, d, date), 0);
+    const size_t m = static_cast<size_t>(date.mansion);
+    seen[m] = true;
+    const bool printed = m == 0 || m == 16 || m == 27;
+    EXPECT_EQ(r->descriptionIsOurs, !printed) << U8(r->mansionName);
+    EXPECT_EQ(U8(r->descriptionTooltip), printed ? "" : "本宿說明為本程式擬作，非傳統原文") << U8(r->mansionName);
+  }
+  EXPECT_EQ(std::count(seen.begin(), seen.end(), true), 28);
 }
 
 TEST(BoneWeighing, VerdictsOfFiveAndSixTwoLiangEndInASingleMing) {

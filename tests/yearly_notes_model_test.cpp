@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -287,6 +288,37 @@ TEST(YearlyNotes, MansionsWithTheirElements) {
   const YearlyNotesRecord y2023 = Sheet(2023, 6, 15);
   EXPECT_EQ(U8(y2023.yearDutyMansion.text), "井木犴");
   EXPECT_EQ(U8(y2023.secondMansion.text), "氐土貉");
+}
+
+// A year whose Earth-Mother text is ours says so on every verse and oracle
+// column that shows text; the two printed years (丙戌 2006, 甲子 1984) carry
+// no such label, and no other label of the sheet has a tooltip.
+TEST(YearlyNotes, EarthMotherColumnsSayWhenTheTextIsOurs) {
+  struct Case {
+    int year;
+    bool ours;
+  };
+  for (const Case c : {Case{2026, true}, Case{2020, true}, Case{2006, false}, Case{1984, false}}) {
+    SCOPED_TRACE(c.year);
+    const YearlyNotesRecord r = Sheet(c.year, 6, 15);
+    EXPECT_EQ(r.earthMotherIsOurs, c.ours);
+    std::vector<const SheetLabel*> columns;
+    for (const SheetLabel& l : r.verseLines) columns.push_back(&l);
+    for (const SheetLabel& l : r.oracleLines) columns.push_back(&l);
+    size_t labelled = 0;
+    for (const SheetLabel* l : columns) {
+      const bool wanted = c.ours && !l->text.empty();
+      EXPECT_EQ(U8(l->tooltip), wanted ? U8(kOwnEarthMotherTip) : "") << U8(l->text);
+      labelled += !l->tooltip.empty();
+    }
+    EXPECT_EQ(labelled > 0, c.ours);
+    for (const SheetLabel* l : r.Labels()) {
+      if (std::find(columns.begin(), columns.end(), l) == columns.end()) {
+        EXPECT_TRUE(l->tooltip.empty()) << U8(l->text);
+      }
+    }
+  }
+  EXPECT_EQ(U8(kOwnEarthMotherTip), "本年詩文為本程式擬作，非地母經原文");
 }
 
 TEST(YearlyNotes, BeforeTheLunarNewYearTheLunarItemsBelongToTheOldYear) {

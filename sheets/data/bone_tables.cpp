@@ -97,11 +97,18 @@ const std::array<std::u16string_view, 52> kBoneVerses = {
 };
 
 // By mansion index, 0 = 角 … 27 = 軫. Each line is kept short enough for the
-// two-line description box; longer sayings break once with CR LF.
+// two-line description box; longer sayings break once with CR LF, between
+// phrases, never inside a word.
+//
+// The 角, 胃 and 軫 sayings are carried as the 二十八宿 birth-day sayings are
+// printed in the yearly Taiwanese 農民曆. The other twenty-five are our own
+// writing in that form, not the almanac's sayings for those mansions; each
+// row's origin is flagged in kMansionNativityOrigins below, and the bone-weighing
+// sheet labels the description of a mansion whose saying is ours.
 const std::array<std::u16string_view, 28> kMansionNativityTexts = {
     u"此日出生之人，壯年時多為妻子勞苦、\r\n至晚年萬事如意。",  // 角
     u"此日出生之人性情剛強，少年多災厄，\r\n中年以後須防破財。",  // 亢
-    u"此日出生之人心地善良，中年以後\r\n家業興旺、福祿自來。",  // 氐
+    u"此日出生之人心地善良，\r\n中年以後家業興旺、福祿自來。",  // 氐
     u"此日出生之人一生衣食豐足，晚年富貴。",  // 房
     u"此日出生之人性急多憂，少年多病，\r\n中年以後方得平安。",  // 心
     u"此日出生之人為人誠實，中年發達，\r\n晚年福壽雙全。",  // 尾
@@ -123,10 +130,21 @@ const std::array<std::u16string_view, 28> kMansionNativityTexts = {
     u"此日出生之人聰明穩重，衣食不缺，\r\n晚年尤為吉祥。",  // 井
     u"此日出生之人少年多病災，六親無靠，\r\n中年以後宜守舊業。",  // 鬼
     u"此日出生之人性情急躁，一生多是非、\r\n破耗，晚年稍可安穩。",  // 柳
-    u"此日出生之人少年多辛勞，中年財來\r\n財去，晚年須防病災。",  // 星
-    u"此日出生之人為人慷慨，中年得貴人\r\n扶持，晚年榮華富貴。",  // 張
+    u"此日出生之人少年多辛勞，\r\n中年財來財去，晚年須防病災。",  // 星
+    u"此日出生之人為人慷慨，\r\n中年得貴人扶持，晚年榮華富貴。",  // 張
     u"此日出生之人一生奔波勞碌，少年多災、\r\n中年破財，宜積德行善。",  // 翼
     u"此日出生之人一生多福，愈老愈得厚福。",  // 軫
+};
+
+
+using enum TextOrigin;
+
+// By mansion index, as above.
+const std::array<TextOrigin, 28> kMansionNativityOrigins{
+    kPrinted, kOurs, kOurs, kOurs, kOurs, kOurs, kOurs,  // 角 亢 氐 房 心 尾 箕
+    kOurs, kOurs, kOurs, kOurs, kOurs, kOurs, kOurs,  // 斗 牛 女 虛 危 室 壁
+    kOurs, kOurs, kPrinted, kOurs, kOurs, kOurs, kOurs,  // 奎 婁 胃 昴 畢 觜 參
+    kOurs, kOurs, kOurs, kOurs, kOurs, kOurs, kPrinted,  // 井 鬼 柳 星 張 翼 軫
 };
 
 }  // namespace lunisol
