@@ -34,8 +34,9 @@
 //            己酉 庚亥 辛子 壬寅 癸卯.
 //   4. 驛馬  申子辰 days → 寅, 巳酉丑 → 亥, 寅午戌 → 申, 亥卯未 → 巳.
 //   5. 福星  福星貴人, one hour a day stem: 甲寅 乙丑 丙子 丁亥 戊申 己未 庚午
-//            辛巳 壬辰 癸卯 (of the two places the 福星 verse gives 甲 and 丙,
-//            乙 and 癸, the almanac's hour table takes these).
+//            辛巳 壬辰 癸卯. The 福星 verse gives 甲 and 丙 both 寅 and 子, 乙
+//            and 癸 both 丑 and 卯; 甲 and 丙 take the places the printed 甲子
+//            and 丙寅 rows show, 乙 and 癸 follow the same descending order.
 //   6. 臨官  the 臨官 place of the day stem's element (寅 巳 巳 申 亥).
 //   7. 喜神  the hour of the day's God of Joy: 甲己 days → 寅, 乙庚 → 戌,
 //            丙辛 → 申, 丁壬 → 午, 戊癸 → 辰.
@@ -93,8 +94,9 @@
 // Text: "吉神 ：" + good names joined by " ，" + " ，凶煞" + " ：" + bad names
 // joined by " ，". An hour without any good spirit has no names after
 // "吉神 ：", so the sheet's good column shows the bare label. An hour without
-// any bad spirit ends at the label; the almanac typesets it "凶煞:" on
-// yang-stem days and bare on yin-stem days.
+// any bad spirit ends at the label. The almanac's table has both "凶煞:" (as
+// on the printed 甲子 row) and the bare label; which goes with which day is
+// our choice: "凶煞:" on yang-stem days, the bare label on yin-stem days.
 
 #include <algorithm>
 #include <array>
