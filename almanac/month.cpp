@@ -43,7 +43,7 @@ std::u16string GregorianTitle(int year, std::u16string_view monthText) {
 
 std::u16string TitleDate(const CalendarDate& d) {
   const int month = d.lunarMonth < 0 ? -d.lunarMonth : d.lunarMonth;
-  if (d.lunarMonth < 0) return Format(u"%s %d 月 %d 日", {u"潤", month, d.lunarDay});
+  if (d.lunarMonth < 0) return Format(u"%s %d 月 %d 日", {u"閏", month, d.lunarDay});
   return Format(u"%d 月 %d 日", {month, d.lunarDay});
 }
 
@@ -186,7 +186,7 @@ MonthAlmanac EvaluateMonth(int year, std::u16string_view monthText, YearData& da
     std::u16string noteA;
     if (date.lunarDay == 1) {
       if (date.lunarMonth < 0)
-        noteA = Format(u"農曆潤 %d 月%s", {-date.lunarMonth, kCycleNames[static_cast<size_t>(monthPillar)]});
+        noteA = Format(u"農曆閏 %d 月%s", {-date.lunarMonth, kCycleNames[static_cast<size_t>(monthPillar)]});
       else
         noteA = Format(u"農曆 %d 月%s", {date.lunarMonth, kCycleNames[static_cast<size_t>(monthPillar)]});
     }

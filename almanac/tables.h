@@ -13,6 +13,10 @@ extern const std::array<std::u16string_view, 12> kSolarFestivals;
 // by the occasions of that day joined with " ，". The last entry, "0100除夕",
 // belongs to the last day of the lunar year.
 extern const std::array<std::u16string_view, 120> kLunarFestivals;
+// Keys of the rows that hold only one of the almanac's moral vows
+// ("此日宜立下…的願"), our own wording, on days with no observance widely
+// kept in Taiwan: these rows are not observances of their day.
+extern const std::array<std::u16string_view, 16> kLunarVowDays;
 // One weather proverb per pair of solar terms.
 extern const std::array<std::u16string_view, 12> kTermProverbs;
 

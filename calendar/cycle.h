@@ -10,8 +10,9 @@ namespace lunisol {
 extern const std::array<std::u16string_view, 60> kCycleNames;
 // One character a mansion, as shown in a day cell.
 extern const std::array<std::u16string_view, 28> kMansionNames;
-// Mansion with its element and animal; entries 2 and 13 are written 氏土貉
-// and 壁水俞 here, as the almanac prints them.
+// Mansion with its element and animal; the elements run 木金土日月火水 through
+// each group of seven. Entry 13 keeps the almanac's 壁水俞, the common stand-in
+// for the rare 貐.
 extern const std::array<std::u16string_view, 28> kMansionFullNames;
 
 // kCycleNames[i]; callers holding the 1-based year number pass number − 1.

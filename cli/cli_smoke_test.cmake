@@ -38,6 +38,20 @@ run(0 out month 2009 5)
 expect_in("${out}" [["gregorianTitle":{"text":"國曆 98 年  5 月"]])
 expect_in("${out}" [["kind":"term"]])
 
+# April 2023 opens in the leap second month.
+run(0 out month 2023 4)
+expect_in("${out}" [[年 閏 2 月]])
+
+# 丙午 2026: the Earth-Mother text is ours and the sheet says so; 甲辰 2024
+# names its second mansion with its element.
+run(0 out yearly 2026-06-15)
+expect_in("${out}" [["ownWriting":true]])
+expect_in("${out}" [["tooltip":"本年詩文為本程式擬作，非地母經原文"]])
+run(0 out yearly 2024-06-15)
+expect_in("${out}" [["second":{"text":"奎木狼"]])
+run(0 out yearly 2006-06-15)
+expect_in("${out}" [["ownWriting":false]])
+
 run(0 out phases 2009)
 string(REGEX MATCHALL "\n" lines "${out}")
 list(LENGTH lines count)

@@ -34,9 +34,11 @@ json HourCellJson(const HourCell& c) {
 }
 
 json LabelJson(const SheetLabel& l) {
-  return {{"text", ToUtf8(l.text)},
-          {"colour", Rgb(l.colour)},
-          {"rect", Rect(l.rect.left, l.rect.top, l.rect.right, l.rect.bottom)}};
+  json j{{"text", ToUtf8(l.text)},
+         {"colour", Rgb(l.colour)},
+         {"rect", Rect(l.rect.left, l.rect.top, l.rect.right, l.rect.bottom)}};
+  if (!l.tooltip.empty()) j["tooltip"] = ToUtf8(l.tooltip);
+  return j;
 }
 
 template <size_t N>
@@ -174,6 +176,7 @@ int Yearly(const std::vector<std::string>& a, std::ostream& out, std::ostream& e
                {{"heading", LabelJson(r->earthMotherHeading)},
                 {"verseHeading", LabelJson(r->verseHeading)},
                 {"oracleHeading", LabelJson(r->oracleHeading)},
+                {"ownWriting", r->earthMotherIsOurs},
                 {"verseLines", LabelsJson(r->verseLines)},
                 {"oracleLines", LabelsJson(r->oracleLines)}}},
               {"directionLine", LabelJson(r->directionLine)},
@@ -245,6 +248,8 @@ int Bone(const std::vector<std::string>& a, std::ostream& out, std::ostream& err
               {"song", ToUtf8(r->song)},
               {"mansionName", ToUtf8(r->mansionName)},
               {"description", ToUtf8(r->description)},
+              {"descriptionOwnWriting", r->descriptionIsOurs},
+              {"descriptionTooltip", ToUtf8(r->descriptionTooltip)},
               {"yearPosition", r->yearPosition},
               {"lunarYear", r->lunarYear},
               {"lunarMonth", r->lunarMonth},

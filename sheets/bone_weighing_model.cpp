@@ -55,6 +55,8 @@ std::optional<BoneWeighingRecord> WeighBones(int year, int month, int day, int h
 
   r.mansionName = std::u16string(kMansionNames[static_cast<size_t>(date.mansion)]);
   r.description = std::u16string(kMansionNativityTexts[static_cast<size_t>(date.mansion)]);
+  r.descriptionIsOurs = kMansionNativityOrigins[static_cast<size_t>(date.mansion)] == TextOrigin::kOurs;
+  if (r.descriptionIsOurs) r.descriptionTooltip = std::u16string(kOwnMansionSayingTip);
   r.birthLine = Format(u"農曆 %d 年 %d 月 %d 日 %s 時",
                        {date.lunarYear, month0, date.lunarDay, kHourSelectorItems[static_cast<size_t>(hour)]});
   return r;

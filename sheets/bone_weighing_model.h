@@ -13,6 +13,10 @@ namespace lunisol {
 // branch (0 = 子).
 extern const std::array<std::u16string_view, 12> kHourSelectorItems;
 
+// Tooltip of the description box when the mansion's saying is this
+// program's own writing rather than the almanac's.
+inline constexpr std::u16string_view kOwnMansionSayingTip = u"本宿說明為本程式擬作，非傳統原文";
+
 struct BoneWeighingRecord {
   std::u16string birthLine;    // "農曆 %d 年 %d 月 %d 日 %s 時"
   std::u16string weight;       // e.g. "三兩三"
@@ -20,6 +24,9 @@ struct BoneWeighingRecord {
   std::u16string song;         // two lines joined by CR LF
   std::u16string mansionName;  // one character, as in the day's mansion cell
   std::u16string description;  // "此日出生之人…"
+  // Set when the saying is our own writing; the tooltip then says so.
+  bool descriptionIsOurs = false;
+  std::u16string descriptionTooltip;
 
   int yearPosition = 0;  // 1..60
   int lunarYear = 0, lunarMonth = 0, lunarDay = 0;  // lunarMonth as converted (−n in a leap month)

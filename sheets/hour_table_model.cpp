@@ -103,7 +103,7 @@ std::u16string HourTableLunarLine(std::u16string_view dateLine, int selectedYear
   if (SolarToLunar(selectedYear, month, day, date) <= 0) return {};
 
   // The note column starts with the month line ("農曆 1 月庚寅", "農曆 12
-  // 月丙子", "農曆潤 4 月…") when the day opens a lunar month; the line below
+  // 月丙子", "農曆閏 4 月…") when the day opens a lunar month; the line below
   // already names the month, so only the month pillar is kept.
   std::u16string note(noteA);
   const size_t at = note.find(u"農曆");
@@ -112,7 +112,7 @@ std::u16string HourTableLunarLine(std::u16string_view dateLine, int selectedYear
     const size_t m = note.find(u'月');
     if (m != std::u16string::npos) note.erase(m, 1);
   }
-  const std::u16string_view leap = date.lunarMonth < 0 ? u"潤" : u"";
+  const std::u16string_view leap = date.lunarMonth < 0 ? u"閏" : u"";
   const int month0 = date.lunarMonth < 0 ? -date.lunarMonth : date.lunarMonth;
   if (!note.empty() && !warningC.empty())
     return Format(u"農曆%s %d 月 %d 日 ，%s ，%s", {leap, month0, date.lunarDay, note, warningC});

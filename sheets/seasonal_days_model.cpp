@@ -96,7 +96,7 @@ std::optional<WinterRainDay> WinterRainDayAfterTerm(int year, std::u16string_vie
   CalendarDate date;
   if (SolarToLunar(y, month, day, date) <= 0) return std::nullopt;
   WinterRainDay out;
-  out.monthDay = date.lunarMonth < 0 ? Format(u"潤 %d 月 %d", {-date.lunarMonth, date.lunarDay})
+  out.monthDay = date.lunarMonth < 0 ? Format(u"閏 %d 月 %d", {-date.lunarMonth, date.lunarDay})
                                      : Format(u"%d 月 %d", {date.lunarMonth, date.lunarDay});
   out.pillar = std::u16string(kStemNames[static_cast<size_t>(date.dayStem)]) +
                std::u16string(kBranchNames[static_cast<size_t>(date.dayBranch)]);

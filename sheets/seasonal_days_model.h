@@ -38,7 +38,7 @@ std::optional<SeasonalDay> FindDayAfterTerm(int year, std::u16string_view termNa
                                             int n);
 
 struct WinterRainDay {
-  std::u16string monthDay;  // "%d 月 %d", or "潤 %d 月 %d" in a leap month
+  std::u16string monthDay;  // "%d 月 %d", or "閏 %d 月 %d" in a leap month
   std::u16string pillar;    // stem, branch
 };
 // The lunar date `daysAfter` days after the named term's day.

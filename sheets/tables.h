@@ -8,6 +8,14 @@
 
 namespace lunisol {
 
+// Where a row of a traditional text table comes from. A reader holding the
+// sheet next to a printed almanac must be able to tell the two apart, so the
+// sheets label every row that is ours.
+enum class TextOrigin : uint8_t {
+  kNone,     // an unused slot
+  kPrinted,  // carried as the edition named in the data file prints it
+  kOurs,     // written for this program in the text's manner and form
+};
 
 // 720 entries, index 12 × (day cycle index) + hour branch:
 // "吉神 ：a ，b ，凶煞 ：c ，d …".
@@ -24,6 +32,8 @@ extern const std::array<std::u16string_view, 31> kNayinNames;
 // Slot 0 unused; slot p holds the verse (lines joined by '\n').
 extern const std::array<std::u16string_view, 61> kEarthMotherVerses;
 extern const std::array<std::u16string_view, 61> kEarthMotherOracles;
+// Origin of slot p's verse and oracle together.
+extern const std::array<TextOrigin, 61> kEarthMotherOrigins;
 
 // Row r (1..12) is stored at index r − 1. Columns: 0 title (reversed),
 // 1 ages, 2 lucky stars (reversed), 3 unlucky stars (reversed), 4 verse,
@@ -40,5 +50,6 @@ extern const std::array<int32_t, 12> kBoneHourWeights;
 extern const std::array<std::u16string_view, 52> kBoneVerses;
 // By mansion index (0 = 角): "此日出生之人…", lines joined by CR LF.
 extern const std::array<std::u16string_view, 28> kMansionNativityTexts;
+extern const std::array<TextOrigin, 28> kMansionNativityOrigins;
 
 }  // namespace lunisol

@@ -245,6 +245,12 @@ std::optional<YearlyNotesRecord> BuildYearlyNotes(std::u16string_view yearPillar
   constexpr SheetRect kOracleRects[3] = {{384, 68, 396, 398}, {370, 68, 382, 398}, {356, 68, 368, 398}};
   for (size_t i = 0; i < 4; ++i) r.verseLines[i] = Label(kVerseRects[i], verse[i], kSheetOlive);
   for (size_t i = 0; i < 3; ++i) r.oracleLines[i] = Label(kOracleRects[i], oracle[i], kGreen);
+  r.earthMotherIsOurs = kEarthMotherOrigins[static_cast<size_t>(position)] == TextOrigin::kOurs;
+  if (r.earthMotherIsOurs) {
+    for (SheetLabel* l : {&r.verseLines[0], &r.verseLines[1], &r.verseLines[2], &r.verseLines[3],
+                          &r.oracleLines[0], &r.oracleLines[1], &r.oracleLines[2]})
+      if (!l->text.empty()) l->tooltip = std::u16string(kOwnEarthMotherTip);
+  }
 
   // Direction line, read right to left.
   constexpr std::u16string_view kSingle[4] = {u"南", u"東", u"北", u"西"};

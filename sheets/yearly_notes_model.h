@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "almanac/colour.h"
@@ -23,9 +24,13 @@ struct SheetRect {
 // A label created in code: centred text in the page font; a label 12 to 18
 // pixels wide shows one character per line.
 struct SheetLabel {
+  SheetLabel() = default;
+  SheetLabel(SheetRect r, std::u16string t, Colour c = colours::kBlack) : rect(r), text(std::move(t)), colour(c) {}
+
   SheetRect rect;
   std::u16string text;
   Colour colour = colours::kBlack;
+  std::u16string tooltip;  // empty: the label has none
 };
 
 // A text control of the sheet's dialog template, placed in dialog units.
@@ -76,6 +81,11 @@ std::array<std::u16string, 4> SplitVerseLines(std::u16string_view text);
 
 // --- The sheet ---------------------------------------------------------------
 
+// Tooltip of the verse and oracle columns in a year whose Earth-Mother text
+// is this program's own writing, so that nobody takes it for the 地母經 as
+// printed almanacs carry it.
+inline constexpr std::u16string_view kOwnEarthMotherTip = u"本年詩文為本程式擬作，非地母經原文";
+
 struct YearlyNotesRecord {
   std::u16string caption;  // " 歲 時 記 事"
   // The lunar year of the selected date: its cycle place (1..60) and number.
@@ -97,6 +107,9 @@ struct YearlyNotesRecord {
   SheetLabel earthMotherHeading, verseHeading, oracleHeading;
   std::array<SheetLabel, 4> verseLines;   // right to left
   std::array<SheetLabel, 3> oracleLines;  // right to left
+  // The year's verse and oracle are our own writing, not the printed text;
+  // their non-empty columns then carry kOwnEarthMotherTip.
+  bool earthMotherIsOurs = false;
   SheetLabel directionLine;
   SheetLabel notesHeading;
   std::array<SheetLabel, 5> yearNotes;  // dragons, 辛, ox, silkworm maid, leaves

@@ -105,11 +105,9 @@ TEST(BoneVerses, ThreeFieldsWithTheWeightFirst) {
     EXPECT_EQ(fields[0], WeightNumeral(21 + static_cast<int>(k)));
 
     const std::u16string_view verdict = fields[1];
-    const bool doubled = (k == 29 || k == 41);
-    // Two verdicts carry a doubled final 命 as written in the source table.
-    EXPECT_TRUE(EndsWith(verdict, doubled ? u"之命命" : u"之命"));
-    EXPECT_EQ(EndsWith(verdict, u"命命"), doubled);
-    EXPECT_GT(verdict.size(), 2u + (doubled ? 1u : 0u));
+    EXPECT_TRUE(EndsWith(verdict, u"之命"));
+    EXPECT_FALSE(EndsWith(verdict, u"命命"));
+    EXPECT_GT(verdict.size(), 2u);
     EXPECT_TRUE(std::all_of(verdict.begin(), verdict.end(), IsHan));
   }
 }
@@ -149,8 +147,8 @@ TEST(BoneVerses, FixedEntries) {
   EXPECT_EQ(kBoneVerses[51],
             u"七兩二 號令天下統御萬民帝王之命 此格世界罕有生，十代積善產此人；\r\n"
             u"天上紫微來照命，統治萬民樂太平。");
-  EXPECT_EQ(Split(kBoneVerses[29], u" ")[1], u"文武才能財穀豐富之命命");
-  EXPECT_EQ(Split(kBoneVerses[41], u" ")[1], u"官職有權柄之命命");
+  EXPECT_EQ(Split(kBoneVerses[29], u" ")[1], u"文武才能財穀豐富之命");
+  EXPECT_EQ(Split(kBoneVerses[41], u" ")[1], u"官職有權柄之命");
   // The example reading: 33 錢.
   EXPECT_EQ(Split(kBoneVerses[12], u" ")[0], u"三兩三");
 }
@@ -193,6 +191,27 @@ TEST(MansionNativityTexts, FixedEntries) {
   EXPECT_EQ(kMansionNativityTexts[0], u"此日出生之人，壯年時多為妻子勞苦、\r\n至晚年萬事如意。");
   EXPECT_EQ(kMansionNativityTexts[16], u"此日出生之人少年時多艱難，中年吉祥。");
   EXPECT_EQ(kMansionNativityTexts[27], u"此日出生之人一生多福，愈老愈得厚福。");
+}
+
+// The three sayings above are the printed ones; the other twenty-five are
+// flagged as ours, which is what the bone-weighing sheet reads.
+TEST(MansionNativityTexts, OriginOfEveryRow) {
+  ASSERT_EQ(kMansionNativityOrigins.size(), 28u);
+  for (size_t i = 0; i < 28; ++i) {
+    EXPECT_EQ(kMansionNativityOrigins[i], i == 0 || i == 16 || i == 27 ? TextOrigin::kPrinted : TextOrigin::kOurs)
+        << i;
+  }
+}
+
+// A CR LF only ever follows a comma or an enumeration mark, so no word is cut
+// in two across the description box's lines.
+TEST(MansionNativityTexts, LinesBreakOnlyAfterPunctuation) {
+  for (std::u16string_view text : kMansionNativityTexts) {
+    const size_t at = text.find(u"\r\n");
+    if (at == std::u16string_view::npos) continue;
+    ASSERT_GT(at, 0u);
+    EXPECT_TRUE(text[at - 1] == u'，' || text[at - 1] == u'、') << ToUtf8(text);
+  }
 }
 
 TEST(MansionNativityTexts, TextsAreDistinct) {

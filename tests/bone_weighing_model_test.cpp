@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <string>
 
 #include "calendar/convert.h"
@@ -87,7 +88,26 @@ TEST(BoneWeighing, LunarNewYear2006AtTheZiHour) {
   EXPECT_EQ(r->description.substr(0, 6), u"此日出生之人");
 }
 
-TEST(BoneWeighing, DoubledMingIsKept) {
+// Twenty-eight days in a row meet every mansion once: the description of a
+// mansion whose saying is ours carries the label, the three printed ones
+// (角, 胃, 軫) do not.
+TEST(BoneWeighing, DescriptionSaysWhenTheSayingIsOurs) {
+  std::array<bool, 28> seen{};
+  for (int d = 1; d <= 28; ++d) {
+    const std::optional<BoneWeighingRecord> r = WeighBones(2024, 1, d, 0);
+    ASSERT_TRUE(r.has_value());
+    CalendarDate date;
+    ASSERT_GT(SolarToLunar(2024, 1, d, date), 0);
+    const size_t m = static_cast<size_t>(date.mansion);
+    seen[m] = true;
+    const bool printed = m == 0 || m == 16 || m == 27;
+    EXPECT_EQ(r->descriptionIsOurs, !printed) << U8(r->mansionName);
+    EXPECT_EQ(U8(r->descriptionTooltip), printed ? "" : "本宿說明為本程式擬作，非傳統原文") << U8(r->mansionName);
+  }
+  EXPECT_EQ(std::count(seen.begin(), seen.end(), true), 28);
+}
+
+TEST(BoneWeighing, VerdictsOfFiveAndSixTwoLiangEndInASingleMing) {
   // Find births weighing 5.0 and 6.2 兩 (k = 29 and 41).
   bool seen29 = false, seen41 = false;
   for (int y = 1990; y <= 2000 && !(seen29 && seen41); ++y) {
@@ -98,12 +118,12 @@ TEST(BoneWeighing, DoubledMingIsKept) {
         ASSERT_TRUE(r.has_value());
         if (r->verseIndex == 29 && !seen29) {
           seen29 = true;
-          EXPECT_EQ(U8(r->verdict), "文武才能財穀豐富之命命");
+          EXPECT_EQ(U8(r->verdict), "文武才能財穀豐富之命");
           EXPECT_EQ(U8(r->weight), "五兩");
         }
         if (r->verseIndex == 41 && !seen41) {
           seen41 = true;
-          EXPECT_EQ(U8(r->verdict), "官職有權柄之命命");
+          EXPECT_EQ(U8(r->verdict), "官職有權柄之命");
           EXPECT_EQ(U8(r->weight), "六兩二");
         }
       }

@@ -117,12 +117,16 @@ TEST(NameTables, OrderAndCounts) {
   for (int i = 0; i < 60; ++i)
     EXPECT_EQ(kCycleNames[static_cast<size_t>(i)], std::u16string(kStemNames[static_cast<size_t>(i % 10)]) +
                                                        std::u16string(kBranchNames[static_cast<size_t>(i % 12)]));
-  EXPECT_EQ(kMansionFullNames[2], u"氏土貉");
   EXPECT_EQ(kMansionFullNames[13], u"壁水俞");
-  for (size_t m = 0; m < 28; ++m)
-    if (m != 2) {
-      EXPECT_EQ(kMansionFullNames[m].substr(0, 1), kMansionNames[m]);
-    }
+  // Each full name starts with the day cell's character, and the element runs
+  // 木金土日月火水 through each of the four groups of seven.
+  constexpr std::u16string_view kElements = u"木金土日月火水";
+  for (size_t m = 0; m < 28; ++m) {
+    SCOPED_TRACE(ToUtf8(kMansionFullNames[m]));
+    ASSERT_EQ(kMansionFullNames[m].size(), 3u);
+    EXPECT_EQ(kMansionFullNames[m].substr(0, 1), kMansionNames[m]);
+    EXPECT_EQ(kMansionFullNames[m][1], kElements[m % 7]);
+  }
 }
 
 TEST(Gregorian, LeapYearsMonthLengthsAndDayNumbers) {

@@ -159,5 +159,15 @@ TEST(EarthMotherTables, FixedRowsVerbatim) {
             u"六畜多瘟瘴 ，人民少災疾 。");
 }
 
+// The two rows above are the only ones carried from the printed text; every
+// other year is flagged as ours, and the yearly sheet reads this flag.
+TEST(EarthMotherTables, OriginOfEverySlot) {
+  ASSERT_EQ(kEarthMotherOrigins.size(), 61u);
+  EXPECT_EQ(kEarthMotherOrigins[0], TextOrigin::kNone);
+  for (int p = 1; p <= 60; ++p) {
+    EXPECT_EQ(kEarthMotherOrigins[p], p == 1 || p == 23 ? TextOrigin::kPrinted : TextOrigin::kOurs) << p;
+  }
+}
+
 }  // namespace
 }  // namespace lunisol

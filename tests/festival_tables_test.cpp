@@ -113,6 +113,48 @@ TEST(LunarFestivalTable, MajorObservancesSitOnTheirDays) {
   }
 }
 
+// A row that holds nothing but a vow is flagged as such, and only such rows
+// are: a vow is our own wording, not an observance of its day.
+TEST(LunarFestivalTable, VowOnlyRowsAreExactlyTheFlaggedDays) {
+  std::set<std::u16string_view> flagged(kLunarVowDays.begin(), kLunarVowDays.end());
+  EXPECT_EQ(flagged.size(), kLunarVowDays.size()) << "a vow day is listed twice";
+  size_t vows = 0;
+  for (std::u16string_view entry : kLunarFestivals) {
+    const std::u16string_view text = entry.substr(4);
+    const bool vowOnly =
+        StartsWith(text, u"此日宜立下") && EndsWith(text, u"的願") && !Contains(text, u" ，");
+    EXPECT_EQ(vowOnly, flagged.count(entry.substr(0, 4)) == 1) << ToUtf8(entry);
+    vows += vowOnly;
+  }
+  EXPECT_EQ(vows, kLunarVowDays.size());
+}
+
+// Nobody stands on two days unless the second is a known observance of its
+// own: 鄭成功 on the 延平郡王祠's 1/16, 倉頡 on 3/28, 孔子 on 8/27; 天穿 on
+// 1/20; 媽祖's ascension on 9/9; 華佗 written with 佗.
+TEST(LunarFestivalTable, PeopleOnTheDaysTaiwanKeeps) {
+  struct Person {
+    std::vector<std::u16string_view> names;
+    std::u16string_view key;
+  };
+  const Person people[] = {
+      {{u"開台聖王", u"延平郡王", u"鄭成功"}, u"0116"},
+      {{u"倉頡", u"倉聖"}, u"0328"},
+      {{u"孔子", u"至聖先師"}, u"0827"},
+      {{u"天穿"}, u"0120"},
+      {{u"華佗"}, u"0418"},
+      {{u"天上聖母飛昇"}, u"0909"},
+  };
+  for (const Person& p : people) {
+    std::set<std::u16string_view> days;
+    for (std::u16string_view entry : kLunarFestivals)
+      for (std::u16string_view name : p.names)
+        if (Contains(entry.substr(4), name)) days.insert(entry.substr(0, 4));
+    EXPECT_EQ(days, std::set<std::u16string_view>{p.key}) << ToUtf8(p.names.front());
+  }
+  for (std::u16string_view entry : kLunarFestivals) EXPECT_FALSE(Contains(entry, u"華陀")) << ToUtf8(entry);
+}
+
 TEST(LunarFestivalTable, OccasionsAreJoinedOnlyWithBlankAndFullWidthComma) {
   for (std::u16string_view entry : kLunarFestivals) {
     std::u16string_view text = entry.substr(4);

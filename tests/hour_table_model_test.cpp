@@ -71,6 +71,10 @@ TEST(HourSpirits, SplitAtTheBadSpiritsWithoutAClash) {
   const HourSpiritTexts none = SplitHourSpirits(kHourSpirits[1], false);
   EXPECT_EQ(U8(none.bad), "凶煞:");
   EXPECT_EQ(U8(none.good), "吉神 ：天德 ，功曹 ，寶光 ，貴人 ，天乙 ，羅紋 ，交貴 ，六合 ，武曲");
+  // An hour no auspicious spirit rules shows the bare label.
+  const HourSpiritTexts bare = SplitHourSpirits(u"吉神 ： ，凶煞 ：玄武", false);
+  EXPECT_EQ(U8(bare.good), "吉神 ：");
+  EXPECT_EQ(U8(bare.bad), "凶煞 ：玄武");
 }
 
 TEST(HourSpirits, ClashShowsTheWarningAndKeepsWhatFits) {
@@ -210,13 +214,16 @@ TEST(HourTable, GodDirectionsAndTheXinHours) {
   }
 }
 
-TEST(HourTable, YichouDayCaptionAndTheSpiritTooltipThreshold) {
-  const HourTableRecord r = BuildHourTable(DayInputs(u"丑乙"));
-  EXPECT_EQ(r.dayCycleIndex, 1);
-  EXPECT_EQ(U8(r.caption), " 當日時辰吉課 ( 彭祖百忌  ：乙日不栽種,  丑日不冠帶 )");
-  // 申 hour: a good column of exactly 26 characters has no tip.
-  ASSERT_EQ(r.hours[8].good.text.size(), 26u);
-  EXPECT_TRUE(r.hours[8].good.tooltip.empty());
+TEST(HourTable, CaptionAndTheSpiritTooltipThreshold) {
+  const HourTableRecord yichou = BuildHourTable(DayInputs(u"丑乙"));
+  EXPECT_EQ(yichou.dayCycleIndex, 1);
+  EXPECT_EQ(U8(yichou.caption), " 當日時辰吉課 ( 彭祖百忌  ：乙日不栽種,  丑日不冠帶 )");
+
+  const HourTableRecord r = BuildHourTable(DayInputs(u"丑丁"));
+  EXPECT_EQ(r.dayCycleIndex, 13);
+  // 亥 hour: a good column of exactly 26 characters has no tip.
+  ASSERT_EQ(r.hours[11].good.text.size(), 26u);
+  EXPECT_TRUE(r.hours[11].good.tooltip.empty());
   // 未 hour clashes with the 丑 day: the warning and the bad spirits make 27.
   ASSERT_EQ(r.hours[7].good.text.size(), 27u);
   EXPECT_EQ(r.hours[7].good.tooltip, r.hours[7].good.text);
@@ -242,8 +249,8 @@ TEST(HourTableLabelColumn, DateLinesAndTheirTips) {
   EXPECT_EQ(U8(HourTableLunarLine(u"國曆 94 年 12 月 1 日", 2005, u"農曆 11 月戊子 ，刀砧", u"")),
             "農曆 11 月 1 日 ，戊子 ，刀砧");
   // 24 August 2006 opens the leap seventh month.
-  EXPECT_EQ(U8(HourTableLunarLine(u"國曆 95 年  8 月 24 日", 2006, u"農曆潤 7 月丙申", u"")),
-            "農曆潤 7 月 1 日 ，丙申");
+  EXPECT_EQ(U8(HourTableLunarLine(u"國曆 95 年  8 月 24 日", 2006, u"農曆閏 7 月丙申", u"")),
+            "農曆閏 7 月 1 日 ，丙申");
   // The year comes from the selector, not from the line; an unreadable line gives nothing.
   EXPECT_EQ(U8(HourTableLunarLine(u"光緒 26 年  1 月 31 日", 1900, u"", u"")), "農曆 1 月 1 日");
   EXPECT_TRUE(HourTableLunarLine(u"1 29", 2006, u"", u"").empty());

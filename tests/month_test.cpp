@@ -121,14 +121,48 @@ TEST(MonthTitles, MonthAcrossTheLunarNewYear) {
 TEST(MonthTitles, LeapMonthLinesAndTitleDates) {
   const Evaluated e = Evaluate(2009, 6);
   const MonthColumn& first = DayColumn(e.month, 23);  // leap 5/1
-  EXPECT_EQ(first.record.noteA.text.substr(0, 9), u"農曆潤 5 月庚午");
-  EXPECT_TRUE(Has(e.month.lunarTitle.text, u"至 潤 5 月 8 日"));
+  EXPECT_EQ(first.record.noteA.text.substr(0, 9), u"農曆閏 5 月庚午");
+  EXPECT_TRUE(Has(e.month.lunarTitle.text, u"至 閏 5 月 8 日"));
   // No lunar festival and no 九毒日 in a leap month: leap 5/5 is 27 June.
   const MonthColumn& fifth = DayColumn(e.month, 27);
   EXPECT_EQ(fifth.record.lunarDayText.text, u"五初");
   EXPECT_FALSE(Has(fifth.record.noteB.text, u"端午"));
   EXPECT_FALSE(Has(fifth.record.warningC.text + fifth.record.warningD.text, u"九毒日"));
   EXPECT_FALSE(Has(fifth.record.noteA.text, u"楊公忌日"));
+}
+
+// The title texts a reader sees every month: the two term descriptions in
+// the window title and the month's weather proverb.
+TEST(MonthTitles, TermDescriptionsAndProverbReadAsWritten) {
+  const std::u16string february = Evaluate(2024, 2).month.windowTitle;
+  EXPECT_TRUE(Has(february, u"大寒後十五日，斗指東北維，為立春，時春氣始至")) << ToUtf8(february);
+  const std::u16string november = Evaluate(2024, 11).month.windowTitle;
+  EXPECT_TRUE(Has(november, u"斗指己，斯時天一積陰，寒未深而雪未大，故名小雪也")) << ToUtf8(november);
+  const std::u16string december = Evaluate(2024, 12).month.windowTitle;
+  EXPECT_TRUE(Has(december, u"時陰極之至，陽氣始至，日行南至，北半球，晝最短而夜最長也")) << ToUtf8(december);
+  EXPECT_TRUE(Has(Evaluate(2024, 5).month.proverbLine.text, u"寄生蝗蟲損稻禾"));
+}
+
+// The 離 palace row of the day hexagrams, as the day cells show it: 離 (not
+// the simplified 离) and 家 for 家人.
+TEST(MonthEvaluation, HexagramCellsOfTheLiPalace) {
+  bool li = false, family = false;
+  for (int m = 1; m <= 12 && !(li && family); ++m) {
+    const Evaluated e = Evaluate(2024, m);
+    for (const MonthColumn& c : e.month.columns) {
+      if (c.kind != ColumnKind::kDay) continue;
+      const DayAlmanacRecord& r = c.record;
+      if (r.hexagramPairText.text == u"三三") {
+        li = true;
+        EXPECT_EQ(ToUtf8(r.hexagramNameText.text), "離一");
+      }
+      if (r.hexagramPairText.text == u"六三") {
+        family = true;
+        EXPECT_EQ(ToUtf8(r.hexagramNameText.text), "家四");
+      }
+    }
+  }
+  EXPECT_TRUE(li && family);
 }
 
 // Three days of May 2009 worked out by hand from the tables and rules.

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -278,6 +279,48 @@ TEST(YearlyNotes, TheYearRulesOverTwelveYears) {
   }
 }
 
+// 2024: the second mansion is 奎, whose element is wood like every first
+// mansion of a group of seven; 2023 brings 井 and 氐.
+TEST(YearlyNotes, MansionsWithTheirElements) {
+  const YearlyNotesRecord y2024 = Sheet(2024, 6, 15);
+  EXPECT_EQ(U8(y2024.yearDutyMansion.text), "鬼金羊");
+  EXPECT_EQ(U8(y2024.secondMansion.text), "奎木狼");
+  const YearlyNotesRecord y2023 = Sheet(2023, 6, 15);
+  EXPECT_EQ(U8(y2023.yearDutyMansion.text), "井木犴");
+  EXPECT_EQ(U8(y2023.secondMansion.text), "氐土貉");
+}
+
+// A year whose Earth-Mother text is ours says so on every verse and oracle
+// column that shows text; the two printed years (丙戌 2006, 甲子 1984) carry
+// no such label, and no other label of the sheet has a tooltip.
+TEST(YearlyNotes, EarthMotherColumnsSayWhenTheTextIsOurs) {
+  struct Case {
+    int year;
+    bool ours;
+  };
+  for (const Case c : {Case{2026, true}, Case{2020, true}, Case{2006, false}, Case{1984, false}}) {
+    SCOPED_TRACE(c.year);
+    const YearlyNotesRecord r = Sheet(c.year, 6, 15);
+    EXPECT_EQ(r.earthMotherIsOurs, c.ours);
+    std::vector<const SheetLabel*> columns;
+    for (const SheetLabel& l : r.verseLines) columns.push_back(&l);
+    for (const SheetLabel& l : r.oracleLines) columns.push_back(&l);
+    size_t labelled = 0;
+    for (const SheetLabel* l : columns) {
+      const bool wanted = c.ours && !l->text.empty();
+      EXPECT_EQ(U8(l->tooltip), wanted ? U8(kOwnEarthMotherTip) : "") << U8(l->text);
+      labelled += !l->tooltip.empty();
+    }
+    EXPECT_EQ(labelled > 0, c.ours);
+    for (const SheetLabel* l : r.Labels()) {
+      if (std::find(columns.begin(), columns.end(), l) == columns.end()) {
+        EXPECT_TRUE(l->tooltip.empty()) << U8(l->text);
+      }
+    }
+  }
+  EXPECT_EQ(U8(kOwnEarthMotherTip), "本年詩文為本程式擬作，非地母經原文");
+}
+
 TEST(YearlyNotes, BeforeTheLunarNewYearTheLunarItemsBelongToTheOldYear) {
   // 15 January 2006 is still in lunar 2005 (乙酉); the page hands " 乙酉 ".
   const YearlyNotesRecord early = Sheet(2006, 1, 15);
@@ -493,7 +536,7 @@ TEST(SeasonalDays, RealLeapMonthsAndTermDays) {
   // 2014: nine days after 立冬 is in the leap ninth month.
   const SeasonalDaysSheet s = BuildSeasonalDays(2014);
   EXPECT_TRUE(s.complete);
-  EXPECT_EQ(U8(s.labels[10].text), "入液 ：農曆 潤 9 月 24 辛卯 日");
+  EXPECT_EQ(U8(s.labels[10].text), "入液 ：農曆 閏 9 月 24 辛卯 日");
   EXPECT_EQ(U8(s.labels[11].text), "出液 ：農曆 10 月 1 丁酉 日");
   EXPECT_EQ(U8(s.labels[9].text), "出霉 ：農曆 6 月 15 癸未 日");
   EXPECT_EQ(s.labels[10].colour, kNavy);

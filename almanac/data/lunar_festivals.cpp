@@ -4,8 +4,17 @@
 // wins, so its order is part of the data. "0100" stands for the eve of the
 // lunar new year and is matched by the caller, not by a real date.
 //
-// A few days carry only one of the almanac's moral vows ("此日宜立下…的願")
-// where no observance of that day is widely kept in Taiwan.
+// Each person or deity stands on the days Taiwanese temples keep for them; a
+// second day appears only where it is a known second observance (觀世音
+// 2/19 6/19 9/19, 福德正神 頭牙 and 尾牙, 關聖帝君 飛昇 and 聖誕, …). So
+// 開台聖王 is kept on 1/16, the 例祭 of the 延平郡王祠 in Tainan; 倉頡 on
+// 3/28; 孔子 on 8/27, the traditional birthday from which Taiwan's Teachers'
+// Day is reckoned. 天穿日 is kept on 1/20, as in Taiwan.
+//
+// Some days carry only one of the almanac's moral vows ("此日宜立下…的願"),
+// written by us in the manner of the 春節 and 送神 rows, where no observance
+// of that day is widely kept in Taiwan. They are vows, not observances, and
+// kLunarVowDays at the end of this file lists them.
 #include "almanac/tables.h"
 
 namespace lunisol {
@@ -20,10 +29,10 @@ const std::array<std::u16string_view, 120> kLunarFestivals{
     u"0109天公生 ，玉皇上帝萬壽",
     u"0113關聖帝君飛昇 ，劉猛將軍千秋",
     u"0115元宵節 ，上元天官大帝聖誕 ，門神戶尉千秋 ，臨水夫人陳靖姑千秋",
-    u"0116開台聖王聖誕 ，郭府大元帥千秋",
+    u"0116開台聖王祭典 ，郭府大元帥千秋",
     u"0120天穿日 ，招財童子千秋",
     u"0122武德尊侯沈祖公聖誕",
-    u"0123補天穿",
+    u"0123此日宜立下修橋補路的願",  // vow
     u"0124雷都光耀大帝聖誕",
     u"0125填倉節",
     // Second month
@@ -40,7 +49,7 @@ const std::array<std::u16string_view, 120> kLunarFestivals{
     u"0301二殿楚江王千秋",
     u"0303玄天上帝萬壽 ，上巳節",
     u"0306眼光娘娘聖誕",
-    u"0307此日宜立下戒殺放生的願",
+    u"0307此日宜立下戒殺放生的願",  // vow
     u"0308六殿卞城王千秋",
     u"0315保生大帝聖誕 ，玄壇趙元帥聖誕",
     u"0316準提菩薩佛誕 ，中嶽大帝聖誕",
@@ -60,9 +69,9 @@ const std::array<std::u16string_view, 120> kLunarFestivals{
     u"0417十殿轉輪王千秋",
     u"0414呂純陽祖師聖誕",
     u"0415鍾離帝君聖誕 ，釋迦如來得道",
-    u"0418北極紫微大帝聖誕 ，華陀神醫先師千秋",
+    u"0418北極紫微大帝聖誕 ，華佗神醫先師千秋",
     u"0421李托塔天王聖誕",
-    u"0424此日宜立下孝順父母的願",
+    u"0424此日宜立下孝順父母的願",  // vow
     u"0425武安尊王千秋",
     u"0426五穀神農大帝聖誕 ，南鯤鯓李王爺千秋",
     u"0427南鯤鯓范王爺千秋",
@@ -74,13 +83,13 @@ const std::array<std::u16string_view, 120> kLunarFestivals{
     u"0513關平太子千秋 ，霞海城隍聖誕",
     u"0517蕭府王爺千秋",
     u"0518張天師聖誕",
-    u"0519此日宜立下節儉惜福的願",
+    u"0519此日宜立下節儉惜福的願",  // vow
     // Sixth month
     u"0603韋馱菩薩佛誕",
     u"0606天貺節 ，虎爺聖誕",
     u"0611田都元帥聖誕",
     u"0615王靈天君聖誕",
-    u"0616此日宜立下愛惜五穀的願",
+    u"0616此日宜立下愛惜五穀的願",  // vow
     u"0618南鯤鯓池王爺千秋",
     u"0619觀世音菩薩得道",
     u"0624關聖帝君聖誕 ，雷祖大帝聖誕 ，西秦王爺千秋",
@@ -93,28 +102,28 @@ const std::array<std::u16string_view, 120> kLunarFestivals{
     u"0721普庵祖師聖誕",
     u"0723法主公聖誕",
     u"0724龍樹王菩薩聖誕",
-    u"0725此日宜立下布施行善的願",
+    u"0725此日宜立下布施行善的願",  // vow
     u"0730地藏王菩薩聖誕 ，關鬼門",
     // Eighth month
     u"0803司命灶君聖誕",
     u"0805雷聲大帝聖誕",
-    u"0808此日宜立下敬老尊賢的願",
+    u"0808此日宜立下敬老尊賢的願",  // vow
     u"0815中秋節 ，天然古佛成道 ，太陰星君聖誕 ，南宮孔恩師聖誕 ，臨水夫人林姑千秋 ，麻豆朱王爺千秋",
-    u"0818延平郡王千秋",
+    u"0818此日宜立下謹言慎行的願",  // vow
     u"0822燃燈古佛佛誕 ，廣澤尊王得道",
     u"0823伏魔副將張大帝聖誕",
     u"0824灶君夫人聖誕",
     u"0827至聖先師孔子聖誕",
-    u"0829此日宜立下誠實守信的願",
+    u"0829此日宜立下誠實守信的願",  // vow
     // Ninth month
     u"0901南斗星君聖誕 ，北斗九皇降世",
-    u"0909重陽節 ，中壇元帥聖誕 ，九天玄女聖誕 ，斗姥元君聖誕",
+    u"0909重陽節 ，中壇元帥聖誕 ，九天玄女聖誕 ，斗姥元君聖誕 ，天上聖母飛昇",
     u"0919觀世音菩薩出家",
     u"0913孟婆尊神聖誕",
     u"0915南鯤鯓吳王爺千秋 ，朱聖夫子聖誕",
-    u"0918倉聖先師聖誕",
+    u"0918此日宜立下勤讀詩書的願",  // vow
     u"0928五顯華光大帝聖誕",
-    u"0929此日宜立下和睦鄰里的願",
+    u"0929此日宜立下和睦鄰里的願",  // vow
     // Tenth month
     u"1003三茅真君聖誕",
     u"1005達摩祖師聖誕",
@@ -124,18 +133,18 @@ const std::array<std::u16string_view, 120> kLunarFestivals{
     u"1018地母娘娘聖誕",
     u"1022青山靈安尊王遶境",
     u"1023青山靈安尊王聖誕 ，周大將軍千秋",
-    u"1025此日宜立下勤儉持家的願",
+    u"1025此日宜立下勤儉持家的願",  // vow
     u"1027北極紫微大帝降臨",
     // Eleventh month
-    u"1104至聖先師誕辰",
+    u"1104此日宜立下尊師重道的願",  // vow
     u"1111太乙救苦天尊聖誕",
-    u"1115此日宜立下敬惜字紙的願",
+    u"1115此日宜立下敬惜字紙的願",  // vow
     u"1117阿彌陀佛佛誕",
     u"1119太陽日宮聖誕",
     u"1123張仙大帝聖誕",
-    u"1127此日宜立下救濟貧苦的願",
+    u"1127此日宜立下救濟貧苦的願",  // vow
     // Twelfth month
-    u"1204此日宜立下清償舊債的願",
+    u"1204此日宜立下清償舊債的願",  // vow
     u"1206天地倉開日",
     u"1208臘八節 ，釋迦如來成道",
     u"1216尾牙 ，南嶽大帝聖誕 ，福德正神千秋",
@@ -143,5 +152,9 @@ const std::array<std::u16string_view, 120> kLunarFestivals{
     u"1225天神下降 ，玉帝巡天",
     u"1229華嚴菩薩聖誕",
     u"0100除夕"};
+
+const std::array<std::u16string_view, 16> kLunarVowDays{
+    u"0123", u"0307", u"0424", u"0519", u"0616", u"0725", u"0808", u"0818",
+    u"0829", u"0918", u"0929", u"1025", u"1104", u"1115", u"1127", u"1204"};
 
 }  // namespace lunisol

@@ -71,7 +71,7 @@ const std::array<std::u16string_view, 52> kBoneVerses = {
     u"四兩七 少年不利晚景榮華之命 此命推來旺末年，妻榮子貴自怡然；\r\n平生原有滔滔福，可有財源如水流。",
     u"四兩八 六親無靠晚年成業之命 幼年運道未曾亨，若是蹉跎再不興；\r\n兄弟六親皆無靠，一身事業晚年成。",
     u"四兩九 自立門庭富貴受敬之命 此命推來福不輕，自成自立顯門庭；\r\n從來富貴人欽敬，使婢差奴過一生。",
-    u"五兩 文武才能財穀豐富之命命 為利為名終日勞，中年福祿也多遭；\r\n老來是有財星照，不比前番目下高。",
+    u"五兩 文武才能財穀豐富之命 為利為名終日勞，中年福祿也多遭；\r\n老來是有財星照，不比前番目下高。",
     u"五兩一 一世榮華家業興隆之命 一世榮華事事通，不須勞碌自亨通；\r\n弟兄叔侄皆如意，家業成時福祿宏。",
     u"五兩二 萬事亨通宗族和睦之命 一世亨通事事能，不須勞思自然寧；\r\n宗族欣然心皆好，家業豐亨自稱心。",
     u"五兩三 興家發達富甲一方之命 此格推來氣象真，興家發達在其中；\r\n一生福祿安排定，卻是人間一富翁。",
@@ -83,7 +83,7 @@ const std::array<std::u16string_view, 52> kBoneVerses = {
     u"五兩九 才高科甲威名顯揚之命 細推此格妙且清，必定才高禮義通；\r\n甲第之中應有分，揚鞭走馬顯威榮。",
     u"六兩 金榜題名光宗耀祖之命 一朝金榜快題名，顯祖榮宗立大功；\r\n衣食定然原裕足，田園財帛更豐盛。",
     u"六兩一 聰明博學大富大貴之命 不作朝中金榜客，定為世上大財翁；\r\n聰明天付經書熟，名顯高科自是榮。",
-    u"六兩二 官職有權柄之命命 此命生來福不窮，讀書必定顯親宗；\r\n紫衣金帶為卿相，富貴榮華皆可同。",
+    u"六兩二 官職有權柄之命 此命生來福不窮，讀書必定顯親宗；\r\n紫衣金帶為卿相，富貴榮華皆可同。",
     u"六兩三 為官顯貴名揚天下之命 命主為官福祿長，得來富貴實非常；\r\n名題雁塔傳金榜，大顯門庭天下揚。",
     u"六兩四 威權顯赫積玉堆金之命 此格威權不可當，紫袍金帶坐高堂；\r\n榮華富貴誰能及，積玉堆金滿儲倉。",
     u"六兩五 定國安邦位極人臣之命 細推此命福非輕，富貴榮華孰與爭；\r\n定國安邦人極品，威聲顯赫震寰瀛。",
@@ -97,11 +97,18 @@ const std::array<std::u16string_view, 52> kBoneVerses = {
 };
 
 // By mansion index, 0 = 角 … 27 = 軫. Each line is kept short enough for the
-// two-line description box; longer sayings break once with CR LF.
+// two-line description box; longer sayings break once with CR LF, between
+// phrases, never inside a word.
+//
+// The 角, 胃 and 軫 sayings are carried as the 二十八宿 birth-day sayings are
+// printed in the yearly Taiwanese 農民曆. The other twenty-five are our own
+// writing in that form, not the almanac's sayings for those mansions; each
+// row's origin is flagged in kMansionNativityOrigins below, and the bone-weighing
+// sheet labels the description of a mansion whose saying is ours.
 const std::array<std::u16string_view, 28> kMansionNativityTexts = {
     u"此日出生之人，壯年時多為妻子勞苦、\r\n至晚年萬事如意。",  // 角
     u"此日出生之人性情剛強，少年多災厄，\r\n中年以後須防破財。",  // 亢
-    u"此日出生之人心地善良，中年以後\r\n家業興旺、福祿自來。",  // 氐
+    u"此日出生之人心地善良，\r\n中年以後家業興旺、福祿自來。",  // 氐
     u"此日出生之人一生衣食豐足，晚年富貴。",  // 房
     u"此日出生之人性急多憂，少年多病，\r\n中年以後方得平安。",  // 心
     u"此日出生之人為人誠實，中年發達，\r\n晚年福壽雙全。",  // 尾
@@ -123,10 +130,21 @@ const std::array<std::u16string_view, 28> kMansionNativityTexts = {
     u"此日出生之人聰明穩重，衣食不缺，\r\n晚年尤為吉祥。",  // 井
     u"此日出生之人少年多病災，六親無靠，\r\n中年以後宜守舊業。",  // 鬼
     u"此日出生之人性情急躁，一生多是非、\r\n破耗，晚年稍可安穩。",  // 柳
-    u"此日出生之人少年多辛勞，中年財來\r\n財去，晚年須防病災。",  // 星
-    u"此日出生之人為人慷慨，中年得貴人\r\n扶持，晚年榮華富貴。",  // 張
+    u"此日出生之人少年多辛勞，\r\n中年財來財去，晚年須防病災。",  // 星
+    u"此日出生之人為人慷慨，\r\n中年得貴人扶持，晚年榮華富貴。",  // 張
     u"此日出生之人一生奔波勞碌，少年多災、\r\n中年破財，宜積德行善。",  // 翼
     u"此日出生之人一生多福，愈老愈得厚福。",  // 軫
+};
+
+
+using enum TextOrigin;
+
+// By mansion index, as above.
+const std::array<TextOrigin, 28> kMansionNativityOrigins{
+    kPrinted, kOurs, kOurs, kOurs, kOurs, kOurs, kOurs,  // 角 亢 氐 房 心 尾 箕
+    kOurs, kOurs, kOurs, kOurs, kOurs, kOurs, kOurs,  // 斗 牛 女 虛 危 室 壁
+    kOurs, kOurs, kPrinted, kOurs, kOurs, kOurs, kOurs,  // 奎 婁 胃 昴 畢 觜 參
+    kOurs, kOurs, kOurs, kOurs, kOurs, kOurs, kPrinted,  // 井 鬼 柳 星 張 翼 軫
 };
 
 }  // namespace lunisol

@@ -7,10 +7,14 @@
 // what one verse column holds; the few seven-character oracles fill 36.
 // Slot 0 is unused so that a cycle position (1 = 甲子) indexes directly.
 //
-// The 甲子 and 丙戌 rows and the 庚子 verse follow the text as almanacs print
-// it. The other rows are written in the almanac's own stock of phrases and
-// rhymes but have not been collated against a printed edition; correct them
-// row by row when a collated text is at hand, keeping the line form above.
+// Origins, one flag a slot in kEarthMotherOrigins at the end of this file.
+// The 甲子 and 丙戌 rows are carried as the 《六十年地母經》 is printed with
+// the Taiwanese editions of 《玉匣記》 and in the yearly 農民曆. Every other row
+// is our own writing in that text's line form and stock of phrases: it is not
+// the traditional verse of its year, and the yearly sheet labels it so. We do
+// not copy the other years from other copies of the text; whoever replaces a
+// row with the printed one from a named edition turns its flag to kPrinted in
+// the same change.
 #include "sheets/tables.h"
 
 namespace lunisol {
@@ -161,9 +165,9 @@ const std::array<std::u16string_view, 61> kEarthMotherVerses{
     u"吳越桑麻好 ，荊楚豆苗榮 。蠶娘多歡喜 ，絲繭滿箱盈 。\n"
     u"人民多快樂 ，鄉里樂昇平 。漁父江邊釣 ，魚鹽處處生 。",
     // 37 庚子
-    u"太歲庚子年 ，人民多暴卒 。春夏水淹流 ，秋冬多災疾 。\n"
-    u"禾稻撈漉收 ，桑葉前後貴 。蠶娘眼淚滴 ，豆麥好收拾 。\n"
-    u"更宜江海側 。",
+    u"太歲庚子年 ，春夏雨連天 。低田多淹沒 ，高處可耕田 。\n"
+    u"蠶娘多嘆息 ，桑葉貴如錢 。豆麥高岡好 ，麻粟半收全 。\n"
+    u"人民多疾病 ，六畜瘴相纏 。秋冬宜積貯 ，來歲始豐年 。",
     // 38 辛丑
     u"太歲辛丑年 ，疫病漸消沉 。春夏雨水足 ，秋冬禾稻勻 。\n"
     u"吳越麻麥好 ，荊楚粟苗新 。蠶娘勤採葉 ，絲繭倍常珍 。\n"
@@ -426,5 +430,23 @@ const std::array<std::u16string_view, 61> kEarthMotherOracles{
     // 60 癸亥
     u"歲逢六甲盡 ，人民亦得安 。田桑七分熟 ，賦稅喜從寬 。\n"
     u"豆麥宜高處 ，割禾莫待寒 。"};
+
+
+// Slot p: where the verse and the oracle of cycle position p come from.
+using enum TextOrigin;
+
+const std::array<TextOrigin, 61> kEarthMotherOrigins{
+    kNone,
+    kPrinted, kOurs, kOurs, kOurs, kOurs, kOurs,  // 1..6 甲子 乙丑 丙寅 丁卯 戊辰 己巳
+    kOurs, kOurs, kOurs, kOurs, kOurs, kOurs,  // 7..12 庚午 辛未 壬申 癸酉 甲戌 乙亥
+    kOurs, kOurs, kOurs, kOurs, kOurs, kOurs,  // 13..18 丙子 丁丑 戊寅 己卯 庚辰 辛巳
+    kOurs, kOurs, kOurs, kOurs, kPrinted, kOurs,  // 19..24 壬午 癸未 甲申 乙酉 丙戌 丁亥
+    kOurs, kOurs, kOurs, kOurs, kOurs, kOurs,  // 25..30 戊子 己丑 庚寅 辛卯 壬辰 癸巳
+    kOurs, kOurs, kOurs, kOurs, kOurs, kOurs,  // 31..36 甲午 乙未 丙申 丁酉 戊戌 己亥
+    kOurs, kOurs, kOurs, kOurs, kOurs, kOurs,  // 37..42 庚子 辛丑 壬寅 癸卯 甲辰 乙巳
+    kOurs, kOurs, kOurs, kOurs, kOurs, kOurs,  // 43..48 丙午 丁未 戊申 己酉 庚戌 辛亥
+    kOurs, kOurs, kOurs, kOurs, kOurs, kOurs,  // 49..54 壬子 癸丑 甲寅 乙卯 丙辰 丁巳
+    kOurs, kOurs, kOurs, kOurs, kOurs, kOurs,  // 55..60 戊午 己未 庚申 辛酉 壬戌 癸亥
+};
 
 }  // namespace lunisol
