@@ -214,7 +214,7 @@ int Zodiac(const std::vector<std::string>& a, std::ostream& out, std::ostream& e
                       {"ages", LineJson(g.ages)},
                       {"lucky", LineJson(g.lucky)},
                       {"unlucky", LineJson(g.unlucky)},
-                      {"monthly", LabelsJson(g.monthly.slots)}});
+                      {"monthly", LabelsJson(g.monthly.columns)}});
   }
   json tabs = json::array();
   for (const std::u16string& t : sheet.tabCaptions) tabs.push_back(ToUtf8(t));

@@ -50,13 +50,13 @@ MonthlyColumnSet MakeMonthlyColumnSet(int group) {
   MonthlyColumnSet set;
   const int base = kMonthlyBase[group < 0 || group > 3 ? 0 : group];
   for (int k = 0; k < 15; ++k) {
-    SheetLabel& s = set.slots[static_cast<size_t>(k)];
+    SheetLabel& s = set.columns[static_cast<size_t>(k)];
     s.rect = {base - 14 * k, 104, base - 14 * k + 14, 618};
     s.colour = k <= 2 ? kNavy : kBlack;
   }
-  if (group == 0 || group == 1) set.slots[0].rect.right = set.slots[0].rect.left + 12;
-  if (group == 3) set.slots[14].rect = {4, 104, 17, 618};
-  set.slots[2].text = u"每月運勢 ：";
+  if (group == 0 || group == 1) set.columns[0].rect.right = set.columns[0].rect.left + 12;
+  if (group == 3) set.columns[14].rect = {4, 104, 17, 618};
+  set.columns[2].text = u"每月運勢 ：";
   return set;
 }
 
@@ -65,7 +65,7 @@ void ShowMonthlyFortune(int row, MonthlyColumnSet& set) {
   const auto& texts = kZodiacFortuneTable[static_cast<size_t>(row - 1)];
   for (size_t column = 4; column < 18; ++column) {
     // Columns 4 and 5 go to slots 0 and 1; the months skip the heading slot.
-    SheetLabel& slot = set.slots[column < 6 ? column - 4 : column - 3];
+    SheetLabel& slot = set.columns[column < 6 ? column - 4 : column - 3];
     std::u16string text(texts[column]);
     if (!text.empty()) {
       const char16_t last = text.back();

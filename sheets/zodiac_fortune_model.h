@@ -26,7 +26,7 @@ int YearBranchNumber(std::u16string_view branch);
 // One animal's fifteen vertical columns: verse, comment, the heading
 // "每月運勢 ：" and the twelve months.
 struct MonthlyColumnSet {
-  std::array<SheetLabel, 15> slots;
+  std::array<SheetLabel, 15> columns;
 };
 // A set as the dialog creates it for group g (0..3, right to left).
 MonthlyColumnSet MakeMonthlyColumnSet(int group);

@@ -127,26 +127,26 @@ TEST(FortuneSheet, XuYearOtherTabs) {
 
 TEST(MonthlyFortune, RatingsColourTheMonthsAndLoseTheirDigit) {
   MonthlyColumnSet set = MakeMonthlyColumnSet(0);
-  EXPECT_EQ(U8(set.slots[2].text), "每月運勢 ：");
-  for (size_t k = 0; k < 3; ++k) EXPECT_EQ(set.slots[k].colour, kNavy) << k;
+  EXPECT_EQ(U8(set.columns[2].text), "每月運勢 ：");
+  for (size_t k = 0; k < 3; ++k) EXPECT_EQ(set.columns[k].colour, kNavy) << k;
   for (size_t k = 3; k < 15; ++k) {
-    EXPECT_EQ(set.slots[k].colour, kBlack) << k;
-    EXPECT_TRUE(set.slots[k].text.empty()) << k;
+    EXPECT_EQ(set.columns[k].colour, kBlack) << k;
+    EXPECT_TRUE(set.columns[k].text.empty()) << k;
   }
 
   ShowMonthlyFortune(1, set);
-  EXPECT_EQ(U8(set.slots[0].text), "詩曰 ：太歲當頭坐 ，無災也有禍 ；用功勿過勞 ，凡事提防好");
-  EXPECT_EQ(U8(set.slots[1].text),
+  EXPECT_EQ(U8(set.columns[0].text), "詩曰 ：太歲當頭坐 ，無災也有禍 ；用功勿過勞 ，凡事提防好");
+  EXPECT_EQ(U8(set.columns[1].text),
             "今年沖犯太歲 ，宜於正月初九或十五日 ，安奉並參拜 太歲 ，多行善事 ，可逢凶化吉 。");
-  EXPECT_EQ(set.slots[0].colour, kNavy);
-  EXPECT_EQ(set.slots[1].colour, kNavy);
-  EXPECT_EQ(U8(set.slots[2].text), "每月運勢 ：");
-  EXPECT_EQ(U8(set.slots[3].text), "一月 ：月干進貴行善道 ，災消禍散福祿高 ；宜防親友無情 ，兄弟失義");
-  EXPECT_EQ(set.slots[3].colour, kGreen);
-  EXPECT_EQ(U8(set.slots[6].text), "四月 ：善德生香消百災 ，否極泰來人光彩 ：百事漸通 ；戒貪非份之財");
-  EXPECT_EQ(set.slots[6].colour, kMaroon);
-  EXPECT_EQ(U8(set.slots[14].text), "十二月 ：吉人天相月令平 ，多行善道財福臨 ；莫貪不義 ，注意身體欠安");
-  EXPECT_EQ(set.slots[14].colour, kSheetOlive);
+  EXPECT_EQ(set.columns[0].colour, kNavy);
+  EXPECT_EQ(set.columns[1].colour, kNavy);
+  EXPECT_EQ(U8(set.columns[2].text), "每月運勢 ：");
+  EXPECT_EQ(U8(set.columns[3].text), "一月 ：月干進貴行善道 ，災消禍散福祿高 ；宜防親友無情 ，兄弟失義");
+  EXPECT_EQ(set.columns[3].colour, kGreen);
+  EXPECT_EQ(U8(set.columns[6].text), "四月 ：善德生香消百災 ，否極泰來人光彩 ：百事漸通 ；戒貪非份之財");
+  EXPECT_EQ(set.columns[6].colour, kMaroon);
+  EXPECT_EQ(U8(set.columns[14].text), "十二月 ：吉人天相月令平 ，多行善道財福臨 ；莫貪不義 ，注意身體欠安");
+  EXPECT_EQ(set.columns[14].colour, kSheetOlive);
 
   // Every month of every row is shown without its digit, in its rating's colour.
   for (int row = 1; row <= 12; ++row) {
@@ -154,33 +154,33 @@ TEST(MonthlyFortune, RatingsColourTheMonthsAndLoseTheirDigit) {
     const auto& texts = kZodiacFortuneTable[static_cast<size_t>(row - 1)];
     for (size_t m = 0; m < 12; ++m) {
       const std::u16string_view stored = texts[6 + m];
-      const SheetLabel& slot = set.slots[3 + m];
+      const SheetLabel& slot = set.columns[3 + m];
       EXPECT_EQ(slot.text, stored.substr(0, stored.size() - 1)) << row << "," << m;
       const Colour want = stored.back() == u'0' ? kGreen : stored.back() == u'1' ? kMaroon : kSheetOlive;
       EXPECT_EQ(slot.colour, want) << row << "," << m;
     }
-    EXPECT_EQ(set.slots[0].colour, kNavy);
+    EXPECT_EQ(set.columns[0].colour, kNavy);
   }
   // Row 2, month 1 is a good month.
   ShowMonthlyFortune(2, set);
-  EXPECT_EQ(set.slots[3].colour, kMaroon);
-  EXPECT_NE(set.slots[3].text.back(), u'1');
+  EXPECT_EQ(set.columns[3].colour, kMaroon);
+  EXPECT_NE(set.columns[3].text.back(), u'1');
 }
 
 TEST(MonthlyFortune, ColumnPlaces) {
   const MonthlyColumnSet g0 = MakeMonthlyColumnSet(0);
-  EXPECT_EQ(g0.slots[0].rect, (SheetRect{833, 104, 845, 618}));
-  EXPECT_EQ(g0.slots[1].rect, (SheetRect{819, 104, 833, 618}));
-  EXPECT_EQ(g0.slots[14].rect, (SheetRect{637, 104, 651, 618}));
+  EXPECT_EQ(g0.columns[0].rect, (SheetRect{833, 104, 845, 618}));
+  EXPECT_EQ(g0.columns[1].rect, (SheetRect{819, 104, 833, 618}));
+  EXPECT_EQ(g0.columns[14].rect, (SheetRect{637, 104, 651, 618}));
   const MonthlyColumnSet g1 = MakeMonthlyColumnSet(1);
-  EXPECT_EQ(g1.slots[0].rect, (SheetRect{622, 104, 634, 618}));
+  EXPECT_EQ(g1.columns[0].rect, (SheetRect{622, 104, 634, 618}));
   const MonthlyColumnSet g2 = MakeMonthlyColumnSet(2);
-  EXPECT_EQ(g2.slots[0].rect, (SheetRect{410, 104, 424, 618}));
-  EXPECT_EQ(g2.slots[14].rect, (SheetRect{214, 104, 228, 618}));
+  EXPECT_EQ(g2.columns[0].rect, (SheetRect{410, 104, 424, 618}));
+  EXPECT_EQ(g2.columns[14].rect, (SheetRect{214, 104, 228, 618}));
   const MonthlyColumnSet g3 = MakeMonthlyColumnSet(3);
-  EXPECT_EQ(g3.slots[0].rect, (SheetRect{199, 104, 213, 618}));
-  EXPECT_EQ(g3.slots[13].rect, (SheetRect{17, 104, 31, 618}));
-  EXPECT_EQ(g3.slots[14].rect, (SheetRect{4, 104, 17, 618}));
+  EXPECT_EQ(g3.columns[0].rect, (SheetRect{199, 104, 213, 618}));
+  EXPECT_EQ(g3.columns[13].rect, (SheetRect{17, 104, 31, 618}));
+  EXPECT_EQ(g3.columns[14].rect, (SheetRect{4, 104, 17, 618}));
 }
 
 TEST(FortuneSheet, JanuaryBeforeTheNewYearShowsTheOldBranchUnderTheNewYear) {

@@ -196,6 +196,8 @@ TEST(YearlyNotesDialog, SheetOf2006) {
   EXPECT_TRUE(On(s, Ltrb(377, 462, 395, 522)).text.startsWith(Q(u"三")));
   EXPECT_EQ(On(s, Ltrb(199, 156, 223, 168)).text, Q(u"碧三"));
   EXPECT_EQ(On(s, Ltrb(335, 328, 347, 529)).colour, QColor(0, 0, 128));
+  // 丙戌's verse is the printed one: no note on it.
+  EXPECT_TRUE(On(s, Ltrb(442, 68, 458, 398)).tooltip.isEmpty());
 }
 
 // Around the lunar New Year the god and verses follow the selected day's
@@ -207,6 +209,10 @@ TEST(YearlyNotesDialog, DatesAroundTheLunarNewYear) {
   const CellSheet& a = *static_cast<YearlyNotesDialog&>(*after).sheet();
   EXPECT_EQ(At(a, QPoint(479, 10)).text, Q(u"太歲 丁亥 年"));
   EXPECT_EQ(At(a, QPoint(479, 150)).text, Q(u"太歲姓封名濟"));
+  // 丁亥's verse and oracle are our own writing, and say so.
+  for (QRect verse : {Ltrb(442, 68, 458, 398), Ltrb(384, 68, 396, 398)}) {
+    EXPECT_EQ(On(a, verse).tooltip, Q(u"本年詩文為本程式擬作，非地母經原文"));
+  }
 
   auto january = MakeYearlyNotesDialog(Selection(2007, 1, 20), nullptr);
   ASSERT_TRUE(january);
@@ -285,6 +291,8 @@ TEST(BoneWeighingDialog, NewYearsDayOf2006AtTheRatHour) {
   EXPECT_EQ(d.birthLine()->text(), Q(u"農曆 2006 年 1 月 1 日 子 ( 23 ~ 1 ) 時"));
   EXPECT_TRUE(d.verdict()->text().endsWith(Q(u"之命")));
   EXPECT_EQ(d.song()->document()->blockCount(), 2);
+  const bool printedSaying = QStringLiteral("角胃軫").contains(d.mansion()->text());
+  EXPECT_EQ(d.description()->toolTip(), printedSaying ? QString() : Q(u"本宿說明為本程式擬作，非傳統原文"));
   // Both lines of the song and of the saying are in view at once.
   d.show();
   QCoreApplication::processEvents();

@@ -104,7 +104,11 @@ BoneWeighingDialog::BoneWeighingDialog(const BoneWeighingRecord& record, QWidget
       case 1192: weight_ = static_cast<QLabel*>(w); break;
       case 1193: verdict_ = static_cast<QLabel*>(w); break;
       case 1194: mansion_ = static_cast<QLabel*>(w); break;
-      case 1195: description_ = static_cast<QPlainTextEdit*>(w); break;
+      case 1195:
+        description_ = static_cast<QPlainTextEdit*>(w);
+        // Our own sayings say so where the reader looks at them.
+        description_->setToolTip(ToQString(record.descriptionTooltip));
+        break;
       default: break;
     }
   }

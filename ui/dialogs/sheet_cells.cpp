@@ -37,6 +37,7 @@ Cell LabelCell(const SheetLabel& label) {
   c.rect = PixelRect(label.rect);
   c.text = ToQString(label.text);
   c.colour = ToQColor(label.colour);
+  c.tooltip = ToQString(label.tooltip);
   return c;
 }
 

@@ -1,6 +1,3 @@
-// The model first: after a Qt header its member `slots` would not parse.
-#include "sheets/zodiac_fortune_model.h"
-
 #include "ui/dialogs/zodiac_fortune_dialog.h"
 
 #include "ui/dialogs/sheet_cells.h"
@@ -22,36 +19,30 @@ std::array<const FortuneLine*, 5> HeadLines(const ZodiacGroup& g) {
   return {&g.animal, &g.title, &g.ages, &g.lucky, &g.unlucky};
 }
 
-// The fifteen columns, named without the word Qt takes for itself.
-const std::array<SheetLabel, 15>& Columns(const MonthlyColumnSet& set) {
-  const auto& [columns] = set;
-  return columns;
-}
-
 }  // namespace
 
 ZodiacFortuneDialog::ZodiacFortuneDialog(std::u16string_view yearBranch, std::u16string_view yearText,
                                          QWidget* parent)
-    : QDialog(parent), fortune_(std::make_unique<ZodiacFortuneSheet>(OpenZodiacFortune(yearBranch, yearText))) {
+    : QDialog(parent), fortune_(OpenZodiacFortune(yearBranch, yearText)) {
   const QSize client = kSystem10Units.rect(0, 0, kLayout.widthUnits, kLayout.heightUnits).size();
-  sheet_ = AddSheet(*this, client, BackdropMode::kZodiac, ToQString(fortune_->caption),
+  sheet_ = AddSheet(*this, client, BackdropMode::kZodiac, ToQString(fortune_.caption),
                     QStringLiteral(":/icons/dialog-zodiac.svg"));
 
-  for (size_t g = 0; g < fortune_->groups.size(); ++g) {
-    const ZodiacGroup& group = fortune_->groups[g];
+  for (size_t g = 0; g < fortune_.groups.size(); ++g) {
+    const ZodiacGroup& group = fortune_.groups[g];
     firstCell_[g] = static_cast<int>(sheet_->cells().size());
     for (const FortuneLine* line : HeadLines(group)) {
       Cell c = TemplateCell(line->x, line->y, kLayout.lineWidthUnits, kLayout.lineHeightUnits, line->text);
       c.align = line->leftAligned ? Qt::AlignLeft : Qt::AlignHCenter;
       sheet_->addCell(c);
     }
-    for (const SheetLabel& column : Columns(group.monthly)) sheet_->addCell(LabelCell(column));
+    for (const SheetLabel& column : group.monthly.columns) sheet_->addCell(LabelCell(column));
   }
   showGroups();
 
   tabs_ = new CFolderTabCtrl(this);
   QStringList captions;
-  for (const std::u16string& caption : fortune_->tabCaptions) captions << ToQString(caption);
+  for (const std::u16string& caption : fortune_.tabCaptions) captions << ToQString(caption);
   tabs_->Load(captions.join(u'\n'));
   tabs_->setGeometry(kLayout.tabLeft, client.height() - kLayout.tabHeight, client.width() - kLayout.tabLeft,
                      kLayout.tabHeight);
@@ -64,23 +55,23 @@ std::u16string ZodiacFortuneDialog::YearBranchOfTitle(std::u16string_view lunarT
   return YearBranchFromLunarTitle(lunarTitle);
 }
 
-int ZodiacFortuneDialog::selectedTab() const { return fortune_->selectedTab; }
+int ZodiacFortuneDialog::selectedTab() const { return fortune_.selectedTab; }
 
 void ZodiacFortuneDialog::showTab(int tab) {
-  if (tab == fortune_->selectedTab || tab < 0 || tab > 2) return;
-  FillZodiacTab(*fortune_, tab);
+  if (tab == fortune_.selectedTab || tab < 0 || tab > 2) return;
+  FillZodiacTab(fortune_, tab);
   tabs_->SelectTab(tab);
   showGroups();
 }
 
 void ZodiacFortuneDialog::showGroups() {
-  for (size_t g = 0; g < fortune_->groups.size(); ++g) {
-    const ZodiacGroup& group = fortune_->groups[g];
+  for (size_t g = 0; g < fortune_.groups.size(); ++g) {
+    const ZodiacGroup& group = fortune_.groups[g];
     int i = firstCell_[g];
     for (const FortuneLine* line : HeadLines(group)) {
       sheet_->setCell(i++, ToQString(line->text), ToQColor(line->colour));
     }
-    for (const SheetLabel& column : Columns(group.monthly)) {
+    for (const SheetLabel& column : group.monthly.columns) {
       sheet_->setCell(i++, ToQString(column.text), ToQColor(column.colour));
     }
   }

@@ -8,12 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace lunisol {
-// Held by pointer: its header names a member `slots`, which Qt's keyword
-// macro would swallow, so only the dialog's source reads it, before any Qt
-// header.
-struct ZodiacFortuneSheet;
-}  // namespace lunisol
+#include "sheets/zodiac_fortune_model.h"
 
 namespace lunisol::ui {
 
@@ -43,7 +38,7 @@ class ZodiacFortuneDialog : public QDialog {
  private:
   void showGroups();
 
-  std::unique_ptr<ZodiacFortuneSheet> fortune_;
+  ZodiacFortuneSheet fortune_;
   CellSheet* sheet_ = nullptr;
   CFolderTabCtrl* tabs_ = nullptr;
   // Group g's cells start here: its five head lines, then its fifteen columns.
