@@ -10,16 +10,29 @@ namespace lunisol::calgen {
 
 using namespace lunisol::astro;
 
+const std::vector<MonthStartException>& MonthStartExceptions() {
+  static const std::vector<MonthStartException> kExceptions{
+      // The conjunction is 1906-04-24 00:06 UTC+8, 23:52 of the 23rd in
+      // Beijing mean time. The Qing court's astronomers still computed the
+      // calendar with their own solar and lunar tables, which put it after
+      // midnight.
+      {JdnFromCivil(1906, 4, 23), JdnFromCivil(1906, 4, 24),
+       "光緒三十二年時憲書 (the calendar for 1906 issued by the Qing court's 欽天監): 四月初一 is 1906-04-24"},
+  };
+  return kExceptions;
+}
+
 TableSet BuildTables() {
   // The 冬至 of 1898 opens the span that holds lunar new year 1899; the span
   // closed by 冬至 2101 holds the first month of 2101, whose flag fills the
   // 13th entry of row 2100.
   const SolarTermYears terms = ComputeSolarTerms(kFirstLunarYear - 1, kLastLunarYear + 1);
-  const LunarCalendar calendar = ComputeLunarCalendar(terms);
+  const LunarCalendar calendar = ComputeLunarCalendar(terms, MonthStartExceptions());
   const std::vector<LunarYear> years = SplitLunarYears(calendar);
 
   TableSet out;
   out.closeNewMoons = calendar.closeNewMoons;
+  out.monthStartExceptions = MonthStartExceptions();
 
   auto findYear = [&](int y) -> const LunarYear& {
     for (const LunarYear& ly : years)
@@ -119,6 +132,47 @@ const SampleTermTime kSampleTermTimes[] = {
     {2009, 1, "0640"},  {2009, 2, "0049"},  {2100, 21, "1408"}, {2100, 22, "0939"}, {2100, 23, "0350"},
 };
 
+// First days of months printed in the calendars of their years. Before 1929
+// the day of the new moon was reckoned in Beijing mean time, which moves the
+// last three a day earlier than UTC+8 would; the first is the exception above.
+struct PublishedMonthStart {
+  int year, month, day;
+  int lunarMonth;
+};
+
+const PublishedMonthStart kPublishedMonthStarts[] = {
+    {1906, 4, 24, 4},
+    {1914, 11, 17, 10},
+    {1916, 2, 3, 1},
+    {1920, 11, 10, 10},
+};
+
+struct LunarMonthDay {
+  int month = 0;  // negative for a leap month, 0 when out of the table
+  int day = 0;
+};
+
+// The lunar month and day of a Gregorian date, counted out of the rows the way
+// the converter does it.
+LunarMonthDay LunarDateFromRows(const std::vector<LunarRow>& rows, int year, int month, int day) {
+  const int jdn = JdnFromCivil(year, month, day);
+  for (int ly = year; ly >= year - 1 && ly >= kFirstLunarYear; --ly) {
+    if (ly > kLastLunarYear) continue;
+    const LunarRow& r = rows[static_cast<size_t>(ly - kFirstLunarYear)];
+    int start = JdnFromCivil(ly, 1, 1) + r.newYearEve;
+    const int months = r.leapMonth ? 13 : 12;
+    for (int p = 0; p < months; ++p) {
+      const int length = 29 + r.bigMonth[static_cast<size_t>(p)];
+      if (jdn >= start && jdn < start + length) {
+        const int number = (r.leapMonth == 0 || p < r.leapMonth) ? p + 1 : p == r.leapMonth ? -r.leapMonth : p;
+        return {number, jdn - start + 1};
+      }
+      start += length;
+    }
+  }
+  return {};
+}
+
 std::string RowText(const LunarRow& r) {
   std::string s = std::to_string(r.newYearEve) + ", " + std::to_string(r.leapMonth) + ", " +
                   std::to_string(r.weekdayBase) + ", " + std::to_string(r.cycleBase) + ",";
@@ -207,6 +261,15 @@ std::vector<std::string> CheckTables(const TableSet& t) {
       }
       bad.push_back("term bytes of " + std::to_string(s.year) + " are" + got);
     }
+  for (const PublishedMonthStart& s : kPublishedMonthStarts) {
+    const LunarMonthDay got = LunarDateFromRows(t.lunarRows, s.year, s.month, s.day);
+    if (got.month != s.lunarMonth || got.day != 1) {
+      char buf[128];
+      std::snprintf(buf, sizeof buf, "%04d-%02d-%02d is lunar month %d day %d, want the first day of month %d",
+                    s.year, s.month, s.day, got.month, got.day, s.lunarMonth);
+      bad.push_back(buf);
+    }
+  }
   for (const SampleTermTime& s : kSampleTermTimes) {
     const std::string& got = t.termTimes[s.year - kFirstTermYear][s.term];
     if (got != s.hhmm)

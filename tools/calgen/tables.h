@@ -35,14 +35,20 @@ struct TableSet {
   std::vector<std::array<uint8_t, 12>> termBytes;
   std::vector<std::array<std::string, 24>> termTimes;
   std::vector<astro::CloseNewMoon> closeNewMoons;
+  std::vector<astro::MonthStartException> monthStartExceptions;  // as applied
 };
+
+// Months that the calendar in force began on another day than our reckoning
+// gives, with the source of each published day. BuildTables applies them.
+const std::vector<astro::MonthStartException>& MonthStartExceptions();
 
 // Runs the astronomy for 1898..2101 and fills the tables. Throws
 // std::runtime_error when the calendar cannot be built.
 TableSet BuildTables();
 
-// Everything the converter and the term queries rely on, plus the sample rows
-// and times the almanac is known to print. Returns one message per failure.
+// Everything the converter and the term queries rely on, plus the sample rows,
+// times and month starts the almanacs of their years are known to print.
+// Returns one message per failure.
 std::vector<std::string> CheckTables(const TableSet& tables);
 
 // Packs a month's two term days; the caller guarantees the ranges 3..9 and
