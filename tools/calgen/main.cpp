@@ -1,6 +1,7 @@
-// lunisol-calgen: computes the lunar year table, the solar-term day table and
-// the solar-term time table for 1899..2100 from our own astronomy (ERFA and
-// libnova), checks them, and writes them as C++ sources.
+// lunisol-calgen: computes the lunar year table, the solar-term day table,
+// the solar-term time table and the moon-phase table for 1899..2100 from our
+// own astronomy (ERFA and libnova), checks them, and writes them as C++
+// sources. The program links none of that astronomy: it reads these tables.
 //
 //   lunisol-calgen OUTPUT_DIR
 //
@@ -30,11 +31,16 @@
 //   moment, like every one after today, also rests on the extrapolated
 //   Delta T, whose error there is far larger than three seconds; a later
 //   Delta T model may move it, which is why these cases are kept in view.
+// - Moon phases are UTC+8 minutes for every year, as published moon-phase
+//   tables give them; only the day a month begins follows the older clock.
+//   So a new moon just after UTC+8 midnight before 1929 is listed on the
+//   second day of its month.
 // - The 13th month flag of a year without a leap month is not read by the
 //   converter. We fill it with the flag of the next lunar year's first month,
 //   i.e. the month that follows the twelfth, so that the 13 flags always
 //   describe 13 consecutive months; computing the calendar into 2101 for the
 //   last row is a small price for that uniformity.
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <cstdio>
@@ -177,6 +183,38 @@ std::string SolarTermTimeSource(const TableSet& t) {
   return out.str();
 }
 
+std::string MoonPhaseSource(const lunisol::calgen::PackedMoonPhases& p) {
+  std::ostringstream out;
+  out << kHeader
+      << "//\n"
+         "// The four moon phases of every Gregorian month 1900..2100, UTC+8, cut to\n"
+         "// the minute (ERFA Moon98 settled with ELP 2000-82B, Espenak-Meeus Delta T).\n"
+         "// kMinutes: (day - 1) * 1440 + minute of day of each phase, in time order.\n"
+         "// MoonPhaseMonths, month (year - 1900) * 12 + month - 1: 4 * the index of the\n"
+         "// month's first phase + that phase's list (0 望, 1 下弦, 2 朔, 3 上弦); the\n"
+         "// next entry ends the month. The phases come in the lunation's order, the\n"
+         "// list number going up by one (mod 4) from each to the next.\n"
+         "\n#include \"calendar/tables.h\"\n\nnamespace lunisol {\n\nnamespace {\n\n"
+         "constexpr uint16_t kMinutes[] = {\n";
+  const size_t months = p.months.size() - 1;
+  for (size_t m = 0; m < months; ++m) {
+    out << "   ";
+    for (size_t i = p.months[m] >> 2; i < (p.months[m + 1] >> 2); ++i) out << " " << p.minutes[i] << ",";
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "  // %04d-%02d\n", 1900 + static_cast<int>(m / 12), static_cast<int>(m % 12) + 1);
+    out << buf;
+  }
+  out << "};\n\n}  // namespace\n\n"
+         "const std::array<uint16_t, kTermYearCount * 12 + 1> MoonPhaseMonths{{\n";
+  for (size_t m = 0; m < p.months.size(); m += 12) {
+    out << "   ";
+    for (size_t k = m; k < std::min(m + 12, p.months.size()); ++k) out << " " << p.months[k] << ",";
+    out << "  // " << (1900 + static_cast<int>(m / 12)) << "\n";
+  }
+  out << "}};\n\nconst std::span<const uint16_t> MoonPhaseMinutes{kMinutes};\n\n}  // namespace lunisol\n";
+  return out.str();
+}
+
 void WriteFile(const std::filesystem::path& path, const std::string& text) {
   std::ofstream f(path, std::ios::binary | std::ios::trunc);
   if (!f) Die("cannot write " + path.string());
@@ -201,7 +239,15 @@ int main(int argc, char** argv) {
     Die(std::string("astronomy failed: ") + e.what());
   }
 
-  const std::vector<std::string> problems = lunisol::calgen::CheckTables(tables);
+  std::vector<PhaseMoment> phases;
+  try {
+    phases = lunisol::calgen::BuildMoonPhases();
+  } catch (const std::exception& e) {
+    Die(std::string("moon phases failed: ") + e.what());
+  }
+
+  std::vector<std::string> problems = lunisol::calgen::CheckTables(tables);
+  for (std::string& p : lunisol::calgen::CheckMoonPhases(phases, tables)) problems.push_back(std::move(p));
   if (!problems.empty()) {
     for (const std::string& p : problems) std::cerr << "lunisol-calgen: check failed: " << p << "\n";
     Die(std::to_string(problems.size()) + " check(s) failed; nothing written");
@@ -219,9 +265,10 @@ int main(int argc, char** argv) {
   WriteFile(outDir / "lunar_year_table.cpp", LunarYearSource(tables, closeLines, exceptionLines));
   WriteFile(outDir / "solar_term_table.cpp", SolarTermDaySource(tables));
   WriteFile(outDir / "solar_term_time_table.cpp", SolarTermTimeSource(tables));
+  WriteFile(outDir / "moon_phase_table.cpp", MoonPhaseSource(lunisol::calgen::PackMoonPhases(phases)));
 
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-  std::fprintf(stderr, "lunisol-calgen: wrote 3 tables to %s in %.1f s\n", outDir.string().c_str(), seconds);
+  std::fprintf(stderr, "lunisol-calgen: wrote 4 tables to %s in %.1f s\n", outDir.string().c_str(), seconds);
   return 0;
 }

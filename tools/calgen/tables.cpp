@@ -157,7 +157,7 @@ struct LunarMonthDay {
 LunarMonthDay LunarDateFromRows(const std::vector<LunarRow>& rows, int year, int month, int day) {
   const int jdn = JdnFromCivil(year, month, day);
   for (int ly = year; ly >= year - 1 && ly >= kFirstLunarYear; --ly) {
-    if (ly > kLastLunarYear) continue;
+    if (ly - kFirstLunarYear >= static_cast<int>(rows.size())) continue;
     const LunarRow& r = rows[static_cast<size_t>(ly - kFirstLunarYear)];
     int start = JdnFromCivil(ly, 1, 1) + r.newYearEve;
     const int months = r.leapMonth ? 13 : 12;
@@ -179,6 +179,12 @@ std::string RowText(const LunarRow& r) {
   for (int f : r.bigMonth) s += " " + std::to_string(f);
   return s;
 }
+
+// The list number of the phase that follows `list` in a lunation: the
+// almanac's numbering (0 望, 1 下弦, 2 朔, 3 上弦) runs in that order.
+int NextPhaseList(int list) { return (list + 1) % 4; }
+
+int MonthIndex(const CivilDate& d) { return (d.year - kFirstTermYear) * 12 + d.month - 1; }
 
 }  // namespace
 
@@ -277,6 +283,76 @@ std::vector<std::string> CheckTables(const TableSet& t) {
                     ", want " + s.hhmm);
   }
   return bad;
+}
+
+std::vector<PhaseMoment> BuildMoonPhases() { return ComputeMoonPhases(kFirstTermYear, kLastTermYear); }
+
+std::vector<std::string> CheckMoonPhases(const std::vector<PhaseMoment>& phases, const TableSet& t) {
+  std::vector<std::string> bad;
+  if (phases.empty()) return {"no moon phases"};
+  auto minutes = [](const LocalMinute& m) { return static_cast<double>(m.jdn) * 1440.0 + m.minuteOfDay; };
+  auto when = [](const LocalMinute& m) {
+    const CivilDate d = CivilFromJdn(m.jdn);
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d %02d:%02d", d.year, d.month, d.day, m.hour(), m.minute());
+    return std::string(buf);
+  };
+  // A phase a week or more from the ends of the range would mean one is missing there.
+  constexpr double kMaxGap = 8.6 * 1440, kMinGap = 6.0 * 1440;
+  const double rangeStart = JdnFromCivil(kFirstTermYear, 1, 1) * 1440.0;
+  const double rangeEnd = (JdnFromCivil(kLastTermYear, 12, 31) + 1) * 1440.0;
+  if (minutes(phases.front().time) < rangeStart || minutes(phases.front().time) - rangeStart > kMaxGap)
+    bad.push_back("first phase at " + when(phases.front().time));
+  if (minutes(phases.back().time) >= rangeEnd || rangeEnd - minutes(phases.back().time) > kMaxGap)
+    bad.push_back("last phase at " + when(phases.back().time));
+  for (size_t i = 1; i < phases.size(); ++i) {
+    const PhaseMoment& a = phases[i - 1];
+    const PhaseMoment& b = phases[i];
+    const double gap = minutes(b.time) - minutes(a.time);
+    if (b.list != NextPhaseList(a.list) || gap < kMinGap || gap > kMaxGap)
+      bad.push_back("phase " + std::to_string(b.list) + " at " + when(b.time) + " follows phase " +
+                    std::to_string(a.list) + " at " + when(a.time));
+  }
+
+  std::vector<int> perMonth(static_cast<size_t>((kLastTermYear - kFirstTermYear + 1) * 12), 0);
+  static const int kFirstDayOnUtc8 = JdnFromCivil(1929, 1, 1);
+  for (const PhaseMoment& p : phases) {
+    const CivilDate d = CivilFromJdn(p.time.jdn);
+    if (d.year < kFirstTermYear || d.year > kLastTermYear) continue;  // reported above
+    ++perMonth[static_cast<size_t>(MonthIndex(d))];
+    if (p.list != kNewMoonList) continue;
+    const LunarMonthDay lunar = LunarDateFromRows(t.lunarRows, d.year, d.month, d.day);
+    const bool onFirstDay = lunar.day == 1 || (p.time.jdn < kFirstDayOnUtc8 && lunar.day == 2);
+    if (!onFirstDay)
+      bad.push_back("new moon at " + when(p.time) + " falls on lunar day " + std::to_string(lunar.day));
+  }
+  for (size_t i = 0; i < perMonth.size(); ++i)
+    if (perMonth[i] < 3 || perMonth[i] > 5)
+      bad.push_back(std::to_string(kFirstTermYear + static_cast<int>(i) / 12) + "-" +
+                    std::to_string(static_cast<int>(i) % 12 + 1) + " has " + std::to_string(perMonth[i]) +
+                    " phases");
+  if (phases.size() * 4 > 0xFFFF) bad.push_back("too many phases for 16-bit month entries");
+  return bad;
+}
+
+PackedMoonPhases PackMoonPhases(const std::vector<PhaseMoment>& phases) {
+  PackedMoonPhases out;
+  const int months = (kLastTermYear - kFirstTermYear + 1) * 12;
+  size_t i = 0;
+  for (int m = 0; m < months; ++m) {
+    const int month = m % 12 + 1, year = kFirstTermYear + m / 12;
+    // A month's first phase names its list; CheckMoonPhases saw to it that
+    // every month has one.
+    if (i >= phases.size()) throw std::runtime_error("moon phases end before December 2100");
+    out.months.push_back(static_cast<uint16_t>(out.minutes.size() * 4 + static_cast<size_t>(phases[i].list)));
+    for (; i < phases.size(); ++i) {
+      const CivilDate d = CivilFromJdn(phases[i].time.jdn);
+      if (d.year != year || d.month != month) break;
+      out.minutes.push_back(static_cast<uint16_t>((d.day - 1) * 1440 + phases[i].time.minuteOfDay));
+    }
+  }
+  out.months.push_back(static_cast<uint16_t>(out.minutes.size() * 4));
+  return out;
 }
 
 }  // namespace lunisol::calgen
