@@ -34,7 +34,7 @@ int MinutesFromMidnight(const LocalInstant& t) {
 }  // namespace
 
 int DayClockOfNewMoon(double jdTT) {
-  static const int kFirstDayOnUtc8 = JdnFromCivil(1929, 1, 1);
+  static const int kFirstDayOnUtc8 = JdnFromCivil(kFirstYearOnUtc8, 1, 1);
   return LocalInstantOfTT(jdTT).jdn < kFirstDayOnUtc8 ? kBeijingMeanTimeSeconds : kUtc8Seconds;
 }
 

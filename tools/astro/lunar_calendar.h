@@ -23,8 +23,10 @@ struct SolarTermYears {
 SolarTermYears ComputeSolarTerms(int firstYear, int lastYear);
 
 // The clock on which the day of the new moon at jdTT is reckoned: Beijing
-// mean time before 1929-01-01, UTC+8 from then on, when China's standard time
-// replaced the meridian of Beijing for the calendar as well.
+// mean time before 1 January of kFirstYearOnUtc8, UTC+8 from then on, when
+// China's standard time replaced the meridian of Beijing for the calendar as
+// well.
+inline constexpr int kFirstYearOnUtc8 = 1929;
 int DayClockOfNewMoon(double jdTT);
 
 // A new moon so close to midnight that the short lunar series cannot be

@@ -209,7 +209,8 @@ std::string MoonPhaseSource(const lunisol::calgen::PackedMoonPhases& p) {
   for (size_t m = 0; m < p.months.size(); m += 12) {
     out << "   ";
     for (size_t k = m; k < std::min(m + 12, p.months.size()); ++k) out << " " << p.months[k] << ",";
-    out << "  // " << (1900 + static_cast<int>(m / 12)) << "\n";
+    if (m < months) out << "  // " << (1900 + static_cast<int>(m / 12)) << "\n";
+    else out << "  // end of December 2100\n";
   }
   out << "}};\n\nconst std::span<const uint16_t> MoonPhaseMinutes{kMinutes};\n\n}  // namespace lunisol\n";
   return out.str();

@@ -315,14 +315,16 @@ std::vector<std::string> CheckMoonPhases(const std::vector<PhaseMoment>& phases,
   }
 
   std::vector<int> perMonth(static_cast<size_t>((kLastTermYear - kFirstTermYear + 1) * 12), 0);
-  static const int kFirstDayOnUtc8 = JdnFromCivil(1929, 1, 1);
+  // Beijing mean time is 14 min 20 s behind UTC+8.
+  constexpr int kLastUtc8MinuteOfBeijingsDayBefore = 14;
   for (const PhaseMoment& p : phases) {
     const CivilDate d = CivilFromJdn(p.time.jdn);
     if (d.year < kFirstTermYear || d.year > kLastTermYear) continue;  // reported above
     ++perMonth[static_cast<size_t>(MonthIndex(d))];
     if (p.list != kNewMoonList) continue;
     const LunarMonthDay lunar = LunarDateFromRows(t.lunarRows, d.year, d.month, d.day);
-    const bool onFirstDay = lunar.day == 1 || (p.time.jdn < kFirstDayOnUtc8 && lunar.day == 2);
+    const bool onFirstDay = lunar.day == 1 || (d.year < kFirstYearOnUtc8 && lunar.day == 2 &&
+                                               p.time.minuteOfDay <= kLastUtc8MinuteOfBeijingsDayBefore);
     if (!onFirstDay)
       bad.push_back("new moon at " + when(p.time) + " falls on lunar day " + std::to_string(lunar.day));
   }

@@ -58,8 +58,9 @@ std::vector<astro::PhaseMoment> BuildMoonPhases();
 
 // The phases follow each other in the lunation's order about a week apart,
 // fit the packed table, and every new moon falls on the first day of a lunar
-// month of `tables` (before 1929 possibly on the second: those months begin
-// on the day of the new moon in Beijing mean time). One message per failure.
+// month of `tables` (before 1929, when it is in the first quarter hour of its
+// UTC+8 day, possibly on the second: those months begin on the day of the
+// new moon in Beijing mean time). One message per failure.
 std::vector<std::string> CheckMoonPhases(const std::vector<astro::PhaseMoment>& phases, const TableSet& tables);
 
 // The phases as the almanac stores them, for months 1900-01..2100-12 in
