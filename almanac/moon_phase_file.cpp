@@ -174,7 +174,7 @@ void ParseMoonPhaseFile(std::string_view bytes, MoonPhaseData& out) {
 
 std::string MoonPhaseFileName(int year) { return "Farmer" + std::to_string(year); }
 
-void ReadMoonPhaseFile(int year, MoonPhaseData& out, const std::string& directory) {
+bool ReadMoonPhaseFile(int year, MoonPhaseData& out, const std::string& directory) {
   for (auto& list : out.moonPhaseLists) list.clear();
   out.datedNotes.clear();
 
@@ -184,10 +184,10 @@ void ReadMoonPhaseFile(int year, MoonPhaseData& out, const std::string& director
   // Only a regular file: a FIFO or a device under that name would block or
   // never end.
   std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error) || error) return;
+  if (!std::filesystem::is_regular_file(path, error) || error) return false;
 
   std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
-  if (!file) return;
+  if (!file) return false;
   std::string bytes;
   char chunk[1 << 16];
   for (;;) {
@@ -195,8 +195,9 @@ void ReadMoonPhaseFile(int year, MoonPhaseData& out, const std::string& director
     bytes.append(chunk, got);
     if (got < sizeof chunk) break;
   }
-  if (std::ferror(file.get())) return;  // Unreadable: treated like a missing file.
+  if (std::ferror(file.get())) return false;  // Unreadable: treated like a missing file.
   ParseMoonPhaseFile(bytes, out);
+  return true;
 }
 
 }  // namespace lunisol

@@ -21,18 +21,12 @@
 #include <string_view>
 #include <vector>
 
+#include "calendar/moon_phases.h"
+
 namespace lunisol {
 
-// Index into MoonPhaseData::moonPhaseLists.
-enum MoonPhase : int {
-  kFullMoon = 0,      // 望
-  kLastQuarter = 1,   // 下弦
-  kNewMoon = 2,       // 朔
-  kFirstQuarter = 3,  // 上弦
-};
-
 struct MoonPhaseData {
-  // Entries in file order; each starts with MMDDHHMM. 0 望, 1 下弦, 2 朔, 3 上弦.
+  // Entries in file order, indexed by MoonPhase; each starts with MMDDHHMM.
   std::array<std::vector<std::u16string>, 4> moonPhaseLists;
   // Free lines after the twelve monthly records, in file order.
   std::vector<std::u16string> datedNotes;
@@ -63,9 +57,9 @@ void ParseMoonPhaseFile(std::string_view bytes, MoonPhaseData& out);
 // File name of the moon-phase file of `year`, e.g. "Farmer2009".
 std::string MoonPhaseFileName(int year);
 
-// Reads "Farmer<year>" from `directory` (default: the current directory).
-// A missing or unreadable file, or one that is not a regular file, leaves
-// `out` empty and is not an error.
-void ReadMoonPhaseFile(int year, MoonPhaseData& out, const std::string& directory = ".");
+// Reads "Farmer<year>" from `directory` (default: the current directory) and
+// says whether it did. A missing or unreadable file, or one that is not a
+// regular file, leaves `out` empty and is not an error.
+bool ReadMoonPhaseFile(int year, MoonPhaseData& out, const std::string& directory = ".");
 
 }  // namespace lunisol

@@ -5,7 +5,7 @@
 
 namespace lunisol {
 
-void OnYearChosen(YearData& data, int year, int month, const std::string& directory) {
+void OnYearChosen(YearData& data, int year, int month, const std::vector<std::string>& moonFolders) {
   CalendarState& s = data.calendar;
   data.year = year;
   if (month == 12) FindDecemberMarker(s, year);
@@ -14,7 +14,7 @@ void OnYearChosen(YearData& data, int year, int month, const std::string& direct
   ComputeWangwangDays(s, year);
   ComputeNineStars(s, year, 12);
   ComputeDayHexagrams(s, year);
-  ReadMoonPhaseFile(year, data.moon, directory);
+  LoadMoonPhases(year, data.moon, moonFolders);
 }
 
 void OnMonthChosen(YearData& data, int year, int month) {

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 namespace lunisol {
@@ -33,6 +34,14 @@ extern const std::array<LunarYearRow, kLunarYearCount> LunarYearTable;
 extern const std::array<std::array<uint8_t, 12>, kTermYearCount> SolarTermTable;
 // "hhmm" clock time (UTC+8) at which each term begins, index (year-1900)*24+t.
 extern const std::array<std::u16string_view, kTermYearCount * 24> SolarTermTimeTable;
+// The moon phases of every Gregorian month 1900..2100, UTC+8, to the minute.
+// MoonPhaseMinutes: (day - 1) * 1440 + minute of day of each phase, in time
+// order. MoonPhaseMonths[(year - 1900) * 12 + month - 1]: 4 * the index of
+// the month's first phase + the list number of that phase (see MoonPhase);
+// the next entry, >> 2, ends the month. Each following phase's list number is
+// one more (mod 4) than the one before it. Read through MoonPhasesOfMonth.
+extern const std::array<uint16_t, kTermYearCount * 12 + 1> MoonPhaseMonths;
+extern const std::span<const uint16_t> MoonPhaseMinutes;
 
 inline constexpr std::array<int32_t, 12> kMonthDays{31, 28, 31, 30, 31, 30,
                                                     31, 31, 30, 31, 30, 31};

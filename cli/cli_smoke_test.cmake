@@ -59,6 +59,18 @@ if(NOT count EQUAL 12)
   message(FATAL_ERROR "phases 2009: ${count} lines, expected 12")
 endif()
 
+# Started from an empty folder with an empty data folder, the month still
+# shows its four moon phases: they are built in.
+set(empty ${CMAKE_CURRENT_BINARY_DIR}/cli_smoke_empty)
+file(REMOVE_RECURSE ${empty})
+file(MAKE_DIRECTORY ${empty})
+execute_process(COMMAND ${CMAKE_COMMAND} -E env XDG_DATA_HOME=${empty} ${CLI} month 2026 12
+                WORKING_DIRECTORY ${empty} RESULT_VARIABLE rc OUTPUT_VARIABLE out)
+foreach(phase "下弦 14時 08分" "朔 08時 51分" "上弦 13時 42分" "望 09時 28分" "下弦 02時 59分")
+  expect_in("${out}" "${phase}")
+endforeach()
+file(REMOVE_RECURSE ${empty})
+
 foreach(bad "month;2009;13" "month;1899;1" "convert" "days;2009-01-02;2009-01-01" "phases;abc" "nosuchcommand"
             "bone;2009-05-26;12" "zodiac;2009-05-26;3" "hours;2009-02-30" "yearly")
   run(2 out ${bad})

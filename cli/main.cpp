@@ -5,18 +5,16 @@
 #include <string>
 #include <vector>
 
-#include "almanac/month.h"
-#include "almanac/year_data.h"
 #include "almanac/lookups.h"
+#include "almanac/month.h"
+#include "almanac/moon_phase_source.h"
+#include "almanac/year_data.h"
 #include "calendar/convert.h"
 #include "calendar/solar_terms.h"
 #include "calendar/state.h"
 #include "calendar/tables.h"
 #include "cli/json_util.h"
 #include "cli/sheet_commands.h"
-#ifdef LUNISOL_HAVE_ASTRO
-#include "tools/astro/moon_phases.h"
-#endif
 
 namespace lunisol::cli {
 
@@ -226,13 +224,8 @@ int Phases(const std::vector<std::string>& a, std::ostream& out, std::ostream& e
   if (a.size() != 2) return Usage(err, "usage: phases YEAR");
   auto y = ParseInt(a[1]);
   if (!y || *y < kFirstTermYear || *y > kLastTermYear) return Usage(err, "phases: YEAR must be 1900..2100");
-#ifdef LUNISOL_HAVE_ASTRO
-  out << astro::MoonPhaseFileText(*y);
+  out << MoonPhaseFileText(*y);
   return 0;
-#else
-  err << "lunisol-cli: phases: built without the astronomy library (liberfa, libnova)\n";
-  return 1;
-#endif
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <cstring>
 #include <numeric>
+#include <string>
+#include <string_view>
 
 #include "calendar/convert.h"
 #include "calendar/cycle.h"
@@ -192,6 +194,73 @@ TEST(ConvertDate, SolarToLunarSamples) {
   EXPECT_EQ(d.lunarYear, 2100);
   EXPECT_EQ(d.lunarMonth, 12);
   EXPECT_EQ(d.lunarDay, 1);
+}
+
+// Before 1929 the calendar reckoned the day of a new moon in Beijing mean
+// time, and the almanacs of 1914, 1916 and 1920 begin these months a day
+// before UTC+8 would; the 1906 almanac of the Qing court began its fourth
+// month on 24 April. Each day before is the last of the month before.
+TEST(ConvertDate, MonthStartsAsPublishedBefore1929) {
+  struct Case {
+    int y, m, d;
+    int lunarYear, lunarMonth;
+    int eveYear, eveMonth, eveDay;
+  };
+  const Case cases[] = {
+      {1906, 4, 24, 1906, 4, 1906, 3, 30},
+      {1914, 11, 17, 1914, 10, 1914, 9, 29},
+      {1916, 2, 3, 1916, 1, 1915, 12, 29},
+      {1920, 11, 10, 1920, 10, 1920, 9, 29},
+  };
+  for (const Case& c : cases) {
+    const CalendarDate first = Solar(c.y, c.m, c.d);
+    EXPECT_EQ(first.lunarYear, c.lunarYear) << c.y << "-" << c.m << "-" << c.d;
+    EXPECT_EQ(first.lunarMonth, c.lunarMonth) << c.y << "-" << c.m << "-" << c.d;
+    EXPECT_EQ(first.lunarDay, 1) << c.y << "-" << c.m << "-" << c.d;
+    const CalendarDate eve = Solar(c.y, c.m, c.d - 1);
+    EXPECT_EQ(eve.lunarYear, c.eveYear) << c.y << "-" << c.m << "-" << c.d - 1;
+    EXPECT_EQ(eve.lunarMonth, c.eveMonth) << c.y << "-" << c.m << "-" << c.d - 1;
+    EXPECT_EQ(eve.lunarDay, c.eveDay) << c.y << "-" << c.m << "-" << c.d - 1;
+    const CalendarDate back = Lunar(c.lunarYear, c.lunarMonth, 1);
+    EXPECT_EQ(back.solarMonth * 100 + back.solarDay, c.m * 100 + c.d) << c.y;
+  }
+  // 3 February 1916 opens the year 丙辰 (cycle number 53).
+  int r = 0;
+  Solar(1916, 2, 3, &r);
+  EXPECT_EQ(r, 53);
+  Solar(1916, 2, 2, &r);
+  EXPECT_EQ(r, 52);
+}
+
+// The months of the lunar years 1914..1920 as the almanacs of those years
+// print them: new years on 26 January 1914, 14 February 1915, 3 February
+// 1916, 23 January 1917, 11 February 1918, 1 February 1919 and 20 February
+// 1920; leap months after months 5 (1914), 2 (1917) and 7 (1919).
+TEST(LunarYearTable, MonthsOf1914To1920AsPublished) {
+  struct Year {
+    int year;
+    int newYearMonth, newYearDay;
+    int leapMonth;
+    std::string_view lengths;  // calendar order, leap month in its place
+  };
+  const Year years[] = {
+      {1914, 1, 26, 5, "30 30 29 30 29 30 29 30 29 29 30 29 30"},
+      {1915, 2, 14, 0, "30 29 30 30 29 30 29 30 29 30 29 29"},
+      {1916, 2, 3, 0, "30 30 29 30 29 30 30 29 30 29 30 29"},
+      {1917, 1, 23, 2, "30 29 29 30 29 30 30 29 30 30 29 30 29"},
+      {1918, 2, 11, 0, "30 29 29 30 29 30 29 30 30 29 30 30"},
+      {1919, 2, 1, 7, "29 30 29 29 30 29 29 30 30 29 30 30 30"},
+      {1920, 2, 20, 0, "29 30 29 29 30 29 29 30 29 30 30 30"},
+  };
+  for (const Year& y : years) {
+    const LunarYearRow& row = LunarRow(y.year);
+    EXPECT_EQ(row.leapMonth, y.leapMonth) << y.year;
+    EXPECT_EQ(row.newYearEve + 1, kDaysBeforeMonth[0][y.newYearMonth - 1] + y.newYearDay) << y.year;
+    std::string lengths;
+    for (int p = 0; p < (row.leapMonth ? 13 : 12); ++p)
+      lengths += (p ? " " : "") + std::to_string(29 + row.bigMonth[static_cast<size_t>(p)]);
+    EXPECT_EQ(lengths, y.lengths) << y.year;
+  }
 }
 
 TEST(ConvertDate, LunarToSolarSamples) {

@@ -8,6 +8,7 @@
 #include "calendar/solar_terms.h"
 #include "calendar/convert.h"
 #include "calendar/cycle.h"
+#include "calendar/moon_phases.h"
 #include "calendar/tables.h"
 #include "calendar/text.h"
 
@@ -22,9 +23,12 @@ struct Evaluated {
   MonthAlmanac month;
 };
 
-Evaluated Evaluate(int year, int month, const std::string& dir = "/nonexistent") {
+// The month without moon-phase lines, whose place in noteA the tests below
+// work out by hand; the phase lines have tests of their own.
+Evaluated Evaluate(int year, int month) {
   Evaluated e;
-  OnYearChosen(e.data, year, month, dir);
+  OnYearChosen(e.data, year, month, {});
+  e.data.moon = {};
   e.month = EvaluateMonth(year, month, e.data, e.terms);
   return e;
 }
@@ -240,17 +244,24 @@ TEST(MonthEvaluation, MayTwoThousandNineByHand) {
   EXPECT_EQ(DayColumn(e.month, 5).record.noteA.text, u"立夏");
 }
 
-// Every month of the range: the evaluation completes, and the season rules
-// follow the term in force on each day (its own term on a term day).
+// Every month of the range: the evaluation completes, the season rules
+// follow the term in force on each day (its own term on a term day), and
+// with no moon-phase file every phase of the month shows on its day.
 TEST(MonthEvaluation, EveryMonthCompletesAndFollowsTheTermInForce) {
   for (int y = 1900; y <= 2100; ++y) {
     YearData data;
-    OnYearChosen(data, y, 12, "/nonexistent");
+    OnYearChosen(data, y, 12, {});
     for (int m = 1; m <= 12; ++m) {
       MonthTermState terms;
       const MonthAlmanac month = EvaluateMonth(y, m, data, terms);
       ASSERT_FALSE(month.lunarTitle.text.empty()) << y << "-" << m;
       ASSERT_FALSE(month.proverbLine.text.empty());
+      const MonthMoonPhases phases = MoonPhasesOfMonth(y, m);
+      for (int i = 0; i < phases.count; ++i) {
+        const MoonPhaseMoment& p = phases.moments[static_cast<size_t>(i)];
+        const std::u16string_view label[] = {u"望 ", u"下弦 ", u"朔 ", u"上弦 "};
+        ASSERT_TRUE(Has(DayColumn(month, p.day).record.noteA.text, label[p.list])) << y << "-" << m << "-" << p.day;
+      }
       ASSERT_EQ(terms.secondTermIndex, 2 * m - 1);
       for (size_t i = 0; i < 33; ++i) {
         const MonthColumn& c = month.columns[i];
@@ -320,7 +331,7 @@ TEST(MonthEvaluation, TheYearEndCarriesNewYearsEveWithAnyOwnFestival) {
 
 TEST(MonthEvaluation, MoonPhaseLinesAndDatedNotesFromTheYearFile) {
   YearData data;
-  OnYearChosen(data, 2009, 5, "/nonexistent");
+  OnYearChosen(data, 2009, 5, {});
   data.moon.moonPhaseLists[0] = {u"05091701"};
   data.moon.moonPhaseLists[2] = {u"05241211", u"05091800"};  // same day as the full moon: 望 wins
   data.moon.datedNotes = {u"0526 颱風假", u"0526x第二則", u"1231 別的日子"};

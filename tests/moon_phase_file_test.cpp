@@ -428,23 +428,24 @@ TEST_F(MoonPhaseFileRead, ReadsTheFileNamedAfterTheYear) {
   EXPECT_EQ(data.moonPhaseLists[kFullMoon], std::vector<std::u16string>{u"01010000"});
   EXPECT_TRUE(data.datedNotes.empty());
 
-  ReadMoonPhaseFile(2011, data, dir_.string());
+  EXPECT_FALSE(ReadMoonPhaseFile(2011, data, dir_.string()));
   EXPECT_TRUE(IsEmpty(data));
 }
 
 TEST_F(MoonPhaseFileRead, MissingOrUnusableFileLeavesEverythingEmpty) {
   MoonPhaseData data = Stale();
-  ReadMoonPhaseFile(2009, data, (dir_ / "no such directory").string());
+  EXPECT_FALSE(ReadMoonPhaseFile(2009, data, (dir_ / "no such directory").string()));
   EXPECT_TRUE(IsEmpty(data));
 
   data = Stale();
   fs::create_directory(dir_ / "Farmer2012");  // a directory by the file's name
-  ReadMoonPhaseFile(2012, data, dir_.string());
+  EXPECT_FALSE(ReadMoonPhaseFile(2012, data, dir_.string()));
   EXPECT_TRUE(IsEmpty(data));
 
   data = Stale();
+  // An empty file is still the year's file: it stands in for the table.
   Write("Farmer2013", "");
-  ReadMoonPhaseFile(2013, data, dir_.string());
+  EXPECT_TRUE(ReadMoonPhaseFile(2013, data, dir_.string()));
   EXPECT_TRUE(IsEmpty(data));
 }
 

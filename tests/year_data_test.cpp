@@ -15,8 +15,8 @@ const std::string kMoonDir = std::string(LUNISOL_TEST_DATA_DIR) + "/moon";
 
 TEST(YearData, MonthChoiceOfDecemberCompletesTheNineStars) {
   YearData may, december;
-  OnYearChosen(may, 2009, 5, "/nonexistent");
-  OnYearChosen(december, 2009, 12, "/nonexistent");
+  OnYearChosen(may, 2009, 5, {});
+  OnYearChosen(december, 2009, 12, {});
   EXPECT_EQ(may.calendar.decemberMarker, -1);
   EXPECT_NE(december.calendar.decemberMarker, -1);
   EXPECT_EQ(may.calendar.nineStarTable[364], 0) << "after 冬至 nothing is known without the marker";
@@ -31,35 +31,44 @@ TEST(YearData, MonthChoiceOfDecemberCompletesTheNineStars) {
 
 TEST(YearData, YearChoiceSetsTheLichunPillarAndWangwangDays) {
   YearData data;
-  OnYearChosen(data, 2009, 1, "/nonexistent");
+  OnYearChosen(data, 2009, 1, {});
   CalendarState probe;
   int y = 0, m = 0, d = 0;
   ASSERT_TRUE(FindSolarTermDate(probe, 2009, u"立春", y, m, d));
   EXPECT_EQ(data.calendar.lichunDayPillar, probe.lichunDayPillar);
   for (const LunarTriple& w : data.calendar.qiWangWangDays) EXPECT_NE(w.day, 0);
-  EXPECT_TRUE(data.moon.datedNotes.empty());
-  for (const auto& list : data.moon.moonPhaseLists) EXPECT_TRUE(list.empty());
 }
 
-TEST(YearData, TheYearsMoonFileIsReadAgainOnEveryYearChoice) {
-  YearData data;
-  OnYearChosen(data, 2009, 5, kMoonDir);
-  ASSERT_FALSE(data.moon.moonPhaseLists[2].empty());
-  // The page shows the file's new moon of the month on its day.
-  const std::u16string& first = data.moon.moonPhaseLists[2][0];
-  ASSERT_GE(first.size(), 8u);
+// The first day of the month page whose noteA holds `label`, or 0.
+int PhaseDayOnThePage(YearData& data, int month, std::u16string_view label) {
   MonthTermState terms;
-  const int month = (first[0] - u'0') * 10 + (first[1] - u'0');
-  const int day = (first[2] - u'0') * 10 + (first[3] - u'0');
-  const MonthAlmanac page = EvaluateMonth(2009, month, data, terms);
-  bool shown = false;
+  const MonthAlmanac page = EvaluateMonth(data.year, month, data, terms);
   for (const MonthColumn& c : page.columns)
-    if (c.kind == ColumnKind::kDay && c.day == day) shown = c.record.noteA.text.find(u"朔 ") != std::u16string::npos;
-  EXPECT_TRUE(shown);
-  // Another year without a file empties the lists.
-  OnYearChosen(data, 2010, 5, kMoonDir);
-  for (const auto& list : data.moon.moonPhaseLists) EXPECT_TRUE(list.empty());
+    if (c.kind == ColumnKind::kDay && c.record.noteA.text.find(label) != std::u16string::npos) return c.day;
+  return 0;
+}
+
+// A year's phases come from the first folder that holds its file, else from
+// the built-in table; the file, when there is one, wins with its notes, and
+// is looked for again at every year choice.
+TEST(YearData, MoonPhasesFromTheYearsFileElseTheBuiltInTable) {
+  const std::vector<std::string> folders{"/nonexistent", kMoonDir};
+  YearData data;
+  OnYearChosen(data, 2009, 5, folders);
+  MoonPhaseData file, table;
+  ASSERT_TRUE(ReadMoonPhaseFile(2009, file, kMoonDir));
+  MoonPhasesFromTable(2009, table);
+  ASSERT_NE(file.moonPhaseLists, table.moonPhaseLists) << "the sample must differ from the table to tell them apart";
+  EXPECT_EQ(data.moon.moonPhaseLists, file.moonPhaseLists);
+  EXPECT_EQ(data.moon.datedNotes, file.datedNotes);
+  EXPECT_FALSE(data.moon.datedNotes.empty());
+
+  OnYearChosen(data, 2010, 5, folders);
+  MoonPhasesFromTable(2010, table);
+  EXPECT_EQ(data.moon.moonPhaseLists, table.moonPhaseLists);
   EXPECT_TRUE(data.moon.datedNotes.empty());
+  // Without a file the page still shows the full moon of 28 May 2010 (UTC+8).
+  EXPECT_EQ(PhaseDayOnThePage(data, 5, u"望 "), 28);
 }
 
 }  // namespace

@@ -7,7 +7,7 @@ if(NOT status EQUAL 0)
   message(FATAL_ERROR "generator failed (${status})")
 endif()
 set(differ "")
-foreach(name lunar_year_table.cpp solar_term_table.cpp solar_term_time_table.cpp)
+foreach(name lunar_year_table.cpp solar_term_table.cpp solar_term_time_table.cpp moon_phase_table.cpp)
   execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${OUTPUT_DIR}/${name} ${COMMITTED_DIR}/${name}
                   RESULT_VARIABLE same)
   if(NOT same EQUAL 0)

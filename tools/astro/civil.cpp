@@ -34,11 +34,11 @@ bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 
 
 int DaysInYear(int year) { return IsLeapYear(year) ? 366 : 365; }
 
-LocalInstant LocalInstantOfTT(double jdTT) {
+LocalInstant LocalInstantOfTT(double jdTT, int utcOffsetSeconds) {
   const double deltaT = DeltaTForJulianDate(jdTT);
   // Keep the day and its fraction apart so that the fraction keeps its
   // precision (a whole Julian date in a double resolves only ~40 us).
-  const double shifted = jdTT + 0.5 + 8.0 / 24.0;
+  const double shifted = jdTT + 0.5 + utcOffsetSeconds / 86400.0;
   double dayPart = std::floor(shifted);
   double seconds = (shifted - dayPart) * 86400.0 - deltaT;
   while (seconds < 0.0) {
@@ -52,8 +52,8 @@ LocalInstant LocalInstantOfTT(double jdTT) {
   return LocalInstant{static_cast<int>(dayPart), seconds};
 }
 
-LocalMinute LocalMinuteOfTT(double jdTT) {
-  const LocalInstant t = LocalInstantOfTT(jdTT);
+LocalMinute LocalMinuteOfTT(double jdTT, int utcOffsetSeconds) {
+  const LocalInstant t = LocalInstantOfTT(jdTT, utcOffsetSeconds);
   return LocalMinute{t.jdn, static_cast<int>(std::floor(t.secondOfDay / 60.0))};
 }
 

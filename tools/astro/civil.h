@@ -1,6 +1,6 @@
 // Gregorian calendar arithmetic on Julian day numbers, and the conversion of
-// an instant in Terrestrial Time to the civil clock of UTC+8 that the almanac
-// counts its days in.
+// an instant in Terrestrial Time to the civil clocks the almanac counts its
+// days in: UTC+8, and before 1929 the local mean time of Beijing.
 #pragma once
 
 #include <cstdint>
@@ -29,23 +29,29 @@ inline int CycleIndexOfJdn(int jdn) { return (jdn + 49) % 60; }
 bool IsLeapYear(int year);
 int DaysInYear(int year);
 
-// An instant on the UTC+8 clock, cut (not rounded) to the whole minute:
+// Civil clocks, as their offset from UT in seconds.
+inline constexpr int kUtc8Seconds = 8 * 3600;
+// Local mean time of Beijing's meridian, 116°25′ E: the clock on which the
+// calendar in force until the end of 1928 reckoned its days.
+inline constexpr int kBeijingMeanTimeSeconds = 7 * 3600 + 45 * 60 + 40;
+
+// An instant on a civil clock, cut (not rounded) to the whole minute:
 // almanacs print the minute in which an event happens, so 12:34:59 is 12:34.
 struct LocalMinute {
-  int jdn;          // civil day in UTC+8
+  int jdn;          // civil day on that clock
   int minuteOfDay;  // 0..1439
   int hour() const { return minuteOfDay / 60; }
   int minute() const { return minuteOfDay % 60; }
 };
 
-// Seconds after local (UTC+8) midnight, as a real number, for reporting.
+// Seconds after midnight on a civil clock, as a real number, for reporting.
 struct LocalInstant {
   int jdn;
   double secondOfDay;  // 0 <= s < 86400
 };
 
-// TT -> UT via Delta T, then +8 h.
-LocalInstant LocalInstantOfTT(double jdTT);
-LocalMinute LocalMinuteOfTT(double jdTT);
+// TT -> UT via Delta T, then the clock's offset (UTC+8 unless told).
+LocalInstant LocalInstantOfTT(double jdTT, int utcOffsetSeconds = kUtc8Seconds);
+LocalMinute LocalMinuteOfTT(double jdTT, int utcOffsetSeconds = kUtc8Seconds);
 
 }  // namespace lunisol::astro

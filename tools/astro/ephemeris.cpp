@@ -31,10 +31,12 @@ struct FrameOfDate {
 FrameOfDate FrameAt(double jdTT) {
   const double d2 = jdTT - kMjdZero;
   FrameOfDate f;
-  eraPnm06a(kMjdZero, d2, f.rnpb);
-  double dpsi = 0.0, deps = 0.0;
-  eraNut06a(kMjdZero, d2, &dpsi, &deps);
-  f.trueObliquity = eraObl06(kMjdZero, d2) + deps;
+  // One call for the matrix and the nutation it is built from: the IAU 2000A
+  // nutation series is the costly part of every Moon98 position.
+  double dpsi = 0.0, deps = 0.0, meanObliquity = 0.0;
+  double rb[3][3], rp[3][3], rbp[3][3], rn[3][3];
+  eraPn06a(kMjdZero, d2, &dpsi, &deps, &meanObliquity, rb, rp, rbp, rn, f.rnpb);
+  f.trueObliquity = meanObliquity + deps;
   return f;
 }
 

@@ -33,7 +33,12 @@ int MinutesFromMidnight(const LocalInstant& t) {
 
 }  // namespace
 
-LunarCalendar ComputeLunarCalendar(const SolarTermYears& terms) {
+int DayClockOfNewMoon(double jdTT) {
+  static const int kFirstDayOnUtc8 = JdnFromCivil(kFirstYearOnUtc8, 1, 1);
+  return LocalInstantOfTT(jdTT).jdn < kFirstDayOnUtc8 ? kBeijingMeanTimeSeconds : kUtc8Seconds;
+}
+
+LunarCalendar ComputeLunarCalendar(const SolarTermYears& terms, const std::vector<MonthStartException>& exceptions) {
   const int y0 = terms.firstYear, y1 = terms.lastYear();
   if (y1 <= y0) Fail("need solar terms of at least two years");
 
@@ -49,18 +54,35 @@ LunarCalendar ComputeLunarCalendar(const SolarTermYears& terms) {
   // New moons from a little before the first solstice's month to past the
   // month after the last solstice.
   std::vector<int> starts;
+  std::vector<bool> exceptionUsed(exceptions.size(), false);
   for (int k = LunationNear(terms.moment(y0, kWinterSolstice)) - 2;; ++k) {
-    double jd = LunarPhaseMoment(MeanNewMoon(k), 0.0, MoonTheory::kMoon98);
-    LocalInstant local = LocalInstantOfTT(jd);
-    if (MinutesFromMidnight(local) < kRefineWindowMinutes) {
-      jd = LunarPhaseMoment(jd, 0.0, MoonTheory::kElp2000);
-      const LocalInstant fine = LocalInstantOfTT(jd);
-      out.closeNewMoons.push_back(CloseNewMoon{local, fine});
-      local = fine;
+    const double jd = LunarPhaseMoment(MeanNewMoon(k), 0.0, MoonTheory::kMoon98);
+    const int clock = DayClockOfNewMoon(jd);
+    const LocalInstant onClock = LocalInstantOfTT(jd, clock);
+    const LocalInstant onUtc8 = LocalInstantOfTT(jd);
+    int day = onClock.jdn;
+    if (MinutesFromMidnight(onClock) < kRefineWindowMinutes || MinutesFromMidnight(onUtc8) < kRefineWindowMinutes) {
+      const double fine = LunarPhaseMoment(jd, 0.0, MoonTheory::kElp2000);
+      const CloseNewMoon close{onUtc8, LocalInstantOfTT(fine), LocalInstantOfTT(fine, kBeijingMeanTimeSeconds), clock,
+                               onClock.jdn};
+      out.closeNewMoons.push_back(close);
+      day = close.day();
     }
-    starts.push_back(local.jdn);
-    if (local.jdn > solsticeDay.back() + 40) break;
+    for (size_t e = 0; e < exceptions.size(); ++e)
+      if (exceptions[e].reckonedJdn == day) {
+        day = exceptions[e].publishedJdn;
+        exceptionUsed[e] = true;
+        break;
+      }
+    starts.push_back(day);
+    if (day > solsticeDay.back() + 40) break;
   }
+  for (size_t e = 0; e < exceptions.size(); ++e)
+    if (!exceptionUsed[e]) {
+      const CivilDate d = CivilFromJdn(exceptions[e].reckonedJdn);
+      Fail("no new moon falls on " + std::to_string(d.year) + "-" + std::to_string(d.month) + "-" +
+           std::to_string(d.day) + ", the day of a month-start exception");
+    }
   for (size_t i = 1; i < starts.size(); ++i) {
     const int len = starts[i] - starts[i - 1];
     if (len != 29 && len != 30) Fail("lunar month of " + std::to_string(len) + " days");

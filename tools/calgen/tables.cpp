@@ -10,16 +10,29 @@ namespace lunisol::calgen {
 
 using namespace lunisol::astro;
 
+const std::vector<MonthStartException>& MonthStartExceptions() {
+  static const std::vector<MonthStartException> kExceptions{
+      // The conjunction is 1906-04-24 00:06 UTC+8, 23:52 of the 23rd in
+      // Beijing mean time. The Qing court's astronomers still computed the
+      // calendar with their own solar and lunar tables, which put it after
+      // midnight.
+      {JdnFromCivil(1906, 4, 23), JdnFromCivil(1906, 4, 24),
+       "光緒三十二年時憲書 (the calendar for 1906 issued by the Qing court's 欽天監): 四月初一 is 1906-04-24"},
+  };
+  return kExceptions;
+}
+
 TableSet BuildTables() {
   // The 冬至 of 1898 opens the span that holds lunar new year 1899; the span
   // closed by 冬至 2101 holds the first month of 2101, whose flag fills the
   // 13th entry of row 2100.
   const SolarTermYears terms = ComputeSolarTerms(kFirstLunarYear - 1, kLastLunarYear + 1);
-  const LunarCalendar calendar = ComputeLunarCalendar(terms);
+  const LunarCalendar calendar = ComputeLunarCalendar(terms, MonthStartExceptions());
   const std::vector<LunarYear> years = SplitLunarYears(calendar);
 
   TableSet out;
   out.closeNewMoons = calendar.closeNewMoons;
+  out.monthStartExceptions = MonthStartExceptions();
 
   auto findYear = [&](int y) -> const LunarYear& {
     for (const LunarYear& ly : years)
@@ -119,12 +132,59 @@ const SampleTermTime kSampleTermTimes[] = {
     {2009, 1, "0640"},  {2009, 2, "0049"},  {2100, 21, "1408"}, {2100, 22, "0939"}, {2100, 23, "0350"},
 };
 
+// First days of months printed in the calendars of their years. Before 1929
+// the day of the new moon was reckoned in Beijing mean time, which moves the
+// last three a day earlier than UTC+8 would; the first is the exception above.
+struct PublishedMonthStart {
+  int year, month, day;
+  int lunarMonth;
+};
+
+const PublishedMonthStart kPublishedMonthStarts[] = {
+    {1906, 4, 24, 4},
+    {1914, 11, 17, 10},
+    {1916, 2, 3, 1},
+    {1920, 11, 10, 10},
+};
+
+struct LunarMonthDay {
+  int month = 0;  // negative for a leap month, 0 when out of the table
+  int day = 0;
+};
+
+// The lunar month and day of a Gregorian date, counted out of the rows the way
+// the converter does it.
+LunarMonthDay LunarDateFromRows(const std::vector<LunarRow>& rows, int year, int month, int day) {
+  const int jdn = JdnFromCivil(year, month, day);
+  for (int ly = year; ly >= year - 1 && ly >= kFirstLunarYear; --ly) {
+    if (ly - kFirstLunarYear >= static_cast<int>(rows.size())) continue;
+    const LunarRow& r = rows[static_cast<size_t>(ly - kFirstLunarYear)];
+    int start = JdnFromCivil(ly, 1, 1) + r.newYearEve;
+    const int months = r.leapMonth ? 13 : 12;
+    for (int p = 0; p < months; ++p) {
+      const int length = 29 + r.bigMonth[static_cast<size_t>(p)];
+      if (jdn >= start && jdn < start + length) {
+        const int number = (r.leapMonth == 0 || p < r.leapMonth) ? p + 1 : p == r.leapMonth ? -r.leapMonth : p;
+        return {number, jdn - start + 1};
+      }
+      start += length;
+    }
+  }
+  return {};
+}
+
 std::string RowText(const LunarRow& r) {
   std::string s = std::to_string(r.newYearEve) + ", " + std::to_string(r.leapMonth) + ", " +
                   std::to_string(r.weekdayBase) + ", " + std::to_string(r.cycleBase) + ",";
   for (int f : r.bigMonth) s += " " + std::to_string(f);
   return s;
 }
+
+// The list number of the phase that follows `list` in a lunation: the
+// almanac's numbering (0 望, 1 下弦, 2 朔, 3 上弦) runs in that order.
+int NextPhaseList(int list) { return (list + 1) % 4; }
+
+int MonthIndex(const CivilDate& d) { return (d.year - kFirstTermYear) * 12 + d.month - 1; }
 
 }  // namespace
 
@@ -207,6 +267,15 @@ std::vector<std::string> CheckTables(const TableSet& t) {
       }
       bad.push_back("term bytes of " + std::to_string(s.year) + " are" + got);
     }
+  for (const PublishedMonthStart& s : kPublishedMonthStarts) {
+    const LunarMonthDay got = LunarDateFromRows(t.lunarRows, s.year, s.month, s.day);
+    if (got.month != s.lunarMonth || got.day != 1) {
+      char buf[128];
+      std::snprintf(buf, sizeof buf, "%04d-%02d-%02d is lunar month %d day %d, want the first day of month %d",
+                    s.year, s.month, s.day, got.month, got.day, s.lunarMonth);
+      bad.push_back(buf);
+    }
+  }
   for (const SampleTermTime& s : kSampleTermTimes) {
     const std::string& got = t.termTimes[s.year - kFirstTermYear][s.term];
     if (got != s.hhmm)
@@ -214,6 +283,78 @@ std::vector<std::string> CheckTables(const TableSet& t) {
                     ", want " + s.hhmm);
   }
   return bad;
+}
+
+std::vector<PhaseMoment> BuildMoonPhases() { return ComputeMoonPhases(kFirstTermYear, kLastTermYear); }
+
+std::vector<std::string> CheckMoonPhases(const std::vector<PhaseMoment>& phases, const TableSet& t) {
+  std::vector<std::string> bad;
+  if (phases.empty()) return {"no moon phases"};
+  auto minutes = [](const LocalMinute& m) { return static_cast<double>(m.jdn) * 1440.0 + m.minuteOfDay; };
+  auto when = [](const LocalMinute& m) {
+    const CivilDate d = CivilFromJdn(m.jdn);
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d %02d:%02d", d.year, d.month, d.day, m.hour(), m.minute());
+    return std::string(buf);
+  };
+  // A phase a week or more from the ends of the range would mean one is missing there.
+  constexpr double kMaxGap = 8.6 * 1440, kMinGap = 6.0 * 1440;
+  const double rangeStart = JdnFromCivil(kFirstTermYear, 1, 1) * 1440.0;
+  const double rangeEnd = (JdnFromCivil(kLastTermYear, 12, 31) + 1) * 1440.0;
+  if (minutes(phases.front().time) < rangeStart || minutes(phases.front().time) - rangeStart > kMaxGap)
+    bad.push_back("first phase at " + when(phases.front().time));
+  if (minutes(phases.back().time) >= rangeEnd || rangeEnd - minutes(phases.back().time) > kMaxGap)
+    bad.push_back("last phase at " + when(phases.back().time));
+  for (size_t i = 1; i < phases.size(); ++i) {
+    const PhaseMoment& a = phases[i - 1];
+    const PhaseMoment& b = phases[i];
+    const double gap = minutes(b.time) - minutes(a.time);
+    if (b.list != NextPhaseList(a.list) || gap < kMinGap || gap > kMaxGap)
+      bad.push_back("phase " + std::to_string(b.list) + " at " + when(b.time) + " follows phase " +
+                    std::to_string(a.list) + " at " + when(a.time));
+  }
+
+  std::vector<int> perMonth(static_cast<size_t>((kLastTermYear - kFirstTermYear + 1) * 12), 0);
+  // Beijing mean time is 14 min 20 s behind UTC+8.
+  constexpr int kLastUtc8MinuteOfBeijingsDayBefore = 14;
+  for (const PhaseMoment& p : phases) {
+    const CivilDate d = CivilFromJdn(p.time.jdn);
+    if (d.year < kFirstTermYear || d.year > kLastTermYear) continue;  // reported above
+    ++perMonth[static_cast<size_t>(MonthIndex(d))];
+    if (p.list != kNewMoonList) continue;
+    const LunarMonthDay lunar = LunarDateFromRows(t.lunarRows, d.year, d.month, d.day);
+    const bool onFirstDay = lunar.day == 1 || (d.year < kFirstYearOnUtc8 && lunar.day == 2 &&
+                                               p.time.minuteOfDay <= kLastUtc8MinuteOfBeijingsDayBefore);
+    if (!onFirstDay)
+      bad.push_back("new moon at " + when(p.time) + " falls on lunar day " + std::to_string(lunar.day));
+  }
+  for (size_t i = 0; i < perMonth.size(); ++i)
+    if (perMonth[i] < 3 || perMonth[i] > 5)
+      bad.push_back(std::to_string(kFirstTermYear + static_cast<int>(i) / 12) + "-" +
+                    std::to_string(static_cast<int>(i) % 12 + 1) + " has " + std::to_string(perMonth[i]) +
+                    " phases");
+  if (phases.size() * 4 > 0xFFFF) bad.push_back("too many phases for 16-bit month entries");
+  return bad;
+}
+
+PackedMoonPhases PackMoonPhases(const std::vector<PhaseMoment>& phases) {
+  PackedMoonPhases out;
+  const int months = (kLastTermYear - kFirstTermYear + 1) * 12;
+  size_t i = 0;
+  for (int m = 0; m < months; ++m) {
+    const int month = m % 12 + 1, year = kFirstTermYear + m / 12;
+    // A month's first phase names its list; CheckMoonPhases saw to it that
+    // every month has one.
+    if (i >= phases.size()) throw std::runtime_error("moon phases end before December 2100");
+    out.months.push_back(static_cast<uint16_t>(out.minutes.size() * 4 + static_cast<size_t>(phases[i].list)));
+    for (; i < phases.size(); ++i) {
+      const CivilDate d = CivilFromJdn(phases[i].time.jdn);
+      if (d.year != year || d.month != month) break;
+      out.minutes.push_back(static_cast<uint16_t>((d.day - 1) * 1440 + phases[i].time.minuteOfDay));
+    }
+  }
+  out.months.push_back(static_cast<uint16_t>(out.minutes.size() * 4));
+  return out;
 }
 
 }  // namespace lunisol::calgen

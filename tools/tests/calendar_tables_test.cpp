@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <stdexcept>
 #include <string>
 
 #include "tools/astro/civil.h"
@@ -61,6 +62,16 @@ TEST_F(GeneratedTables, ChecksCatchBrokenLunarRows) {
     EXPECT_TRUE(Mentions(problems, "lunar year 2033: does not end where 2034 begins"));
     EXPECT_TRUE(Mentions(problems, "years with a leap month, want 74"));
     EXPECT_TRUE(Mentions(problems, "lunar row 2033"));
+  }
+  {
+    TableSet t = *tables_;
+    // Lunar 1916 begun on 4 February, as the UTC+8 day of its new moon says.
+    Row(t, 1915).bigMonth[11] = 1;
+    Row(t, 1916).newYearEve += 1;
+    Row(t, 1916).bigMonth[0] = 0;
+    const auto problems = CheckTables(t);
+    ASSERT_EQ(1u, problems.size());
+    EXPECT_TRUE(Mentions(problems, "1916-02-03 is lunar month 12 day 30, want the first day of month 1"));
   }
   {
     TableSet t = *tables_;
@@ -149,6 +160,26 @@ TEST_F(LunarCalendarRules, MonthsBeginOnTheDayOfTheNewMoon) {
     const double jd = LunarPhaseMoment(m.startJdn + 0.5, 0.0, MoonTheory::kElp2000);
     EXPECT_EQ(m.startJdn, LocalMinuteOfTT(jd).jdn);
   }
+}
+
+TEST_F(LunarCalendarRules, MonthStartExceptionsMoveTheMonthOrFailWhenStale) {
+  // A month of 30 days after one of 29 can begin a day late.
+  size_t k = 1;
+  while (!(calendar_->months[k - 1].length == 29 && calendar_->months[k].length == 30)) ++k;
+  const int newMoon = calendar_->months[k].startJdn, nextDay = newMoon + 1;
+  const LunarCalendar moved = ComputeLunarCalendar(*terms_, {{newMoon, nextDay, "test"}});
+  ASSERT_EQ(moved.months.size(), calendar_->months.size());
+  for (size_t i = 0; i < moved.months.size(); ++i) {
+    const LunarMonth &was = calendar_->months[i], &is = moved.months[i];
+    if (was.startJdn == newMoon) {
+      EXPECT_EQ(nextDay, is.startJdn);
+      EXPECT_EQ(was.length - 1, is.length);
+      EXPECT_EQ(calendar_->months[i - 1].length + 1, moved.months[i - 1].length);
+    } else if (i + 1 < moved.months.size() && calendar_->months[i + 1].startJdn != newMoon) {
+      EXPECT_EQ(was.startJdn, is.startJdn);
+    }
+  }
+  EXPECT_THROW(ComputeLunarCalendar(*terms_, {{nextDay, nextDay + 1, "no new moon that day"}}), std::runtime_error);
 }
 
 TEST_F(LunarCalendarRules, KnownLeapMonths) {

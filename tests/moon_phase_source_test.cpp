@@ -1,0 +1,129 @@
+#include "almanac/moon_phase_source.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "calendar/moon_phases.h"
+
+namespace lunisol {
+namespace {
+
+// Published moments, turned to UTC+8: the four phases of July 2009 in the
+// USNO's table, the full moon of the lunar eclipse of 21 January 2019
+// (05:16 UT), the full moon of 31 January 2018 (13:27 UT) and the new moon of
+// the solar eclipse of 8 April 2024 (18:21 UT). Published tables round to
+// the minute where ours cut it, so a minute either way is allowed.
+TEST(BuiltInMoonPhases, PublishedMomentsWithinAMinute) {
+  struct Published {
+    int year, month, list, day, hour, minute;
+  };
+  const Published cases[] = {
+      {2009, 7, kFullMoon, 7, 17, 21},  {2009, 7, kLastQuarter, 15, 17, 53}, {2009, 7, kNewMoon, 22, 10, 35},
+      {2009, 7, kFirstQuarter, 29, 6, 0}, {2019, 1, kFullMoon, 21, 13, 16},    {2018, 1, kFullMoon, 31, 21, 27},
+      {2024, 4, kNewMoon, 9, 2, 21},
+  };
+  for (const Published& c : cases) {
+    const MonthMoonPhases month = MoonPhasesOfMonth(c.year, c.month);
+    std::optional<int> off;
+    for (int i = 0; i < month.count; ++i) {
+      const MoonPhaseMoment& m = month.moments[static_cast<size_t>(i)];
+      if (m.list == c.list && m.day == c.day) off = (m.hour - c.hour) * 60 + m.minute - c.minute;
+    }
+    ASSERT_TRUE(off.has_value()) << c.year << "-" << c.month << " list " << c.list;
+    EXPECT_LE(std::abs(*off), 1) << c.year << "-" << c.month << " list " << c.list;
+  }
+}
+
+// What `lunisol-cli phases` prints is what a year without a file shows.
+TEST(BuiltInMoonPhases, ListsAreWhatTheirPrintedFileReadsAs) {
+  for (int year : {1900, 1916, 2018, 2100}) {
+    const std::string text = MoonPhaseFileText(year);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 12) << year;
+    MoonPhaseData parsed, table;
+    ParseMoonPhaseFile(text, parsed);
+    MoonPhasesFromTable(year, table);
+    EXPECT_EQ(parsed.moonPhaseLists, table.moonPhaseLists) << year;
+    EXPECT_TRUE(table.datedNotes.empty());
+  }
+  // 2018 (UTC+8 dates): full moons on 2 and 31 January, none in February, on
+  // 2 and 31 March.
+  MoonPhaseData y2018;
+  MoonPhasesFromTable(2018, y2018);
+  std::vector<std::u16string> keys;
+  for (size_t i = 0; i < 5; ++i) keys.push_back(y2018.moonPhaseLists[kFullMoon].at(i).substr(0, 4));
+  EXPECT_EQ(keys, (std::vector<std::u16string>{u"0102", u"0131", u"0000", u"0302", u"0331"}));
+
+  EXPECT_EQ(MoonPhaseFileText(1899), "");
+  MoonPhasesFromTable(2101, y2018);
+  for (const auto& list : y2018.moonPhaseLists) EXPECT_TRUE(list.empty());
+}
+
+// Sets an environment variable (or unsets it, for nullopt) for one scope.
+class ScopedEnv {
+ public:
+  ScopedEnv(const char* name, std::optional<std::string> value) : name_(name) {
+    if (const char* old = std::getenv(name)) old_ = old;
+    if (value) setenv(name, value->c_str(), 1);
+    else unsetenv(name);
+  }
+  ~ScopedEnv() {
+    if (old_) setenv(name_, old_->c_str(), 1);
+    else unsetenv(name_);
+  }
+
+ private:
+  const char* name_;
+  std::optional<std::string> old_;
+};
+
+TEST(MoonPhaseFileFolders, CurrentFolderThenTheUsersDataFolder) {
+  using Folders = std::vector<std::string>;
+  {
+    ScopedEnv xdg("XDG_DATA_HOME", "/srv/data"), home("HOME", "/home/u");
+    EXPECT_EQ(MoonPhaseFileFolders(), (Folders{".", "/srv/data/lunisol"}));
+  }
+  {
+    ScopedEnv xdg("XDG_DATA_HOME", std::nullopt), home("HOME", "/home/u");
+    EXPECT_EQ(MoonPhaseFileFolders(), (Folders{".", "/home/u/.local/share/lunisol"}));
+  }
+  {
+    // A relative or empty XDG_DATA_HOME is to be ignored.
+    ScopedEnv xdg("XDG_DATA_HOME", "data"), home("HOME", "/home/u");
+    EXPECT_EQ(MoonPhaseFileFolders(), (Folders{".", "/home/u/.local/share/lunisol"}));
+  }
+  {
+    ScopedEnv xdg("XDG_DATA_HOME", ""), home("HOME", std::nullopt);
+    EXPECT_EQ(MoonPhaseFileFolders(), (Folders{"."}));
+  }
+}
+
+// Started from a folder without the file, the program finds the user's file
+// in the data folder; a file in the current folder would come first.
+TEST(LoadMoonPhases, FindsTheUsersFileInTheDataFolder) {
+  const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+  const std::filesystem::path data =
+      std::filesystem::temp_directory_path() / ("lunisol_xdg_" + std::to_string(::getpid()) + "_" + info->name());
+  std::filesystem::create_directories(data / "lunisol");
+  std::ofstream(data / "lunisol" / "Farmer2011") << "01011200 00000000 00000000 00000000\n";
+  MoonPhaseData loaded;
+  {
+    ScopedEnv xdg("XDG_DATA_HOME", data.string());
+    ASSERT_FALSE(std::filesystem::exists(MoonPhaseFileName(2011))) << "run from a folder without Farmer2011";
+    LoadMoonPhases(2011, loaded);
+  }
+  std::filesystem::remove_all(data);
+  EXPECT_EQ(loaded.moonPhaseLists[kFullMoon], std::vector<std::u16string>{u"01011200"});
+  EXPECT_EQ(loaded.moonPhaseLists[kNewMoon], std::vector<std::u16string>{u"00000000"});
+}
+
+}  // namespace
+}  // namespace lunisol
