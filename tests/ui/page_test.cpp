@@ -69,15 +69,15 @@ TEST(PageGeometry, EveryScreenKeepsCellsInsideTheirColumns) {
     for (int e = 0; e < kDayColumns; ++e) {
       const int c = 32 - e;
       const QRect column = g.highlightRect(c);
-      for (const PageRowSpec& spec : kPageRows) {
-        const QRect r = g.cellRect(spec, e);
+      for (const PageRowSpec& layout : kPageRows) {
+        const QRect r = g.cellRect(layout, e);
         EXPECT_EQ(g.columnAt(r.center().x()), c) << s.width() << "x" << s.height() << " e " << e;
         EXPECT_LE(r.bottom(), g.sheetSize().height()) << s.width();
         EXPECT_GE(r.top(), column.top());
       }
     }
-    for (const LabelCellSpec& spec : kLabelCells)
-      EXPECT_EQ(g.columnAt(g.labelCellRect(spec).center().x()), kLabelColumn);
+    for (const LabelCellSpec& layout : kLabelCells)
+      EXPECT_EQ(g.columnAt(g.labelCellRect(layout).center().x()), kLabelColumn);
     // The lower rows never climb onto the warning columns.
     EXPECT_GE(g.cellRect(Row(PageRow::kLuckyHoursFirst), 0).top(), g.cellRect(Row(PageRow::kWarningC), 0).bottom());
   }
@@ -90,11 +90,11 @@ TEST(Page, ShowsTheEvaluatedMonthAndPlacesThePanels) {
   int visibleDays = 0;
   for (int e = 0; e < kDayColumns; ++e) {
     const MonthColumn& col = may.month.columns[e];
-    for (const PageRowSpec& spec : kPageRows) {
-      const Cell& cell = page.DayCell(e, spec.row);
+    for (const PageRowSpec& layout : kPageRows) {
+      const Cell& cell = page.DayCell(e, layout.row);
       EXPECT_EQ(cell.visible, col.visible);
-      if (!spec.field) continue;
-      const CellText& t = col.record.*spec.field;
+      if (!layout.field) continue;
+      const CellText& t = col.record.*layout.field;
       EXPECT_EQ(cell.text, ToQString(t.text)) << e;
       EXPECT_EQ(cell.colour, ToQColor(t.colour)) << e;
     }

@@ -39,18 +39,18 @@ CChineseLunar::CChineseLunar(QSize screen, QWidget* parent)
 
 void CChineseLunar::buildCells() {
   for (int e = 0; e < kDayColumns; ++e) {
-    for (const PageRowSpec& spec : kPageRows) {
+    for (const PageRowSpec& layout : kPageRows) {
       Cell c;
-      c.rect = geometry_.cellRect(spec, e);
-      c.text = ToQString(spec.initialText);
+      c.rect = geometry_.cellRect(layout, e);
+      c.text = ToQString(layout.initialText);
       sheet_->addCell(c);
     }
   }
-  for (const LabelCellSpec& spec : kLabelCells) {
+  for (const LabelCellSpec& layout : kLabelCells) {
     Cell c;
-    c.rect = geometry_.labelCellRect(spec);
-    c.text = ToQString(spec.text);
-    c.colour = ToQColor(spec.colour);
+    c.rect = geometry_.labelCellRect(layout);
+    c.text = ToQString(layout.text);
+    c.colour = ToQColor(layout.colour);
     sheet_->addCell(c);
   }
   Cell gregorian;
@@ -70,10 +70,10 @@ void CChineseLunar::buildCells() {
 void CChineseLunar::ShowMonth(const MonthAlmanac& month, const MonthTermState& terms) {
   for (int e = 0; e < kDayColumns; ++e) {
     const MonthColumn& column = month.columns[e];
-    for (const PageRowSpec& spec : kPageRows) {
-      const int i = CellIndex(e, spec.row);
-      if (spec.field) {
-        const CellText& t = column.record.*spec.field;
+    for (const PageRowSpec& layout : kPageRows) {
+      const int i = CellIndex(e, layout.row);
+      if (layout.field) {
+        const CellText& t = column.record.*layout.field;
         sheet_->setCell(i, ToQString(t.text), ToQColor(t.colour));
       } else {
         sheet_->setCellColour(i, ToQColor(column.record.weekdayLabelColour));

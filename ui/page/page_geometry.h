@@ -52,8 +52,8 @@ struct PageGeometry {
 
   // Column anchor W of element e (0 = rightmost day column).
   int anchor(int e) const;
-  QRect cellRect(const PageRowSpec& spec, int e) const;
-  QRect labelCellRect(const LabelCellSpec& spec) const;
+  QRect cellRect(const PageRowSpec& layout, int e) const;
+  QRect labelCellRect(const LabelCellSpec& layout) const;
   QRect gregorianTitleRect() const;
   QRect lunarTitleRect() const;
   QRect proverbRect() const;
