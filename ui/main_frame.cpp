@@ -45,7 +45,7 @@ struct CommandSpec {
   const char16_t* prompt;
   const char16_t* tip;
 };
-// In toolbar order; a null icon is a separator.
+// In toolbar order; an entry without an icon stands for a separator.
 constexpr CommandSpec kCommands[] = {
     {CMainFrame::kBoneWeighing, ":/icons/bone.svg", u"袁天罡秤骨術 與 28 星宿吉凶", u"袁天罡秤骨術 與 28 星宿吉凶"},
     {CMainFrame::kHourTable, ":/icons/hours.svg", u"當日時辰吉課", u"當日時辰吉課"},
@@ -207,7 +207,7 @@ void CMainFrame::selectText(QComboBox* list, const QString& text) {
 }
 
 void CMainFrame::selectDate(const QDate& date) {
-  OnYearChosenData(date.year(), date.month());
+  computeYearData(date.year(), date.month());
   selectText(yearList_, QString::number(date.year()));
   selectText(monthList_, ToQString(MonthSelectorText(date.month())));
   FillDayList();
@@ -217,7 +217,7 @@ void CMainFrame::selectDate(const QDate& date) {
   evaluateMonth();
 }
 
-void CMainFrame::OnYearChosenData(int year, int month) { lunisol::OnYearChosen(yearData_, year, month); }
+void CMainFrame::computeYearData(int year, int month) { lunisol::OnYearChosen(yearData_, year, month); }
 
 int CMainFrame::selectedYear() const { return yearList_->currentText().toInt(); }
 int CMainFrame::selectedMonth() const { return monthList_->currentText().trimmed().toInt(); }
@@ -235,7 +235,7 @@ void CMainFrame::evaluateMonth() {
 
 void CMainFrame::OnYearChosen() {
   if (pageIndex_ != 0) return;
-  OnYearChosenData(selectedYear(), selectedMonth());
+  computeYearData(selectedYear(), selectedMonth());
   evaluateMonth();
 }
 
@@ -244,7 +244,7 @@ void CMainFrame::OnMonthChosen() {
   if (yearData_.year != selectedYear()) {
     // A year chosen while the natal chart showed was not computed then; the
     // month must not be read against another year's tables.
-    OnYearChosenData(selectedYear(), selectedMonth());
+    computeYearData(selectedYear(), selectedMonth());
   } else {
     lunisol::OnMonthChosen(yearData_, selectedYear(), selectedMonth());
   }

@@ -109,7 +109,7 @@ class CMainFrame : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void OnYearChosenData(int year, int month);
+  void computeYearData(int year, int month);
   void buildDateBar();
   void buildToolBar();
   void buildPages();

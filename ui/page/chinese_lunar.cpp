@@ -1,6 +1,5 @@
 #include "ui/page/chinese_lunar.h"
 
-#include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
 
@@ -151,14 +150,5 @@ void CChineseLunar::ShowYearlyNotes() {
 }
 
 QImage CChineseLunar::CaptureVisible() { return viewport()->grab().toImage(); }
-
-void CChineseLunar::keyPressEvent(QKeyEvent* event) {
-  // Page Up and Page Down belong to the frame (previous and next month).
-  if (event->key() == Qt::Key_PageUp || event->key() == Qt::Key_PageDown || event->key() == Qt::Key_Home) {
-    event->ignore();
-    return;
-  }
-  QScrollArea::keyPressEvent(event);
-}
 
 }  // namespace lunisol::ui

@@ -58,9 +58,6 @@ class CChineseLunar : public QScrollArea {
   void hourTableRequested(const lunisol::HourTableInputs& texts);
   void yearlyNotesRequested();
 
- protected:
-  void keyPressEvent(QKeyEvent* event) override;
-
  private:
   void buildCells();
 
