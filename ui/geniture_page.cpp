@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QPushButton>
 
+#include "ui/widgets/cell_sheet.h"
 #include "ui/widgets/dialog_units.h"
 #include "ui/widgets/page_font.h"
 
@@ -71,7 +72,7 @@ CChineseGeniture::CChineseGeniture(QWidget* parent) : QScrollArea(parent) {
   const DialogUnits& du = kTimes10Units;
   for (const ControlSpec& c : kControls) {
     const QRect r = du.rect(c.x, c.y, c.w, c.h);
-    const QString text = QString::fromUtf16(c.text);
+    const QString text = ToQString(c.text);
     QWidget* w = nullptr;
     switch (c.kind) {
       case Kind::kGroup: w = new QGroupBox(text, form); break;

@@ -58,8 +58,6 @@ constexpr CommandSpec kCommands[] = {
     {CMainFrame::kAbout, ":/icons/about.svg", u"顯示程式的資訊， 版本及版權", u"關於"},
 };
 
-QString Q(const char16_t* s) { return QString::fromUtf16(s); }
-
 }  // namespace
 
 QDate LocalDateOf(const QDateTime& moment) { return moment.toLocalTime().date(); }
@@ -139,9 +137,9 @@ void CMainFrame::buildToolBar() {
       bar->addSeparator();
       continue;
     }
-    QAction* a = bar->addAction(QIcon(QString::fromLatin1(c.icon)), Q(c.tip));
-    a->setToolTip(Q(c.tip));
-    a->setStatusTip(Q(c.prompt));
+    QAction* a = bar->addAction(QIcon(QString::fromLatin1(c.icon)), ToQString(c.tip));
+    a->setToolTip(ToQString(c.tip));
+    a->setStatusTip(ToQString(c.prompt));
     a->setData(static_cast<int>(c.id));
     actions_[c.id] = a;
     switch (c.id) {
@@ -167,7 +165,7 @@ void CMainFrame::buildDateBar() {
   bar->setFloatable(false);
   QComboBox** lists[5] = {&yearList_, &monthList_, &dayList_, &hourList_, &sexList_};
   for (int i = 0; i < 5; ++i) {
-    auto* caption = new QLabel(Q(kLists[i].caption), bar);
+    auto* caption = new QLabel(ToQString(kLists[i].caption), bar);
     caption->setContentsMargins(8, 0, 0, 0);
     bar->addWidget(caption);
     auto* list = new QComboBox(bar);
@@ -182,7 +180,7 @@ void CMainFrame::buildDateBar() {
   }
   for (int y = kFirstYear; y <= kLastYear; ++y) yearList_->addItem(QString::number(y));
   for (int m = 1; m <= 12; ++m) monthList_->addItem(ToQString(MonthSelectorText(m)));
-  for (const char16_t* label : kHourLabels) hourList_->addItem(Q(label));
+  for (const char16_t* label : kHourLabels) hourList_->addItem(ToQString(label));
   sexList_->addItems({QStringLiteral("男"), QStringLiteral("女")});
 
   connect(yearList_, &QComboBox::activated, this, [this] { OnYearChosen(); });
@@ -292,7 +290,6 @@ SheetSelection CMainFrame::selection() const {
   s.month = selectedMonth();
   s.day = selectedDay();
   s.hourBranch = hourBranch();
-  s.hourText = hourList_->currentText();
   s.yearText = yearList_->currentText();
   s.lunarTitle = lunarPage_->LunarTitle().text;
   return s;

@@ -111,7 +111,6 @@ TEST(FolderTabs, LayoutHitTestAndNotification) {
   ASSERT_TRUE(tabs.Load(QStringLiteral(" 兔虎牛鼠 \n 羊馬蛇龍 \n 豬狗雞猴")));
   ASSERT_EQ(tabs.count(), 3);
   tabs.resize(400, CFolderTabCtrl::TabHeight());
-  const QFontMetrics fm(CreatePageFont(QString::fromLatin1(kTabFace), CFolderTabCtrl::TabHeight() - 1).font);
   EXPECT_EQ(tabs.GetTab(0)->rect.left(), 0);
   for (int i = 0; i < 3; ++i) {
     const auto* t = tabs.GetTab(i);

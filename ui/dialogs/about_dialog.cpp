@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/widgets/cell_sheet.h"
 #include "ui/widgets/page_font.h"
 #include "ui/widgets/static_link.h"
 
@@ -59,7 +60,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   auto* noticeLayout = new QVBoxLayout(notice);
   const int count = static_cast<int>(std::size(kNotices));
   for (int i = 0; i < count; ++i) {
-    auto* line = new QLabel(QString::fromUtf16(kNotices[i]), notice);
+    auto* line = new QLabel(ToQString(kNotices[i]), notice);
     line->setWordWrap(true);
     QColor colour = Qt::black;
     if (i == 0) colour = QColor(168, 0, 0);

@@ -21,7 +21,7 @@ std::unique_ptr<QDialog> MakeYearlyNotesDialog(const SheetSelection& selection, 
 }
 
 std::unique_ptr<QDialog> MakeZodiacFortuneDialog(const SheetSelection& selection, QWidget* parent) {
-  return std::make_unique<ZodiacFortuneDialog>(ZodiacFortuneDialog::YearBranchOfTitle(selection.lunarTitle.toStdU16String()),
+  return std::make_unique<ZodiacFortuneDialog>(YearBranchFromLunarTitle(selection.lunarTitle.toStdU16String()),
                                                selection.yearText.toStdU16String(), parent);
 }
 

@@ -15,7 +15,6 @@ namespace lunisol::ui {
 struct SheetSelection {
   int year = 0, month = 0, day = 0;  // as the lists show them; the day may not exist
   int hourBranch = 0;                // 0 = 子
-  QString hourText;                  // the hour list's text, "子 ( 23 ~ 1 )"
   QString yearText;                  // the year list's text
   QString lunarTitle;                // the page's lunar title
 };

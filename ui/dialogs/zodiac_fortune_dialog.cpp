@@ -51,10 +51,6 @@ ZodiacFortuneDialog::ZodiacFortuneDialog(std::u16string_view yearBranch, std::u1
 
 ZodiacFortuneDialog::~ZodiacFortuneDialog() = default;
 
-std::u16string ZodiacFortuneDialog::YearBranchOfTitle(std::u16string_view lunarTitle) {
-  return YearBranchFromLunarTitle(lunarTitle);
-}
-
 int ZodiacFortuneDialog::selectedTab() const { return fortune_.selectedTab; }
 
 void ZodiacFortuneDialog::showTab(int tab) {

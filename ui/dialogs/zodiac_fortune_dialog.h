@@ -24,9 +24,6 @@ class ZodiacFortuneDialog : public QDialog {
   ZodiacFortuneDialog(std::u16string_view yearBranch, std::u16string_view yearText, QWidget* parent = nullptr);
   ~ZodiacFortuneDialog() override;
 
-  // The branch the frame keeps from the page's lunar title ("農曆 丙戌 年 …"
-  // gives 戌).
-  static std::u16string YearBranchOfTitle(std::u16string_view lunarTitle);
 
   CellSheet* sheet() const { return sheet_; }
   CFolderTabCtrl* tabs() const { return tabs_; }

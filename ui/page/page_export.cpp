@@ -22,13 +22,10 @@ void Put32(QByteArray& b, uint32_t v) {
   for (int i = 0; i < 4; ++i) b.append(static_cast<char>((v >> (8 * i)) & 0xFF));
 }
 
-// Bits per pixel as the display reports them, rounded up to a DIB format.
-uint32_t Bits(const BitmapInfoHeader& h) { return h.bitCount; }
-
 }  // namespace
 
 uint32_t BitmapHeaderPartSize(const BitmapInfoHeader& h) {
-  const uint32_t bits = Bits(h);
+  const uint32_t bits = h.bitCount;
   switch (h.compression) {
     case 0:
       if (bits > 8 && h.clrUsed == 0) return 40;
@@ -45,7 +42,7 @@ uint32_t BitmapHeaderPartSize(const BitmapInfoHeader& h) {
 
 uint32_t BitmapImageSize(const BitmapInfoHeader& h) {
   if (h.sizeImage) return h.sizeImage;
-  return static_cast<uint32_t>(std::abs(h.height)) * ((Bits(h) * static_cast<uint32_t>(h.width) + 7) / 8);
+  return static_cast<uint32_t>(std::abs(h.height)) * ((h.bitCount * static_cast<uint32_t>(h.width) + 7) / 8);
 }
 
 QByteArray BitmapFileHeaderBytes(const BitmapInfoHeader& h) {

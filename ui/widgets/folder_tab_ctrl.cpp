@@ -30,9 +30,10 @@ int CFolderTabCtrl::TabHeight() {
 
 CFolderTabCtrl::CFolderTabCtrl(QWidget* parent, unsigned styleFlags) : QWidget(parent), styleFlags_(styleFlags) {
   normalFont_ = CreatePageFont(QString::fromLatin1(kTabFace), TabHeight() - 1).font;
-  normalFont_.setStyleHint(QFont::SansSerif);
+  // The tabs are a sans-serif face's; the page font's list holds serif ones.
   normalFont_.setFamilies({QString::fromLatin1(kTabFace), QStringLiteral("Noto Sans CJK TC"),
                            QStringLiteral("AR PL UMing TW")});
+  normalFont_.setStyleHint(QFont::SansSerif);
   boldFont_ = normalFont_;
   boldFont_.setWeight(QFont::Bold);
   setFixedHeight(TabHeight());
