@@ -1,9 +1,9 @@
 #include "almanac/festivals.h"
 
+#include <cstdint>
+
 #include "almanac/tables.h"
 #include "calendar/text.h"
-
-#include <cstdint>
 
 namespace lunisol {
 
@@ -34,7 +34,8 @@ const std::array<int16_t, 1300>& LunarFestivalIndex() {
         digits &= e[k] >= u'0' && e[k] <= u'9';
         key = key * 10 + (e[k] - u'0');
       }
-      if (digits && key < 1300 && a[static_cast<size_t>(key)] < 0) a[static_cast<size_t>(key)] = static_cast<int16_t>(i);
+      if (digits && key < 1300 && a[static_cast<size_t>(key)] < 0)
+        a[static_cast<size_t>(key)] = static_cast<int16_t>(i);
     }
     return a;
   }();
@@ -77,8 +78,10 @@ std::optional<std::u16string> LunarFestival(int lunarMonth, int lunarDay, bool i
     // lunar new year, whether month 12 has 29 or 30 days. On a 29-day month
     // the eve also has its own 1229 entry, which comes first.
     if (auto eve = LunarEntry(100)) {
-      if (!text) text = std::u16string(*eve);
-      else if (*text != *eve) *text += u" ，" + std::u16string(*eve);
+      if (!text)
+        text = std::u16string(*eve);
+      else if (*text != *eve)
+        *text += u" ，" + std::u16string(*eve);
     }
   }
   return text;

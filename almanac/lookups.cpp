@@ -16,16 +16,16 @@ const std::array<std::u16string_view, 12> kOfficerNames{u"建", u"除", u"滿", 
 
 const std::array<std::u16string_view, 31> kLunarDayNames{
     u"",     u"一初", u"二初", u"三初", u"四初", u"五初", u"六初", u"七初", u"八初", u"九初", u"十初",
-    u"一十", u"二十", u"三十", u"四十", u"五十", u"六十", u"七十", u"八十", u"九十", u"十二",
-    u"一廿", u"二廿", u"三廿", u"四廿", u"五廿", u"六廿", u"七廿", u"八廿", u"九廿", u"十三"};
+    u"一十", u"二十", u"三十", u"四十", u"五十", u"六十", u"七十", u"八十", u"九十", u"十二", u"一廿",
+    u"二廿", u"三廿", u"四廿", u"五廿", u"六廿", u"七廿", u"八廿", u"九廿", u"十三"};
 
 const std::array<std::u16string_view, 10> kNineStarNames{u"",     u"白一", u"黑二", u"碧三", u"綠四",
                                                          u"黃五", u"白六", u"赤七", u"白八", u"紫九"};
 
 // 七赤 is drawn in the same green as 四綠, and 八白 a shade off the grey of
 // 一白 and 六白, as the printed almanac does.
-const std::array<Colour, 10> kNineStarColours{kBlack, kGrey,  kBlack, kTeal,         kGreen,
-                                              kOlive, kGrey,  kGreen, Colour{129, 128, 128}, kPurple};
+const std::array<Colour, 10> kNineStarColours{
+    kBlack, kGrey, kBlack, kTeal, kGreen, kOlive, kGrey, kGreen, Colour{129, 128, 128}, kPurple};
 
 const std::array<std::u16string_view, 7> kWeekdayNames{u"日", u"一", u"二", u"三", u"四", u"五", u"六"};
 
@@ -94,8 +94,8 @@ Colour DirectionColour(std::u16string_view text) {
   static constexpr struct {
     std::u16string_view a, b;
     Colour colour;
-  } kRules[] = {{u"正東", u"內東", kGreen}, {u"東南", u"", kOlive},  {u"正南", u"內南", kMaroon},
-                {u"西南", u"", kPink},      {u"正西", u"", kGrey},   {u"西北", u"", kLilac},
+  } kRules[] = {{u"正東", u"內東", kGreen}, {u"東南", u"", kOlive},    {u"正南", u"內南", kMaroon},
+                {u"西南", u"", kPink},      {u"正西", u"", kGrey},     {u"西北", u"", kLilac},
                 {u"正北", u"內北", kBlack}, {u"東北", u"", kDarkGreen}};
   for (const auto& rule : kRules)
     if (Contains(text, rule.a) || (!rule.b.empty() && Contains(text, rule.b))) return rule.colour;
@@ -113,11 +113,16 @@ Colour NayinColour(std::u16string_view element) {
 
 Colour MansionColour(int mansion, Colour lunarDayColour) {
   switch (((mansion % 7) + 7) % 7) {
-    case 0: return kGreen;
-    case 1: return kMaroon;
-    case 2: return kOlive;
-    case 3: return kGrey;
-    default: return lunarDayColour;
+    case 0:
+      return kGreen;
+    case 1:
+      return kMaroon;
+    case 2:
+      return kOlive;
+    case 3:
+      return kGrey;
+    default:
+      return lunarDayColour;
   }
 }
 
@@ -135,19 +140,33 @@ ColouredText ClashText(int dayStem, int dayBranch, int yearIndex) {
 
 ColouredText YearShaText(int dayBranch) {
   switch (dayBranch % 4) {
-    case 0: return {u"歲煞南", kMaroon};
-    case 1: return {u"歲煞東", kGreen};
-    case 2: return {u"歲煞北", kNavy};
-    default: return {u"歲煞西", kDarkGrey};
+    case 0:
+      return {u"歲煞南", kMaroon};
+    case 1:
+      return {u"歲煞東", kGreen};
+    case 2:
+      return {u"歲煞北", kNavy};
+    default:
+      return {u"歲煞西", kDarkGrey};
   }
 }
 
 std::u16string_view MonthShaDirection(int monthPillarIndex) {
   switch (monthPillarIndex % 12) {
-    case 8: case 0: case 4: return u"南方";   // 申 子 辰
-    case 2: case 6: case 10: return u"北方";  // 寅 午 戌
-    case 5: case 9: case 1: return u"東方";   // 巳 酉 丑
-    default: return u"西方";                  // 亥 卯 未
+    case 8:
+    case 0:
+    case 4:
+      return u"南方";  // 申 子 辰
+    case 2:
+    case 6:
+    case 10:
+      return u"北方";  // 寅 午 戌
+    case 5:
+    case 9:
+    case 1:
+      return u"東方";  // 巳 酉 丑
+    default:
+      return u"西方";  // 亥 卯 未
   }
 }
 

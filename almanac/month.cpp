@@ -20,8 +20,8 @@ std::u16string WindowTitle(int firstTermIndex, int secondTermIndex) {
   auto description = [](int t) {
     return t >= 0 && t < 24 ? kSolarTermDescriptions[static_cast<size_t>(t)] : std::u16string_view();
   };
-  return std::u16string(u"Tillary (1900 ~ 2100) ") + u"{ " + std::u16string(description(firstTermIndex)) +
-         u" }，{ " + std::u16string(description(secondTermIndex)) + u" }";
+  return std::u16string(u"Tillary (1900 ~ 2100) ") + u"{ " + std::u16string(description(firstTermIndex)) + u" }，{ " +
+         std::u16string(description(secondTermIndex)) + u" }";
 }
 
 std::u16string YearPillarFromLunarTitle(std::u16string_view title) {
@@ -49,9 +49,7 @@ std::u16string TitleDate(const CalendarDate& d) {
 
 void RefreshTooltips(MonthColumn& column) {
   const DayAlmanacRecord& r = column.record;
-  auto tip = [](const CellText& cell, size_t limit) {
-    return cell.text.size() > limit ? cell.text : std::u16string();
-  };
+  auto tip = [](const CellText& cell, size_t limit) { return cell.text.size() > limit ? cell.text : std::u16string(); };
   column.tooltips = {tip(r.noteA, 14), tip(r.noteB, 10), tip(r.warningC, 14), tip(r.warningD, 10)};
 }
 
@@ -88,8 +86,7 @@ MonthAlmanac EvaluateMonth(int year, std::u16string_view monthText, YearData& da
   // Layout: the month's two term days each get an extra column after them.
   const int D = DaysInSolarMonth(Y, M);
   terms.firstTermDay = -1;
-  MonthSolarTerms(state, Y, M, terms.firstTermDay, terms.secondTermDay, terms.firstTermIndex,
-                  terms.secondTermIndex);
+  MonthSolarTerms(state, Y, M, terms.firstTermDay, terms.secondTermDay, terms.firstTermIndex, terms.secondTermIndex);
   // The season of a day is the term in force on that day: its own term, else
   // the latest earlier term of the month, else the month's start value. The
   // scan above has left the month's second term behind, which would give the
@@ -134,7 +131,8 @@ MonthAlmanac EvaluateMonth(int year, std::u16string_view monthText, YearData& da
     CalendarDate date;
     const int R = SolarToLunar(Y, M, d, date);
     if (R < 0) return out;
-    if (date.lunarDay == 1) monthPillar = MonthPillarIndex(R - 1, date.lunarMonth < 0 ? -date.lunarMonth : date.lunarMonth);
+    if (date.lunarDay == 1)
+      monthPillar = MonthPillarIndex(R - 1, date.lunarMonth < 0 ? -date.lunarMonth : date.lunarMonth);
     const std::u16string_view stem = kStemNames[static_cast<size_t>(date.dayStem)];
     const std::u16string_view branch = kBranchNames[static_cast<size_t>(date.dayBranch)];
 
@@ -142,7 +140,8 @@ MonthAlmanac EvaluateMonth(int year, std::u16string_view monthText, YearData& da
     const int n = DayOfYear(Y, M, d);
     const int star = state.nineStarTable[static_cast<size_t>(n - 1)];
     if (star >= 1 && star <= 9) {
-      r.nineStarText = {std::u16string(kNineStarNames[static_cast<size_t>(star)]), kNineStarColours[static_cast<size_t>(star)]};
+      r.nineStarText = {std::u16string(kNineStarNames[static_cast<size_t>(star)]),
+                        kNineStarColours[static_cast<size_t>(star)]};
     } else {
       r.nineStarText = {Format(u"%d", {star}), previousStarColour};
     }
@@ -212,8 +211,8 @@ MonthAlmanac EvaluateMonth(int year, std::u16string_view monthText, YearData& da
     }
     r.noteA = {noteA, kBlue};
     r.noteB = {u"", kRed};
-    if (auto lunarFestival = LunarFestival(date.lunarMonth, date.lunarDay,
-                                              date.lunarDay >= 29 && IsLunarYearEnd(Y, M, d)))
+    if (auto lunarFestival =
+            LunarFestival(date.lunarMonth, date.lunarDay, date.lunarDay >= 29 && IsLunarYearEnd(Y, M, d)))
       r.noteB.text = *lunarFestival;
 
     // e. Title dates.
@@ -264,7 +263,8 @@ MonthAlmanac EvaluateMonth(int year, std::u16string_view monthText, YearData& da
       r.wealthGodText = {std::u16string(wealth), DirectionColour(wealth)};
       const std::u16string_view lucky = kLuckyHourPairs[static_cast<size_t>(k60)];
       r.luckyHoursFirst = {std::u16string(lucky.substr(0, 2)), BranchColour(lucky.substr(0, 2))};
-      r.luckyHoursSecond = {std::u16string(lucky.substr(lucky.size() - 2)), BranchColour(lucky.substr(lucky.size() - 2))};
+      r.luckyHoursSecond = {std::u16string(lucky.substr(lucky.size() - 2)),
+                            BranchColour(lucky.substr(lucky.size() - 2))};
       const std::u16string_view fetus = kFetusGodPlaces[static_cast<size_t>(k60)];
       const size_t fc = fetus.find(u',');
       const std::u16string_view direction = fetus.substr(fc + 1);
@@ -286,7 +286,8 @@ MonthAlmanac EvaluateMonth(int year, std::u16string_view monthText, YearData& da
         break;
       }
     // p. Lunar day.
-    r.lunarDayText = {std::u16string(kLunarDayNames[static_cast<size_t>(date.lunarDay)]), LunarDayColour(date.lunarDay)};
+    r.lunarDayText = {std::u16string(kLunarDayNames[static_cast<size_t>(date.lunarDay)]),
+                      LunarDayColour(date.lunarDay)};
     // q. 九毒日.
     if (IsNinePoisonDay(date.lunarMonth, date.lunarDay)) AppendWarning(r, u"九毒日 ! 不宜行房縱慾");
     // r. Mansion.
@@ -311,7 +312,8 @@ MonthAlmanac EvaluateMonth(int year, std::u16string_view monthText, YearData& da
   }
 
   // Lunar title: the first day's lunar year, the last day's animal.
-  if (monthPillar < 0) monthPillar = MonthPillarIndex(titleYearIndex, last.lunarMonth < 0 ? -last.lunarMonth : last.lunarMonth);
+  if (monthPillar < 0)
+    monthPillar = MonthPillarIndex(titleYearIndex, last.lunarMonth < 0 ? -last.lunarMonth : last.lunarMonth);
   const std::u16string_view lastYearName = kCycleNames[static_cast<size_t>(lastR - 1)];
   int animal = 0;
   for (size_t b = 0; b < 12; ++b)

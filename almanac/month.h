@@ -48,7 +48,7 @@ enum class ColumnKind { kDay, kTerm, kEmpty };
 struct MonthColumn {
   int column = 0;  // 1..33 from the right
   ColumnKind kind = ColumnKind::kEmpty;
-  int day = 0;     // Gregorian day of a day column
+  int day = 0;  // Gregorian day of a day column
   bool visible = true;
   DayAlmanacRecord record;
   // Tooltips of noteA, noteB, warningC, warningD (empty = none).
@@ -58,8 +58,8 @@ struct MonthColumn {
 struct TermBar {
   int column = 0;  // the solar-term column it covers; 0 = not filled
   int termIndex = -1;
-  CellText name;      // maroon
-  CellText timeText;  // "hh時mm分", navy
+  CellText name;                  // maroon
+  CellText timeText;              // "hh時mm分", navy
   std::array<CellText, 4> notes;  // planting (green) ×2, fishing (navy) ×2
   std::array<std::u16string, 4> tooltips;
 };

@@ -23,9 +23,7 @@ constexpr char kCtrlZ = '\x1a';
 
 // The C locale's white space, which is what separates the tokens and what
 // ends a note line.
-bool IsBlank(unsigned char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
+bool IsBlank(unsigned char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
 
 bool IsBlank(char16_t c) { return c < 0x80 && IsBlank(static_cast<unsigned char>(c)); }
 
@@ -178,9 +176,8 @@ bool ReadMoonPhaseFile(int year, MoonPhaseData& out, const std::string& director
   for (auto& list : out.moonPhaseLists) list.clear();
   out.datedNotes.clear();
 
-  const std::filesystem::path path =
-      directory.empty() ? std::filesystem::path(MoonPhaseFileName(year))
-                        : std::filesystem::path(directory) / MoonPhaseFileName(year);
+  const std::filesystem::path path = directory.empty() ? std::filesystem::path(MoonPhaseFileName(year))
+                                                       : std::filesystem::path(directory) / MoonPhaseFileName(year);
   // Only a regular file: a FIFO or a device under that name would block or
   // never end.
   std::error_code error;

@@ -38,8 +38,10 @@ std::vector<std::string> MoonPhaseFileFolders() {
   // $XDG_DATA_HOME means the default under $HOME.
   const char* xdg = std::getenv("XDG_DATA_HOME");
   const char* home = std::getenv("HOME");
-  if (xdg != nullptr && xdg[0] == '/') folders.push_back(std::string(xdg) + "/lunisol");
-  else if (home != nullptr && home[0] != '\0') folders.push_back(std::string(home) + "/.local/share/lunisol");
+  if (xdg != nullptr && xdg[0] == '/')
+    folders.push_back(std::string(xdg) + "/lunisol");
+  else if (home != nullptr && home[0] != '\0')
+    folders.push_back(std::string(home) + "/.local/share/lunisol");
   return folders;
 }
 

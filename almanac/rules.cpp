@@ -57,10 +57,14 @@ bool IsDeathDay(int termIndex, std::u16string_view branch) {
 
 bool IsDaoZhen(int termIndex, int b) {
   switch (SeasonOf(termIndex)) {
-    case Season::kSpring: return b == 11 || b == 0;  // 亥 子
-    case Season::kSummer: return b == 2 || b == 3;   // 寅 卯
-    case Season::kAutumn: return b == 5 || b == 6;   // 巳 午
-    default: return b == 8 || b == 9;                // 申 酉
+    case Season::kSpring:
+      return b == 11 || b == 0;  // 亥 子
+    case Season::kSummer:
+      return b == 2 || b == 3;  // 寅 卯
+    case Season::kAutumn:
+      return b == 5 || b == 6;  // 巳 午
+    default:
+      return b == 8 || b == 9;  // 申 酉
   }
 }
 
@@ -108,10 +112,14 @@ std::u16string_view UnicornPhoenixDay(int termIndex, std::u16string_view m) {
 
 bool IsPardonDay(int termIndex, int stem, int branch) {
   switch (SeasonOf(termIndex)) {
-    case Season::kSpring: return stem == 4 && branch == 2;  // 戊寅
-    case Season::kSummer: return stem == 0 && branch == 6;  // 甲午
-    case Season::kAutumn: return stem == 4 && branch == 8;  // 戊申
-    default: return stem == 0 && branch == 0;               // 甲子
+    case Season::kSpring:
+      return stem == 4 && branch == 2;  // 戊寅
+    case Season::kSummer:
+      return stem == 0 && branch == 6;  // 甲午
+    case Season::kAutumn:
+      return stem == 4 && branch == 8;  // 戊申
+    default:
+      return stem == 0 && branch == 0;  // 甲子
   }
 }
 

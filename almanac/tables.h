@@ -22,8 +22,8 @@ extern const std::array<std::u16string_view, 12> kTermProverbs;
 
 // Planting and fishing notes shown under a solar term.
 struct TermNotes {
-  std::u16string_view term;          // one of kSolarTermNames
-  std::u16string_view northPlanting;   // "北部 ：…"
+  std::u16string_view term;                  // one of kSolarTermNames
+  std::u16string_view northPlanting;         // "北部 ：…"
   std::u16string_view centralSouthPlanting;  // "中部 ：…\n南部 ：…"
   std::u16string_view fishingA;
   std::u16string_view fishingB;

@@ -8,8 +8,10 @@ namespace lunisol {
 void OnYearChosen(YearData& data, int year, int month, const std::vector<std::string>& moonFolders) {
   CalendarState& s = data.calendar;
   data.year = year;
-  if (month == 12) FindDecemberMarker(s, year);
-  else s.decemberMarker = -1;
+  if (month == 12)
+    FindDecemberMarker(s, year);
+  else
+    s.decemberMarker = -1;
   s.nineStarTable.fill(0);
   ComputeWangwangDays(s, year);
   ComputeNineStars(s, year, 12);

@@ -1,10 +1,11 @@
 // A month change on the almanac page, as the user sees it: evaluate the
 // month, copy it into the page's cells and panels, and paint the whole
 // sheet at 1280 × 1024. One frame of a 60 Hz screen is 16.7 ms.
+#include <benchmark/benchmark.h>
+
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
-#include <benchmark/benchmark.h>
 
 #include "almanac/month.h"
 #include "almanac/year_data.h"

@@ -98,8 +98,10 @@ int LunarToSolarImpl(CalendarDate& date) {
     return kBadMonth;
   }
   int position = m;
-  if (m < 0) position = n + 1;
-  else if (n != 0 && m > n) position = m + 1;
+  if (m < 0)
+    position = n + 1;
+  else if (n != 0 && m > n)
+    position = m + 1;
   if (d < 1 || d > 29 + row.bigMonth[static_cast<size_t>(position - 1)]) return kBadDay;
   int e = row.newYearEve + d;
   for (int i = 0; i < position - 1; ++i) e += 29 + row.bigMonth[static_cast<size_t>(i)];
@@ -121,9 +123,7 @@ int LunarToSolarImpl(CalendarDate& date) {
 
 }  // namespace
 
-int ConvertDate(CalendarDate& date) {
-  return date.lunarToSolar == 0 ? SolarToLunarImpl(date) : LunarToSolarImpl(date);
-}
+int ConvertDate(CalendarDate& date) { return date.lunarToSolar == 0 ? SolarToLunarImpl(date) : LunarToSolarImpl(date); }
 
 namespace {
 
@@ -140,7 +140,9 @@ int ConvertOneWay(bool fromLunar, int year, int month, int day, CalendarDate& ou
 
 }  // namespace
 
-int SolarToLunar(int year, int month, int day, CalendarDate& out) { return ConvertOneWay(false, year, month, day, out); }
+int SolarToLunar(int year, int month, int day, CalendarDate& out) {
+  return ConvertOneWay(false, year, month, day, out);
+}
 int LunarToSolar(int year, int month, int day, CalendarDate& out) { return ConvertOneWay(true, year, month, day, out); }
 
 int DayNumber(std::u16string_view text) {
@@ -163,8 +165,6 @@ int DayNumber(std::u16string_view text) {
   return days + day;
 }
 
-std::u16string DateKey8(int year, int month, int day) {
-  return Format(u"%04d%02d%02d", {year, month, day});
-}
+std::u16string DateKey8(int year, int month, int day) { return Format(u"%04d%02d%02d", {year, month, day}); }
 
 }  // namespace lunisol

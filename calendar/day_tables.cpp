@@ -218,8 +218,10 @@ void ComputeDayHexagrams(CalendarState& state, int year) {
   for (int i = 0; i < days; ++i) {
     const int n = first + i;
     int32_t v = -1;
-    if (haveThis && n >= startThis) v = position(n - startThis, backThis);
-    else if (havePrev) v = position(n - startPrev, backPrev);
+    if (haveThis && n >= startThis)
+      v = position(n - startThis, backThis);
+    else if (havePrev)
+      v = position(n - startPrev, backPrev);
     state.dayHexagramTable[static_cast<size_t>(i)] = v;
   }
 }

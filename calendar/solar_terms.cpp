@@ -47,8 +47,8 @@ int SolarTermOnDay(CalendarState& state, int year, int month, int day) {
   return t;
 }
 
-void MonthSolarTerms(CalendarState& state, int year, int month, int& firstDay, int& secondDay,
-                     int& firstIndex, int& secondIndex) {
+void MonthSolarTerms(CalendarState& state, int year, int month, int& firstDay, int& secondDay, int& firstIndex,
+                     int& secondIndex) {
   CalendarDate d;
   for (int day = 1; day <= 31; ++day) {
     if (SolarToLunar(year, month, day, d) < 0) continue;
@@ -64,8 +64,8 @@ void MonthSolarTerms(CalendarState& state, int year, int month, int& firstDay, i
   }
 }
 
-bool FindSolarTermDate(CalendarState& state, int year, std::u16string_view name, int& outYear,
-                       int& outMonth, int& outDay) {
+bool FindSolarTermDate(CalendarState& state, int year, std::u16string_view name, int& outYear, int& outMonth,
+                       int& outDay) {
   const int wanted = SolarTermIndex(name);
   if (wanted < 0) return false;
   // A term of index t can only begin in month t / 2 + 1; scanning that month
@@ -116,9 +116,8 @@ void ComputeWangwangDays(CalendarState& state, int year) {
   static constexpr struct {
     std::u16string_view term;
     int n;
-  } kPairs[12] = {{u"立春", 7},  {u"驚蟄", 14}, {u"清明", 21}, {u"立夏", 8},
-                  {u"芒種", 16}, {u"小暑", 24}, {u"立秋", 9},  {u"白露", 18},
-                  {u"寒露", 27}, {u"立冬", 10}, {u"大雪", 20}, {u"小寒", 30}};
+  } kPairs[12] = {{u"立春", 7}, {u"驚蟄", 14}, {u"清明", 21}, {u"立夏", 8},  {u"芒種", 16}, {u"小暑", 24},
+                  {u"立秋", 9}, {u"白露", 18}, {u"寒露", 27}, {u"立冬", 10}, {u"大雪", 20}, {u"小寒", 30}};
   for (size_t i = 0; i < 12; ++i) LunarDateAfterTerm(state, year, kPairs[i].term, kPairs[i].n, state.qiWangWangDays[i]);
 }
 

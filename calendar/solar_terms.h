@@ -14,11 +14,11 @@ extern const std::array<std::u16string_view, 24> kSolarTermDescriptions;
 // state.lastTermIndex.
 int SolarTermOnDay(CalendarState& state, int year, int month, int day);
 // The month's two terms; the caller presets firstDay to −1.
-void MonthSolarTerms(CalendarState& state, int year, int month, int& firstDay, int& secondDay,
-                     int& firstIndex, int& secondIndex);
+void MonthSolarTerms(CalendarState& state, int year, int month, int& firstDay, int& secondDay, int& firstIndex,
+                     int& secondIndex);
 // Date of the named term in the year; sets state.lichunDayPillar for 立春.
-bool FindSolarTermDate(CalendarState& state, int year, std::u16string_view name, int& outYear,
-                       int& outMonth, int& outDay);
+bool FindSolarTermDate(CalendarState& state, int year, std::u16string_view name, int& outYear, int& outMonth,
+                       int& outDay);
 // "hhmm" at which the term begins; empty outside 1900..2100.
 std::u16string_view SolarTermTime(int year, int termIndex);
 // Lunar date of the day n − 1 days after the named term's day; out is left

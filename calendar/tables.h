@@ -43,28 +43,25 @@ extern const std::array<std::u16string_view, kTermYearCount * 24> SolarTermTimeT
 extern const std::array<uint16_t, kTermYearCount * 12 + 1> MoonPhaseMonths;
 extern const std::span<const uint16_t> MoonPhaseMinutes;
 
-inline constexpr std::array<int32_t, 12> kMonthDays{31, 28, 31, 30, 31, 30,
-                                                    31, 31, 30, 31, 30, 31};
+inline constexpr std::array<int32_t, 12> kMonthDays{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
 // Days before month k+1; entries 12 and 13 reach into January and February of
 // the following year so that day counts past 31 December map back.
-inline constexpr int32_t kDaysBeforeMonth[2][14] = {
-    {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334, 365, 396},
-    {0, 31, 60, 91, 121, 152, 182, 213, 244, 274, 305, 335, 366, 397}};
+inline constexpr int32_t kDaysBeforeMonth[2][14] = {{0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334, 365, 396},
+                                                    {0, 31, 60, 91, 121, 152, 182, 213, 244, 274, 305, 335, 366, 397}};
 
-inline constexpr std::array<std::u16string_view, 10> kStemNames{
-    u"甲", u"乙", u"丙", u"丁", u"戊", u"己", u"庚", u"辛", u"壬", u"癸"};
+inline constexpr std::array<std::u16string_view, 10> kStemNames{u"甲", u"乙", u"丙", u"丁", u"戊",
+                                                                u"己", u"庚", u"辛", u"壬", u"癸"};
 
-inline constexpr std::array<std::u16string_view, 12> kBranchNames{
-    u"子", u"丑", u"寅", u"卯", u"辰", u"巳", u"午", u"未", u"申", u"酉", u"戌", u"亥"};
+inline constexpr std::array<std::u16string_view, 12> kBranchNames{u"子", u"丑", u"寅", u"卯", u"辰", u"巳",
+                                                                  u"午", u"未", u"申", u"酉", u"戌", u"亥"};
 
-inline constexpr std::array<std::u16string_view, 12> kZodiacAnimals{
-    u"鼠", u"牛", u"虎", u"兔", u"龍", u"蛇", u"馬", u"羊", u"猴", u"雞", u"狗", u"豬"};
+inline constexpr std::array<std::u16string_view, 12> kZodiacAnimals{u"鼠", u"牛", u"虎", u"兔", u"龍", u"蛇",
+                                                                    u"馬", u"羊", u"猴", u"雞", u"狗", u"豬"};
 
 inline constexpr std::array<std::u16string_view, 24> kSolarTermNames{
-    u"小寒", u"大寒", u"立春", u"雨水", u"驚蟄", u"春分", u"清明", u"穀雨",
-    u"立夏", u"小滿", u"芒種", u"夏至", u"小暑", u"大暑", u"立秋", u"處暑",
-    u"白露", u"秋分", u"寒露", u"霜降", u"立冬", u"小雪", u"大雪", u"冬至"};
+    u"小寒", u"大寒", u"立春", u"雨水", u"驚蟄", u"春分", u"清明", u"穀雨", u"立夏", u"小滿", u"芒種", u"夏至",
+    u"小暑", u"大暑", u"立秋", u"處暑", u"白露", u"秋分", u"寒露", u"霜降", u"立冬", u"小雪", u"大雪", u"冬至"};
 
 // Days of a Gregorian month's two terms from its packed byte (1900..2100).
 struct TermDays {

@@ -71,8 +71,7 @@ int ParseDecimal(std::u16string_view text) {
 }
 
 std::u16string_view TrimTrailingBlanks(std::u16string_view text) {
-  while (!text.empty() && (text.back() == u' ' || text.back() == u'\t' || text.back() == u'\r' ||
-                           text.back() == u'\n'))
+  while (!text.empty() && (text.back() == u' ' || text.back() == u'\t' || text.back() == u'\r' || text.back() == u'\n'))
     text.remove_suffix(1);
   return text;
 }

@@ -39,8 +39,6 @@ inline bool Contains(std::u16string_view text, std::u16string_view part) {
 
 // True when the character is one of those in `set` (never for a missing
 // character, 0).
-inline bool OneOf(char16_t c, std::u16string_view set) {
-  return c != 0 && set.find(c) != std::u16string_view::npos;
-}
+inline bool OneOf(char16_t c, std::u16string_view set) { return c != 0 && set.find(c) != std::u16string_view::npos; }
 
 }  // namespace lunisol

@@ -64,8 +64,12 @@ int Tables(std::ostream& out) {
   json years = json::array();
   for (int y = kFirstLunarYear; y <= kLastLunarYear; ++y) {
     const LunarYearRow& r = LunarRow(y);
-    years.push_back({{"year", y}, {"newYearEve", r.newYearEve}, {"leapMonth", r.leapMonth},
-                     {"weekdayBase", r.weekdayBase}, {"cycleBase", r.cycleBase}, {"bigMonth", r.bigMonth}});
+    years.push_back({{"year", y},
+                     {"newYearEve", r.newYearEve},
+                     {"leapMonth", r.leapMonth},
+                     {"weekdayBase", r.weekdayBase},
+                     {"cycleBase", r.cycleBase},
+                     {"bigMonth", r.bigMonth}});
   }
   json days = json::array(), times = json::array();
   CalendarState state;
@@ -89,7 +93,8 @@ int Convert(const std::vector<std::string>& a, std::ostream& out, std::ostream& 
   if (a.size() == 2) {
     // Accept any numeric date so that the converter's own codes can be seen.
     const std::string& s = a[1];
-    if (s.size() < 8 || s[s.size() - 3] != '-' || s[s.size() - 6] != '-') return Usage(err, "convert: expected YYYY-MM-DD");
+    if (s.size() < 8 || s[s.size() - 3] != '-' || s[s.size() - 6] != '-')
+      return Usage(err, "convert: expected YYYY-MM-DD");
     auto y = ParseInt(std::string_view(s).substr(0, s.size() - 6));
     auto m = ParseInt(std::string_view(s).substr(s.size() - 5, 2));
     auto dd = ParseInt(std::string_view(s).substr(s.size() - 2, 2));
@@ -135,9 +140,16 @@ int Days(const std::vector<std::string>& a, std::ostream& out, std::ostream& err
     const int term = SolarTermOnDay(data.calendar, year, month, day);
     char buf[11];
     std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", year, month, day);
-    out << json{{"date", buf}, {"lunarYear", d.lunarYear}, {"lunarMonth", d.lunarMonth}, {"lunarDay", d.lunarDay},
-                {"weekday", d.weekday}, {"dayStem", d.dayStem}, {"dayBranch", d.dayBranch}, {"mansion", d.mansion},
-                {"cycleNumber", result}, {"term", term},
+    out << json{{"date", buf},
+                {"lunarYear", d.lunarYear},
+                {"lunarMonth", d.lunarMonth},
+                {"lunarDay", d.lunarDay},
+                {"weekday", d.weekday},
+                {"dayStem", d.dayStem},
+                {"dayBranch", d.dayBranch},
+                {"mansion", d.mansion},
+                {"cycleNumber", result},
+                {"term", term},
                 {"nineStar", data.calendar.nineStarTable[static_cast<size_t>(n - 1)]},
                 {"hexagram", data.calendar.dayHexagramTable[static_cast<size_t>(n - 1)]},
                 {"officer", ToUtf8(DayOfficer(year, month, day))}}
@@ -198,16 +210,21 @@ int Month(const std::vector<std::string>& a, std::ostream& out, std::ostream& er
     col["kind"] = c.kind == ColumnKind::kDay ? "day" : c.kind == ColumnKind::kTerm ? "term" : "empty";
     col["day"] = c.day;
     col["visible"] = c.visible;
-    col["tooltips"] = {{"noteA", ToUtf8(c.tooltips[0])}, {"noteB", ToUtf8(c.tooltips[1])},
-                       {"warningC", ToUtf8(c.tooltips[2])}, {"warningD", ToUtf8(c.tooltips[3])}};
+    col["tooltips"] = {{"noteA", ToUtf8(c.tooltips[0])},
+                       {"noteB", ToUtf8(c.tooltips[1])},
+                       {"warningC", ToUtf8(c.tooltips[2])},
+                       {"warningD", ToUtf8(c.tooltips[3])}};
     columns.push_back(std::move(col));
   }
   json bars = json::array();
   for (const TermBar& b : month.termBars) {
     json notes = json::array();
     for (const CellText& n : b.notes) notes.push_back(Cell(n.text, n.colour));
-    bars.push_back({{"column", b.column}, {"termIndex", b.termIndex}, {"name", Cell(b.name.text, b.name.colour)},
-                    {"timeText", Cell(b.timeText.text, b.timeText.colour)}, {"notes", notes}});
+    bars.push_back({{"column", b.column},
+                    {"termIndex", b.termIndex},
+                    {"name", Cell(b.name.text, b.name.colour)},
+                    {"timeText", Cell(b.timeText.text, b.timeText.colour)},
+                    {"notes", notes}});
   }
   out << json{{"windowTitle", ToUtf8(month.windowTitle)},
               {"gregorianTitle", Cell(month.gregorianTitle.text, month.gregorianTitle.colour)},

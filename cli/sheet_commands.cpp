@@ -6,8 +6,8 @@
 #include "almanac/year_data.h"
 #include "calendar/text.h"
 #include "cli/json_util.h"
-#include "sheets/hour_table_model.h"
 #include "sheets/bone_weighing_model.h"
+#include "sheets/hour_table_model.h"
 #include "sheets/yearly_notes_model.h"
 #include "sheets/zodiac_fortune_model.h"
 
@@ -218,12 +218,9 @@ int Zodiac(const std::vector<std::string>& a, std::ostream& out, std::ostream& e
   }
   json tabs = json::array();
   for (const std::u16string& t : sheet.tabCaptions) tabs.push_back(ToUtf8(t));
-  out << json{{"caption", ToUtf8(sheet.caption)},
-              {"yearBranch", ToUtf8(branch)},
-              {"yearBranchNumber", sheet.yearBranchNumber},
-              {"tabCaptions", tabs},
-              {"selectedTab", sheet.selectedTab},
-              {"groups", groups}}
+  out << json{{"caption", ToUtf8(sheet.caption)},           {"yearBranch", ToUtf8(branch)},
+              {"yearBranchNumber", sheet.yearBranchNumber}, {"tabCaptions", tabs},
+              {"selectedTab", sheet.selectedTab},           {"groups", groups}}
              .dump()
       << "\n";
   return 0;

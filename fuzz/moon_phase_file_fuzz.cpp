@@ -1,10 +1,10 @@
 // libFuzzer entry for the moon-phase file reader: any bytes must parse without
 // overrun, and the result must keep the reader's own limits.
-#include "almanac/moon_phase_file.h"
-
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
+
+#include "almanac/moon_phase_file.h"
 
 namespace {
 

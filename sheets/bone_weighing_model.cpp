@@ -8,13 +8,12 @@
 namespace lunisol {
 
 const std::array<std::u16string_view, 12> kHourSelectorItems{
-    u"子 ( 23 ~ 1 )", u"丑 ( 1 ~ 3 )",   u"寅 ( 3 ~ 5 )",   u"卯 ( 5 ~ 7 )",
-    u"辰 ( 7 ~ 9 )",  u"巳 ( 9 ~ 11 )",  u"午 ( 11 ~ 13 )", u"未 ( 13 ~ 15 )",
-    u"申 ( 15 ~ 17 )", u"酉 ( 17 ~ 19 )", u"戌 ( 19 ~ 21 )", u"亥 ( 21 ~ 23 )"};
+    u"子 ( 23 ~ 1 )",  u"丑 ( 1 ~ 3 )",   u"寅 ( 3 ~ 5 )",   u"卯 ( 5 ~ 7 )",   u"辰 ( 7 ~ 9 )",   u"巳 ( 9 ~ 11 )",
+    u"午 ( 11 ~ 13 )", u"未 ( 13 ~ 15 )", u"申 ( 15 ~ 17 )", u"酉 ( 17 ~ 19 )", u"戌 ( 19 ~ 21 )", u"亥 ( 21 ~ 23 )"};
 
 int BoneWeightQian(int yearPosition, int lunarMonth, int lunarDay, int hour) {
-  if (yearPosition < 1 || yearPosition > 60 || lunarMonth < 1 || lunarMonth > 12 || lunarDay < 1 ||
-      lunarDay > 30 || hour < 0 || hour > 11)
+  if (yearPosition < 1 || yearPosition > 60 || lunarMonth < 1 || lunarMonth > 12 || lunarDay < 1 || lunarDay > 30 ||
+      hour < 0 || hour > 11)
     return -1;
   // Whole 錢 throughout: the index is the total less 21 with no rounding, as
   // sums of fractions of a 兩 would need.
@@ -35,8 +34,7 @@ std::optional<BoneWeighingRecord> WeighBones(int year, int month, int day, int h
   const int month0 = date.lunarMonth < 0 ? -date.lunarMonth : date.lunarMonth;
   r.totalQian = BoneWeightQian(position, month0, date.lunarDay, hour);
   r.verseIndex = r.totalQian - 21;
-  if (r.totalQian < 0 || r.verseIndex < 0 || r.verseIndex >= static_cast<int>(kBoneVerses.size()))
-    return std::nullopt;
+  if (r.totalQian < 0 || r.verseIndex < 0 || r.verseIndex >= static_cast<int>(kBoneVerses.size())) return std::nullopt;
 
   // "weight verdict song": the song keeps its own blanks and its CR LF.
   const std::u16string_view verse = kBoneVerses[static_cast<size_t>(r.verseIndex)];

@@ -28,10 +28,10 @@ struct BoneWeighingRecord {
   bool descriptionIsOurs = false;
   std::u16string descriptionTooltip;
 
-  int yearPosition = 0;  // 1..60
+  int yearPosition = 0;                             // 1..60
   int lunarYear = 0, lunarMonth = 0, lunarDay = 0;  // lunarMonth as converted (−n in a leap month)
-  int totalQian = 0;  // total weight in 錢 (tenths of a 兩)
-  int verseIndex = 0;  // totalQian − 21
+  int totalQian = 0;                                // total weight in 錢 (tenths of a 兩)
+  int verseIndex = 0;                               // totalQian − 21
 };
 
 // The weight index of a birth moment, all in whole 錢: year by cycle place

@@ -53,12 +53,10 @@ struct FixedClash {
   Colour shaColour;
 };
 constexpr FixedClash kFixedClashes[12] = {
-    {u"沖馬", kMaroon, u"煞南", kMaroon},   {u"沖羊", kMaroon, u"煞東", kGreen},
-    {u"沖猴", kDarkGrey, u"煞北", kBlack},  {u"沖雞", kDarkGrey, u"煞西", kGrey},
-    {u"沖狗", kOlive, u"煞南", kMaroon},    {u"沖豬", kNavy, u"煞東", kGreen},
-    {u"沖鼠", kNavy, u"煞北", kBlack},      {u"沖牛", kOlive, u"煞西", kGrey},
-    {u"沖虎", kGreen, u"煞南", kMaroon},    {u"沖兔", kGreen, u"煞東", kGreen},
-    {u"沖龍", kOlive, u"煞北", kBlack},     {u"沖蛇", kMaroon, u"煞西", kGrey}};
+    {u"沖馬", kMaroon, u"煞南", kMaroon}, {u"沖羊", kMaroon, u"煞東", kGreen}, {u"沖猴", kDarkGrey, u"煞北", kBlack},
+    {u"沖雞", kDarkGrey, u"煞西", kGrey}, {u"沖狗", kOlive, u"煞南", kMaroon}, {u"沖豬", kNavy, u"煞東", kGreen},
+    {u"沖鼠", kNavy, u"煞北", kBlack},    {u"沖牛", kOlive, u"煞西", kGrey},   {u"沖虎", kGreen, u"煞南", kMaroon},
+    {u"沖兔", kGreen, u"煞東", kGreen},   {u"沖龍", kOlive, u"煞北", kBlack},  {u"沖蛇", kMaroon, u"煞西", kGrey}};
 
 constexpr std::u16string_view kClashWarning = u"日時相沖 ，不宜諸吉事 !";
 
@@ -178,9 +176,8 @@ HourTableRecord BuildHourTable(const HourTableInputs& in) {
     int unused = 0;
     const std::u16string_view directions = DayCycleIndex(P, unused);
     const std::u16string joy(directions.substr(0, 2));
-    const std::u16string wealth = Contains(P, u"辛") || directions.size() < 3
-                                      ? std::u16string()
-                                      : std::u16string(directions.substr(3));
+    const std::u16string wealth =
+        Contains(P, u"辛") || directions.size() < 3 ? std::u16string() : std::u16string(directions.substr(3));
     h.joy = Cell(X - 6, 395, X + 6, 423, joy, DirectionColour(joy));
     h.wealth = Cell(X - 18, 395, X - 6, 423, wealth, DirectionColour(wealth));
 
@@ -215,8 +212,8 @@ HourTableRecord BuildHourTable(const HourTableInputs& in) {
   rec.dateCell = Cell(366, 4, 384, 120, dateLine, kBlue);
   rec.noteCell = Cell(363, 120, 375, 390, in.noteB, kMaroon, 27400);
   rec.noteCell.tooltip = TipWhenLonger(rec.noteCell.text, 21);
-  rec.lunarDateCell = Cell(376, 120, 388, 390, HourTableLunarLine(dateLine, in.selectedYear, in.noteA, in.warningC),
-                           kGreen, 27300);
+  rec.lunarDateCell =
+      Cell(376, 120, 388, 390, HourTableLunarLine(dateLine, in.selectedYear, in.noteA, in.warningC), kGreen, 27300);
   rec.lunarDateCell.tooltip = TipWhenLonger(rec.lunarDateCell.text, 21);
   return rec;
 }

@@ -51,8 +51,7 @@ int NthMatchOutsideLeapMonth(std::span<const ScannedDay> days, int wanted, bool 
   return -1;
 }
 
-std::optional<SeasonalDay> FindDayAfterTerm(int year, std::u16string_view termName, std::u16string_view wanted,
-                                            int n) {
+std::optional<SeasonalDay> FindDayAfterTerm(int year, std::u16string_view termName, std::u16string_view wanted, int n) {
   bool byBranch = false;
   if (!wanted.empty() && wanted.front() == u'-') {
     byBranch = true;

@@ -34,8 +34,7 @@ struct SeasonalDay {
 // The n-th day on or after the named term's day of Gregorian year `year`
 // whose stem is `wanted` ("-未" searches the branch 未 instead), days of leap
 // months passed over.
-std::optional<SeasonalDay> FindDayAfterTerm(int year, std::u16string_view termName, std::u16string_view wanted,
-                                            int n);
+std::optional<SeasonalDay> FindDayAfterTerm(int year, std::u16string_view termName, std::u16string_view wanted, int n);
 
 struct WinterRainDay {
   std::u16string monthDay;  // "%d 月 %d", or "閏 %d 月 %d" in a leap month

@@ -57,12 +57,11 @@ std::u16string_view Clothes(char16_t lichunBranch) {
 struct HairAndShoes {
   std::u16string_view element, hair, shoes;
 };
-constexpr HairAndShoes kHairAndShoes[5] = {
-    {u"金", u"平梳兩髻在耳前", u"行纏鞋褲俱全 ，左行纏懸於左腰"},
-    {u"木", u"平梳兩髻在耳後", u"行纏鞋褲俱全 ，右行纏懸於右腰"},
-    {u"水", u"平梳兩髻 ，左髻在耳前 ，右髻在耳後", u"行纏鞋褲俱全"},
-    {u"火", u"平梳兩髻 ，右髻在耳前 ，左髻在耳後", u"行纏鞋褲俱無"},
-    {u"土", u"平梳兩髻在頂真上", u"著褲 ，無行纏鞋子"}};
+constexpr HairAndShoes kHairAndShoes[5] = {{u"金", u"平梳兩髻在耳前", u"行纏鞋褲俱全 ，左行纏懸於左腰"},
+                                           {u"木", u"平梳兩髻在耳後", u"行纏鞋褲俱全 ，右行纏懸於右腰"},
+                                           {u"水", u"平梳兩髻 ，左髻在耳前 ，右髻在耳後", u"行纏鞋褲俱全"},
+                                           {u"火", u"平梳兩髻 ，右髻在耳前 ，左髻在耳後", u"行纏鞋褲俱無"},
+                                           {u"土", u"平梳兩髻在頂真上", u"著褲 ，無行纏鞋子"}};
 
 HairAndShoes HairAndShoesFor(std::u16string_view element) {
   for (const HairAndShoes& h : kHairAndShoes)
@@ -78,8 +77,7 @@ std::u16string FindLunarNewYearDate(int year) {
   CalendarDate date;
   for (int m = 1; m <= 12; ++m)
     for (int d = 1; d <= 31; ++d)
-      if (SolarToLunar(year, m, d, date) > 0 && date.lunarMonth == 1 && date.lunarDay == 1)
-        return DateKey8(year, m, d);
+      if (SolarToLunar(year, m, d, date) > 0 && date.lunarMonth == 1 && date.lunarDay == 1) return DateKey8(year, m, d);
   return {};
 }
 
@@ -104,15 +102,34 @@ SpringOxInputs SpringOxInputsForYear(char16_t yearStem, char16_t yearBranch, int
 
 std::u16string_view EarFlapsForHour(int h) {
   switch (h) {
-    case 23: case 0: case 1: case 2:
+    case 23:
+    case 0:
+    case 1:
+    case 2:
       return u"全戴";
-    case 3: case 4:
+    case 3:
+    case 4:
       return u"全揭起左邊";
-    case 21: case 22:
+    case 21:
+    case 22:
       return u"揭起全右邊";
-    case 7: case 8: case 11: case 12: case 15: case 16: case 19: case 20:
+    case 7:
+    case 8:
+    case 11:
+    case 12:
+    case 15:
+    case 16:
+    case 19:
+    case 20:
       return u"左手提";
-    case 5: case 6: case 9: case 10: case 13: case 14: case 17: case 18:
+    case 5:
+    case 6:
+    case 9:
+    case 10:
+    case 13:
+    case 14:
+    case 17:
+    case 18:
       return u"右手提";
     default:
       return {};
@@ -144,12 +161,10 @@ SpringOxChart BuildSpringOxChart(const SpringOxInputs& in) {
 
   std::array<std::u16string, 5> ox;
   ox[0] = u"春牛身高四尺 ，長八尺 ，尾一尺";
-  ox[1] = Format(u"二寸 ，頭%s身%s腹%s角耳尾%s色",
-                 {ColourWord(in.yearStem), ColourWord(in.yearBranch), ElementColourWord(in.yearNayinElement),
-                  ColourWord(lichunStem)});
-  ox[2] = Format(u"脛%s蹄%s色 ，尾%s ，口%s ，籠",
-                 {ColourWord(lichunBranch), ElementColourWord(lichunNayin), in.isYangYear ? u"左繳" : u"右繳",
-                  in.isYangYear ? u"開" : u"合"});
+  ox[1] = Format(u"二寸 ，頭%s身%s腹%s角耳尾%s色", {ColourWord(in.yearStem), ColourWord(in.yearBranch),
+                                                    ElementColourWord(in.yearNayinElement), ColourWord(lichunStem)});
+  ox[2] = Format(u"脛%s蹄%s色 ，尾%s ，口%s ，籠", {ColourWord(lichunBranch), ElementColourWord(lichunNayin),
+                                                    in.isYangYear ? u"左繳" : u"右繳", in.isYangYear ? u"開" : u"合"});
   ox[3] = Format(u"頭索用%s色%s繩 ，踏板縣門%s扇", {RopeColour(lichunStem), RopeMaterial(lichunBranch), side});
   ox[4] = u"。";
   for (int i = 0; i < 5; ++i) {
@@ -159,7 +174,8 @@ SpringOxChart BuildSpringOxChart(const SpringOxInputs& in) {
 
   // The 立春 hour decides the ear-flaps; the days between 立春 and the new
   // year decide whether the herdsman walks ahead of, beside or behind the ox.
-  const int hour = ParseDecimal(std::u16string_view(in.lichunTime).substr(0, std::min<size_t>(2, in.lichunTime.size())));
+  const int hour =
+      ParseDecimal(std::u16string_view(in.lichunTime).substr(0, std::min<size_t>(2, in.lichunTime.size())));
   chart.placeDistance = DayNumber(in.lichunDate) - DayNumber(in.lunarNewYearDate) + 1;
   const HairAndShoes hs = HairAndShoesFor(lichunNayin);
 
@@ -193,8 +209,8 @@ SpringOxChart BuildSpringOxChart(const SpringOxInputs& in) {
   chart.notShown = overflowCarry;
   for (int i = 0; i < 7; ++i) {
     const int left = 165 - 15 * i;
-    chart.herdsman[static_cast<size_t>(i)] = {{left, 328, left + 12, 529}, herdsman[static_cast<size_t>(i)],
-                                              kSheetOlive};
+    chart.herdsman[static_cast<size_t>(i)] = {
+        {left, 328, left + 12, 529}, herdsman[static_cast<size_t>(i)], kSheetOlive};
   }
   return chart;
 }

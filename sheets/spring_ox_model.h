@@ -41,10 +41,10 @@ std::u16string_view HerdsmanPlace(int d);
 
 struct SpringOxChart {
   SheetLabel heading;
-  std::array<SheetLabel, 5> ox;         // right to left, green
-  std::array<SheetLabel, 7> herdsman;   // right to left, olive
-  std::u16string notShown;              // carried past the seventh column
-  int placeDistance = 0;                // d of HerdsmanPlace
+  std::array<SheetLabel, 5> ox;        // right to left, green
+  std::array<SheetLabel, 7> herdsman;  // right to left, olive
+  std::u16string notShown;             // carried past the seventh column
+  int placeDistance = 0;               // d of HerdsmanPlace
 
   // Heading, ox columns, herdsman columns: the sheet's creation order.
   std::array<SheetLabel, 13> Labels() const;

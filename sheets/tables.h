@@ -24,7 +24,6 @@ extern const std::array<std::u16string_view, 720> kHourSpirits;
 extern const std::array<std::u16string_view, 10> kStemTaboos;
 extern const std::array<std::u16string_view, 12> kBranchTaboos;
 
-
 // Slot 0 unused; slot p (1..60) belongs to cycle position p (1 = 甲子).
 extern const std::array<std::u16string_view, 61> kTaisuiNames;
 // Slot 0 unused; slots 1..30, one per pair of cycle positions.

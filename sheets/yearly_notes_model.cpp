@@ -16,9 +16,7 @@ using namespace colours;
 
 char16_t At(std::u16string_view text, size_t i) { return i < text.size() ? text[i] : char16_t{0}; }
 
-std::u16string NumberOrEmpty(const std::optional<int>& n) {
-  return n ? Format(u"%d", {*n}) : std::u16string();
-}
+std::u16string NumberOrEmpty(const std::optional<int>& n) { return n ? Format(u"%d", {*n}) : std::u16string(); }
 
 SheetLabel Label(SheetRect rect, std::u16string text, Colour colour = kBlack) {
   return SheetLabel{rect, std::move(text), colour};
@@ -172,10 +170,10 @@ std::array<std::u16string, 4> SplitVerseLines(std::u16string_view text) {
 }
 
 std::vector<const SheetLabel*> YearlyNotesRecord::Labels() const {
-  std::vector<const SheetLabel*> all{&nayin,        &elements,     &yearDutyMansion, &yearDutyLabel, &secondMansion,
-                                     &secondLabel,  &meetLabel,    &branchPair,      &dayLabel,      &mansionPair,
-                                     &mansionLabel, &hiddenLabel,  &goldLabel,       &yearLabel,     &virtueLabel,
-                                     &stemPair,     &earthMotherHeading, &verseHeading, &oracleHeading};
+  std::vector<const SheetLabel*> all{
+      &nayin,       &elements, &yearDutyMansion,    &yearDutyLabel, &secondMansion, &secondLabel, &meetLabel,
+      &branchPair,  &dayLabel, &mansionPair,        &mansionLabel,  &hiddenLabel,   &goldLabel,   &yearLabel,
+      &virtueLabel, &stemPair, &earthMotherHeading, &verseHeading,  &oracleHeading};
   for (const SheetLabel& l : verseLines) all.push_back(&l);
   for (const SheetLabel& l : oracleLines) all.push_back(&l);
   all.push_back(&directionLine);
@@ -215,11 +213,12 @@ std::optional<YearlyNotesRecord> BuildYearlyNotes(std::u16string_view yearPillar
   const std::u16string nayinElement = nayinName.empty() ? std::u16string() : std::u16string(1, nayinName.back());
   r.nayin = Label({464, 90, 476, 146}, Format(u"納音屬%s", {nayinElement}));
   r.elements = Label({479, 90, 491, 146}, Format(u"干%c支%c", {std::u16string(1, StemBranchElement(stem).element),
-                                                                 std::u16string(1, StemBranchElement(branch).element)}));
+                                                               std::u16string(1, StemBranchElement(branch).element)}));
 
   // Mansions that rule the year (Gregorian year).
   const int mod7 = Y % 7;
-  r.yearDutyMansion = Label({472, 250, 484, 306}, std::u16string(kMansionFullNames[static_cast<size_t>((Y - 14) % 28)]));
+  r.yearDutyMansion =
+      Label({472, 250, 484, 306}, std::u16string(kMansionFullNames[static_cast<size_t>((Y - 14) % 28)]));
   r.yearDutyLabel = Label({464, 292, 492, 308}, u"年 值");
   const int k = (mod7 * 12 + 3) % 28;
   r.secondMansion = Label({472, 308, 484, 364}, std::u16string(kMansionFullNames[static_cast<size_t>(k - 1)]));
@@ -241,14 +240,15 @@ std::optional<YearlyNotesRecord> BuildYearlyNotes(std::u16string_view yearPillar
   r.oracleHeading = Label({384, 26, 396, 66}, u"卜曰 ：");
   const std::array<std::u16string, 4> verse = SplitVerseLines(kEarthMotherVerses[static_cast<size_t>(position)]);
   const std::array<std::u16string, 4> oracle = SplitVerseLines(kEarthMotherOracles[static_cast<size_t>(position)]);
-  constexpr SheetRect kVerseRects[4] = {{442, 68, 458, 398}, {430, 68, 442, 398}, {416, 68, 428, 398}, {402, 68, 414, 398}};
+  constexpr SheetRect kVerseRects[4] = {
+      {442, 68, 458, 398}, {430, 68, 442, 398}, {416, 68, 428, 398}, {402, 68, 414, 398}};
   constexpr SheetRect kOracleRects[3] = {{384, 68, 396, 398}, {370, 68, 382, 398}, {356, 68, 368, 398}};
   for (size_t i = 0; i < 4; ++i) r.verseLines[i] = Label(kVerseRects[i], verse[i], kSheetOlive);
   for (size_t i = 0; i < 3; ++i) r.oracleLines[i] = Label(kOracleRects[i], oracle[i], kGreen);
   r.earthMotherIsOurs = kEarthMotherOrigins[static_cast<size_t>(position)] == TextOrigin::kOurs;
   if (r.earthMotherIsOurs) {
-    for (SheetLabel* l : {&r.verseLines[0], &r.verseLines[1], &r.verseLines[2], &r.verseLines[3],
-                          &r.oracleLines[0], &r.oracleLines[1], &r.oracleLines[2]})
+    for (SheetLabel* l : {&r.verseLines[0], &r.verseLines[1], &r.verseLines[2], &r.verseLines[3], &r.oracleLines[0],
+                          &r.oracleLines[1], &r.oracleLines[2]})
       if (!l->text.empty()) l->tooltip = std::u16string(kOwnEarthMotherTip);
   }
 
@@ -280,7 +280,7 @@ std::optional<YearlyNotesRecord> BuildYearlyNotes(std::u16string_view yearPillar
   // Corner words of the picture.
   const std::u16string_view corners = CornerRow(branch);
   static constexpr int kCornerIds[8] = {1201, 1205, 1202, 1206, 1207, 1203, 1208, 1204};
-  static constexpr int kCornerPlaces[8][2] = {{51, 16}, {40, 28}, {149, 16}, {162, 28},
+  static constexpr int kCornerPlaces[8][2] = {{51, 16},  {40, 28},  {149, 16},  {162, 28},
                                               {40, 126}, {51, 137}, {162, 126}, {149, 137}};
   for (size_t i = 0; i < 8; ++i) {
     const size_t slot = static_cast<size_t>(kCornerIds[i] - 1201);

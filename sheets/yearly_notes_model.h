@@ -96,14 +96,14 @@ struct YearlyNotesRecord {
   bool complete = true;
 
   // Template controls (dialog units).
-  TemplateText yearGodTitle;  // 1199 "太歲 丙戌 年"
-  TemplateText yearGodName;   // 1200 "太歲姓白名敏"
+  TemplateText yearGodTitle;                // 1199 "太歲 丙戌 年"
+  TemplateText yearGodName;                 // 1200 "太歲姓白名敏"
   std::array<TemplateText, 8> cornerWords;  // 1201..1208 in id order
 
   // Labels created in code, in the order the sheet creates them.
   SheetLabel nayin, elements;
-  SheetLabel yearDutyMansion, yearDutyLabel, secondMansion, secondLabel, meetLabel, branchPair, dayLabel,
-      mansionPair, mansionLabel, hiddenLabel, goldLabel, yearLabel, virtueLabel, stemPair;
+  SheetLabel yearDutyMansion, yearDutyLabel, secondMansion, secondLabel, meetLabel, branchPair, dayLabel, mansionPair,
+      mansionLabel, hiddenLabel, goldLabel, yearLabel, virtueLabel, stemPair;
   SheetLabel earthMotherHeading, verseHeading, oracleHeading;
   std::array<SheetLabel, 4> verseLines;   // right to left
   std::array<SheetLabel, 3> oracleLines;  // right to left

@@ -10,7 +10,7 @@ namespace {
 
 using namespace colours;
 
-constexpr int kGroupX[4] = {318, 213, 107, 2};        // template statics, dialog units
+constexpr int kGroupX[4] = {318, 213, 107, 2};  // template statics, dialog units
 constexpr int kLineY[5] = {2, 12, 22, 32, 41};
 constexpr int kMonthlyBase[4] = {833, 622, 410, 199};  // left edge of slot 0, pixels
 

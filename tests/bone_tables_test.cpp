@@ -2,17 +2,16 @@
 // birth-day sayings. The dialog splits each verse at its first two blanks and
 // shows the song in a two-line box, so the field layout is what matters most.
 
-#include "sheets/tables.h"
-
-#include "calendar/text.h"
-#include "tests/text_checks.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "calendar/text.h"
+#include "sheets/tables.h"
+#include "tests/text_checks.h"
 
 namespace lunisol {
 namespace {
@@ -46,12 +45,8 @@ TEST(BoneWeightTables, UnusedSlotsAreZeroAndEveryWeightIsPositive) {
 }
 
 TEST(BoneWeightTables, ExtremesSpanExactlyTheVerseRange) {
-  auto min_of = [](const auto& table, size_t from) {
-    return *std::min_element(table.begin() + from, table.end());
-  };
-  auto max_of = [](const auto& table, size_t from) {
-    return *std::max_element(table.begin() + from, table.end());
-  };
+  auto min_of = [](const auto& table, size_t from) { return *std::min_element(table.begin() + from, table.end()); };
+  auto max_of = [](const auto& table, size_t from) { return *std::max_element(table.begin() + from, table.end()); };
   EXPECT_EQ(min_of(kBoneYearWeights, 1), 5);
   EXPECT_EQ(min_of(kBoneMonthWeights, 1), 5);
   EXPECT_EQ(min_of(kBoneDayWeights, 1), 5);
@@ -61,10 +56,10 @@ TEST(BoneWeightTables, ExtremesSpanExactlyTheVerseRange) {
   EXPECT_EQ(max_of(kBoneDayWeights, 1), 18);
   EXPECT_EQ(max_of(kBoneHourWeights, 0), 16);
 
-  const int lightest = min_of(kBoneYearWeights, 1) + min_of(kBoneMonthWeights, 1) +
-                       min_of(kBoneDayWeights, 1) + min_of(kBoneHourWeights, 0);
-  const int heaviest = max_of(kBoneYearWeights, 1) + max_of(kBoneMonthWeights, 1) +
-                       max_of(kBoneDayWeights, 1) + max_of(kBoneHourWeights, 0);
+  const int lightest = min_of(kBoneYearWeights, 1) + min_of(kBoneMonthWeights, 1) + min_of(kBoneDayWeights, 1) +
+                       min_of(kBoneHourWeights, 0);
+  const int heaviest = max_of(kBoneYearWeights, 1) + max_of(kBoneMonthWeights, 1) + max_of(kBoneDayWeights, 1) +
+                       max_of(kBoneHourWeights, 0);
   EXPECT_EQ(lightest, 21);  // verse 0
   EXPECT_EQ(heaviest, 71);  // verse 50
   EXPECT_LT(static_cast<size_t>(heaviest - 21), kBoneVerses.size());
@@ -198,8 +193,7 @@ TEST(MansionNativityTexts, FixedEntries) {
 TEST(MansionNativityTexts, OriginOfEveryRow) {
   ASSERT_EQ(kMansionNativityOrigins.size(), 28u);
   for (size_t i = 0; i < 28; ++i) {
-    EXPECT_EQ(kMansionNativityOrigins[i], i == 0 || i == 16 || i == 27 ? TextOrigin::kPrinted : TextOrigin::kOurs)
-        << i;
+    EXPECT_EQ(kMansionNativityOrigins[i], i == 0 || i == 16 || i == 27 ? TextOrigin::kPrinted : TextOrigin::kOurs) << i;
   }
 }
 

@@ -115,20 +115,20 @@ TEST(BoneWeighing, VerdictsOfFiveAndSixTwoLiangEndInASingleMing) {
       for (int d = 1; d <= DaysInSolarMonth(y, m); ++d) {
         for (int h = 0; h < 12; ++h) {
           const std::optional<BoneWeighingRecord> r = WeighBones(y, m, d, h);
-        ASSERT_TRUE(r.has_value());
-        if (r->verseIndex == 29 && !seen29) {
-          seen29 = true;
-          EXPECT_EQ(U8(r->verdict), "文武才能財穀豐富之命");
-          EXPECT_EQ(U8(r->weight), "五兩");
-        }
-        if (r->verseIndex == 41 && !seen41) {
-          seen41 = true;
-          EXPECT_EQ(U8(r->verdict), "官職有權柄之命");
-          EXPECT_EQ(U8(r->weight), "六兩二");
+          ASSERT_TRUE(r.has_value());
+          if (r->verseIndex == 29 && !seen29) {
+            seen29 = true;
+            EXPECT_EQ(U8(r->verdict), "文武才能財穀豐富之命");
+            EXPECT_EQ(U8(r->weight), "五兩");
+          }
+          if (r->verseIndex == 41 && !seen41) {
+            seen41 = true;
+            EXPECT_EQ(U8(r->verdict), "官職有權柄之命");
+            EXPECT_EQ(U8(r->weight), "六兩二");
+          }
         }
       }
     }
-  }
   }
   EXPECT_TRUE(seen29 && seen41);
 }
@@ -166,8 +166,7 @@ TEST(BoneWeighing, HourItemsAreTheDateBarsTexts) {
   EXPECT_EQ(U8(kHourSelectorItems[11]), "亥 ( 21 ~ 23 )");
   for (size_t h = 0; h < 12; ++h) {
     const int start = (2 * static_cast<int>(h) + 23) % 24;
-    EXPECT_EQ(U8(kHourSelectorItems[h]),
-              U8(Format(u"%s ( %d ~ %d )", {kBranchNames[h], start, (start + 2) % 24})))
+    EXPECT_EQ(U8(kHourSelectorItems[h]), U8(Format(u"%s ( %d ~ %d )", {kBranchNames[h], start, (start + 2) % 24})))
         << h;
   }
   // Each hour's item ends up whole in the birth line.

@@ -284,11 +284,11 @@ TEST(ConvertDate, RefusalsLeaveTheRecordUntouched) {
     bool lunar;
     int y, m, d, expected;
   };
-  const Case cases[] = {{false, 2009, 2, 29, kBadDay}, {false, 2009, 13, 1, kBadMonth}, {false, 1898, 5, 1, kBadYear},
-                        {false, 2101, 1, 1, kBadYear}, {false, 2009, 0, 1, kBadMonth},  {false, 2009, 4, 31, kBadDay},
-                        {false, 1899, 2, 9, kBadYear}, {false, 1899, 1, 15, kBadYear},  {true, 2100, 1, 1, kBadYear},
-                        {true, 1898, 1, 1, kBadYear},  {true, 2009, -4, 1, kBadMonth},  {true, 2009, 5, 31, kBadDay},
-                        {true, 2009, 13, 1, kBadMonth}, {true, 2008, -5, 1, kBadMonth}, {true, 2009, 1, 0, kBadDay}};
+  const Case cases[] = {{false, 2009, 2, 29, kBadDay},  {false, 2009, 13, 1, kBadMonth}, {false, 1898, 5, 1, kBadYear},
+                        {false, 2101, 1, 1, kBadYear},  {false, 2009, 0, 1, kBadMonth},  {false, 2009, 4, 31, kBadDay},
+                        {false, 1899, 2, 9, kBadYear},  {false, 1899, 1, 15, kBadYear},  {true, 2100, 1, 1, kBadYear},
+                        {true, 1898, 1, 1, kBadYear},   {true, 2009, -4, 1, kBadMonth},  {true, 2009, 5, 31, kBadDay},
+                        {true, 2009, 13, 1, kBadMonth}, {true, 2008, -5, 1, kBadMonth},  {true, 2009, 1, 0, kBadDay}};
   for (const Case& c : cases) {
     CalendarDate date;
     date.lunarToSolar = c.lunar ? 1 : 0;

@@ -1,7 +1,8 @@
+#include "calendar/day_tables.h"
+
 #include <gtest/gtest.h>
 
 #include "calendar/convert.h"
-#include "calendar/day_tables.h"
 #include "calendar/solar_terms.h"
 #include "calendar/tables.h"
 
@@ -149,7 +150,8 @@ TEST(DayHexagrams, DirectionFollowsThePatternOfTheYearItStarted) {
     const bool prevBack = HasLeapMonthPattern(y - 1);
     for (int k = 1; k < i; ++k) {
       const int step = prevBack ? -1 : 1;
-      EXPECT_EQ(s.dayHexagramTable[static_cast<size_t>(k)], ((s.dayHexagramTable[static_cast<size_t>(k - 1)] + step) % 72 + 72) % 72);
+      EXPECT_EQ(s.dayHexagramTable[static_cast<size_t>(k)],
+                ((s.dayHexagramTable[static_cast<size_t>(k - 1)] + step) % 72 + 72) % 72);
     }
   }
 }

@@ -1,11 +1,6 @@
 // Checks of the Earth-Mother verse and oracle tables: slot layout, the line
 // and phrase form the yearly sheet's columns depend on, the year named at the
 // head of every verse, and the rows whose wording is fixed.
-#include "sheets/tables.h"
-
-#include "calendar/text.h"
-#include "tests/text_checks.h"
-
 #include <gtest/gtest.h>
 
 #include <array>
@@ -14,6 +9,10 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "calendar/text.h"
+#include "sheets/tables.h"
+#include "tests/text_checks.h"
 
 namespace lunisol {
 namespace {
@@ -37,8 +36,7 @@ bool IsIdeograph(char16_t c) { return c >= 0x4E00 && c <= 0x9FFF; }
 // Splits a line into its phrases, each of which must be a run of ideographs
 // closed by a blank and a full-width comma or full stop. Returns false (with
 // a reason) when the line does not have that form.
-bool SplitPhrases(std::u16string_view line, std::vector<std::u16string_view>* phrases,
-                  std::string* why) {
+bool SplitPhrases(std::u16string_view line, std::vector<std::u16string_view>* phrases, std::string* why) {
   std::size_t i = 0;
   while (i < line.size()) {
     std::size_t start = i;
@@ -47,8 +45,7 @@ bool SplitPhrases(std::u16string_view line, std::vector<std::u16string_view>* ph
       *why = "phrase does not start with an ideograph at " + std::to_string(i);
       return false;
     }
-    if (i + 1 >= line.size() || line[i] != u' ' ||
-        (line[i + 1] != u'，' && line[i + 1] != u'。')) {
+    if (i + 1 >= line.size() || line[i] != u' ' || (line[i + 1] != u'，' && line[i + 1] != u'。')) {
       *why = "phrase not closed by blank + full-width comma/stop at " + std::to_string(i);
       return false;
     }
@@ -110,13 +107,9 @@ TEST(EarthMotherTables, SlotZeroIsEmptyAndEveryYearFilled) {
   }
 }
 
-TEST(EarthMotherTables, VerseLinesAndPhrasesHaveColumnForm) {
-  CheckForm(kEarthMotherVerses, {"verse", 2, 4, 28});
-}
+TEST(EarthMotherTables, VerseLinesAndPhrasesHaveColumnForm) { CheckForm(kEarthMotherVerses, {"verse", 2, 4, 28}); }
 
-TEST(EarthMotherTables, OracleLinesAndPhrasesHaveColumnForm) {
-  CheckForm(kEarthMotherOracles, {"oracle", 1, 3, 36});
-}
+TEST(EarthMotherTables, OracleLinesAndPhrasesHaveColumnForm) { CheckForm(kEarthMotherOracles, {"oracle", 1, 3, 36}); }
 
 TEST(EarthMotherTables, TypicalLineCounts) {
   // Most verses fill three of the four verse columns, most oracles two of
@@ -128,16 +121,13 @@ TEST(EarthMotherTables, TypicalLineCounts) {
 TEST(EarthMotherTables, EveryVerseNamesItsOwnYear) {
   for (int p = 1; p <= 60; ++p) {
     std::u16string head = u"太歲" + Pillar(p) + u"年 ，";
-    EXPECT_TRUE(kEarthMotherVerses[p].starts_with(head))
-        << p << " " << ToUtf8(kEarthMotherVerses[p]);
+    EXPECT_TRUE(kEarthMotherVerses[p].starts_with(head)) << p << " " << ToUtf8(kEarthMotherVerses[p]);
   }
 }
 
 TEST(EarthMotherTables, NoTwoYearsShareAText) {
-  std::set<std::u16string_view> verses(kEarthMotherVerses.begin() + 1,
-                                       kEarthMotherVerses.end());
-  std::set<std::u16string_view> oracles(kEarthMotherOracles.begin() + 1,
-                                        kEarthMotherOracles.end());
+  std::set<std::u16string_view> verses(kEarthMotherVerses.begin() + 1, kEarthMotherVerses.end());
+  std::set<std::u16string_view> oracles(kEarthMotherOracles.begin() + 1, kEarthMotherOracles.end());
   EXPECT_EQ(verses.size(), 60u);
   EXPECT_EQ(oracles.size(), 60u);
 }

@@ -3,11 +3,6 @@
 // characters match, and the page joins and splits texts on " ，" and " 。",
 // so key order, separators and line breaks are what these tests guard.
 
-#include "almanac/tables.h"
-
-#include "calendar/text.h"
-#include "tests/text_checks.h"
-
 #include <gtest/gtest.h>
 
 #include <array>
@@ -15,6 +10,10 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "almanac/tables.h"
+#include "calendar/text.h"
+#include "tests/text_checks.h"
 
 namespace lunisol {
 namespace {
@@ -98,11 +97,20 @@ TEST(LunarFestivalTable, MajorObservancesSitOnTheirDays) {
     std::u16string_view occasion;
   };
   const Expect expects[] = {
-      {u"0109", u"玉皇上帝萬壽"},     {u"0115", u"元宵節"},          {u"0115", u"上元天官大帝聖誕"},
-      {u"0202", u"福德正神千秋"},     {u"0219", u"觀世音菩薩佛誕"},  {u"0315", u"保生大帝聖誕"},
-      {u"0323", u"天上聖母媽祖聖誕"}, {u"0408", u"浴佛節"},          {u"0715", u"中元節"},
-      {u"0715", u"地官大帝聖誕"},     {u"0909", u"重陽節"},          {u"1015", u"下元水官大帝聖誕"},
-      {u"1216", u"尾牙"},             {u"1224", u"送神"},
+      {u"0109", u"玉皇上帝萬壽"},
+      {u"0115", u"元宵節"},
+      {u"0115", u"上元天官大帝聖誕"},
+      {u"0202", u"福德正神千秋"},
+      {u"0219", u"觀世音菩薩佛誕"},
+      {u"0315", u"保生大帝聖誕"},
+      {u"0323", u"天上聖母媽祖聖誕"},
+      {u"0408", u"浴佛節"},
+      {u"0715", u"中元節"},
+      {u"0715", u"地官大帝聖誕"},
+      {u"0909", u"重陽節"},
+      {u"1015", u"下元水官大帝聖誕"},
+      {u"1216", u"尾牙"},
+      {u"1224", u"送神"},
   };
   for (const Expect& e : expects) {
     std::vector<std::u16string_view> occasions = Split(FestivalText(e.key), u" ，");
@@ -121,8 +129,7 @@ TEST(LunarFestivalTable, VowOnlyRowsAreExactlyTheFlaggedDays) {
   size_t vows = 0;
   for (std::u16string_view entry : kLunarFestivals) {
     const std::u16string_view text = entry.substr(4);
-    const bool vowOnly =
-        StartsWith(text, u"此日宜立下") && EndsWith(text, u"的願") && !Contains(text, u" ，");
+    const bool vowOnly = StartsWith(text, u"此日宜立下") && EndsWith(text, u"的願") && !Contains(text, u" ，");
     EXPECT_EQ(vowOnly, flagged.count(entry.substr(0, 4)) == 1) << ToUtf8(entry);
     vows += vowOnly;
   }
@@ -287,9 +294,8 @@ TEST(TermNotesTable, GivenRowsAreVerbatim) {
 
   const TermNotes& great = kTermNotes[1];
   EXPECT_EQ(ToUtf8(great.northPlanting), ToUtf8(u"北部 ：紅菜頭 ，菜瓜 ，匏仔 ，茼萵 ，菠菜 ，水稻 。"));
-  EXPECT_EQ(ToUtf8(great.centralSouthPlanting),
-            ToUtf8(u"中部 ：菠菜 ，菜瓜 ，小白菜 ，匏仔 ，紅菜頭 ，水芋 。\n"
-                 u"南部 ：白芋 ，蓮藕 ，絲瓜 ，扁蒲 ，水芋 ，土白菜 ，水稻 。"));
+  EXPECT_EQ(ToUtf8(great.centralSouthPlanting), ToUtf8(u"中部 ：菠菜 ，菜瓜 ，小白菜 ，匏仔 ，紅菜頭 ，水芋 。\n"
+                                                       u"南部 ：白芋 ，蓮藕 ，絲瓜 ，扁蒲 ，水芋 ，土白菜 ，水稻 。"));
   EXPECT_EQ(ToUtf8(great.fishingA), ToUtf8(u"新港 ：釘鮸 ，硼串 。東港 ：狗母 ，過仔魚 。"));
   EXPECT_EQ(ToUtf8(great.fishingB), ToUtf8(u"高雄 ：釘鮸 ，硼串 。安平 ：馬鮫 ，沙魚 ，烏魚 。"));
 }

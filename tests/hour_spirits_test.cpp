@@ -7,11 +7,6 @@
 // computed here independently of the table's generator; the names are checked
 // against the spirits the generator has placement rules for.
 
-#include "sheets/tables.h"
-
-#include "calendar/text.h"
-#include "tests/text_checks.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -19,6 +14,10 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "calendar/text.h"
+#include "sheets/tables.h"
+#include "tests/text_checks.h"
 
 namespace lunisol {
 namespace {
@@ -34,11 +33,9 @@ constexpr std::u16string_view kBirdRemedy = u"時值 朱雀 取諸宜事時須�
 
 // The twelve hour spirits in the order they follow the hours, and which of
 // them are 黃道 (auspicious).
-constexpr std::array<std::u16string_view, 12> kTwelve{
-    u"青龍", u"明堂", u"天刑", u"朱雀", u"金匱", u"天德",
-    u"白虎", u"玉堂", u"天牢", u"玄武", u"司命", u"勾陳"};
-constexpr std::array<bool, 12> kYellow{true,  true,  false, false, true,  true,
-                                       false, true,  false, false, true,  false};
+constexpr std::array<std::u16string_view, 12> kTwelve{u"青龍", u"明堂", u"天刑", u"朱雀", u"金匱", u"天德",
+                                                      u"白虎", u"玉堂", u"天牢", u"玄武", u"司命", u"勾陳"};
+constexpr std::array<bool, 12> kYellow{true, true, false, false, true, true, false, true, false, false, true, false};
 
 using text_checks::Split;
 
@@ -56,9 +53,7 @@ bool EndsWith(std::u16string_view s, std::u16string_view tail) {
 
 bool IsHan(char16_t c) { return c >= 0x4E00 && c <= 0x9FFF; }
 
-std::u16string CycleName(int d) {
-  return {kStems[d % 10], kBranches[d % 12]};
-}
+std::u16string CycleName(int d) { return {kStems[d % 10], kBranches[d % 12]}; }
 
 // Hour stem from the day stem: 甲/己 days start at 甲子, 乙/庚 at 丙子, …
 int HourStem(int d, int k) { return (2 * (d % 10 % 5) + k) % 10; }
@@ -130,11 +125,10 @@ TEST(HourSpiritsTable, EveryEntryHasTheSplittableForm) {
 // anywhere else, nor may the dropped fillers (不遇, 太陽, 太陰, …).
 TEST(HourSpiritsTable, OnlyRuledSpiritsOutsideThePrintedRows) {
   const std::vector<std::u16string_view> ruled{
-      u"青龍", u"明堂", u"金匱", u"天德", u"玉堂", u"司命", u"天官", u"天廚", u"驛馬", u"福星",
-      u"臨官", u"喜神", u"日祿", u"比肩", u"福德", u"寶光", u"貴人", u"天乙", u"交貴", u"六合",
-      u"三合", u"長生", u"帝旺", u"五合", u"國印", u"文昌", u"金輿", u"天喜", u"華蓋",
-      u"日建", u"日破", u"天刑", u"朱雀", u"白虎", u"天牢", u"玄武", u"勾陳", u"六戊", u"日刑",
-      u"日害", u"羊刃", u"劫煞", u"亡神", u"寡宿", u"咸池", u"旬空", u"路空"};
+      u"青龍", u"明堂", u"金匱", u"天德", u"玉堂", u"司命", u"天官", u"天廚", u"驛馬", u"福星", u"臨官", u"喜神",
+      u"日祿", u"比肩", u"福德", u"寶光", u"貴人", u"天乙", u"交貴", u"六合", u"三合", u"長生", u"帝旺", u"五合",
+      u"國印", u"文昌", u"金輿", u"天喜", u"華蓋", u"日建", u"日破", u"天刑", u"朱雀", u"白虎", u"天牢", u"玄武",
+      u"勾陳", u"六戊", u"日刑", u"日害", u"羊刃", u"劫煞", u"亡神", u"寡宿", u"咸池", u"旬空", u"路空"};
   const size_t printed[] = {0, 1, 2, 6, 12 * 2 + 0};
   for (size_t i = 0; i < kHourSpirits.size(); ++i) {
     if (std::find(std::begin(printed), std::end(printed), i) != std::end(printed)) continue;
@@ -149,8 +143,7 @@ TEST(HourSpiritsTable, OnlyRuledSpiritsOutsideThePrintedRows) {
 
 TEST(HourSpiritsTable, KnownRowsVerbatim) {
   EXPECT_EQ(kHourSpirits[0], u"吉神 ：金匱 ，大進 ，比肩 ，福德 ，凶煞 ：日建");
-  EXPECT_EQ(kHourSpirits[1],
-            u"吉神 ：天德 ，功曹 ，寶光 ，貴人 ，天乙 ，羅紋 ，交貴 ，六合 ，武曲 ，凶煞:");
+  EXPECT_EQ(kHourSpirits[1], u"吉神 ：天德 ，功曹 ，寶光 ，貴人 ，天乙 ，羅紋 ，交貴 ，六合 ，武曲 ，凶煞:");
   EXPECT_EQ(kHourSpirits[2],
             u"吉神 ：驛馬 ，福星 ，臨官 ，喜神 ，日祿 ，凶煞 ：天兵 ，白虎 ，"
             u"時值 白虎 取諸宜事時須用 麒麟符 制化");
@@ -181,8 +174,7 @@ TEST(HourSpiritsTable, TwelveHourSpiritsFollowTheDayBranch) {
     const int dragon = (8 + 2 * (d % 12 % 6)) % 12;
     for (int k = 0; k < 12; ++k) {
       const std::u16string_view entry = kHourSpirits[12 * d + k];
-      SCOPED_TRACE(ToUtf8(CycleName(d)) + " day, hour " + ToUtf8(kBranches.substr(k, 1)) + ": " +
-                   ToUtf8(entry));
+      SCOPED_TRACE(ToUtf8(CycleName(d)) + " day, hour " + ToUtf8(kBranches.substr(k, 1)) + ": " + ToUtf8(entry));
       Parsed p;
       if (!Parse(entry, p)) continue;
       bool inGood = false;
@@ -216,16 +208,11 @@ TEST(HourSpiritsTable, DayBranchAndHourStemMarks) {
   for (int d = 0; d < 60; ++d) {
     for (int k = 0; k < 12; ++k) {
       const std::u16string_view entry = kHourSpirits[12 * d + k];
-      SCOPED_TRACE(ToUtf8(CycleName(d)) + " day, hour " + ToUtf8(kBranches.substr(k, 1)) + ": " +
-                   ToUtf8(entry));
+      SCOPED_TRACE(ToUtf8(CycleName(d)) + " day, hour " + ToUtf8(kBranches.substr(k, 1)) + ": " + ToUtf8(entry));
       Parsed p;
       if (!Parse(entry, p)) continue;
-      auto hasBad = [&](std::u16string_view n) {
-        return std::find(p.bad.begin(), p.bad.end(), n) != p.bad.end();
-      };
-      auto hasGood = [&](std::u16string_view n) {
-        return std::find(p.good.begin(), p.good.end(), n) != p.good.end();
-      };
+      auto hasBad = [&](std::u16string_view n) { return std::find(p.bad.begin(), p.bad.end(), n) != p.bad.end(); };
+      auto hasGood = [&](std::u16string_view n) { return std::find(p.good.begin(), p.good.end(), n) != p.good.end(); };
       const int branch = d % 12;
       EXPECT_EQ(hasBad(u"日建"), k == branch);
       EXPECT_EQ(hasBad(u"日破"), k == (branch + 6) % 12);
@@ -239,9 +226,9 @@ TEST(HourSpiritsTable, DayBranchAndHourStemMarks) {
 }
 
 TEST(TabooTables, StemSayingsInStemOrder) {
-  const std::array<std::u16string_view, 10> expected{
-      u"甲日不開倉", u"乙日不栽種", u"丙日不修灶", u"丁日不剃頭", u"戊日不受田",
-      u"己日不破券", u"庚日不經絡", u"辛日不合醬", u"壬日不汲水", u"癸日不詞訟"};
+  const std::array<std::u16string_view, 10> expected{u"甲日不開倉", u"乙日不栽種", u"丙日不修灶", u"丁日不剃頭",
+                                                     u"戊日不受田", u"己日不破券", u"庚日不經絡", u"辛日不合醬",
+                                                     u"壬日不汲水", u"癸日不詞訟"};
   ASSERT_EQ(kStemTaboos.size(), 10u);
   for (size_t i = 0; i < kStemTaboos.size(); ++i) {
     EXPECT_EQ(kStemTaboos[i], expected[i]) << i;
@@ -252,9 +239,9 @@ TEST(TabooTables, StemSayingsInStemOrder) {
 }
 
 TEST(TabooTables, BranchSayingsInBranchOrder) {
-  const std::array<std::u16string_view, 12> expected{
-      u"子日不問卜", u"丑日不冠帶", u"寅日不祭祀", u"卯日不穿井", u"辰日不哭泣", u"巳日不出行",
-      u"午日不苫蓋", u"未日不服藥", u"申日不安床", u"酉日不宴客", u"戌日不食犬", u"亥日不嫁娶"};
+  const std::array<std::u16string_view, 12> expected{u"子日不問卜", u"丑日不冠帶", u"寅日不祭祀", u"卯日不穿井",
+                                                     u"辰日不哭泣", u"巳日不出行", u"午日不苫蓋", u"未日不服藥",
+                                                     u"申日不安床", u"酉日不宴客", u"戌日不食犬", u"亥日不嫁娶"};
   ASSERT_EQ(kBranchTaboos.size(), 12u);
   for (size_t i = 0; i < kBranchTaboos.size(); ++i) {
     EXPECT_EQ(kBranchTaboos[i], expected[i]) << i;
@@ -268,16 +255,14 @@ TEST(TabooTables, CaptionLookupFindsTheDaysOwnSaying) {
   // The caption takes the first saying that contains the day's stem / branch;
   // no saying may mention another stem or branch ahead of its own.
   for (size_t s = 0; s < kStems.size(); ++s) {
-    const auto it = std::find_if(kStemTaboos.begin(), kStemTaboos.end(), [&](auto t) {
-      return t.find(kStems[s]) != std::u16string_view::npos;
-    });
+    const auto it = std::find_if(kStemTaboos.begin(), kStemTaboos.end(),
+                                 [&](auto t) { return t.find(kStems[s]) != std::u16string_view::npos; });
     ASSERT_NE(it, kStemTaboos.end());
     EXPECT_EQ(static_cast<size_t>(it - kStemTaboos.begin()), s);
   }
   for (size_t b = 0; b < kBranches.size(); ++b) {
-    const auto it = std::find_if(kBranchTaboos.begin(), kBranchTaboos.end(), [&](auto t) {
-      return t.find(kBranches[b]) != std::u16string_view::npos;
-    });
+    const auto it = std::find_if(kBranchTaboos.begin(), kBranchTaboos.end(),
+                                 [&](auto t) { return t.find(kBranches[b]) != std::u16string_view::npos; });
     ASSERT_NE(it, kBranchTaboos.end());
     EXPECT_EQ(static_cast<size_t>(it - kBranchTaboos.begin()), b);
   }

@@ -1,9 +1,10 @@
+#include "almanac/lookups.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
 
 #include "almanac/festivals.h"
-#include "almanac/lookups.h"
 #include "almanac/tables.h"
 #include "calendar/convert.h"
 #include "calendar/cycle.h"
@@ -17,7 +18,8 @@ namespace {
 using namespace colours;
 
 TEST(DayTablesShape, SixtyRowTablesHaveTheirForm) {
-  const std::set<std::u16string_view> directions{u"東北", u"東南", u"西北", u"西南", u"正東", u"正西", u"正南", u"正北"};
+  const std::set<std::u16string_view> directions{u"東北", u"東南", u"西北", u"西南",
+                                                 u"正東", u"正西", u"正南", u"正北"};
   for (size_t i = 0; i < 60; ++i) {
     const std::u16string_view jw = kJoyWealthDirections[i];
     ASSERT_EQ(jw.size(), 5u);
@@ -33,7 +35,8 @@ TEST(DayTablesShape, SixtyRowTablesHaveTheirForm) {
     ASSERT_EQ(fetus.size(), 7u);
     EXPECT_EQ(fetus[3], u',');
     bool named = false;
-    for (std::u16string_view k : {u"正東", u"內東", u"東南", u"正南", u"內南", u"西南", u"正西", u"西北", u"正北", u"內北", u"東北"})
+    for (std::u16string_view k :
+         {u"正東", u"內東", u"東南", u"正南", u"內南", u"西南", u"正西", u"西北", u"正北", u"內北", u"東北"})
       named |= Contains(fetus.substr(4), k);
     EXPECT_TRUE(named) << i;
     EXPECT_EQ(kDayCodeTexts[i].size(), 2u);

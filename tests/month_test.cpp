@@ -1,14 +1,15 @@
+#include "almanac/month.h"
+
 #include <gtest/gtest.h>
 
 #include "almanac/festivals.h"
 #include "almanac/lookups.h"
-#include "almanac/month.h"
 #include "almanac/rules.h"
 #include "almanac/tables.h"
-#include "calendar/solar_terms.h"
 #include "calendar/convert.h"
 #include "calendar/cycle.h"
 #include "calendar/moon_phases.h"
+#include "calendar/solar_terms.h"
 #include "calendar/tables.h"
 #include "calendar/text.h"
 
@@ -93,8 +94,9 @@ TEST(MonthLayout, ThirtyOneDayMonthUsesAllColumns) {
   EXPECT_EQ(e.terms.firstTermDay, 7);
   EXPECT_EQ(e.terms.secondTermIndex, 15);
   EXPECT_EQ(e.month.termBars[0].timeText.text, TermTimeText(SolarTermTime(2009, 14)));
-  EXPECT_EQ(e.month.windowTitle, std::u16string(u"Tillary (1900 ~ 2100) { ") + std::u16string(kSolarTermDescriptions[14]) +
-                                     u" }，{ " + std::u16string(kSolarTermDescriptions[15]) + u" }");
+  EXPECT_EQ(e.month.windowTitle, std::u16string(u"Tillary (1900 ~ 2100) { ") +
+                                     std::u16string(kSolarTermDescriptions[14]) + u" }，{ " +
+                                     std::u16string(kSolarTermDescriptions[15]) + u" }");
 }
 
 TEST(MonthTitles, EraYearsAndTheSelectorsMonthText) {
@@ -111,8 +113,7 @@ TEST(MonthTitles, MonthAcrossTheLunarNewYear) {
   // 26 January 2009 is lunar 1/1 of 己丑: the title names the first day's
   // year (戊子) with the last day's animal (牛).
   const Evaluated e = Evaluate(2009, 1);
-  EXPECT_EQ(e.month.lunarTitle.text,
-            u"農曆 戊子 年 12 月 6 日 至 1 月 6 日 ，生肖 : 牛 ，丙寅 月 ，月煞 : 北方");
+  EXPECT_EQ(e.month.lunarTitle.text, u"農曆 戊子 年 12 月 6 日 至 1 月 6 日 ，生肖 : 牛 ，丙寅 月 ，月煞 : 北方");
   EXPECT_EQ(e.month.lunarTitle.colour, kRed);
   EXPECT_EQ(YearPillarFromLunarTitle(e.month.lunarTitle.text), u" 戊子 ");
   EXPECT_EQ(e.month.proverbLine.text, kTermProverbs[0]);
@@ -172,8 +173,7 @@ TEST(MonthEvaluation, HexagramCellsOfTheLiPalace) {
 // Three days of May 2009 worked out by hand from the tables and rules.
 TEST(MonthEvaluation, MayTwoThousandNineByHand) {
   const Evaluated e = Evaluate(2009, 5);
-  EXPECT_EQ(e.month.lunarTitle.text,
-            u"農曆 己丑 年 4 月 7 日 至 5 月 8 日 ，生肖 : 牛 ，庚午 月 ，月煞 : 北方");
+  EXPECT_EQ(e.month.lunarTitle.text, u"農曆 己丑 年 4 月 7 日 至 5 月 8 日 ，生肖 : 牛 ，庚午 月 ，月煞 : 北方");
   {
     // 9 May: 甲寅, lunar 4/15, Saturday, 胃, summer since 立夏 (5 May).
     const DayAlmanacRecord& r = DayColumn(e.month, 9).record;
@@ -184,7 +184,7 @@ TEST(MonthEvaluation, MayTwoThousandNineByHand) {
     EXPECT_EQ(r.naYinText.text, u"水");
     EXPECT_EQ(r.naYinText.colour, kNavy);
     EXPECT_EQ(r.noteA.text, u"刀砧 ，探病凶日");  // summer 寅 day; 甲寅 visiting the sick
-    EXPECT_EQ(r.officerText.text, u"收");       // 寅 − 巳 (month of 立夏)
+    EXPECT_EQ(r.officerText.text, u"收");         // 寅 − 巳 (month of 立夏)
     EXPECT_EQ(r.officerText.colour, kDarkGrey);
     EXPECT_EQ(r.lunarDayText.text, u"五十");
     EXPECT_EQ(r.lunarDayText.colour, kRed);
@@ -281,10 +281,9 @@ TEST(MonthEvaluation, EveryMonthCompletesAndFollowsTheTermInForce) {
         ASSERT_EQ(Has(r.noteA.text + r.noteB.text, u"天赦日"), IsPardonDay(t, d.dayStem, d.dayBranch));
         // Tooltips show every text too long for its cell, including
         // warnings a following term day added to this column afterwards.
-        const std::array<std::u16string, 4> tips{r.noteA.text.size() > 14 ? r.noteA.text : u"",
-                                                 r.noteB.text.size() > 10 ? r.noteB.text : u"",
-                                                 r.warningC.text.size() > 14 ? r.warningC.text : u"",
-                                                 r.warningD.text.size() > 10 ? r.warningD.text : u""};
+        const std::array<std::u16string, 4> tips{
+            r.noteA.text.size() > 14 ? r.noteA.text : u"", r.noteB.text.size() > 10 ? r.noteB.text : u"",
+            r.warningC.text.size() > 14 ? r.warningC.text : u"", r.warningD.text.size() > 10 ? r.warningD.text : u""};
         ASSERT_EQ(c.tooltips, tips) << y << "-" << m << "-" << c.day;
       }
       // 四絕/四離 go to the day before each of the two term days.

@@ -1,7 +1,6 @@
 #include "almanac/moon_phase_file.h"
 
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <cstdint>
@@ -33,10 +32,10 @@ constexpr std::string_view kRecords2009 =
     "12021530 12090813 12162002 12250136\n";
 
 // Code page 950 bytes of a few words used below.
-constexpr std::string_view kBig5Nong = "\xB9\x41";                  // 農 (trail byte is 'A')
-constexpr std::string_view kBig5NongLi = "\xB9\x41\xBE\xE4";        // 農曆
-constexpr std::string_view kBig5YuanDan = "\xA4\xB8\xA5\xB9";       // 元旦
-constexpr std::string_view kBig5IdeographicSpace = "\xA1\x40";      // U+3000
+constexpr std::string_view kBig5Nong = "\xB9\x41";              // 農 (trail byte is 'A')
+constexpr std::string_view kBig5NongLi = "\xB9\x41\xBE\xE4";    // 農曆
+constexpr std::string_view kBig5YuanDan = "\xA4\xB8\xA5\xB9";   // 元旦
+constexpr std::string_view kBig5IdeographicSpace = "\xA1\x40";  // U+3000
 
 // Twelve minimal records, so that a test can put whatever it likes after them.
 std::string TwelveRecords() {
@@ -153,8 +152,9 @@ TEST(MoonPhaseFileRecords, AnyWhiteSpaceSeparatesTokensAndRecordsNeedNotBeLines)
 
 TEST(MoonPhaseFileRecords, TruncatedFileKeepsTheTokensPresent) {
   // Two and a half records.
-  const MoonPhaseData data = Parse("01111927 01181046 01261555 01041956\n02092249 02170537 02250935 02030713\n"
-                                   "03111038 03190147");
+  const MoonPhaseData data = Parse(
+      "01111927 01181046 01261555 01041956\n02092249 02170537 02250935 02030713\n"
+      "03111038 03190147");
   EXPECT_EQ(data.moonPhaseLists[kFullMoon].size(), 3u);
   EXPECT_EQ(data.moonPhaseLists[kLastQuarter].size(), 3u);
   EXPECT_EQ(data.moonPhaseLists[kNewMoon].size(), 2u);
@@ -207,7 +207,10 @@ TEST(MoonPhaseFileRecords, TenMegabyteTokenIsCutToTheFieldSize) {
 
 TEST(MoonPhaseFileRecords, NulEndsTheTextOfItsTokenOnly) {
   using namespace std::string_literals;
-  std::string text = "0111\0" "1927 01181046\0\0\0 01261555 01041956\n"s + TwelveRecords().substr(36);
+  std::string text =
+      "0111\0"
+      "1927 01181046\0\0\0 01261555 01041956\n"s +
+      TwelveRecords().substr(36);
   const MoonPhaseData data = Parse(text);
   EXPECT_EQ(data.moonPhaseLists[kFullMoon][0], u"0111");
   EXPECT_EQ(data.moonPhaseLists[kLastQuarter][0], u"01181046");
@@ -313,7 +316,9 @@ TEST(MoonPhaseFileNotes, NulEndsThePieceText) {
 }
 
 TEST(MoonPhaseFileNotes, CtrlZEndsTheFile) {
-  const MoonPhaseData data = Parse(TwelveRecords() + "0505 x\n\x1a\x1a" "0506 after the end\n");
+  const MoonPhaseData data = Parse(TwelveRecords() +
+                                   "0505 x\n\x1a\x1a"
+                                   "0506 after the end\n");
   EXPECT_EQ(data.datedNotes, std::vector<std::u16string>{u"0505 x"});
   const MoonPhaseData early = Parse("01111927 01181046\x1a 01261555 01041956\n");
   EXPECT_EQ(early.moonPhaseLists[kLastQuarter], std::vector<std::u16string>{u"01181046"});

@@ -1,7 +1,6 @@
 #include "almanac/moon_phase_source.h"
 
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <algorithm>
@@ -27,7 +26,7 @@ TEST(BuiltInMoonPhases, PublishedMomentsWithinAMinute) {
     int year, month, list, day, hour, minute;
   };
   const Published cases[] = {
-      {2009, 7, kFullMoon, 7, 17, 21},  {2009, 7, kLastQuarter, 15, 17, 53}, {2009, 7, kNewMoon, 22, 10, 35},
+      {2009, 7, kFullMoon, 7, 17, 21},    {2009, 7, kLastQuarter, 15, 17, 53}, {2009, 7, kNewMoon, 22, 10, 35},
       {2009, 7, kFirstQuarter, 29, 6, 0}, {2019, 1, kFullMoon, 21, 13, 16},    {2018, 1, kFullMoon, 31, 21, 27},
       {2024, 4, kNewMoon, 9, 2, 21},
   };
@@ -72,12 +71,16 @@ class ScopedEnv {
  public:
   ScopedEnv(const char* name, std::optional<std::string> value) : name_(name) {
     if (const char* old = std::getenv(name)) old_ = old;
-    if (value) setenv(name, value->c_str(), 1);
-    else unsetenv(name);
+    if (value)
+      setenv(name, value->c_str(), 1);
+    else
+      unsetenv(name);
   }
   ~ScopedEnv() {
-    if (old_) setenv(name_, old_->c_str(), 1);
-    else unsetenv(name_);
+    if (old_)
+      setenv(name_, old_->c_str(), 1);
+    else
+      unsetenv(name_);
   }
 
  private:

@@ -1,9 +1,10 @@
+#include "calendar/solar_terms.h"
+
 #include <gtest/gtest.h>
 
 #include "calendar/convert.h"
 #include "calendar/cycle.h"
 #include "calendar/day_tables.h"
-#include "calendar/solar_terms.h"
 #include "calendar/tables.h"
 
 namespace lunisol {

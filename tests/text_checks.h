@@ -2,20 +2,19 @@
 // check that a text is written in Traditional characters.
 #pragma once
 
-#include "calendar/text.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "calendar/text.h"
+
 namespace lunisol::text_checks {
 
 // The parts of `text` between occurrences of `separator`, empty parts kept
 // (so a doubled or trailing separator shows up as an empty part).
-inline std::vector<std::u16string_view> Split(std::u16string_view text,
-                                              std::u16string_view separator) {
+inline std::vector<std::u16string_view> Split(std::u16string_view text, std::u16string_view separator) {
   std::vector<std::u16string_view> parts;
   std::size_t start = 0;
   for (;;) {
@@ -41,17 +40,14 @@ inline constexpr std::u16string_view kSimplifiedTraps =
     u"刘郑孙钟苏吕鲸鲨鲳鲭鲔寿帅坛显泽庙医药萝葱麦齐头鸡猪灵阎转轮赐势祸丧伤动车"
     u"开谈庆鸾冲进还礼双过厉忧虑纷闲险备续谨让丝绵养盐饥仓树桥处实获须凤杀库";
 
-inline bool IsSimplifiedTrap(char16_t c) {
-  return kSimplifiedTraps.find(c) != std::u16string_view::npos;
-}
+inline bool IsSimplifiedTrap(char16_t c) { return kSimplifiedTraps.find(c) != std::u16string_view::npos; }
 
 // Fails (without stopping the test) once per simplified character in `text`,
 // naming the character, its position, `where` and the whole text.
 inline void ExpectTraditional(std::u16string_view text, const std::string& where) {
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (IsSimplifiedTrap(text[i])) {
-      ADD_FAILURE() << where << ": simplified " << ToUtf8(text.substr(i, 1)) << " at " << i
-                    << " in " << ToUtf8(text);
+      ADD_FAILURE() << where << ": simplified " << ToUtf8(text.substr(i, 1)) << " at " << i << " in " << ToUtf8(text);
     }
   }
 }

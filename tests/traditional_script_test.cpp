@@ -3,16 +3,6 @@
 // wrong script from reaching a page. Characters that a correct Traditional
 // text may hold are kept out of the trap list (see tests/text_checks.h).
 
-#include "almanac/lookups.h"
-#include "almanac/tables.h"
-#include "calendar/cycle.h"
-#include "calendar/solar_terms.h"
-#include "calendar/tables.h"
-#include "sheets/tables.h"
-#include "sheets/bone_weighing_model.h"
-
-#include "tests/text_checks.h"
-
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
@@ -22,6 +12,15 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "almanac/lookups.h"
+#include "almanac/tables.h"
+#include "calendar/cycle.h"
+#include "calendar/solar_terms.h"
+#include "calendar/tables.h"
+#include "sheets/bone_weighing_model.h"
+#include "sheets/tables.h"
+#include "tests/text_checks.h"
 
 namespace lunisol {
 namespace {
@@ -51,9 +50,7 @@ std::vector<std::string> FailuresOf(std::u16string_view text, const std::string&
   return messages;
 }
 
-bool Mentions(const std::string& message, const std::string& part) {
-  return message.find(part) != std::string::npos;
-}
+bool Mentions(const std::string& message, const std::string& part) { return message.find(part) != std::string::npos; }
 
 // ---------------------------------------------------------------------------
 // The check itself

@@ -1,7 +1,8 @@
+#include "almanac/year_data.h"
+
 #include <gtest/gtest.h>
 
 #include "almanac/month.h"
-#include "almanac/year_data.h"
 #include "calendar/day_tables.h"
 #include "calendar/solar_terms.h"
 #include "calendar/text.h"
@@ -74,7 +75,6 @@ TEST(YearData, MoonPhasesFromTheYearsFileElseTheBuiltInTable) {
 }  // namespace
 }  // namespace lunisol
 
-
 namespace lunisol {
 namespace {
 
@@ -86,7 +86,8 @@ TEST(YearlySheetHandover, PillarAndYearGodAgreeAfterANewYearInsideTheMonth) {
   const auto r = BuildYearlyNotes(YearPillarTextOfDate(2007, 2, 20), 2007, 2, 20);
   ASSERT_TRUE(r.has_value());
   EXPECT_EQ(r->yearGodTitle.text, u"太歲 丁亥 年");
-  EXPECT_EQ(r->yearGodName.text, Format(u"太歲姓%c名%c", {kTaisuiNames[24].substr(0, 1), kTaisuiNames[24].substr(1, 1)}));
+  EXPECT_EQ(r->yearGodName.text,
+            Format(u"太歲姓%c名%c", {kTaisuiNames[24].substr(0, 1), kTaisuiNames[24].substr(1, 1)}));
   EXPECT_EQ(YearPillarTextOfDate(1899, 1, 5), u"");
 }
 

@@ -194,7 +194,7 @@ TEST(YearlyNotes, Year2006LabelByLabel) {
   EXPECT_EQ(U8(r.climateLine.text), "太陽寒水司天 。太陰濕土在泉 。");
   EXPECT_EQ(r.climateLine.colour, kNavy);
   EXPECT_EQ(U8(r.centreStar.text), "碧三");
-  EXPECT_EQ(U8(r.starRing[0].text + r.starRing[1].text), "綠四");  // step 1, lower right
+  EXPECT_EQ(U8(r.starRing[0].text + r.starRing[1].text), "綠四");    // step 1, lower right
   EXPECT_EQ(U8(r.starRing[14].text + r.starRing[15].text), "黑二");  // step 8, upper left
 
   // 申, 酉, 戌 row of the corner words, by cell 1201..1208.
@@ -235,8 +235,8 @@ TEST(YearlyNotes, Year2006LabelByLabel) {
   EXPECT_EQ(r.springOx[12].rect, (SheetRect{75, 328, 87, 529}));
   EXPECT_EQ(r.starRing[9].rect, (SheetRect{212, 208, 225, 220}));
   EXPECT_EQ(r.seasonalDays[11].rect, (SheetRect{7, 236, 19, 430}));
-  for (const SheetLabel* l : labels) EXPECT_FALSE(l->text.empty() && l != &r.verseLines[3] &&
-                                                  l != &r.oracleLines[2] && l != &r.springOx[12]);
+  for (const SheetLabel* l : labels)
+    EXPECT_FALSE(l->text.empty() && l != &r.verseLines[3] && l != &r.oracleLines[2] && l != &r.springOx[12]);
 }
 
 TEST(YearlyNotes, TheYearRulesOverTwelveYears) {
@@ -262,9 +262,8 @@ TEST(YearlyNotes, TheYearRulesOverTwelveYears) {
     const YearlyNotesRecord r = Sheet(y, 6, 1);
     const size_t stem = static_cast<size_t>((y - 4) % 10), branch = static_cast<size_t>((y - 4) % 12);
     ASSERT_EQ(r.yearPosition, static_cast<int>((y - 4) % 60) + 1) << y;
-    EXPECT_EQ(U8(r.directionLine.text),
-              U8(Format(u"方    %s    利    不    %s    利    大",
-                        {singles[y % 4], y % 2 == 0 ? u"西    東" : u"北    南"})))
+    EXPECT_EQ(U8(r.directionLine.text), U8(Format(u"方    %s    利    不    %s    利    大",
+                                                  {singles[y % 4], y % 2 == 0 ? u"西    東" : u"北    南"})))
         << y;
     EXPECT_EQ(U8(r.branchPair.text), U8(branchPairs[y % 7])) << y;
     EXPECT_EQ(U8(r.mansionPair.text), U8(mansionPairs[y % 7])) << y;

@@ -44,7 +44,8 @@ TEST(FortuneRow, ZiAndXuYears) {
 }
 
 TEST(FortuneYearBranch, TakenFromTheLunarTitle) {
-  EXPECT_EQ(U8(YearBranchFromLunarTitle(u"農曆 丙戌 年 1 月 1 日 至 2 月 2 日 ，生肖 : 狗 ，庚寅 月 ，月煞 : 北方")), "戌");
+  EXPECT_EQ(U8(YearBranchFromLunarTitle(u"農曆 丙戌 年 1 月 1 日 至 2 月 2 日 ，生肖 : 狗 ，庚寅 月 ，月煞 : 北方")),
+            "戌");
   EXPECT_EQ(U8(YearBranchFromLunarTitle(u"農曆 甲子 年")), "子");
   EXPECT_EQ(YearBranchNumber(u"子"), 1);
   EXPECT_EQ(YearBranchNumber(u"戌"), 11);

@@ -1,10 +1,6 @@
 // Checks of the zodiac fortune sheet's table: its shape, the head lines of
 // every row, the form of the verse, comment and month texts, the rating
 // digits the dialog turns into colours, and the fixed texts it must carry.
-#include "sheets/tables.h"
-
-#include "calendar/text.h"
-
 #include <gtest/gtest.h>
 
 #include <array>
@@ -12,6 +8,9 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "calendar/text.h"
+#include "sheets/tables.h"
 
 namespace lunisol {
 namespace {
@@ -22,9 +21,8 @@ constexpr std::size_t kVerse = 4;
 constexpr std::size_t kComment = 5;
 constexpr std::size_t kFirstMonth = 6;
 
-const std::array<std::u16string_view, 12> kMonthNames = {
-    u"一月", u"二月", u"三月", u"四月", u"五月", u"六月",
-    u"七月", u"八月", u"九月", u"十月", u"十一月", u"十二月"};
+const std::array<std::u16string_view, 12> kMonthNames = {u"一月", u"二月", u"三月", u"四月", u"五月",   u"六月",
+                                                         u"七月", u"八月", u"九月", u"十月", u"十一月", u"十二月"};
 
 const Row& RowOf(int r) { return kZodiacFortuneTable[static_cast<std::size_t>(r - 1)]; }
 
@@ -71,28 +69,20 @@ TEST(ZodiacFortuneTable, HeadLinesAsShownOnTheSheet) {
     std::u16string_view title, ages, lucky, unlucky;
   };
   const std::array<Head, 12> expected = {{
-      {u"歲 太 安", u"01, 13, 25, 37, 49, 61, 73, 85, 97", u"星將 , 匱金 : 星吉",
-       u"哭天,屍伏,背指,鋒劍,歲太:星凶"},
+      {u"歲 太 安", u"01, 13, 25, 37, 49, 61, 73, 85, 97", u"星將 , 匱金 : 星吉", u"哭天,屍伏,背指,鋒劍,歲太:星凶"},
       {u"陽 太", u"02, 14, 26, 38, 50, 62, 74, 86, 98", u"陽太 : 星吉", u"空天 , 煞劫 : 星凶"},
       {u"門 喪 制", u"03, 15, 27, 39, 51, 63, 75, 87, 99", u"馬驛 : 星吉", u"門喪 , 殺災 : 星凶"},
-      {u"陰 太", u"04, 16, 28, 40, 52, 64, 76,88,100", u"陰太 , 鸞紅 : 星吉",
-       u"索貫 , 絞勾 , 神亡 : 星凶"},
-      {u"鬼 五 制", u"05, 17, 29, 41, 53, 65, 77, 89 歲", u"台三 , 匱金 , 蓋華 : 星吉",
-       u"鬼五 , 符官 : 星凶"},
-      {u"符 死 制", u"06, 18, 30, 42, 54, 66, 78, 90 歲", u"合歲 , 德月 , 解地 : 星吉",
-       u"符死 , 耗小 , 池咸 : 星凶"},
+      {u"陰 太", u"04, 16, 28, 40, 52, 64, 76,88,100", u"陰太 , 鸞紅 : 星吉", u"索貫 , 絞勾 , 神亡 : 星凶"},
+      {u"鬼 五 制", u"05, 17, 29, 41, 53, 65, 77, 89 歲", u"台三 , 匱金 , 蓋華 : 星吉", u"鬼五 , 符官 : 星凶"},
+      {u"符 死 制", u"06, 18, 30, 42, 54, 66, 78, 90 歲", u"合歲 , 德月 , 解地 : 星吉", u"符死 , 耗小 , 池咸 : 星凶"},
       {u"破 歲 (歲 太 安)", u"07, 19, 31, 43, 55, 67, 79, 91 歲", u"解天 , 馬天 : 星吉",
        u"破歲 , 耗大 , 干欄 , 刃血 : 星凶"},
-      {u"德 龍", u"08, 20, 32, 44, 56, 68, 80, 92 歲", u"德龍 , 喜天 , 堂玉 , 微紫 : 星吉",
-       u"厄天 , 敗破 : 星凶"},
+      {u"德 龍", u"08, 20, 32, 44, 56, 68, 80, 92 歲", u"德龍 , 喜天 , 堂玉 , 微紫 : 星吉", u"厄天 , 敗破 : 星凶"},
       {u"虎 白 制", u"09, 21, 33, 45, 57, 69, 81, 93 歲", u"星將 , 蓋華 , 匱金 , 解天 : 星吉",
        u"虎白 , 煞大 , 簾飛 : 星凶"},
-      {u"德 福", u"10, 22, 34, 46, 58, 70, 82, 94 歲", u"德天 , 德福 , 喜天 : 星吉",
-       u"舌捲 , 絞勾 : 星凶"},
-      {u"狗 天 制", u"11, 23, 35, 47, 59, 71, 83, 95 歲", u"馬驛 , 解天 , 座八 : 星吉",
-       u"狗天 , 客吊 : 星凶"},
-      {u"符 病 制", u"12, 24, 36, 48, 60, 72, 84, 96 歲", u"越陌 , 醫天 : 星吉",
-       u"符病 , 神亡 : 星凶"},
+      {u"德 福", u"10, 22, 34, 46, 58, 70, 82, 94 歲", u"德天 , 德福 , 喜天 : 星吉", u"舌捲 , 絞勾 : 星凶"},
+      {u"狗 天 制", u"11, 23, 35, 47, 59, 71, 83, 95 歲", u"馬驛 , 解天 , 座八 : 星吉", u"狗天 , 客吊 : 星凶"},
+      {u"符 病 制", u"12, 24, 36, 48, 60, 72, 84, 96 歲", u"越陌 , 醫天 : 星吉", u"符病 , 神亡 : 星凶"},
   }};
   for (int r = 1; r <= 12; ++r) {
     const Head& h = expected[static_cast<std::size_t>(r - 1)];
@@ -131,8 +121,7 @@ TEST(ZodiacFortuneTable, VerseAndCommentForm) {
     EXPECT_TRUE(verse.starts_with(u"詩曰 ：")) << ToUtf8(verse);
     // The verse is shown as is: no closing mark and no rating digit.
     ASSERT_FALSE(verse.empty());
-    EXPECT_EQ(std::u16string_view(u"，；。：0123456789 ").find(verse.back()),
-              std::u16string_view::npos)
+    EXPECT_EQ(std::u16string_view(u"，；。：0123456789 ").find(verse.back()), std::u16string_view::npos)
         << ToUtf8(verse);
     EXPECT_NE(verse.find(u" ，"), std::u16string_view::npos) << ToUtf8(verse);
     EXPECT_NE(verse.find(u" ；"), std::u16string_view::npos) << ToUtf8(verse);
@@ -217,23 +206,18 @@ TEST(ZodiacFortuneTable, RatingTotalsAndSpread) {
 
 TEST(ZodiacFortuneTable, FixedTextsVerbatim) {
   EXPECT_EQ(RowOf(1)[kVerse], u"詩曰 ：太歲當頭坐 ，無災也有禍 ；用功勿過勞 ，凡事提防好");
-  EXPECT_EQ(RowOf(1)[kComment],
-            u"今年沖犯太歲 ，宜於正月初九或十五日 ，安奉並參拜 太歲 ，多行善事 ，可逢凶化吉 。");
-  EXPECT_EQ(RowOf(1)[kFirstMonth + 0],
-            u"一月 ：月干進貴行善道 ，災消禍散福祿高 ；宜防親友無情 ，兄弟失義0");
-  EXPECT_EQ(RowOf(1)[kFirstMonth + 3],
-            u"四月 ：善德生香消百災 ，否極泰來人光彩 ：百事漸通 ；戒貪非份之財1");
-  EXPECT_EQ(RowOf(1)[kFirstMonth + 11],
-            u"十二月 ：吉人天相月令平 ，多行善道財福臨 ；莫貪不義 ，注意身體欠安2");
+  EXPECT_EQ(RowOf(1)[kComment], u"今年沖犯太歲 ，宜於正月初九或十五日 ，安奉並參拜 太歲 ，多行善事 ，可逢凶化吉 。");
+  EXPECT_EQ(RowOf(1)[kFirstMonth + 0], u"一月 ：月干進貴行善道 ，災消禍散福祿高 ；宜防親友無情 ，兄弟失義0");
+  EXPECT_EQ(RowOf(1)[kFirstMonth + 3], u"四月 ：善德生香消百災 ，否極泰來人光彩 ：百事漸通 ；戒貪非份之財1");
+  EXPECT_EQ(RowOf(1)[kFirstMonth + 11], u"十二月 ：吉人天相月令平 ，多行善道財福臨 ；莫貪不義 ，注意身體欠安2");
   EXPECT_EQ(RowOf(7)[kFirstMonth + 0], u"一月 ：吉中藏凶 ；宜於本月初旬 安奉太歲 參拜0");
 }
 
 TEST(ZodiacFortuneTable, TextsMatchTheirYearStar) {
   // Each row's verse or comment names the star that rules the row, so rows
   // cannot be shuffled unnoticed.
-  const std::array<std::u16string_view, 12> stars = {
-      u"太歲", u"太陽", u"喪門", u"太陰", u"五鬼", u"死符",
-      u"歲破", u"龍德", u"白虎", u"福德", u"天狗", u"病符"};
+  const std::array<std::u16string_view, 12> stars = {u"太歲", u"太陽", u"喪門", u"太陰", u"五鬼", u"死符",
+                                                     u"歲破", u"龍德", u"白虎", u"福德", u"天狗", u"病符"};
   for (int r = 1; r <= 12; ++r) {
     std::u16string_view star = stars[static_cast<std::size_t>(r - 1)];
     bool named = RowOf(r)[kVerse].find(star) != std::u16string_view::npos ||

@@ -107,16 +107,13 @@
 
 namespace {
 
-constexpr std::array<const char*, 10> kStems{"甲", "乙", "丙", "丁", "戊",
-                                             "己", "庚", "辛", "壬", "癸"};
-constexpr std::array<const char*, 12> kBranches{"子", "丑", "寅", "卯", "辰", "巳",
-                                                "午", "未", "申", "酉", "戌", "亥"};
+constexpr std::array<const char*, 10> kStems{"甲", "乙", "丙", "丁", "戊", "己", "庚", "辛", "壬", "癸"};
+constexpr std::array<const char*, 12> kBranches{"子", "丑", "寅", "卯", "辰", "巳", "午", "未", "申", "酉", "戌", "亥"};
 
-constexpr std::array<const char*, 12> kTwelveSpirits{
-    "青龍", "明堂", "天刑", "朱雀", "金匱", "天德",
-    "白虎", "玉堂", "天牢", "玄武", "司命", "勾陳"};
-constexpr std::array<bool, 12> kYellowPath{true,  true,  false, false, true,  true,
-                                           false, true,  false, false, true,  false};
+constexpr std::array<const char*, 12> kTwelveSpirits{"青龍", "明堂", "天刑", "朱雀", "金匱", "天德",
+                                                     "白虎", "玉堂", "天牢", "玄武", "司命", "勾陳"};
+constexpr std::array<bool, 12> kYellowPath{true,  true, false, false, true, true,
+                                           false, true, false, false, true, false};
 constexpr int kVermilionBird = 3;
 constexpr int kGoldenCasket = 4;
 constexpr int kHeavenlyVirtue = 5;
@@ -133,9 +130,9 @@ struct PrintedRow {
 };
 const std::array<PrintedRow, 5> kPrintedRows{{
     {0, 0, "吉神 ：金匱 ，大進 ，比肩 ，福德 ，凶煞 ：日建", {"大進"}},
-    {0, 1, "吉神 ：天德 ，功曹 ，寶光 ，貴人 ，天乙 ，羅紋 ，交貴 ，六合 ，武曲 ，凶煞:",
-     {"功曹", "羅紋", "武曲"}},
-    {0, 2,
+    {0, 1, "吉神 ：天德 ，功曹 ，寶光 ，貴人 ，天乙 ，羅紋 ，交貴 ，六合 ，武曲 ，凶煞:", {"功曹", "羅紋", "武曲"}},
+    {0,
+     2,
      "吉神 ：驛馬 ，福星 ，臨官 ，喜神 ，日祿 ，凶煞 ：天兵 ，白虎 ，"
      "時值 白虎 取諸宜事時須用 麒麟符 制化",
      {"天兵"}},
@@ -168,8 +165,8 @@ constexpr std::array<int, 10> kLiterary{5, 6, 8, 9, 8, 9, 11, 0, 2, 3};
 constexpr std::array<int, 10> kGoldCarriage{4, 5, 7, 8, 7, 8, 10, 11, 1, 2};
 constexpr std::array<int, 10> kBlade{3, 4, 6, 7, 6, 7, 9, 10, 0, 1};
 // 天乙貴人: the day-time branch, then the night-time one.
-constexpr std::array<std::array<int, 2>, 10> kNoble{{{1, 7}, {0, 8}, {11, 9}, {11, 9}, {1, 7},
-                                                   {0, 8}, {1, 7}, {6, 2}, {5, 3}, {5, 3}}};
+constexpr std::array<std::array<int, 2>, 10> kNoble{
+    {{1, 7}, {0, 8}, {11, 9}, {11, 9}, {1, 7}, {0, 8}, {1, 7}, {6, 2}, {5, 3}, {5, 3}}};
 // By day stem % 5: 喜神, and the first of the two 截路空亡 branches.
 constexpr std::array<int, 5> kJoyHour{2, 10, 8, 6, 4};
 constexpr std::array<int, 5> kRoadVoid{8, 6, 4, 2, 0};
@@ -192,9 +189,7 @@ constexpr std::array<int, 12> kWidow{10, 10, 1, 1, 1, 4, 4, 4, 7, 7, 7, 10};
 constexpr const char* kTigerRemedy = "時值 白虎 取諸宜事時須用 麒麟符 制化";
 constexpr const char* kBirdRemedy = "時值 朱雀 取諸宜事時須用 鳳凰符 制化";
 
-bool IsNoble(int stem, int branch) {
-  return kNoble[stem][0] == branch || kNoble[stem][1] == branch;
-}
+bool IsNoble(int stem, int branch) { return kNoble[stem][0] == branch || kNoble[stem][1] == branch; }
 
 std::string Join(const std::vector<std::string>& names) {
   std::string out;
@@ -207,8 +202,7 @@ std::string Join(const std::vector<std::string>& names) {
 
 // UTF-16 length; every character written here is in the BMP.
 size_t Units(const std::string& utf8) {
-  return static_cast<size_t>(
-      std::count_if(utf8.begin(), utf8.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+  return static_cast<size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) { return (c & 0xC0) != 0x80; }));
 }
 
 struct Lists {
@@ -299,8 +293,7 @@ std::string WithoutNames(const PrintedRow& row) {
   auto keep = [&](const std::vector<std::string>& names) {
     std::vector<std::string> kept;
     for (const std::string& n : names)
-      if (std::find(row.beyondRules.begin(), row.beyondRules.end(), n) == row.beyondRules.end())
-        kept.push_back(n);
+      if (std::find(row.beyondRules.begin(), row.beyondRules.end(), n) == row.beyondRules.end()) kept.push_back(n);
     return kept;
   };
   const std::string head = "吉神 ：";
@@ -340,9 +333,9 @@ int main(int argc, char** argv) {
       for (const PrintedRow& row : kPrintedRows) {
         if (row.day != d || row.hour != k) continue;
         if (WithoutNames(row) != text) {
-          std::cerr << kStems[d % 10] << kBranches[d % 12] << " hour " << kBranches[k]
-                    << ": the rules give\n  " << text << "\nbut the printed row, less "
-                    << Join(row.beyondRules) << ", reads\n  " << WithoutNames(row) << "\n";
+          std::cerr << kStems[d % 10] << kBranches[d % 12] << " hour " << kBranches[k] << ": the rules give\n  " << text
+                    << "\nbut the printed row, less " << Join(row.beyondRules) << ", reads\n  " << WithoutNames(row)
+                    << "\n";
           return 1;
         }
         text = row.text;
@@ -370,8 +363,8 @@ int main(int argc, char** argv) {
     std::cerr << "cannot write " << argv[1] << "\n";
     return 1;
   }
-  std::cerr << "720 entries, " << stats.shortest << ".." << stats.longest << " characters, "
-            << stats.under22 << " shorter than 22, " << stats.noGood << " without a good spirit, "
-            << stats.noBad << " without a bad spirit\n";
+  std::cerr << "720 entries, " << stats.shortest << ".." << stats.longest << " characters, " << stats.under22
+            << " shorter than 22, " << stats.noGood << " without a good spirit, " << stats.noBad
+            << " without a bad spirit\n";
   return 0;
 }

@@ -75,7 +75,9 @@ CChineseGeniture::CChineseGeniture(QWidget* parent) : QScrollArea(parent) {
     const QString text = ToQString(c.text);
     QWidget* w = nullptr;
     switch (c.kind) {
-      case Kind::kGroup: w = new QGroupBox(text, form); break;
+      case Kind::kGroup:
+        w = new QGroupBox(text, form);
+        break;
       case Kind::kButton: {
         auto* b = new QPushButton(text, form);
         b->setFlat(true);

@@ -45,15 +45,14 @@ int main(int argc, char* argv[]) {
   parser.addVersionOption();
   const QCommandLineOption dateOption(QStringLiteral("date"), QStringLiteral("Start on this date instead of today."),
                                       QStringLiteral("YYYY-MM-DD"));
-  const QCommandLineOption grabOption(QStringLiteral("grab"),
-                                      QStringLiteral("Render the window (or the --open sheet) into a PNG file and exit."),
-                                      QStringLiteral("FILE.png"));
-  const QCommandLineOption sizeOption(QStringLiteral("size"),
-                                      QStringLiteral("Screen size to lay the window out for with --grab (default 1280x1024)."),
-                                      QStringLiteral("WxH"));
-  const QCommandLineOption openOption(QStringLiteral("open"),
-                                      QStringLiteral("Open a sheet: bone, hours, yearly or zodiac."),
-                                      QStringLiteral("SHEET"));
+  const QCommandLineOption grabOption(
+      QStringLiteral("grab"), QStringLiteral("Render the window (or the --open sheet) into a PNG file and exit."),
+      QStringLiteral("FILE.png"));
+  const QCommandLineOption sizeOption(
+      QStringLiteral("size"), QStringLiteral("Screen size to lay the window out for with --grab (default 1280x1024)."),
+      QStringLiteral("WxH"));
+  const QCommandLineOption openOption(
+      QStringLiteral("open"), QStringLiteral("Open a sheet: bone, hours, yearly or zodiac."), QStringLiteral("SHEET"));
   parser.addOptions({dateOption, grabOption, sizeOption, openOption});
   parser.process(app);
 

@@ -26,9 +26,9 @@ namespace {
 
 constexpr int kFirstYear = 1900, kLastYear = 2100;
 
-const char16_t* const kHourLabels[12] = {
-    u"子 ( 23 ~ 1 )", u"丑 ( 1 ~ 3 )",   u"寅 ( 3 ~ 5 )",   u"卯 ( 5 ~ 7 )",   u"辰 ( 7 ~ 9 )",   u"巳 ( 9 ~ 11 )",
-    u"午 ( 11 ~ 13 )", u"未 ( 13 ~ 15 )", u"申 ( 15 ~ 17 )", u"酉 ( 17 ~ 19 )", u"戌 ( 19 ~ 21 )", u"亥 ( 21 ~ 23 )"};
+const char16_t* const kHourLabels[12] = {u"子 ( 23 ~ 1 )",  u"丑 ( 1 ~ 3 )",   u"寅 ( 3 ~ 5 )",   u"卯 ( 5 ~ 7 )",
+                                         u"辰 ( 7 ~ 9 )",   u"巳 ( 9 ~ 11 )",  u"午 ( 11 ~ 13 )", u"未 ( 13 ~ 15 )",
+                                         u"申 ( 15 ~ 17 )", u"酉 ( 17 ~ 19 )", u"戌 ( 19 ~ 21 )", u"亥 ( 21 ~ 23 )"};
 
 struct ListSpec {
   const char16_t* caption;
@@ -36,8 +36,8 @@ struct ListSpec {
   int dropDownHeight;
 };
 // Year, month, day, hour, sex: caption, list width and drop-down height.
-constexpr ListSpec kLists[5] = {{u"年 : ", 64, 360}, {u"月 : ", 60, 240}, {u"日 : ", 60, 240},
-                                {u"時 : ", 98, 240}, {u"性別 : ", 52, 80}};
+constexpr ListSpec kLists[5] = {
+    {u"年 : ", 64, 360}, {u"月 : ", 60, 240}, {u"日 : ", 60, 240}, {u"時 : ", 98, 240}, {u"性別 : ", 52, 80}};
 
 struct CommandSpec {
   CMainFrame::Command id;
@@ -143,13 +143,27 @@ void CMainFrame::buildToolBar() {
     a->setData(static_cast<int>(c.id));
     actions_[c.id] = a;
     switch (c.id) {
-      case kBoneWeighing: connect(a, &QAction::triggered, this, &CMainFrame::OnBoneWeighing); break;
-      case kHourTable: connect(a, &QAction::triggered, this, &CMainFrame::OnHourTable); break;
-      case kYearlyNotes: connect(a, &QAction::triggered, this, &CMainFrame::OnYearlyNotes); break;
-      case kZodiacFortune: connect(a, &QAction::triggered, this, &CMainFrame::OnZodiacFortune); break;
-      case kExportImage: connect(a, &QAction::triggered, this, &CMainFrame::OnExportImage); break;
-      case kPrint: connect(a, &QAction::triggered, this, &CMainFrame::OnPrint); break;
-      case kAbout: connect(a, &QAction::triggered, this, &CMainFrame::OnAbout); break;
+      case kBoneWeighing:
+        connect(a, &QAction::triggered, this, &CMainFrame::OnBoneWeighing);
+        break;
+      case kHourTable:
+        connect(a, &QAction::triggered, this, &CMainFrame::OnHourTable);
+        break;
+      case kYearlyNotes:
+        connect(a, &QAction::triggered, this, &CMainFrame::OnYearlyNotes);
+        break;
+      case kZodiacFortune:
+        connect(a, &QAction::triggered, this, &CMainFrame::OnZodiacFortune);
+        break;
+      case kExportImage:
+        connect(a, &QAction::triggered, this, &CMainFrame::OnExportImage);
+        break;
+      case kPrint:
+        connect(a, &QAction::triggered, this, &CMainFrame::OnPrint);
+        break;
+      case kAbout:
+        connect(a, &QAction::triggered, this, &CMainFrame::OnAbout);
+        break;
     }
   }
 }
@@ -266,8 +280,10 @@ void CMainFrame::moveToMonth(int year, int month) {
   const bool newYear = year != selectedYear();
   selectText(monthList_, ToQString(MonthSelectorText(month)));
   selectText(yearList_, QString::number(year));
-  if (newYear) OnYearChosen();
-  else OnMonthChosen();
+  if (newYear)
+    OnYearChosen();
+  else
+    OnMonthChosen();
 }
 
 void CMainFrame::ShowMonthOffset(int months) {
@@ -297,9 +313,12 @@ SheetSelection CMainFrame::selection() const {
 
 std::unique_ptr<QDialog> CMainFrame::MakeSheet(SheetKind kind) {
   switch (kind) {
-    case SheetKind::kBone: return MakeBoneWeighingDialog(selection(), this);
-    case SheetKind::kYearly: return MakeYearlyNotesDialog(selection(), this);
-    case SheetKind::kZodiac: return MakeZodiacFortuneDialog(selection(), this);
+    case SheetKind::kBone:
+      return MakeBoneWeighingDialog(selection(), this);
+    case SheetKind::kYearly:
+      return MakeYearlyNotesDialog(selection(), this);
+    case SheetKind::kZodiac:
+      return MakeZodiacFortuneDialog(selection(), this);
     case SheetKind::kHours: {
       auto texts = lunarPage_->DayTexts(lunarPage_->ElementOfDay(dayText()));
       if (!texts) return nullptr;
@@ -329,9 +348,7 @@ void CMainFrame::OpenHourTable(HourTableInputs texts) {
 
 void CMainFrame::OpenYearlyNotes() { Run(MakeSheet(SheetKind::kYearly)); }
 
-void CMainFrame::OnExportImage() {
-  ExportPageWithDialog(*lunarPage_, yearList_->currentText(), selectedMonth(), this);
-}
+void CMainFrame::OnExportImage() { ExportPageWithDialog(*lunarPage_, yearList_->currentText(), selectedMonth(), this); }
 
 void CMainFrame::OnPrint() { PrintPage(*lunarPage_, this); }
 

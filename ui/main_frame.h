@@ -37,9 +37,9 @@ QDate ClampToCalendar(const QDate& date);
 enum class SheetKind { kBone, kHours, kYearly, kZodiac };
 
 struct FrameOptions {
-  QSize screen;                    // layout screen; empty: the primary screen
+  QSize screen;                                    // layout screen; empty: the primary screen
   TodayClock today = &QDateTime::currentDateTime;  // read at start-up and by Home
-  bool showAboutOnStart = true;    // the about box 500 ms after start
+  bool showAboutOnStart = true;                    // the about box 500 ms after start
 };
 
 class CMainFrame : public QMainWindow {
@@ -47,8 +47,15 @@ class CMainFrame : public QMainWindow {
 
  public:
   // Command identifiers of the toolbar.
-  enum Command { kBoneWeighing = 32771, kExportImage = 32773, kHourTable = 32778, kYearlyNotes = 32779,
-                 kZodiacFortune = 32781, kPrint = 57607, kAbout = 57664 };
+  enum Command {
+    kBoneWeighing = 32771,
+    kExportImage = 32773,
+    kHourTable = 32778,
+    kYearlyNotes = 32779,
+    kZodiacFortune = 32781,
+    kPrint = 57607,
+    kAbout = 57664
+  };
 
   explicit CMainFrame(FrameOptions options = {});
   ~CMainFrame() override;

@@ -56,7 +56,8 @@ int PixelsNear(const QImage& image, const QRect& r, const QColor& colour, int to
 // Runs `open`, which should open a modal dialog of type D, hands that dialog
 // to `inspect` and closes it. False when no such dialog came up.
 template <typename D>
-bool CatchModal(const std::function<void()>& open, const std::function<void(D&)>& inspect = [](D&) {}) {
+bool CatchModal(
+    const std::function<void()>& open, const std::function<void(D&)>& inspect = [](D&) {}) {
   bool seen = false;
   QTimer::singleShot(0, [&] {
     if (auto* d = qobject_cast<D*>(QApplication::activeModalWidget())) {
@@ -186,7 +187,7 @@ TEST(YearlyNotesDialog, SheetOf2006) {
   const struct {
     int x, y;
     const char16_t* text;
-  } kCorners[] = {{51, 16, u"室"}, {40, 28, u"蠶"}, {149, 16, u"奏"}, {162, 28, u"書"},
+  } kCorners[] = {{51, 16, u"室"},  {40, 28, u"蠶"},  {149, 16, u"奏"},  {162, 28, u"書"},
                   {40, 126, u"士"}, {51, 137, u"博"}, {162, 126, u"力"}, {149, 137, u"士"}};
   for (const auto& c : kCorners) EXPECT_EQ(At(s, QPoint(2 * c.x + 6, 2 * c.y + 6)).text, Q(c.text)) << c.x;
   // Labels made in code, one of each part of the sheet.

@@ -1,11 +1,12 @@
 // The main frame: the start-up date, the date bar's lists and handlers, the
 // month keys and the page switch.
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QFocusEvent>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTimeZone>
-#include <gtest/gtest.h>
 
 #include "calendar/solar_terms.h"
 #include "calendar/text.h"

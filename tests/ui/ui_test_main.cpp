@@ -1,7 +1,7 @@
 // Runs the view tests under an offscreen QApplication, so they need no screen.
-#include <QApplication>
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <ctime>
 
 int main(int argc, char** argv) {

@@ -1,5 +1,7 @@
 // The shared view pieces: text breaking in narrow cells, the ruled backdrop's
 // layouts, the folder tabs and the link label.
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QFontMetrics>
 #include <QImage>
@@ -7,7 +9,6 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include "ui/widgets/cell_sheet.h"
 #include "ui/widgets/folder_tab_ctrl.h"
@@ -31,7 +32,8 @@ TEST(CellLines, NarrowCellsReadTopToBottomAndKeepWordsWhole) {
   const QStringList cut = BreakCellLines(QStringLiteral("123456"), fm, 12);
   EXPECT_GT(cut.size(), 1);
   EXPECT_EQ(cut.join(QString()), QStringLiteral("123456"));
-  EXPECT_EQ(BreakCellLines(QStringLiteral("甲\r\n乙"), fm, 100), (QStringList{QStringLiteral("甲"), QStringLiteral("乙")}));
+  EXPECT_EQ(BreakCellLines(QStringLiteral("甲\r\n乙"), fm, 100),
+            (QStringList{QStringLiteral("甲"), QStringLiteral("乙")}));
   EXPECT_TRUE(BreakCellLines(QString(), fm, 12).isEmpty());
 }
 
@@ -100,9 +102,7 @@ TEST(RuledBackdrop, SheetLayoutsIgnoreTheScreen) {
 
 namespace {
 
-void Click(QWidget& w, QPoint at) {
-  QTest::mouseClick(&w, Qt::LeftButton, Qt::NoModifier, at);
-}
+void Click(QWidget& w, QPoint at) { QTest::mouseClick(&w, Qt::LeftButton, Qt::NoModifier, at); }
 
 }  // namespace
 

@@ -77,8 +77,7 @@ void ApparentMoonGcrs(double jdTT, MoonTheory theory, double out[3]) {
     ln_get_lunar_geo_posn(jdTT, &m, 0.0);
     const double eps0 = kObliquityJ2000Arcsec * kArcsecToRad;
     const double ce = std::cos(eps0), se = std::sin(eps0);
-    double meanJ2000[3] = {m.X / kKmPerAu, (m.Y * ce - m.Z * se) / kKmPerAu,
-                           (m.Y * se + m.Z * ce) / kKmPerAu};
+    double meanJ2000[3] = {m.X / kKmPerAu, (m.Y * ce - m.Z * se) / kKmPerAu, (m.Y * se + m.Z * ce) / kKmPerAu};
     double rb[3][3], rp[3][3], rbp[3][3];
     eraBp06(kMjdZero, jdTT - kMjdZero, rb, rp, rbp);
     eraTrxp(rb, meanJ2000, pos);
@@ -112,9 +111,7 @@ double WrapDegrees180(double degrees) {
 
 double SunApparentLongitude(double jdTT) { return SunLongitudeIn(FrameAt(jdTT), jdTT); }
 
-double MoonApparentLongitude(double jdTT, MoonTheory theory) {
-  return MoonLongitudeIn(FrameAt(jdTT), jdTT, theory);
-}
+double MoonApparentLongitude(double jdTT, MoonTheory theory) { return MoonLongitudeIn(FrameAt(jdTT), jdTT, theory); }
 
 double MoonSunElongation(double jdTT, MoonTheory theory) {
   const FrameOfDate frame = FrameAt(jdTT);

@@ -45,8 +45,7 @@ double SolarTermMoment(int year, int term) {
   // every ~15.2 days on average.
   const double guess = JdnFromCivil(year, 1, 1) - 0.5 + 5.5 + term * kTropicalYear / 24.0;
   const double target = SolarTermLongitude(term);
-  return SolveAngle([&](double t) { return SunApparentLongitude(t) - target; }, guess,
-                    360.0 / kTropicalYear);
+  return SolveAngle([&](double t) { return SunApparentLongitude(t) - target; }, guess, 360.0 / kTropicalYear);
 }
 
 double LunarPhaseMoment(double guessTT, double elongation, MoonTheory theory) {
@@ -56,8 +55,6 @@ double LunarPhaseMoment(double guessTT, double elongation, MoonTheory theory) {
 
 double MeanNewMoon(double k) { return kMeanNewMoon2000 + kSynodicMonth * k; }
 
-int LunationNear(double jdTT) {
-  return static_cast<int>(std::lround((jdTT - kMeanNewMoon2000) / kSynodicMonth));
-}
+int LunationNear(double jdTT) { return static_cast<int>(std::lround((jdTT - kMeanNewMoon2000) / kSynodicMonth)); }
 
 }  // namespace lunisol::astro

@@ -88,7 +88,7 @@ LunarCalendar ComputeLunarCalendar(const SolarTermYears& terms,
 struct LunarYear {
   int year;
   int newYearJdn;
-  int leapMonth;            // 0 = none, else the month the leap month follows
+  int leapMonth;             // 0 = none, else the month the leap month follows
   std::vector<int> lengths;  // calendar order, leap month in its place
 };
 

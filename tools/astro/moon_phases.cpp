@@ -46,10 +46,8 @@ std::vector<PhaseMoment> ComputeMoonPhases(int firstYear, int lastYear) {
     int list;
     double elongation;
   };
-  constexpr std::array<Phase, 4> kLunation{{{kNewMoonList, 0.0},
-                                            {kFirstQuarterList, 90.0},
-                                            {kFullMoonList, 180.0},
-                                            {kLastQuarterList, 270.0}}};
+  constexpr std::array<Phase, 4> kLunation{
+      {{kNewMoonList, 0.0}, {kFirstQuarterList, 90.0}, {kFullMoonList, 180.0}, {kLastQuarterList, 270.0}}};
 
   const int firstJdn = JdnFromCivil(firstYear, 1, 1);
   const int lastJdn = JdnFromCivil(lastYear, 12, 31);

@@ -91,8 +91,8 @@ std::vector<std::string> CloseNewMoonLines(const TableSet& t) {
   std::vector<std::string> lines;
   for (const CloseNewMoon& m : t.closeNewMoons) {
     std::string line = FormatInstant(m.fine) + " UTC+8, " + FormatInstant(m.fineBeijing) + " Beijing (Moon98 " +
-                       FormatInstant(m.shortSeries) + " UTC+8) -> " + ClockName(m.clock) + " decides: " +
-                       FormatDay(m.day());
+                       FormatInstant(m.shortSeries) + " UTC+8) -> " + ClockName(m.clock) +
+                       " decides: " + FormatDay(m.day());
     if (m.day() != m.shortSeriesDay) line += "; Moon98 alone would say " + FormatDay(m.shortSeriesDay);
     for (const MonthStartException& e : t.monthStartExceptions)
       if (e.reckonedJdn == m.day()) line += "; published calendar: " + FormatDay(e.publishedJdn) + " (exception)";
@@ -209,8 +209,10 @@ std::string MoonPhaseSource(const lunisol::calgen::PackedMoonPhases& p) {
   for (size_t m = 0; m < p.months.size(); m += 12) {
     out << "   ";
     for (size_t k = m; k < std::min(m + 12, p.months.size()); ++k) out << " " << p.months[k] << ",";
-    if (m < months) out << "  // " << (1900 + static_cast<int>(m / 12)) << "\n";
-    else out << "  // end of December 2100\n";
+    if (m < months)
+      out << "  // " << (1900 + static_cast<int>(m / 12)) << "\n";
+    else
+      out << "  // end of December 2100\n";
   }
   out << "}};\n\nconst std::span<const uint16_t> MoonPhaseMinutes{kMinutes};\n\n}  // namespace lunisol\n";
   return out.str();
@@ -268,8 +270,7 @@ int main(int argc, char** argv) {
   WriteFile(outDir / "solar_term_time_table.cpp", SolarTermTimeSource(tables));
   WriteFile(outDir / "moon_phase_table.cpp", MoonPhaseSource(lunisol::calgen::PackMoonPhases(phases)));
 
-  const double seconds =
-      std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
   std::fprintf(stderr, "lunisol-calgen: wrote 4 tables to %s in %.1f s\n", outDir.string().c_str(), seconds);
   return 0;
 }

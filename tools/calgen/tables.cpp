@@ -76,7 +76,9 @@ TableSet BuildTables() {
       char buf[16];
       std::snprintf(buf, sizeof buf, "%02d%02d", m.hour(), m.minute());
       times[t] = buf;
-      if (d.year != y) throw std::runtime_error("term " + std::to_string(t) + " of " + std::to_string(y) + " falls in " + std::to_string(d.year));
+      if (d.year != y)
+        throw std::runtime_error("term " + std::to_string(t) + " of " + std::to_string(y) + " falls in " +
+                                 std::to_string(d.year));
     }
     std::array<uint8_t, 12> bytes{};
     for (int m = 0; m < 12; ++m) {
@@ -128,8 +130,8 @@ struct SampleTermTime {
 };
 
 const SampleTermTime kSampleTermTimes[] = {
-    {1900, 0, "0203"},  {1900, 1, "1932"},  {1900, 2, "1351"},  {1900, 3, "1001"},  {2009, 0, "1314"},
-    {2009, 1, "0640"},  {2009, 2, "0049"},  {2100, 21, "1408"}, {2100, 22, "0939"}, {2100, 23, "0350"},
+    {1900, 0, "0203"}, {1900, 1, "1932"}, {1900, 2, "1351"},  {1900, 3, "1001"},  {2009, 0, "1314"},
+    {2009, 1, "0640"}, {2009, 2, "0049"}, {2100, 21, "1408"}, {2100, 22, "0939"}, {2100, 23, "0350"},
 };
 
 // First days of months printed in the calendars of their years. Before 1929
@@ -255,8 +257,7 @@ std::vector<std::string> CheckTables(const TableSet& t) {
 
   for (const SampleRow& s : kSampleRows)
     if (!(row(s.year) == s.row))
-      bad.push_back("lunar row " + std::to_string(s.year) + " is " + RowText(row(s.year)) + ", want " +
-                    RowText(s.row));
+      bad.push_back("lunar row " + std::to_string(s.year) + " is " + RowText(row(s.year)) + ", want " + RowText(s.row));
   for (const SampleTermBytes& s : kSampleTermBytes)
     if (t.termBytes[s.year - kFirstTermYear] != s.bytes) {
       std::string got;
@@ -271,8 +272,8 @@ std::vector<std::string> CheckTables(const TableSet& t) {
     const LunarMonthDay got = LunarDateFromRows(t.lunarRows, s.year, s.month, s.day);
     if (got.month != s.lunarMonth || got.day != 1) {
       char buf[128];
-      std::snprintf(buf, sizeof buf, "%04d-%02d-%02d is lunar month %d day %d, want the first day of month %d",
-                    s.year, s.month, s.day, got.month, got.day, s.lunarMonth);
+      std::snprintf(buf, sizeof buf, "%04d-%02d-%02d is lunar month %d day %d, want the first day of month %d", s.year,
+                    s.month, s.day, got.month, got.day, s.lunarMonth);
       bad.push_back(buf);
     }
   }
@@ -325,14 +326,12 @@ std::vector<std::string> CheckMoonPhases(const std::vector<PhaseMoment>& phases,
     const LunarMonthDay lunar = LunarDateFromRows(t.lunarRows, d.year, d.month, d.day);
     const bool onFirstDay = lunar.day == 1 || (d.year < kFirstYearOnUtc8 && lunar.day == 2 &&
                                                p.time.minuteOfDay <= kLastUtc8MinuteOfBeijingsDayBefore);
-    if (!onFirstDay)
-      bad.push_back("new moon at " + when(p.time) + " falls on lunar day " + std::to_string(lunar.day));
+    if (!onFirstDay) bad.push_back("new moon at " + when(p.time) + " falls on lunar day " + std::to_string(lunar.day));
   }
   for (size_t i = 0; i < perMonth.size(); ++i)
     if (perMonth[i] < 3 || perMonth[i] > 5)
       bad.push_back(std::to_string(kFirstTermYear + static_cast<int>(i) / 12) + "-" +
-                    std::to_string(static_cast<int>(i) % 12 + 1) + " has " + std::to_string(perMonth[i]) +
-                    " phases");
+                    std::to_string(static_cast<int>(i) % 12 + 1) + " has " + std::to_string(perMonth[i]) + " phases");
   if (phases.size() * 4 > 0xFFFF) bad.push_back("too many phases for 16-bit month entries");
   return bad;
 }

@@ -33,8 +33,8 @@ TEST(DeltaT, PiecesJoinWithoutJumps) {
 
 TEST(Civil, DayNumbersRoundTripAndAnchor) {
   EXPECT_EQ(2451545, JdnFromCivil(2000, 1, 1));
-  EXPECT_EQ(6, WeekdayOfJdn(JdnFromCivil(2000, 1, 1)));   // Saturday
-  EXPECT_EQ(1, WeekdayOfJdn(JdnFromCivil(1900, 1, 1)));   // Monday
+  EXPECT_EQ(6, WeekdayOfJdn(JdnFromCivil(2000, 1, 1)));      // Saturday
+  EXPECT_EQ(1, WeekdayOfJdn(JdnFromCivil(1900, 1, 1)));      // Monday
   EXPECT_EQ(54, CycleIndexOfJdn(JdnFromCivil(2000, 1, 1)));  // 戊午
   int prev = JdnFromCivil(1898, 12, 31);
   for (int y = 1899; y <= 2101; ++y) {
@@ -56,9 +56,7 @@ TEST(Civil, LocalMinuteIsCutNotRounded) {
   // UTC+8.
   const int jdn = JdnFromCivil(2009, 5, 5);
   const double deltaT = DeltaTSeconds(2009.0 + 4.5 / 12.0);
-  auto tt = [&](double localSeconds) {
-    return jdn - 0.5 + (localSeconds - 8 * 3600.0 + deltaT) / 86400.0;
-  };
+  auto tt = [&](double localSeconds) { return jdn - 0.5 + (localSeconds - 8 * 3600.0 + deltaT) / 86400.0; };
   const LocalMinute late = LocalMinuteOfTT(tt(12 * 3600 + 34 * 60 + 59.5));
   EXPECT_EQ(jdn, late.jdn);
   EXPECT_EQ(12, late.hour());

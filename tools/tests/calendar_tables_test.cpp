@@ -189,7 +189,7 @@ TEST_F(LunarCalendarRules, KnownLeapMonths) {
       if (ly.year == y) return ly.leapMonth;
     return -1;
   };
-  EXPECT_EQ(5, leapOf(2009));   // leap fifth month from 23 June 2009
+  EXPECT_EQ(5, leapOf(2009));  // leap fifth month from 23 June 2009
   EXPECT_EQ(0, leapOf(2010));
   EXPECT_EQ(4, leapOf(2012));
   EXPECT_EQ(6, leapOf(2017));

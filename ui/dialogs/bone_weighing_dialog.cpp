@@ -41,13 +41,20 @@ constexpr Control kControls[] = {
 
 std::u16string_view TextOf(const BoneWeighingRecord& r, int id, std::u16string_view initial) {
   switch (id) {
-    case 1190: return r.birthLine;
-    case 1191: return r.song;
-    case 1192: return r.weight;
-    case 1193: return r.verdict;
-    case 1194: return r.mansionName;
-    case 1195: return r.description;
-    default: return initial;
+    case 1190:
+      return r.birthLine;
+    case 1191:
+      return r.song;
+    case 1192:
+      return r.weight;
+    case 1193:
+      return r.verdict;
+    case 1194:
+      return r.mansionName;
+    case 1195:
+      return r.description;
+    default:
+      return initial;
   }
 }
 
@@ -70,9 +77,9 @@ BoneWeighingDialog::BoneWeighingDialog(const BoneWeighingRecord& record, QWidget
         auto* box = new QGroupBox(text, this);
         // The caption sits in the frame's top line, as a group box of a
         // dialog template draws it, not above the frame at its left edge.
-        box->setStyleSheet(QStringLiteral(
-            "QGroupBox { border: 1px solid palette(mid); margin-top: 8px; }"
-            "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }"));
+        box->setStyleSheet(
+            QStringLiteral("QGroupBox { border: 1px solid palette(mid); margin-top: 8px; }"
+                           "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }"));
         w = box;
         break;
       }
@@ -99,17 +106,28 @@ BoneWeighingDialog::BoneWeighingDialog(const BoneWeighingRecord& record, QWidget
     w->setGeometry(rect);
     if (c.id != 0) w->setObjectName(QString::number(c.id));
     switch (c.id) {
-      case 1190: birthLine_ = static_cast<QLabel*>(w); break;
-      case 1191: song_ = static_cast<QPlainTextEdit*>(w); break;
-      case 1192: weight_ = static_cast<QLabel*>(w); break;
-      case 1193: verdict_ = static_cast<QLabel*>(w); break;
-      case 1194: mansion_ = static_cast<QLabel*>(w); break;
+      case 1190:
+        birthLine_ = static_cast<QLabel*>(w);
+        break;
+      case 1191:
+        song_ = static_cast<QPlainTextEdit*>(w);
+        break;
+      case 1192:
+        weight_ = static_cast<QLabel*>(w);
+        break;
+      case 1193:
+        verdict_ = static_cast<QLabel*>(w);
+        break;
+      case 1194:
+        mansion_ = static_cast<QLabel*>(w);
+        break;
       case 1195:
         description_ = static_cast<QPlainTextEdit*>(w);
         // Our own sayings say so where the reader looks at them.
         description_->setToolTip(ToQString(record.descriptionTooltip));
         break;
-      default: break;
+      default:
+        break;
     }
   }
 }

@@ -18,11 +18,11 @@ class BoneWeighingDialog : public QDialog {
   explicit BoneWeighingDialog(const BoneWeighingRecord& record, QWidget* parent = nullptr);
 
   // The template's controls that show the record, by identifier.
-  QLabel* birthLine() const { return birthLine_; }       // 1190
-  QPlainTextEdit* song() const { return song_; }         // 1191
-  QLabel* weight() const { return weight_; }             // 1192
-  QLabel* verdict() const { return verdict_; }           // 1193
-  QLabel* mansion() const { return mansion_; }           // 1194
+  QLabel* birthLine() const { return birthLine_; }              // 1190
+  QPlainTextEdit* song() const { return song_; }                // 1191
+  QLabel* weight() const { return weight_; }                    // 1192
+  QLabel* verdict() const { return verdict_; }                  // 1193
+  QLabel* mansion() const { return mansion_; }                  // 1194
   QPlainTextEdit* description() const { return description_; }  // 1195
 
  private:

@@ -32,8 +32,8 @@ HourTableDialog::HourTableDialog(const HourTableInputs& texts, QWidget* parent) 
                     BackdropMode::kHourTable, ToQString(record.caption), QStringLiteral(":/icons/lunisol.svg"));
 
   for (const HourColumn& h : record.hours) {
-    for (const HourCell* c : {&h.range, &h.pillar, &h.good, &h.bad, &h.joy, &h.wealth, &h.sha, &h.clashAnimal,
-                              &h.opposite}) {
+    for (const HourCell* c :
+         {&h.range, &h.pillar, &h.good, &h.bad, &h.joy, &h.wealth, &h.sha, &h.clashAnimal, &h.opposite}) {
       sheet_->addCell(SheetCell(*c));
     }
   }
@@ -49,8 +49,8 @@ void HourTableDialog::hover(QPoint pos) {
   const int c = pos.x() / kLayout.columnWidth;
   // Only the thirteen ruled columns take the mark; the old one goes with it.
   if (c < kLayout.markedColumns) {
-    sheet_->setHighlight(Ltrb(kLayout.columnWidth * c, kLayout.markTop, kLayout.columnWidth * (c + 1),
-                              kLayout.markBottom));
+    sheet_->setHighlight(
+        Ltrb(kLayout.columnWidth * c, kLayout.markTop, kLayout.columnWidth * (c + 1), kLayout.markBottom));
   } else {
     sheet_->setHighlight({});
   }

@@ -24,7 +24,6 @@ class ZodiacFortuneDialog : public QDialog {
   ZodiacFortuneDialog(std::u16string_view yearBranch, std::u16string_view yearText, QWidget* parent = nullptr);
   ~ZodiacFortuneDialog() override;
 
-
   CellSheet* sheet() const { return sheet_; }
   CFolderTabCtrl* tabs() const { return tabs_; }
   int selectedTab() const;

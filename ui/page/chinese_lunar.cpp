@@ -79,8 +79,7 @@ void CChineseLunar::ShowMonth(const MonthAlmanac& month, const MonthTermState& t
       }
       sheet_->setCellVisible(i, column.visible);
     }
-    static constexpr PageRow kTipRows[4] = {PageRow::kNoteA, PageRow::kNoteB, PageRow::kWarningC,
-                                            PageRow::kWarningD};
+    static constexpr PageRow kTipRows[4] = {PageRow::kNoteA, PageRow::kNoteB, PageRow::kWarningC, PageRow::kWarningD};
     for (int k = 0; k < 4; ++k) sheet_->setCellTooltip(CellIndex(e, kTipRows[k]), ToQString(column.tooltips[k]));
   }
   sheet_->setCell(titleIndex_, ToQString(month.gregorianTitle.text), ToQColor(month.gregorianTitle.colour));

@@ -69,10 +69,18 @@ PageGeometry PageGeometryFor(int cx, int cy) {
     g.storedHeight = 1020;
   }
   switch (cx) {
-    case 800: g.labelRight = 1006, g.gregorianTitleX = 996, g.lunarTitleX = 993; break;
-    case 1024: g.labelRight = 1005, g.gregorianTitleX = 995, g.lunarTitleX = 992; break;
-    case 1152: g.labelRight = cx - 33, g.gregorianTitleX = 1109, g.lunarTitleX = 1104; break;
-    case 1280: g.labelRight = cx - 33, g.gregorianTitleX = 1239, g.lunarTitleX = 1234; break;
+    case 800:
+      g.labelRight = 1006, g.gregorianTitleX = 996, g.lunarTitleX = 993;
+      break;
+    case 1024:
+      g.labelRight = 1005, g.gregorianTitleX = 995, g.lunarTitleX = 992;
+      break;
+    case 1152:
+      g.labelRight = cx - 33, g.gregorianTitleX = 1109, g.lunarTitleX = 1104;
+      break;
+    case 1280:
+      g.labelRight = cx - 33, g.gregorianTitleX = 1239, g.lunarTitleX = 1234;
+      break;
     default:
       // Other screens: the labels and titles go in the rightmost column,
       // centred as they are on the 1024 screen.
@@ -139,8 +147,10 @@ QRect PageGeometry::termPanelRect(const QRect& heading) const {
     top -= 26, left -= 1, right -= 4, bottom = 990;
   } else {
     // Untuned screens: reach down over the lowest rows, as the tuned ones do.
-    if (columnWidth > 30) left -= 5, right += 1;
-    else right -= 1;
+    if (columnWidth > 30)
+      left -= 5, right += 1;
+    else
+      right -= 1;
     bottom = cy <= 768 ? 672 : cy - 94;
   }
   return Ltrb(left, top, right, bottom);

@@ -12,12 +12,33 @@ namespace lunisol::ui {
 
 // The rows of a day column, in the order the page creates them.
 enum class PageRow {
-  kOfficer, kNineStar, kNaYin, kMansion, kDayPillar, kLunarDay, kDayNumber, kWeekdayHeading, kWeekday,
-  kClash, kYearSha, kNoteA, kNoteB, kWarningC, kWarningD, kLuckyHoursFirst, kLuckyHoursSecond, kJoyGod,
-  kWealthGod, kFetusGodPlace, kFetusGodDirection, kHexagramPair, kHexagramName, kDayCode,
+  kOfficer,
+  kNineStar,
+  kNaYin,
+  kMansion,
+  kDayPillar,
+  kLunarDay,
+  kDayNumber,
+  kWeekdayHeading,
+  kWeekday,
+  kClash,
+  kYearSha,
+  kNoteA,
+  kNoteB,
+  kWarningC,
+  kWarningD,
+  kLuckyHoursFirst,
+  kLuckyHoursSecond,
+  kJoyGod,
+  kWealthGod,
+  kFetusGodPlace,
+  kFetusGodDirection,
+  kHexagramPair,
+  kHexagramName,
+  kDayCode,
 };
 inline constexpr int kPageRowCount = 24;
-inline constexpr int kDayColumns = 33;  // elements 0..32, rightmost first
+inline constexpr int kDayColumns = 33;   // elements 0..32, rightmost first
 inline constexpr int kLabelColumn = 33;  // mouse column of the label column
 
 struct PageRowSpec {
@@ -44,9 +65,9 @@ struct PageGeometry {
   int storedHeight = 768;  // 1020 on an 800-wide screen
   int columnWidth = 30;
   int leftOffset = 0;
-  int bottomShift = 0;   // Z
+  int bottomShift = 0;  // Z
   int frameBottom = 678;
-  int labelRight = 1005;  // R
+  int labelRight = 1005;      // R
   int gregorianTitleX = 995;  // T
   int lunarTitleX = 992;      // L
 

@@ -20,10 +20,10 @@ struct ControlSpec {
 constexpr ControlSpec kControls[SolarTermBar::kCellCount] = {
     {3, 2, 13, 19, u"立春", 1, colours::kMaroon},  // 1181 term name
     {5, 22, 8, 35, u"", 0, colours::kNavy},        // 1189 term time, vertical
-    {1, 59, 16, 8, u"植種", 0, colours::kGreen},    // 1182
+    {1, 59, 16, 8, u"植種", 0, colours::kGreen},   // 1182
     {9, 69, 8, 162, u"", 0, colours::kGreen},      // 1184 planting, right
     {1, 69, 8, 162, u"", 0, colours::kGreen},      // 1185 planting, left
-    {1, 235, 16, 8, u"撈漁", 0, colours::kNavy},    // 1183
+    {1, 235, 16, 8, u"撈漁", 0, colours::kNavy},   // 1183
     {9, 245, 10, 82, u"", 0, colours::kNavy},      // 1186 fishing, right
     {1, 245, 8, 82, u"", 0, colours::kNavy},       // 1187 fishing, left
 };
@@ -34,11 +34,16 @@ constexpr QRect kFrameUnits[2] = {QRect(0, 54, 21, 14), QRect(0, 230, 21, 14)};
 
 int SolarTermBar::FishingBottom(int screenHeight) {
   switch (screenHeight) {
-    case 1024: return 960;
-    case 960: return 896;
-    case 864: return 800;
-    case 768: return 670;
-    default: return -1;
+    case 1024:
+      return 960;
+    case 960:
+      return 896;
+    case 864:
+      return 800;
+    case 768:
+      return 670;
+    default:
+      return -1;
   }
 }
 

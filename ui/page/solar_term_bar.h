@@ -11,8 +11,17 @@ class SolarTermBar : public CellSheet {
   Q_OBJECT
 
  public:
-  enum CellIndex { kName, kTime, kPlantingHeading, kPlantingRight, kPlantingLeft, kFishingHeading, kFishingRight,
-                   kFishingLeft, kCellCount };
+  enum CellIndex {
+    kName,
+    kTime,
+    kPlantingHeading,
+    kPlantingRight,
+    kPlantingLeft,
+    kFishingHeading,
+    kFishingRight,
+    kFishingLeft,
+    kCellCount
+  };
 
   SolarTermBar(int screenHeight, QWidget* parent);
 

@@ -112,7 +112,8 @@ QStringList BreakLines(const QString& text, const Measure& measure, int width) {
 }  // namespace
 
 QStringList BreakCellLines(const QString& text, const QFontMetrics& metrics, int width) {
-  return BreakLines(text, [&](const QString& s) { return metrics.horizontalAdvance(s); }, width);
+  return BreakLines(
+      text, [&](const QString& s) { return metrics.horizontalAdvance(s); }, width);
 }
 
 CellSheet::FontCache::FontCache(const PageFont& f) : font(f), metrics(f.font) {}
@@ -232,7 +233,8 @@ void CellSheet::drawCell(QPainter& p, const Cell& c) {
   const int baseline = lineHeight / 2 + (em * 38 + 50) / 100;
   p.setFont(fc.font.font);
   p.setPen(c.colour);
-  const QStringList lines = BreakLines(c.text, [&](const QString& s) { return fc.advance(s); }, c.rect.width());
+  const QStringList lines = BreakLines(
+      c.text, [&](const QString& s) { return fc.advance(s); }, c.rect.width());
   int top = c.rect.top();
   const int bottom = c.rect.bottom() + 1;
   for (const QString& line : lines) {

@@ -18,8 +18,8 @@ const QColor kShadow(128, 128, 128);
 
 QPolygon TabTrapezoid(const QRect& r) {
   const int right = r.right() + 1, bottom = r.bottom() + 1;
-  return QPolygon({QPoint(r.left(), r.top()), QPoint(r.left() + 8, bottom), QPoint(right - 9, bottom),
-                   QPoint(right - 1, r.top())});
+  return QPolygon(
+      {QPoint(r.left(), r.top()), QPoint(r.left() + 8, bottom), QPoint(right - 9, bottom), QPoint(right - 1, r.top())});
 }
 
 int CFolderTabCtrl::TabHeight() {
@@ -31,8 +31,8 @@ int CFolderTabCtrl::TabHeight() {
 CFolderTabCtrl::CFolderTabCtrl(QWidget* parent, unsigned styleFlags) : QWidget(parent), styleFlags_(styleFlags) {
   normalFont_ = CreatePageFont(QString::fromLatin1(kTabFace), TabHeight() - 1).font;
   // The tabs are a sans-serif face's; the page font's list holds serif ones.
-  normalFont_.setFamilies({QString::fromLatin1(kTabFace), QStringLiteral("Noto Sans CJK TC"),
-                           QStringLiteral("AR PL UMing TW")});
+  normalFont_.setFamilies(
+      {QString::fromLatin1(kTabFace), QStringLiteral("Noto Sans CJK TC"), QStringLiteral("AR PL UMing TW")});
   normalFont_.setStyleHint(QFont::SansSerif);
   boldFont_ = normalFont_;
   boldFont_.setWeight(QFont::Bold);

@@ -60,9 +60,8 @@ void YearlyNotesShapes(BackdropShapes& s) {
   s.rule(Rule(2, 22, 461, 22));
   s.frame(Ltrb(69, 2, 351, 530));
   s.frame(Ltrb(2, 2, 70, 530));
-  for (QLine l : {Rule(69, 302, 351, 302), Rule(69, 324, 351, 324), Rule(255, 302, 255, 530),
-                  Rule(351, 434, 461, 434), Rule(351, 454, 461, 454), Rule(2, 209, 69, 209),
-                  Rule(2, 231, 69, 231), Rule(40, 3, 40, 209)}) {
+  for (QLine l : {Rule(69, 302, 351, 302), Rule(69, 324, 351, 324), Rule(255, 302, 255, 530), Rule(351, 434, 461, 434),
+                  Rule(351, 454, 461, 454), Rule(2, 209, 69, 209), Rule(2, 231, 69, 231), Rule(40, 3, 40, 209)}) {
     s.rule(l);
   }
 }
@@ -79,10 +78,18 @@ void ZodiacShapes(BackdropShapes& s) {
 BackdropShapes BackdropShapesFor(BackdropMode mode, const BackdropMetrics& m, int firstTermDay, int secondTermDay) {
   BackdropShapes s;
   switch (mode) {
-    case BackdropMode::kPage: PageShapes(m, firstTermDay, secondTermDay, s); break;
-    case BackdropMode::kHourTable: HourTableShapes(s); break;
-    case BackdropMode::kYearlyNotes: YearlyNotesShapes(s); break;
-    case BackdropMode::kZodiac: ZodiacShapes(s); break;
+    case BackdropMode::kPage:
+      PageShapes(m, firstTermDay, secondTermDay, s);
+      break;
+    case BackdropMode::kHourTable:
+      HourTableShapes(s);
+      break;
+    case BackdropMode::kYearlyNotes:
+      YearlyNotesShapes(s);
+      break;
+    case BackdropMode::kZodiac:
+      ZodiacShapes(s);
+      break;
   }
   return s;
 }

@@ -37,7 +37,8 @@ bool CStaticLink::Open() {
   link_ = LinkTarget(link_);
   if (!opener_(QUrl(link_))) {
     QApplication::beep();
-    QMessageBox::critical(window(), QStringLiteral("Error!"), QStringLiteral("Unable to navigate link %1\n").arg(link_));
+    QMessageBox::critical(window(), QStringLiteral("Error!"),
+                          QStringLiteral("Unable to navigate link %1\n").arg(link_));
     return false;
   }
   visited_ = true;
