@@ -468,7 +468,7 @@ TEST_F(MoonPhaseFileRead, DefaultIsTheCurrentDirectory) {
 }
 
 TEST(MoonPhaseFileSample, SampleYearFileReads) {
-  const fs::path dir = fs::path(__FILE__).parent_path() / "data" / "moon";
+  const fs::path dir = fs::path(LUNISOL_TEST_DATA_DIR) / "moon";
   MoonPhaseData data;
   ReadMoonPhaseFile(2009, data, dir.string());
   EXPECT_EQ(data.moonPhaseLists[kFullMoon].size(), 12u);
