@@ -9,7 +9,7 @@
 
 #include "almanac/month.h"
 #include "almanac/year_data.h"
-#include "ui/page/chinese_lunar.h"
+#include "ui/page/almanac_page.h"
 
 using namespace lunisol;
 using namespace lunisol::ui;
@@ -19,7 +19,7 @@ namespace {
 struct Fixture {
   YearData data;
   MonthTermState terms;
-  CChineseLunar page{QSize(1280, 1024)};
+  AlmanacPage page{QSize(1280, 1024)};
   QImage canvas;
   Fixture() {
     OnYearChosen(data, 2009, 1);
@@ -57,13 +57,13 @@ void BM_CopyMonthIntoPage(benchmark::State& state) {
   std::vector<MonthAlmanac> months;
   for (int m = 1; m <= 12; ++m) months.push_back(EvaluateMonth(2009, m, f.data, f.terms));
   int m = 0;
-  for (auto _ : state) f.page.ShowMonth(months[m++ % 12], f.terms);
+  for (auto _ : state) f.page.showMonth(months[m++ % 12], f.terms);
 }
 BENCHMARK(BM_CopyMonthIntoPage)->Unit(benchmark::kMicrosecond);
 
 void BM_PaintPage(benchmark::State& state) {
   Fixture& f = Page();
-  f.page.ShowMonth(EvaluateMonth(2009, 5, f.data, f.terms), f.terms);
+  f.page.showMonth(EvaluateMonth(2009, 5, f.data, f.terms), f.terms);
   for (auto _ : state) f.paint();
 }
 BENCHMARK(BM_PaintPage)->Unit(benchmark::kMicrosecond);
@@ -72,7 +72,7 @@ void BM_MonthChange(benchmark::State& state) {
   Fixture& f = Page();
   int m = 0;
   for (auto _ : state) {
-    f.page.ShowMonth(EvaluateMonth(2009, m++ % 12 + 1, f.data, f.terms), f.terms);
+    f.page.showMonth(EvaluateMonth(2009, m++ % 12 + 1, f.data, f.terms), f.terms);
     f.paint();
   }
 }

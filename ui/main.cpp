@@ -9,7 +9,7 @@
 #include <cstdio>
 
 #include "ui/dialogs/about_dialog.h"
-#include "ui/main_frame.h"
+#include "ui/main_window.h"
 #include "ui/widgets/page_font.h"
 
 using namespace lunisol::ui;
@@ -37,7 +37,7 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QStringLiteral("lunisol"));
   QApplication::setApplicationVersion(QString::fromLatin1(AboutDialog::kVersion));
   QApplication::setDesktopFileName(QStringLiteral("org.lunisol.Lunisol"));
-  QApplication::setFont(CreatePageFont(QString::fromLatin1(kPageFace), 16).font);
+  QApplication::setFont(MakePageFont(QString::fromLatin1(kPageFace), 16).font);
 
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral("Lunisol, an almanac of the Chinese lunisolar calendar, 1900-2100."));
@@ -56,7 +56,7 @@ int main(int argc, char* argv[]) {
   parser.addOptions({dateOption, grabOption, sizeOption, openOption});
   parser.process(app);
 
-  FrameOptions options;
+  WindowOptions options;
   if (parser.isSet(dateOption)) {
     const QDate date = QDate::fromString(parser.value(dateOption), QStringLiteral("yyyy-MM-dd"));
     if (!date.isValid() || date.year() < 1900 || date.year() > 2100) {
@@ -81,14 +81,14 @@ int main(int argc, char* argv[]) {
   if (grab) {
     options.screen = size;
     options.showAboutOnStart = false;
-    CMainFrame frame(options);
+    MainWindow frame(options);
     frame.setAttribute(Qt::WA_DontShowOnScreen);
     frame.resize(size);
     frame.show();
     QApplication::processEvents();
     QImage image;
     if (sheet) {
-      std::unique_ptr<QDialog> dialog = frame.MakeSheet(*sheet);
+      std::unique_ptr<QDialog> dialog = frame.makeSheet(*sheet);
       if (!dialog) return Fail(QStringLiteral("the selected date has no such sheet"));
       dialog->setAttribute(Qt::WA_DontShowOnScreen);
       dialog->show();
@@ -104,13 +104,13 @@ int main(int argc, char* argv[]) {
   }
 
   options.showAboutOnStart = !sheet;
-  CMainFrame frame(options);
+  MainWindow frame(options);
   // Cover the screen even where no window manager honours "maximized".
   if (const QScreen* screen = QGuiApplication::primaryScreen()) frame.setGeometry(screen->availableGeometry());
   frame.showMaximized();
   if (sheet) {
     QTimer::singleShot(0, &frame, [&frame, kind = *sheet] {
-      if (auto dialog = frame.MakeSheet(kind)) dialog->exec();
+      if (auto dialog = frame.makeSheet(kind)) dialog->exec();
     });
   }
   return app.exec();

@@ -17,9 +17,9 @@
 #include "ui/dialogs/sheet_dialogs.h"
 #include "ui/dialogs/yearly_notes_dialog.h"
 #include "ui/dialogs/zodiac_fortune_dialog.h"
-#include "ui/main_frame.h"
-#include "ui/page/chinese_lunar.h"
-#include "ui/widgets/folder_tab_ctrl.h"
+#include "ui/main_window.h"
+#include "ui/page/almanac_page.h"
+#include "ui/widgets/page_tab_bar.h"
 
 namespace lunisol::ui {
 namespace {
@@ -97,12 +97,12 @@ HourTableInputs DayOf(const char16_t* pillar) {
 
 // 2009-05-19 is a 甲子 day.
 TEST(SheetDialogs, CommandsAndDoubleClicksOpenTheirSheets) {
-  FrameOptions options;
+  WindowOptions options;
   options.screen = QSize(1280, 1024);
   options.today = [] { return QDateTime(QDate(2009, 5, 19), QTime(12, 0)); };
   options.showAboutOnStart = false;
-  CMainFrame frame(options);
-  auto command = [&](CMainFrame::Command id) { return [&frame, id] { frame.commandAction(id)->trigger(); }; };
+  MainWindow frame(options);
+  auto command = [&](MainWindow::Command id) { return [&frame, id] { frame.commandAction(id)->trigger(); }; };
   const QString jiaZi = Q(u" 當日時辰吉課 ( 彭祖百忌  ：甲日不開倉,  子日不問卜 )");
   QString caption, dateLine, lunarLine;
   auto readHours = [&](HourTableDialog& d) {
@@ -111,28 +111,28 @@ TEST(SheetDialogs, CommandsAndDoubleClicksOpenTheirSheets) {
     lunarLine = On(*d.sheet(), Ltrb(376, 120, 388, 390)).text;
   };
 
-  EXPECT_TRUE(CatchModal<HourTableDialog>(command(CMainFrame::kHourTable), readHours));
+  EXPECT_TRUE(CatchModal<HourTableDialog>(command(MainWindow::Command::HourTable), readHours));
   EXPECT_EQ(caption, jiaZi);
-  EXPECT_TRUE(CatchModal<YearlyNotesDialog>(command(CMainFrame::kYearlyNotes)));
-  EXPECT_TRUE(CatchModal<BoneWeighingDialog>(command(CMainFrame::kBoneWeighing)));
-  EXPECT_TRUE(CatchModal<ZodiacFortuneDialog>(command(CMainFrame::kZodiacFortune),
+  EXPECT_TRUE(CatchModal<YearlyNotesDialog>(command(MainWindow::Command::YearlyNotes)));
+  EXPECT_TRUE(CatchModal<BoneWeighingDialog>(command(MainWindow::Command::BoneWeighing)));
+  EXPECT_TRUE(CatchModal<ZodiacFortuneDialog>(command(MainWindow::Command::ZodiacFortune),
                                               [&](ZodiacFortuneDialog& d) { caption = d.windowTitle(); }));
   EXPECT_EQ(caption, Q(u" 2009 年 12 生 肖 流 年 運 勢"));
 
   // A double-click on the day's column hands over that column's texts, one
   // on the label column opens the yearly notes.
-  CChineseLunar* page = frame.lunarPage();
-  const int e = page->ElementOfDay(QStringLiteral("19"));
+  AlmanacPage* page = frame.almanacPage();
+  const int e = page->elementOfDay(QStringLiteral("19"));
   ASSERT_GE(e, 0);
   caption.clear();
   EXPECT_TRUE(CatchModal<HourTableDialog>(
-      [&] { Mouse(page->sheet(), QEvent::MouseButtonDblClick, page->DayCell(e, PageRow::kDayNumber).rect.center()); },
+      [&] { Mouse(page->sheet(), QEvent::MouseButtonDblClick, page->dayCell(e, PageRow::kDayNumber).rect.center()); },
       readHours));
   EXPECT_EQ(caption, jiaZi);
   EXPECT_TRUE(dateLine.endsWith(QStringLiteral(" 19 日"))) << dateLine.toStdString();
   EXPECT_TRUE(lunarLine.startsWith(Q(u"農曆 4 月 25 日"))) << lunarLine.toStdString();
   EXPECT_TRUE(CatchModal<YearlyNotesDialog>(
-      [&] { Mouse(page->sheet(), QEvent::MouseButtonDblClick, page->GregorianTitle().rect.center()); }));
+      [&] { Mouse(page->sheet(), QEvent::MouseButtonDblClick, page->gregorianTitle().rect.center()); }));
 }
 
 TEST(HourTableDialog, JiaZiDayPlacesPillarsClashesAndTips) {
@@ -256,7 +256,7 @@ TEST(ZodiacFortuneDialog, AZiYearAndATabClickRefillingAllGroups) {
     for (int l = 0; l < 5; ++l) before << HeadLine(d, g, l).text;
     before << Column(d, g, 0).text << Column(d, g, 3).text;
   }
-  Mouse(d.tabs(), QEvent::MouseButtonPress, d.tabs()->GetTab(2)->rect.center());
+  Mouse(d.tabs(), QEvent::MouseButtonPress, d.tabs()->tab(2)->rect.center());
   EXPECT_EQ(d.selectedTab(), 2);
   EXPECT_EQ(HeadLine(d, 3, 0).text, Q(u"豬"));
   EXPECT_EQ(HeadLine(d, 3, 1).text, Q(u"陽 太"));
@@ -279,7 +279,7 @@ TEST(ZodiacFortuneDialog, RowsOfAXuYear) {
   EXPECT_EQ(HeadLine(d, 0, 1).text, Q(u"破 歲 (歲 太 安)"));  // 龍
   d.showTab(2);
   EXPECT_EQ(HeadLine(d, 2, 1).text, Q(u"歲 太 安"));  // 狗
-  EXPECT_EQ(d.tabs()->selected(), 2);
+  EXPECT_EQ(d.tabs()->currentIndex(), 2);
 }
 
 TEST(BoneWeighingDialog, NewYearsDayOf2006AtTheRatHour) {

@@ -9,7 +9,7 @@
 
 #include "almanac/month.h"
 #include "almanac/year_data.h"
-#include "ui/page/chinese_lunar.h"
+#include "ui/page/almanac_page.h"
 #include "ui/page/page_export.h"
 #include "ui/page/page_geometry.h"
 
@@ -85,24 +85,24 @@ TEST(PageGeometry, EveryScreenKeepsCellsInsideTheirColumns) {
 
 TEST(Page, ShowsTheEvaluatedMonthAndPlacesThePanels) {
   EvaluatedMonth may(2009, 5);
-  CChineseLunar page(QSize(1280, 1024));
-  page.ShowMonth(may.month, may.terms);
+  AlmanacPage page(QSize(1280, 1024));
+  page.showMonth(may.month, may.terms);
   int visibleDays = 0;
   for (int e = 0; e < kDayColumns; ++e) {
     const MonthColumn& col = may.month.columns[e];
     for (const PageRowSpec& layout : kPageRows) {
-      const Cell& cell = page.DayCell(e, layout.row);
+      const Cell& cell = page.dayCell(e, layout.row);
       EXPECT_EQ(cell.visible, col.visible);
       if (!layout.field) continue;
       const CellText& t = col.record.*layout.field;
       EXPECT_EQ(cell.text, ToQString(t.text)) << e;
       EXPECT_EQ(cell.colour, ToQColor(t.colour)) << e;
     }
-    EXPECT_EQ(page.DayCell(e, PageRow::kNoteA).tooltip, ToQString(col.tooltips[0]));
+    EXPECT_EQ(page.dayCell(e, PageRow::kNoteA).tooltip, ToQString(col.tooltips[0]));
     if (col.kind == ColumnKind::kDay) ++visibleDays;
   }
   EXPECT_EQ(visibleDays, 31);
-  EXPECT_EQ(page.LunarTitle().text, ToQString(may.month.lunarTitle.text));
+  EXPECT_EQ(page.lunarTitle().text, ToQString(may.month.lunarTitle.text));
   for (int i = 0; i < 2; ++i) {
     const TermBar& bar = may.month.termBars[i];
     SolarTermBar* panel = page.termPanel(i);
@@ -114,36 +114,36 @@ TEST(Page, ShowsTheEvaluatedMonthAndPlacesThePanels) {
   }
   // February 2009 leaves three columns empty; their cells hide.
   EvaluatedMonth feb(2009, 2);
-  page.ShowMonth(feb.month, feb.terms);
-  EXPECT_FALSE(page.DayCell(32, PageRow::kDayPillar).visible);
-  EXPECT_TRUE(page.DayCell(29, PageRow::kDayPillar).visible);
+  page.showMonth(feb.month, feb.terms);
+  EXPECT_FALSE(page.dayCell(32, PageRow::kDayPillar).visible);
+  EXPECT_TRUE(page.dayCell(29, PageRow::kDayPillar).visible);
 }
 
 TEST(Page, DoubleClicksOpenByColumn) {
   EvaluatedMonth may(2009, 5);
-  CChineseLunar page(QSize(1024, 768));
-  page.ShowMonth(may.month, may.terms);
-  QSignalSpy hours(&page, &CChineseLunar::hourTableRequested);
-  QSignalSpy yearly(&page, &CChineseLunar::yearlyNotesRequested);
+  AlmanacPage page(QSize(1024, 768));
+  page.showMonth(may.month, may.terms);
+  QSignalSpy hours(&page, &AlmanacPage::hourTableRequested);
+  QSignalSpy yearly(&page, &AlmanacPage::yearlyNotesRequested);
 
-  page.HoverColumn(kLabelColumn);
-  page.ShowDetail();
+  page.hoverColumn(kLabelColumn);
+  page.openDetail();
   EXPECT_EQ(yearly.count(), 1);
 
   const int termColumn = may.month.termBars[0].column;  // hidden under its panel
-  page.HoverColumn(33 - termColumn);
-  page.ShowDetail();
+  page.hoverColumn(33 - termColumn);
+  page.openDetail();
   EXPECT_EQ(hours.count(), 0);
 
-  page.ShowDayDetail(QStringLiteral("26"));
+  page.openDayDetail(QStringLiteral("26"));
   ASSERT_EQ(hours.count(), 1);
   const auto texts = hours[0][0].value<HourTableInputs>();
-  const int e = page.ElementOfDay(QStringLiteral("26"));
+  const int e = page.elementOfDay(QStringLiteral("26"));
   EXPECT_EQ(texts.dayNumberText, u"26");
   EXPECT_EQ(texts.dayPillarText, may.month.columns[e].record.dayPillarText.text);
   EXPECT_EQ(texts.gregorianTitle, may.month.gregorianTitle.text);
   EXPECT_EQ(page.hoveredColumn(), 32 - e);
-  page.ShowDayDetail(QStringLiteral("32"));  // no such day: nothing opens
+  page.openDayDetail(QStringLiteral("32"));  // no such day: nothing opens
   EXPECT_EQ(hours.count(), 1);
 }
 
@@ -167,18 +167,18 @@ bool MostlyInk(const QColor& p, const QColor& ink) {
 
 TEST(Page, HoverMarksDayColumnsOnlyAndTipsFollowTheNotes) {
   EvaluatedMonth may(2009, 5);
-  CChineseLunar page(QSize(1024, 768));
-  page.ShowMonth(may.month, may.terms);
-  page.HoverColumn(5);
+  AlmanacPage page(QSize(1024, 768));
+  page.showMonth(may.month, may.terms);
+  page.hoverColumn(5);
   EXPECT_EQ(page.sheet()->highlight(), page.geometry().highlightRect(5));
-  page.HoverColumn(kLabelColumn);  // the old mark goes, no new one
+  page.hoverColumn(kLabelColumn);  // the old mark goes, no new one
   EXPECT_TRUE(page.sheet()->highlight().isEmpty());
   EXPECT_EQ(page.hoveredColumn(), kLabelColumn);
   // A note too long for its column carries its whole text as a tip.
   int tips = 0;
   for (int e = 0; e < kDayColumns; ++e)
     for (PageRow row : {PageRow::kNoteA, PageRow::kNoteB, PageRow::kWarningC, PageRow::kWarningD}) {
-      const Cell& note = page.DayCell(e, row);
+      const Cell& note = page.dayCell(e, row);
       const int at = page.sheet()->tooltipCellAt(note.rect.center());
       if (note.tooltip.isEmpty()) {
         EXPECT_EQ(at, -1);
@@ -193,14 +193,14 @@ TEST(Page, HoverMarksDayColumnsOnlyAndTipsFollowTheNotes) {
 
 TEST(Page, RendersEachTextInItsColour) {
   EvaluatedMonth may(2009, 5);
-  CChineseLunar page(QSize(1280, 1024));
-  page.ShowMonth(may.month, may.terms);
+  AlmanacPage page(QSize(1280, 1024));
+  page.showMonth(may.month, may.terms);
   page.sheet()->resize(page.geometry().sheetSize());
   const QImage img = page.sheet()->grab().toImage();
   int checked = 0;
   for (int e = 0; e < kDayColumns; ++e) {
     for (PageRow row : {PageRow::kDayNumber, PageRow::kLunarDay, PageRow::kDayPillar, PageRow::kMansion}) {
-      const Cell& cell = page.DayCell(e, row);
+      const Cell& cell = page.dayCell(e, row);
       if (!cell.visible || cell.text.isEmpty()) continue;
       bool found = false;
       for (int y = cell.rect.top(); y <= cell.rect.bottom() && !found; ++y)

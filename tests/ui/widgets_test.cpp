@@ -11,14 +11,14 @@
 #include <QTimer>
 
 #include "ui/widgets/cell_sheet.h"
-#include "ui/widgets/folder_tab_ctrl.h"
+#include "ui/widgets/link_label.h"
+#include "ui/widgets/page_tab_bar.h"
 #include "ui/widgets/ruled_backdrop.h"
-#include "ui/widgets/static_link.h"
 
 using namespace lunisol::ui;
 
 TEST(CellLines, NarrowCellsReadTopToBottomAndKeepWordsWhole) {
-  const PageFont font = CreatePageFont(QString::fromLatin1(kPageFace), 14);
+  const PageFont font = MakePageFont(QString::fromLatin1(kPageFace), 14);
   const QFontMetrics fm(font.font);
   EXPECT_EQ(BreakCellLines(QStringLiteral("日逢受死"), fm, 12),
             (QStringList{QStringLiteral("日"), QStringLiteral("逢"), QStringLiteral("受"), QStringLiteral("死")}));
@@ -107,49 +107,49 @@ void Click(QWidget& w, QPoint at) { QTest::mouseClick(&w, Qt::LeftButton, Qt::No
 }  // namespace
 
 TEST(FolderTabs, LayoutHitTestAndNotification) {
-  CFolderTabCtrl tabs(nullptr);
-  ASSERT_TRUE(tabs.Load(QStringLiteral(" 兔虎牛鼠 \n 羊馬蛇龍 \n 豬狗雞猴")));
+  PageTabBar tabs(nullptr);
+  ASSERT_TRUE(tabs.setTabs({QStringLiteral(" 兔虎牛鼠 "), QStringLiteral(" 羊馬蛇龍 "), QStringLiteral(" 豬狗雞猴")}));
   ASSERT_EQ(tabs.count(), 3);
-  tabs.resize(400, CFolderTabCtrl::TabHeight());
-  EXPECT_EQ(tabs.GetTab(0)->rect.left(), 0);
+  tabs.resize(400, PageTabBar::tabHeight());
+  EXPECT_EQ(tabs.tab(0)->rect.left(), 0);
   for (int i = 0; i < 3; ++i) {
-    const auto* t = tabs.GetTab(i);
+    const auto* t = tabs.tab(i);
     EXPECT_GE(t->rect.width(), 20);
-    EXPECT_EQ(t->rect.height(), CFolderTabCtrl::TabHeight());
+    EXPECT_EQ(t->rect.height(), PageTabBar::tabHeight());
     if (i > 0) {
-      EXPECT_EQ(t->rect.left(), tabs.GetTab(i - 1)->rect.right() + 1 - 8);
+      EXPECT_EQ(t->rect.left(), tabs.tab(i - 1)->rect.right() + 1 - 8);
     }
   }
-  EXPECT_EQ(tabs.GetTab(3), nullptr);
-  EXPECT_EQ(tabs.GetTab(-1), nullptr);
+  EXPECT_EQ(tabs.tab(3), nullptr);
+  EXPECT_EQ(tabs.tab(-1), nullptr);
 
   // In the eight-pixel overlap the earlier tab wins.
-  const QPoint overlap(tabs.GetTab(1)->rect.left() + 2, 2);
-  EXPECT_EQ(tabs.HitTest(overlap), 0);
-  EXPECT_EQ(tabs.HitTest(QPoint(399, 2)), -1);
-  EXPECT_EQ(tabs.HitTest(QPoint(-1, 2)), -1);
+  const QPoint overlap(tabs.tab(1)->rect.left() + 2, 2);
+  EXPECT_EQ(tabs.tabAt(overlap), 0);
+  EXPECT_EQ(tabs.tabAt(QPoint(399, 2)), -1);
+  EXPECT_EQ(tabs.tabAt(QPoint(-1, 2)), -1);
 
-  QSignalSpy changed(&tabs, &CFolderTabCtrl::tabChanged);
-  Click(tabs, tabs.GetTab(0)->rect.center());  // already selected
+  QSignalSpy changed(&tabs, &PageTabBar::currentChanged);
+  Click(tabs, tabs.tab(0)->rect.center());  // already selected
   EXPECT_EQ(changed.count(), 0);
-  Click(tabs, tabs.GetTab(2)->rect.center());
+  Click(tabs, tabs.tab(2)->rect.center());
   ASSERT_EQ(changed.count(), 1);
   EXPECT_EQ(changed[0][0].toInt(), 2);
-  EXPECT_EQ(tabs.selected(), 2);
+  EXPECT_EQ(tabs.currentIndex(), 2);
   // Selecting by program repaints but tells nobody.
-  EXPECT_EQ(tabs.SelectTab(1), 1);
-  EXPECT_EQ(tabs.SelectTab(7), -1);
-  EXPECT_EQ(tabs.selected(), 1);
+  EXPECT_EQ(tabs.setCurrentIndex(1), 1);
+  EXPECT_EQ(tabs.setCurrentIndex(7), -1);
+  EXPECT_EQ(tabs.currentIndex(), 1);
   EXPECT_EQ(changed.count(), 1);
-  EXPECT_FALSE(tabs.Load(QString()));
+  EXPECT_FALSE(tabs.setTabs(QStringList()));
   EXPECT_EQ(tabs.count(), 3);
 }
 
 TEST(FolderTabs, BorderOnlyWithStyleBitZero) {
   for (unsigned style : {0u, 1u}) {
-    CFolderTabCtrl tabs(nullptr, style);
-    tabs.Load(QStringLiteral("農民曆\n紫微斗數"));
-    tabs.resize(300, CFolderTabCtrl::TabHeight());
+    PageTabBar tabs(nullptr, style);
+    tabs.setTabs({QStringLiteral("農民曆"), QStringLiteral("紫微斗數")});
+    tabs.resize(300, PageTabBar::tabHeight());
     const QImage img = tabs.grab().toImage();
     const QColor bottomRight = img.pixelColor(img.width() - 1, img.height() - 1);
     EXPECT_EQ(bottomRight == QColor(Qt::black), style == 1u) << style;
@@ -163,29 +163,29 @@ TEST(StaticLink, OpensWebPagesAsGivenAndAddressesAsMail) {
   EXPECT_EQ(LinkTarget(QStringLiteral("see https://x.org")), QStringLiteral("see https://x.org"));
   EXPECT_EQ(LinkTarget(QStringLiteral("mailto:a@b")), QStringLiteral("mailto:a@b"));
 
-  CStaticLink link(QStringLiteral("a@b.org"), QString());
+  LinkLabel link(QStringLiteral("a@b.org"), QString());
   QList<QUrl> opened;
   link.setOpener([&](const QUrl& u) {
     opened << u;
     return true;
   });
-  EXPECT_EQ(link.palette().color(QPalette::WindowText), CStaticLink::kUnvisited);
-  link.Open();
-  link.Open();  // a second click opens the same address
+  EXPECT_EQ(link.palette().color(QPalette::WindowText), LinkLabel::kUnvisited);
+  link.open();
+  link.open();  // a second click opens the same address
   ASSERT_EQ(opened.size(), 2);
   EXPECT_EQ(opened[0].toString(), QStringLiteral("mailto:a@b.org"));
   EXPECT_EQ(opened[1], opened[0]);
   EXPECT_TRUE(link.visited());
-  EXPECT_EQ(link.palette().color(QPalette::WindowText), CStaticLink::kVisited);
+  EXPECT_EQ(link.palette().color(QPalette::WindowText), LinkLabel::kVisited);
 
-  CStaticLink empty{QString(), QString()};
+  LinkLabel empty{QString(), QString()};
   bool called = false;
   empty.setOpener([&](const QUrl&) { return called = true; });
-  EXPECT_FALSE(empty.Open());
+  EXPECT_FALSE(empty.open());
   EXPECT_FALSE(called);
 
   // A failed open says so and leaves the link unvisited.
-  CStaticLink broken(QStringLiteral("http://x"), QStringLiteral("http://x"));
+  LinkLabel broken(QStringLiteral("http://x"), QStringLiteral("http://x"));
   broken.setOpener([](const QUrl&) { return false; });
   QString shown;
   QTimer::singleShot(0, [&] {
@@ -194,7 +194,7 @@ TEST(StaticLink, OpensWebPagesAsGivenAndAddressesAsMail) {
       box->close();
     }
   });
-  EXPECT_FALSE(broken.Open());
+  EXPECT_FALSE(broken.open());
   EXPECT_EQ(shown, QStringLiteral("Error!"));
   EXPECT_FALSE(broken.visited());
 }

@@ -9,8 +9,8 @@
 #include <QVBoxLayout>
 
 #include "ui/widgets/cell_sheet.h"
+#include "ui/widgets/link_label.h"
 #include "ui/widgets/page_font.h"
-#include "ui/widgets/static_link.h"
 
 #ifndef LUNISOL_HOMEPAGE
 #define LUNISOL_HOMEPAGE "https://lunisol.example.org/"
@@ -35,7 +35,7 @@ const char16_t* const kNotices[] = {
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral(" 關於 CQirvan"));
   setWindowIcon(QIcon(QStringLiteral(":/icons/lunisol.svg")));
-  setFont(CreatePageFont(QString::fromLatin1(kPageFace), 16).font);
+  setFont(MakePageFont(QString::fromLatin1(kPageFace), 16).font);
 
   auto* icon = new QLabel(this);
   icon->setPixmap(QIcon(QStringLiteral(":/icons/lunisol.svg")).pixmap(48, 48));
@@ -44,8 +44,8 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   bold.setBold(true);
   name->setFont(bold);
 
-  web_ = new CStaticLink(QStringLiteral(LUNISOL_HOMEPAGE), QStringLiteral(LUNISOL_HOMEPAGE), this);
-  mail_ = new CStaticLink(QStringLiteral(LUNISOL_EMAIL), QStringLiteral(LUNISOL_EMAIL), this);
+  web_ = new LinkLabel(QStringLiteral(LUNISOL_HOMEPAGE), QStringLiteral(LUNISOL_HOMEPAGE), this);
+  mail_ = new LinkLabel(QStringLiteral(LUNISOL_EMAIL), QStringLiteral(LUNISOL_EMAIL), this);
   web_->setObjectName(QStringLiteral("1195"));
   mail_->setObjectName(QStringLiteral("1196"));
 

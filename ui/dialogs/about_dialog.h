@@ -6,21 +6,21 @@
 
 namespace lunisol::ui {
 
-class CStaticLink;
+class LinkLabel;
 
 class AboutDialog : public QDialog {
   Q_OBJECT
 
  public:
   explicit AboutDialog(QWidget* parent = nullptr);
-  CStaticLink* webLink() const { return web_; }
-  CStaticLink* mailLink() const { return mail_; }
+  LinkLabel* webLink() const { return web_; }
+  LinkLabel* mailLink() const { return mail_; }
 
   static constexpr const char* kVersion = LUNISOL_VERSION;
 
  private:
-  CStaticLink* web_ = nullptr;
-  CStaticLink* mail_ = nullptr;
+  LinkLabel* web_ = nullptr;
+  LinkLabel* mail_ = nullptr;
 };
 
 }  // namespace lunisol::ui

@@ -65,8 +65,8 @@ BoneWeighingDialog::BoneWeighingDialog(const BoneWeighingRecord& record, QWidget
                    QStringLiteral(" 袁天罡秤骨術 與 28 星宿吉凶"), QStringLiteral(":/icons/dialog-bone.svg"));
   // The template's font is 16 pixels tall; the two-line edits take the
   // sheets' 14-pixel font so both lines of a song fit their 42 pixels.
-  setFont(CreatePageFont(QString::fromLatin1(kPageFace), 16).font);
-  const QFont editFont = CreatePageFont(QString::fromLatin1(kPageFace), 14).font;
+  setFont(MakePageFont(QString::fromLatin1(kPageFace), 16).font);
+  const QFont editFont = MakePageFont(QString::fromLatin1(kPageFace), 14).font;
 
   for (const Control& c : kControls) {
     const QRect rect = kSystem10Units.rect(c.x, c.y, c.width, c.height);

@@ -15,7 +15,7 @@ std::unique_ptr<QDialog> MakeHourTableDialog(const HourTableInputs& texts, QWidg
 }
 
 std::unique_ptr<QDialog> MakeYearlyNotesDialog(const SheetSelection& selection, QWidget* parent) {
-  auto record = YearlyNotesDialog::RecordOf(selection.year, selection.month, selection.day);
+  auto record = YearlyNotesDialog::recordOf(selection.year, selection.month, selection.day);
   if (!record) return nullptr;
   return std::make_unique<YearlyNotesDialog>(*record, parent);
 }

@@ -30,7 +30,7 @@ QPixmap SilkwormHouse(QSize size, qreal ratio) {
 
 }  // namespace
 
-std::optional<YearlyNotesRecord> YearlyNotesDialog::RecordOf(int year, int month, int day) {
+std::optional<YearlyNotesRecord> YearlyNotesDialog::recordOf(int year, int month, int day) {
   // The page's title names the year of the month's first day; the sheet
   // wants the year the selected day itself belongs to.
   const std::u16string pillar = YearPillarTextOfDate(year, month, day);

@@ -19,7 +19,7 @@ class YearlyNotesDialog : public QDialog {
 
   // The sheet of the selected Gregorian date, named by that date's own lunar
   // year; nothing for a date that does not convert.
-  static std::optional<YearlyNotesRecord> RecordOf(int year, int month, int day);
+  static std::optional<YearlyNotesRecord> recordOf(int year, int month, int day);
 
   CellSheet* sheet() const { return sheet_; }
 

@@ -1,7 +1,7 @@
 #include "ui/dialogs/zodiac_fortune_dialog.h"
 
 #include "ui/dialogs/sheet_cells.h"
-#include "ui/widgets/folder_tab_ctrl.h"
+#include "ui/widgets/page_tab_bar.h"
 
 namespace lunisol::ui {
 namespace {
@@ -39,13 +39,13 @@ ZodiacFortuneDialog::ZodiacFortuneDialog(std::u16string_view yearBranch, std::u1
   }
   showGroups();
 
-  tabs_ = new CFolderTabCtrl(this);
+  tabs_ = new PageTabBar(this);
   QStringList captions;
   for (const std::u16string& caption : fortune_.tabCaptions) captions << ToQString(caption);
-  tabs_->Load(captions.join(u'\n'));
+  tabs_->setTabs(captions);
   tabs_->setGeometry(kLayout.tabLeft, client.height() - kLayout.tabHeight, client.width() - kLayout.tabLeft,
                      kLayout.tabHeight);
-  connect(tabs_, &CFolderTabCtrl::tabChanged, this, &ZodiacFortuneDialog::showTab);
+  connect(tabs_, &PageTabBar::currentChanged, this, &ZodiacFortuneDialog::showTab);
 }
 
 ZodiacFortuneDialog::~ZodiacFortuneDialog() = default;
@@ -55,7 +55,7 @@ int ZodiacFortuneDialog::selectedTab() const { return fortune_.selectedTab; }
 void ZodiacFortuneDialog::showTab(int tab) {
   if (tab == fortune_.selectedTab || tab < 0 || tab > 2) return;
   FillZodiacTab(fortune_, tab);
-  tabs_->SelectTab(tab);
+  tabs_->setCurrentIndex(tab);
   showGroups();
 }
 

@@ -13,7 +13,7 @@
 namespace lunisol::ui {
 
 class CellSheet;
-class CFolderTabCtrl;
+class PageTabBar;
 
 class ZodiacFortuneDialog : public QDialog {
   Q_OBJECT
@@ -25,7 +25,7 @@ class ZodiacFortuneDialog : public QDialog {
   ~ZodiacFortuneDialog() override;
 
   CellSheet* sheet() const { return sheet_; }
-  CFolderTabCtrl* tabs() const { return tabs_; }
+  PageTabBar* tabs() const { return tabs_; }
   int selectedTab() const;
 
   // Shows tab 0..2 as a click on it does.
@@ -36,7 +36,7 @@ class ZodiacFortuneDialog : public QDialog {
 
   ZodiacFortuneSheet fortune_;
   CellSheet* sheet_ = nullptr;
-  CFolderTabCtrl* tabs_ = nullptr;
+  PageTabBar* tabs_ = nullptr;
   // Group g's cells start here: its five head lines, then its fifteen columns.
   std::array<int, 4> firstCell_{};
 };

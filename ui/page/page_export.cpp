@@ -8,7 +8,7 @@
 #include <QPrinter>
 #include <cstdlib>
 
-#include "ui/page/chinese_lunar.h"
+#include "ui/page/almanac_page.h"
 
 namespace lunisol::ui {
 namespace {
@@ -122,9 +122,9 @@ int ExportPageImage(const QImage& image, const QString& path, QWidget* messagePa
   });
 }
 
-void ExportPageWithDialog(CChineseLunar& page, const QString& yearText, int month, QWidget* parent) {
+void ExportPageWithDialog(AlmanacPage& page, const QString& yearText, int month, QWidget* parent) {
   // Capture before the dialog opens: what is saved is what the user saw.
-  const QImage image = page.CaptureVisible();
+  const QImage image = page.captureVisible();
   const QString proposed = QDir::current().filePath(ProposedImageName(yearText, month));
   const QString path =
       QFileDialog::getSaveFileName(parent, QStringLiteral("存 檔"), proposed, QStringLiteral("BMP File (*.bmp)"));
@@ -132,8 +132,8 @@ void ExportPageWithDialog(CChineseLunar& page, const QString& yearText, int mont
   ExportPageImage(image, path, parent);
 }
 
-void PrintPage(CChineseLunar& page, QWidget* parent) {
-  const QImage image = page.CaptureVisible();
+void PrintPage(AlmanacPage& page, QWidget* parent) {
+  const QImage image = page.captureVisible();
   QPrinter printer(QPrinter::HighResolution);
   printer.setPageOrientation(image.width() > image.height() ? QPageLayout::Landscape : QPageLayout::Portrait);
   QPrintDialog dialog(&printer, parent);

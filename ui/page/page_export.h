@@ -12,7 +12,7 @@ class QWidget;
 
 namespace lunisol::ui {
 
-class CChineseLunar;
+class AlmanacPage;
 
 // The information header of a device-independent bitmap.
 struct BitmapInfoHeader {
@@ -47,8 +47,8 @@ int ExportPageImage(const QImage& image, const QString& path, QWidget* messagePa
 
 // The save command: asks for a name in the current folder and exports the
 // visible page.
-void ExportPageWithDialog(CChineseLunar& page, const QString& yearText, int month, QWidget* parent);
+void ExportPageWithDialog(AlmanacPage& page, const QString& yearText, int month, QWidget* parent);
 // The print command: the visible page on one sheet, scaled to fit.
-void PrintPage(CChineseLunar& page, QWidget* parent);
+void PrintPage(AlmanacPage& page, QWidget* parent);
 
 }  // namespace lunisol::ui

@@ -16,7 +16,7 @@ struct ControlSpec {
   Colour colour;
 };
 
-// The template's labels, in CellIndex order.
+// The template's labels, in cellIndex order.
 constexpr ControlSpec kControls[SolarTermBar::kCellCount] = {
     {3, 2, 13, 19, u"立春", 1, colours::kMaroon},  // 1181 term name
     {5, 22, 8, 35, u"", 0, colours::kNavy},        // 1189 term time, vertical
@@ -32,7 +32,7 @@ constexpr QRect kFrameUnits[2] = {QRect(0, 54, 21, 14), QRect(0, 230, 21, 14)};
 
 }  // namespace
 
-int SolarTermBar::FishingBottom(int screenHeight) {
+int SolarTermBar::fishingBottom(int screenHeight) {
   switch (screenHeight) {
     case 1024:
       return 960;
@@ -49,13 +49,13 @@ int SolarTermBar::FishingBottom(int screenHeight) {
 
 SolarTermBar::SolarTermBar(int screenHeight, QWidget* parent) : CellSheet(parent) {
   setBackground(kPageBackground);
-  setFonts({CreatePageFont(QString::fromLatin1(kPageFace), 14), CreatePageFont(QString::fromLatin1(kPageFace), 18)});
-  const int fishingBottom = FishingBottom(screenHeight);
+  setFonts({MakePageFont(QString::fromLatin1(kPageFace), 14), MakePageFont(QString::fromLatin1(kPageFace), 18)});
+  const int notesBottom = fishingBottom(screenHeight);
   for (int i = 0; i < kCellCount; ++i) {
     const ControlSpec& s = kControls[i];
     Cell c;
     c.rect = kTimes8Units.rect(s.x, s.y, s.w, s.h);
-    if ((i == kFishingRight || i == kFishingLeft) && fishingBottom > 0) c.rect.setBottom(fishingBottom - 1);
+    if ((i == kFishingRight || i == kFishingLeft) && notesBottom > 0) c.rect.setBottom(notesBottom - 1);
     c.text = ToQString(s.text);
     c.font = s.font;
     c.colour = ToQColor(s.colour);
@@ -65,7 +65,7 @@ SolarTermBar::SolarTermBar(int screenHeight, QWidget* parent) : CellSheet(parent
   resize(size.size());
 }
 
-void SolarTermBar::Place(const QRect& pageRect) {
+void SolarTermBar::place(const QRect& pageRect) {
   setGeometry(pageRect);
   const int right = pageRect.width() - 1;
   std::vector<SheetFrame> frames;
@@ -78,7 +78,7 @@ void SolarTermBar::Place(const QRect& pageRect) {
   update();
 }
 
-void SolarTermBar::ShowTerm(const TermBar& bar) {
+void SolarTermBar::showTerm(const TermBar& bar) {
   setCell(kName, ToQString(bar.name.text), ToQColor(bar.name.colour));
   setCell(kTime, ToQString(bar.timeText.text), ToQColor(bar.timeText.colour));
   static constexpr int kNoteCells[4] = {kPlantingRight, kPlantingLeft, kFishingRight, kFishingLeft};

@@ -11,7 +11,7 @@ class SolarTermBar : public CellSheet {
   Q_OBJECT
 
  public:
-  enum CellIndex {
+  enum cellIndex {
     kName,
     kTime,
     kPlantingHeading,
@@ -26,13 +26,13 @@ class SolarTermBar : public CellSheet {
   SolarTermBar(int screenHeight, QWidget* parent);
 
   // Texts, colours and tips of one term; the panel's place is the page's.
-  void ShowTerm(const TermBar& bar);
+  void showTerm(const TermBar& bar);
   // Fits the panel into `pageRect`: cells and frames never reach past its
   // right edge, so a narrow column still shows whole frames.
-  void Place(const QRect& pageRect);
+  void place(const QRect& pageRect);
 
   // The fishing notes end by screen height; other heights keep the template.
-  static int FishingBottom(int screenHeight);
+  static int fishingBottom(int screenHeight);
 };
 
 }  // namespace lunisol::ui

@@ -145,7 +145,7 @@ const CellSheet::ShapedLine& CellSheet::FontCache::line(const QString& text) {
 CellSheet::CellSheet(QWidget* parent) : QWidget(parent) {
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
-  fonts_.emplace_back(CreatePageFont(QString::fromLatin1(kPageFace), 14));
+  fonts_.emplace_back(MakePageFont(QString::fromLatin1(kPageFace), 14));
 }
 
 void CellSheet::setBackground(const QColor& colour) {

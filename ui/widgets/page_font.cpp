@@ -4,7 +4,7 @@
 
 namespace lunisol::ui {
 
-PageFont CreatePageFont(const QString& face, int cellHeight, bool bold) {
+PageFont MakePageFont(const QString& face, int cellHeight, bool bold) {
   PageFont f;
   f.cellHeight = cellHeight;
   // Liberation Serif has the metrics of Times New Roman, so Latin text and

@@ -19,7 +19,7 @@ struct PageFont {
 // `face` first, then Traditional-Chinese faces by name: without them
 // fontconfig may fall back on a Japanese, Korean or Simplified face, whose
 // glyph forms differ from what a Taiwanese reader expects.
-PageFont CreatePageFont(const QString& face, int cellHeight, bool bold = false);
+PageFont MakePageFont(const QString& face, int cellHeight, bool bold = false);
 
 // The faces the sheets and the frame ask for.
 inline constexpr const char* kPageFace = "Times New Roman";

@@ -13,21 +13,21 @@ namespace lunisol::ui {
 // otherwise an e-mail address behind "mailto:".
 QString LinkTarget(const QString& link);
 
-class CStaticLink : public QLabel {
+class LinkLabel : public QLabel {
   Q_OBJECT
 
  public:
   using Opener = std::function<bool(const QUrl&)>;
   static const QColor kUnvisited, kVisited;
 
-  CStaticLink(const QString& text, const QString& link, QWidget* parent = nullptr);
+  LinkLabel(const QString& text, const QString& link, QWidget* parent = nullptr);
 
   const QString& link() const { return link_; }
   bool visited() const { return visited_; }
   // Tests put a fake in place of the desktop's URL handler.
   void setOpener(Opener opener) { opener_ = std::move(opener); }
   // Opens the link as a click does; returns whether anything was opened.
-  bool Open();
+  bool open();
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;

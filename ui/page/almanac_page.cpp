@@ -1,4 +1,4 @@
-#include "ui/page/chinese_lunar.h"
+#include "ui/page/almanac_page.h"
 
 #include <QPainter>
 #include <QScrollBar>
@@ -12,7 +12,7 @@ const QColor kPageBackground(255, 255, 240);
 
 }  // namespace
 
-CChineseLunar::CChineseLunar(QSize screen, QWidget* parent)
+AlmanacPage::AlmanacPage(QSize screen, QWidget* parent)
     : QScrollArea(parent), geometry_(PageGeometryFor(screen.width(), screen.height())), sheet_(new CellSheet) {
   setFrameShape(QFrame::NoFrame);
   setBackgroundRole(QPalette::Base);
@@ -29,14 +29,14 @@ CChineseLunar::CChineseLunar(QSize screen, QWidget* parent)
   }
   setWidget(sheet_);
   setWidgetResizable(false);
-  connect(sheet_, &CellSheet::mouseMoved, this, [this](QPoint pos) { HoverColumn(geometry_.columnAt(pos.x())); });
+  connect(sheet_, &CellSheet::mouseMoved, this, [this](QPoint pos) { hoverColumn(geometry_.columnAt(pos.x())); });
   connect(sheet_, &CellSheet::doubleClicked, this, [this](QPoint pos) {
-    HoverColumn(geometry_.columnAt(pos.x()));
-    ShowDetail();
+    hoverColumn(geometry_.columnAt(pos.x()));
+    openDetail();
   });
 }
 
-void CChineseLunar::buildCells() {
+void AlmanacPage::buildCells() {
   for (int e = 0; e < kDayColumns; ++e) {
     for (const PageRowSpec& layout : kPageRows) {
       Cell c;
@@ -66,11 +66,11 @@ void CChineseLunar::buildCells() {
   sheet_->addCell(proverb);
 }
 
-void CChineseLunar::ShowMonth(const MonthAlmanac& month, const MonthTermState& terms) {
+void AlmanacPage::showMonth(const MonthAlmanac& month, const MonthTermState& terms) {
   for (int e = 0; e < kDayColumns; ++e) {
     const MonthColumn& column = month.columns[e];
     for (const PageRowSpec& layout : kPageRows) {
-      const int i = CellIndex(e, layout.row);
+      const int i = cellIndex(e, layout.row);
       if (layout.field) {
         const CellText& t = column.record.*layout.field;
         sheet_->setCell(i, ToQString(t.text), ToQColor(t.colour));
@@ -80,7 +80,7 @@ void CChineseLunar::ShowMonth(const MonthAlmanac& month, const MonthTermState& t
       sheet_->setCellVisible(i, column.visible);
     }
     static constexpr PageRow kTipRows[4] = {PageRow::kNoteA, PageRow::kNoteB, PageRow::kWarningC, PageRow::kWarningD};
-    for (int k = 0; k < 4; ++k) sheet_->setCellTooltip(CellIndex(e, kTipRows[k]), ToQString(column.tooltips[k]));
+    for (int k = 0; k < 4; ++k) sheet_->setCellTooltip(cellIndex(e, kTipRows[k]), ToQString(column.tooltips[k]));
   }
   sheet_->setCell(titleIndex_, ToQString(month.gregorianTitle.text), ToQColor(month.gregorianTitle.colour));
   sheet_->setCell(titleIndex_ + 1, ToQString(month.lunarTitle.text), ToQColor(month.lunarTitle.colour));
@@ -94,23 +94,23 @@ void CChineseLunar::ShowMonth(const MonthAlmanac& month, const MonthTermState& t
       continue;
     }
     const int e = bar.column - 1;
-    panels_[i]->ShowTerm(bar);
-    panels_[i]->Place(geometry_.termPanelRect(DayCell(e, PageRow::kWeekdayHeading).rect));
+    panels_[i]->showTerm(bar);
+    panels_[i]->place(geometry_.termPanelRect(dayCell(e, PageRow::kWeekdayHeading).rect));
     panels_[i]->show();
   }
 }
 
-void CChineseLunar::HoverColumn(int c) {
+void AlmanacPage::hoverColumn(int c) {
   hoveredColumn_ = c;
   sheet_->setHighlight(geometry_.highlightRect(c));
 }
 
-std::optional<HourTableInputs> CChineseLunar::DayTexts(int e) const {
-  if (e < 0 || e >= kDayColumns || !DayCell(e, PageRow::kDayPillar).visible) return std::nullopt;
-  auto text = [&](PageRow row) { return DayCell(e, row).text.toStdU16String(); };
+std::optional<HourTableInputs> AlmanacPage::dayTexts(int e) const {
+  if (e < 0 || e >= kDayColumns || !dayCell(e, PageRow::kDayPillar).visible) return std::nullopt;
+  auto text = [&](PageRow row) { return dayCell(e, row).text.toStdU16String(); };
   HourTableInputs in;
   in.dayPillarText = text(PageRow::kDayPillar);
-  in.gregorianTitle = GregorianTitle().text.toStdU16String();
+  in.gregorianTitle = gregorianTitle().text.toStdU16String();
   in.dayNumberText = text(PageRow::kDayNumber);
   in.noteA = text(PageRow::kNoteA);
   in.warningC = text(PageRow::kWarningC);
@@ -118,7 +118,7 @@ std::optional<HourTableInputs> CChineseLunar::DayTexts(int e) const {
   return in;
 }
 
-void CChineseLunar::ShowDetail() {
+void AlmanacPage::openDetail() {
   if (hoveredColumn_ == kLabelColumn) {
     // The sheet names the year of the selected date, which the frame knows;
     // the title's year is the year of the month's first day.
@@ -126,28 +126,28 @@ void CChineseLunar::ShowDetail() {
     return;
   }
   if (hoveredColumn_ < 0) return;
-  if (auto texts = DayTexts(32 - hoveredColumn_)) emit hourTableRequested(*texts);
+  if (auto texts = dayTexts(32 - hoveredColumn_)) emit hourTableRequested(*texts);
 }
 
-int CChineseLunar::ElementOfDay(const QString& dayText) const {
+int AlmanacPage::elementOfDay(const QString& dayText) const {
   for (int e = 0; e < kDayColumns; ++e) {
-    if (DayCell(e, PageRow::kDayNumber).text == dayText) return e;
+    if (dayCell(e, PageRow::kDayNumber).text == dayText) return e;
   }
   return -1;
 }
 
-void CChineseLunar::ShowDayDetail(const QString& dayText) {
-  const int e = ElementOfDay(dayText);
+void AlmanacPage::openDayDetail(const QString& dayText) {
+  const int e = elementOfDay(dayText);
   if (e < 0) return;
-  HoverColumn(geometry_.columnAt(DayCell(e, PageRow::kDayNumber).rect.left()));
-  ShowDetail();
+  hoverColumn(geometry_.columnAt(dayCell(e, PageRow::kDayNumber).rect.left()));
+  openDetail();
 }
 
-void CChineseLunar::ShowYearlyNotes() {
+void AlmanacPage::openYearlyNotes() {
   hoveredColumn_ = kLabelColumn;
-  ShowDetail();
+  openDetail();
 }
 
-QImage CChineseLunar::CaptureVisible() { return viewport()->grab().toImage(); }
+QImage AlmanacPage::captureVisible() { return viewport()->grab().toImage(); }
 
 }  // namespace lunisol::ui

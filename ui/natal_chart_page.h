@@ -8,11 +8,11 @@
 
 namespace lunisol::ui {
 
-class CChineseGeniture : public QScrollArea {
+class NatalChartPage : public QScrollArea {
   Q_OBJECT
 
  public:
-  explicit CChineseGeniture(QWidget* parent = nullptr);
+  explicit NatalChartPage(QWidget* parent = nullptr);
   // The five labels the form binds as coloured labels (1180, 1179, 1178,
   // 1165, 1177).
   QLabel* colouredLabel(int i) const { return coloured_.at(i); }

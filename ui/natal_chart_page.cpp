@@ -1,4 +1,4 @@
-#include "ui/geniture_page.h"
+#include "ui/natal_chart_page.h"
 
 #include <QGroupBox>
 #include <QPushButton>
@@ -61,10 +61,10 @@ constexpr int kColouredIds[5] = {1180, 1179, 1178, 1165, 1177};
 
 }  // namespace
 
-CChineseGeniture::CChineseGeniture(QWidget* parent) : QScrollArea(parent) {
+NatalChartPage::NatalChartPage(QWidget* parent) : QScrollArea(parent) {
   setFrameShape(QFrame::NoFrame);
   auto* form = new QWidget;
-  const QFont font = CreatePageFont(QString::fromLatin1(kPageFace), 14).font;
+  const QFont font = MakePageFont(QString::fromLatin1(kPageFace), 14).font;
   form->setFont(font);
   // Ideographs need more height than the 8-unit rows of the form give a
   // Latin face; a label grows downwards rather than cut its text off.

@@ -1,5 +1,7 @@
 // The main frame: the start-up date, the date bar's lists and handlers, the
 // month keys and the page switch.
+#include "ui/main_window.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -10,29 +12,28 @@
 
 #include "calendar/solar_terms.h"
 #include "calendar/text.h"
-#include "ui/geniture_page.h"
-#include "ui/main_frame.h"
-#include "ui/page/chinese_lunar.h"
-#include "ui/widgets/folder_tab_ctrl.h"
+#include "ui/natal_chart_page.h"
+#include "ui/page/almanac_page.h"
+#include "ui/widgets/page_tab_bar.h"
 
 using namespace lunisol;
 using namespace lunisol::ui;
 
 namespace {
 
-FrameOptions At(QDateTime moment) {
-  FrameOptions o;
+WindowOptions At(QDateTime moment) {
+  WindowOptions o;
   o.screen = QSize(1280, 1024);
   o.today = [moment] { return moment; };
   o.showAboutOnStart = false;
   return o;
 }
 
-FrameOptions OnDate(int y, int m, int d) { return At(QDateTime(QDate(y, m, d), QTime(12, 0))); }
+WindowOptions OnDate(int y, int m, int d) { return At(QDateTime(QDate(y, m, d), QTime(12, 0))); }
 
-int VisibleDayColumns(const CMainFrame& f) {
+int VisibleDayColumns(const MainWindow& f) {
   int n = 0;
-  for (int e = 0; e < kDayColumns; ++e) n += f.lunarPage()->DayCell(e, PageRow::kDayPillar).visible;
+  for (int e = 0; e < kDayColumns; ++e) n += f.almanacPage()->dayCell(e, PageRow::kDayPillar).visible;
   return n;
 }
 
@@ -46,7 +47,7 @@ void GiveFocus(QComboBox* list) {
 }  // namespace
 
 TEST(Frame, StartsOnTodayWithTheDateBarFilled) {
-  CMainFrame f(OnDate(2009, 8, 15));
+  MainWindow f(OnDate(2009, 8, 15));
   EXPECT_EQ(f.yearList()->currentText(), QStringLiteral("2009"));
   EXPECT_EQ(f.monthList()->currentText(), QStringLiteral(" 8"));
   EXPECT_EQ(f.dayList()->currentText(), QStringLiteral("15"));
@@ -65,21 +66,21 @@ TEST(Frame, StartsOnTodayWithTheDateBarFilled) {
 TEST(Frame, StartUpDateIsTheLocalDateClampedToTheRange) {
   // 03:00 on the 15th in Taipei is still the 14th in universal time.
   const QDateTime early(QDate(2009, 8, 15), QTime(3, 0), QTimeZone("Asia/Taipei"));
-  CMainFrame f(At(early.toUTC()));
+  MainWindow f(At(early.toUTC()));
   // The tests run in Taipei's time (see the test main).
   EXPECT_EQ(f.dayList()->currentText(), QStringLiteral("15"));
   EXPECT_EQ(ClampToCalendar(QDate(1899, 12, 31)), QDate(1900, 1, 1));
   EXPECT_EQ(ClampToCalendar(QDate(2101, 1, 1)), QDate(2100, 12, 31));
   EXPECT_EQ(ClampToCalendar(QDate(2026, 12, 7)), QDate(2026, 12, 7));
-  CMainFrame late(OnDate(2150, 6, 1));
+  MainWindow late(OnDate(2150, 6, 1));
   EXPECT_EQ(late.yearList()->currentText(), QStringLiteral("2100"));
   EXPECT_EQ(late.monthList()->currentText(), QStringLiteral("12"));
 }
 
 TEST(Frame, MonthChoiceRefillsTheDayListOnlyOnFocus) {
-  CMainFrame f(OnDate(2009, 1, 31));
+  MainWindow f(OnDate(2009, 1, 31));
   Choose(f.monthList(), QStringLiteral(" 2"));
-  f.OnMonthChosen();
+  f.showChosenMonth();
   EXPECT_EQ(VisibleDayColumns(f), 28);
   EXPECT_EQ(f.dayList()->count(), 31);
   EXPECT_EQ(f.dayList()->currentText(), QStringLiteral("31"));
@@ -94,58 +95,58 @@ TEST(Frame, MonthChoiceRefillsTheDayListOnlyOnFocus) {
 }
 
 TEST(Frame, ChoicesOnTheNatalChartWaitForTheAlmanacPage) {
-  CMainFrame f(OnDate(2009, 5, 26));
-  const QString title = f.lunarPage()->LunarTitle().text;
-  f.OnPageTab(1);
-  EXPECT_EQ(f.currentPage(), f.geniturePage());
+  MainWindow f(OnDate(2009, 5, 26));
+  const QString title = f.almanacPage()->lunarTitle().text;
+  f.switchPage(1);
+  EXPECT_EQ(f.currentPage(), f.natalChartPage());
   Choose(f.yearList(), QStringLiteral("2010"));
-  f.OnYearChosen();
+  f.showChosenYear();
   EXPECT_EQ(f.yearData().year, 2009);
-  EXPECT_EQ(f.lunarPage()->LunarTitle().text, title);
-  f.OnPageTab(0);
-  EXPECT_EQ(f.currentPage(), f.lunarPage());
-  EXPECT_EQ(f.lunarPage()->LunarTitle().text, title);
+  EXPECT_EQ(f.almanacPage()->lunarTitle().text, title);
+  f.switchPage(0);
+  EXPECT_EQ(f.currentPage(), f.almanacPage());
+  EXPECT_EQ(f.almanacPage()->lunarTitle().text, title);
   // The next month choice catches the year up before reading its tables.
-  f.OnMonthChosen();
+  f.showChosenMonth();
   EXPECT_EQ(f.yearData().year, 2010);
-  EXPECT_TRUE(f.lunarPage()->GregorianTitle().text.contains(QStringLiteral("99")));
+  EXPECT_TRUE(f.almanacPage()->gregorianTitle().text.contains(QStringLiteral("99")));
   // An unknown tab index is stored but shows nothing new.
-  f.OnPageTab(2);
+  f.switchPage(2);
   EXPECT_EQ(f.pageIndex(), 2);
-  EXPECT_EQ(f.currentPage(), f.lunarPage());
-  f.OnYearChosen();  // not page 0: ignored
+  EXPECT_EQ(f.currentPage(), f.almanacPage());
+  f.showChosenYear();  // not page 0: ignored
   EXPECT_EQ(f.yearData().year, 2010);
   // The tab control drives the same switch.
-  f.pageTabs()->SelectTab(0);
-  emit f.pageTabs()->tabChanged(1);
-  EXPECT_EQ(f.currentPage(), f.geniturePage());
+  f.pageTabs()->setCurrentIndex(0);
+  emit f.pageTabs()->currentChanged(1);
+  EXPECT_EQ(f.currentPage(), f.natalChartPage());
 }
 
 TEST(Frame, PageKeysWalkMonthsAcrossYearsWithinTheRange) {
-  CMainFrame f(OnDate(2009, 12, 20));
-  f.ShowMonthOffset(1);
+  MainWindow f(OnDate(2009, 12, 20));
+  f.showMonthOffset(1);
   EXPECT_EQ(f.yearList()->currentText(), QStringLiteral("2010"));
   EXPECT_EQ(f.monthList()->currentText(), QStringLiteral(" 1"));
   EXPECT_EQ(f.yearData().year, 2010);
-  EXPECT_TRUE(f.lunarPage()->GregorianTitle().text.contains(QStringLiteral("99")));
-  f.ShowMonthOffset(-1);
+  EXPECT_TRUE(f.almanacPage()->gregorianTitle().text.contains(QStringLiteral("99")));
+  f.showMonthOffset(-1);
   EXPECT_EQ(f.yearList()->currentText(), QStringLiteral("2009"));
   EXPECT_EQ(f.monthList()->currentText(), QStringLiteral("12"));
   EXPECT_EQ(f.yearData().calendar.decemberMarker >= 0, true);  // December needs its marker
 
-  CMainFrame first(OnDate(1900, 1, 5));
-  first.ShowMonthOffset(-1);
+  MainWindow first(OnDate(1900, 1, 5));
+  first.showMonthOffset(-1);
   EXPECT_EQ(first.yearList()->currentText(), QStringLiteral("1900"));
   EXPECT_EQ(first.monthList()->currentText(), QStringLiteral(" 1"));
-  first.ShowMonthOffset(5);
+  first.showMonthOffset(5);
   EXPECT_EQ(first.monthList()->currentText(), QStringLiteral(" 6"));
-  first.ShowTodayMonth();
+  first.showTodaysMonth();
   EXPECT_EQ(first.monthList()->currentText(), QStringLiteral(" 1"));
 }
 
 TEST(Frame, NatalChartShowsItsFixedForm) {
-  CMainFrame f(OnDate(2009, 5, 26));
-  CChineseGeniture* chart = f.geniturePage();
+  MainWindow f(OnDate(2009, 5, 26));
+  NatalChartPage* chart = f.natalChartPage();
   EXPECT_EQ(chart->colouredLabel(0)->text(), QStringLiteral("流年  95 , 歲次 ( 丙戌 ) , 大限辛未 虛歲  28"));
   EXPECT_EQ(chart->form()->findChildren<QPushButton*>().size(), 12);
   for (auto* b : chart->form()->findChildren<QPushButton*>()) EXPECT_TRUE(b->isFlat());

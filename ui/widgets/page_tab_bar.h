@@ -5,13 +5,13 @@
 #include <QFont>
 #include <QPolygon>
 #include <QRect>
-#include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <vector>
 
 namespace lunisol::ui {
 
-class CFolderTabCtrl : public QWidget {
+class PageTabBar : public QWidget {
   Q_OBJECT
 
  public:
@@ -22,30 +22,30 @@ class CFolderTabCtrl : public QWidget {
   };
 
   // `styleFlags` bit 0: a full border around the control.
-  explicit CFolderTabCtrl(QWidget* parent = nullptr, unsigned styleFlags = 0);
+  explicit PageTabBar(QWidget* parent = nullptr, unsigned styleFlags = 0);
 
-  // One tab per line of `captions` (split at line feeds), then lays them out.
-  // Returns false and adds nothing for a null text.
-  bool Load(const QString& captions);
+  // One tab per caption, then lays them out. Returns false and adds nothing
+  // for an empty list.
+  bool setTabs(const QStringList& captions);
   // Appends a tab without laying out; returns its index.
-  int AddTab(const QString& caption);
-  void Layout();
-  const Tab* GetTab(int index) const;
+  int addTab(const QString& caption);
+  void layoutTabs();
+  const Tab* tab(int index) const;
   int count() const { return static_cast<int>(tabs_.size()); }
   // Selects without notifying; −1 for an index out of range.
-  int SelectTab(int index);
-  int selected() const { return selected_; }
+  int setCurrentIndex(int index);
+  int currentIndex() const { return selected_; }
   // The first tab in list order whose trapezoid holds the point, or −1.
-  int HitTest(const QPoint& pos) const;
+  int tabAt(const QPoint& pos) const;
   unsigned styleFlags() const { return styleFlags_; }
   // One horizontal scroll bar tall, as the tabs are.
-  static int TabHeight();
+  static int tabHeight();
 
   QSize sizeHint() const override;
 
  signals:
   // The user clicked a tab other than the selected one (code 1).
-  void tabChanged(int index);
+  void currentChanged(int index);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -1,4 +1,4 @@
-#include "ui/main_frame.h"
+#include "ui/main_window.h"
 
 #include <QAction>
 #include <QDialog>
@@ -15,11 +15,11 @@
 #include "calendar/convert.h"
 #include "calendar/text.h"
 #include "ui/dialogs/sheet_dialogs.h"
-#include "ui/geniture_page.h"
-#include "ui/page/chinese_lunar.h"
+#include "ui/natal_chart_page.h"
+#include "ui/page/almanac_page.h"
 #include "ui/page/page_export.h"
 #include "ui/widgets/cell_sheet.h"
-#include "ui/widgets/folder_tab_ctrl.h"
+#include "ui/widgets/page_tab_bar.h"
 
 namespace lunisol::ui {
 namespace {
@@ -39,23 +39,27 @@ struct ListSpec {
 constexpr ListSpec kLists[5] = {
     {u"年 : ", 64, 360}, {u"月 : ", 60, 240}, {u"日 : ", 60, 240}, {u"時 : ", 98, 240}, {u"性別 : ", 52, 80}};
 
+using Command = MainWindow::Command;
 struct CommandSpec {
-  CMainFrame::Command id;
+  Command id;
   const char* icon;
   const char16_t* prompt;
   const char16_t* tip;
+  void (MainWindow::*slot)();
 };
 // In toolbar order; an entry without an icon stands for a separator.
 constexpr CommandSpec kCommands[] = {
-    {CMainFrame::kBoneWeighing, ":/icons/bone.svg", u"袁天罡秤骨術 與 28 星宿吉凶", u"袁天罡秤骨術 與 28 星宿吉凶"},
-    {CMainFrame::kHourTable, ":/icons/hours.svg", u"當日時辰吉課", u"當日時辰吉課"},
-    {CMainFrame::kYearlyNotes, ":/icons/yearly.svg", u"歲時記事", u"歲時記事"},
-    {CMainFrame::kZodiacFortune, ":/icons/zodiac.svg", u"12 生肖流年運勢", u"12 生肖流年運勢"},
-    {CMainFrame::kAbout, nullptr, nullptr, nullptr},
-    {CMainFrame::kExportImage, ":/icons/export.svg", u"將本月頁面存成圖檔", u"存 檔"},
-    {CMainFrame::kPrint, ":/icons/print.svg", u"列印本月頁面", u"列印"},
-    {CMainFrame::kAbout, nullptr, nullptr, nullptr},
-    {CMainFrame::kAbout, ":/icons/about.svg", u"顯示程式的資訊， 版本及版權", u"關於"},
+    {Command::BoneWeighing, ":/icons/bone.svg", u"袁天罡秤骨術 與 28 星宿吉凶", u"袁天罡秤骨術 與 28 星宿吉凶",
+     &MainWindow::openBoneWeighing},
+    {Command::HourTable, ":/icons/hours.svg", u"當日時辰吉課", u"當日時辰吉課", &MainWindow::openHourTable},
+    {Command::YearlyNotes, ":/icons/yearly.svg", u"歲時記事", u"歲時記事", &MainWindow::openYearlyNotes},
+    {Command::ZodiacFortune, ":/icons/zodiac.svg", u"12 生肖流年運勢", u"12 生肖流年運勢",
+     &MainWindow::openZodiacFortune},
+    {{}, nullptr, nullptr, nullptr, nullptr},
+    {Command::ExportImage, ":/icons/export.svg", u"將本月頁面存成圖檔", u"存 檔", &MainWindow::exportImage},
+    {Command::Print, ":/icons/print.svg", u"列印本月頁面", u"列印", &MainWindow::printPage},
+    {{}, nullptr, nullptr, nullptr, nullptr},
+    {Command::About, ":/icons/about.svg", u"顯示程式的資訊， 版本及版權", u"關於", &MainWindow::showAbout},
 };
 
 }  // namespace
@@ -68,7 +72,7 @@ QDate ClampToCalendar(const QDate& date) {
   return date > last ? last : date;
 }
 
-CMainFrame::CMainFrame(FrameOptions options) : options_(std::move(options)) {
+MainWindow::MainWindow(WindowOptions options) : options_(std::move(options)) {
   screen_ = options_.screen;
   if (screen_.isEmpty()) {
     // The layouts were tuned for whole-screen sizes (1024 × 768,
@@ -89,44 +93,44 @@ CMainFrame::CMainFrame(FrameOptions options) : options_(std::move(options)) {
     s->setContext(Qt::WindowShortcut);
     connect(s, &QShortcut::activated, this, slot);
   };
-  shortcut(QKeySequence(Qt::Key_PageUp), [this] { ShowMonthOffset(-1); });
-  shortcut(QKeySequence(Qt::Key_PageDown), [this] { ShowMonthOffset(1); });
-  shortcut(QKeySequence(Qt::Key_Home), [this] { ShowTodayMonth(); });
+  shortcut(QKeySequence(Qt::Key_PageUp), [this] { showMonthOffset(-1); });
+  shortcut(QKeySequence(Qt::Key_PageDown), [this] { showMonthOffset(1); });
+  shortcut(QKeySequence(Qt::Key_Home), [this] { showTodaysMonth(); });
 
   if (options_.showAboutOnStart) {
     QTimer::singleShot(500, this, [this] {
       if (aboutShown_) return;
       aboutShown_ = true;
-      OnAbout();
+      showAbout();
     });
   }
 }
 
-CMainFrame::~CMainFrame() = default;
+MainWindow::~MainWindow() = default;
 
-void CMainFrame::buildPages() {
+void MainWindow::buildPages() {
   auto* client = new QWidget(this);
   auto* layout = new QVBoxLayout(client);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
   pages_ = new QStackedWidget(client);
-  lunarPage_ = new CChineseLunar(screen_, pages_);
-  genitureView_ = new CChineseGeniture(pages_);
-  pages_->addWidget(lunarPage_);
-  pages_->addWidget(genitureView_);
+  almanacPage_ = new AlmanacPage(screen_, pages_);
+  natalChartPage_ = new NatalChartPage(pages_);
+  pages_->addWidget(almanacPage_);
+  pages_->addWidget(natalChartPage_);
   pages_->setCurrentIndex(0);
   layout->addWidget(pages_, 1);
   // The page tabs hang under the pages like sheet tabs under a spreadsheet.
-  pageTabs_ = new CFolderTabCtrl(client);
-  pageTabs_->Load(QStringLiteral("農民曆\n紫微斗數"));
+  pageTabs_ = new PageTabBar(client);
+  pageTabs_->setTabs({QStringLiteral("農民曆"), QStringLiteral("紫微斗數")});
   layout->addWidget(pageTabs_);
   setCentralWidget(client);
-  connect(pageTabs_, &CFolderTabCtrl::tabChanged, this, &CMainFrame::OnPageTab);
-  connect(lunarPage_, &CChineseLunar::hourTableRequested, this, &CMainFrame::OpenHourTable);
-  connect(lunarPage_, &CChineseLunar::yearlyNotesRequested, this, &CMainFrame::OpenYearlyNotes);
+  connect(pageTabs_, &PageTabBar::currentChanged, this, &MainWindow::switchPage);
+  connect(almanacPage_, &AlmanacPage::hourTableRequested, this, &MainWindow::openHourTableFor);
+  connect(almanacPage_, &AlmanacPage::yearlyNotesRequested, this, &MainWindow::openYearlyNotesSheet);
 }
 
-void CMainFrame::buildToolBar() {
+void MainWindow::buildToolBar() {
   auto* bar = addToolBar(QStringLiteral("commands"));
   bar->setMovable(false);
   bar->setFloatable(false);
@@ -140,40 +144,17 @@ void CMainFrame::buildToolBar() {
     QAction* a = bar->addAction(QIcon(QString::fromLatin1(c.icon)), ToQString(c.tip));
     a->setToolTip(ToQString(c.tip));
     a->setStatusTip(ToQString(c.prompt));
-    a->setData(static_cast<int>(c.id));
     actions_[c.id] = a;
-    switch (c.id) {
-      case kBoneWeighing:
-        connect(a, &QAction::triggered, this, &CMainFrame::OnBoneWeighing);
-        break;
-      case kHourTable:
-        connect(a, &QAction::triggered, this, &CMainFrame::OnHourTable);
-        break;
-      case kYearlyNotes:
-        connect(a, &QAction::triggered, this, &CMainFrame::OnYearlyNotes);
-        break;
-      case kZodiacFortune:
-        connect(a, &QAction::triggered, this, &CMainFrame::OnZodiacFortune);
-        break;
-      case kExportImage:
-        connect(a, &QAction::triggered, this, &CMainFrame::OnExportImage);
-        break;
-      case kPrint:
-        connect(a, &QAction::triggered, this, &CMainFrame::OnPrint);
-        break;
-      case kAbout:
-        connect(a, &QAction::triggered, this, &CMainFrame::OnAbout);
-        break;
-    }
+    connect(a, &QAction::triggered, this, c.slot);
   }
 }
 
-QAction* CMainFrame::commandAction(Command id) const {
+QAction* MainWindow::commandAction(Command id) const {
   auto it = actions_.find(id);
   return it == actions_.end() ? nullptr : it->second;
 }
 
-void CMainFrame::buildDateBar() {
+void MainWindow::buildDateBar() {
   auto* bar = addToolBar(QStringLiteral("date"));
   bar->setMovable(false);
   bar->setFloatable(false);
@@ -197,61 +178,61 @@ void CMainFrame::buildDateBar() {
   for (const char16_t* label : kHourLabels) hourList_->addItem(ToQString(label));
   sexList_->addItems({QStringLiteral("男"), QStringLiteral("女")});
 
-  connect(yearList_, &QComboBox::activated, this, [this] { OnYearChosen(); });
-  connect(monthList_, &QComboBox::activated, this, [this] { OnMonthChosen(); });
+  connect(yearList_, &QComboBox::activated, this, [this] { showChosenYear(); });
+  connect(monthList_, &QComboBox::activated, this, [this] { showChosenMonth(); });
   // The day list is refilled whenever it gains the focus, so it always
   // offers the days of the month on show; a focus that only returns from
   // its own drop-down or from another window does not count.
   dayList_->installEventFilter(this);
 }
 
-bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == dayList_ && event->type() == QEvent::FocusIn) {
     const auto reason = static_cast<QFocusEvent*>(event)->reason();
-    if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) FillDayList();
+    if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) fillDayList();
   }
   return QMainWindow::eventFilter(watched, event);
 }
 
-void CMainFrame::selectText(QComboBox* list, const QString& text) {
+void MainWindow::selectText(QComboBox* list, const QString& text) {
   const int i = list->findText(text);
   if (i >= 0) list->setCurrentIndex(i);
 }
 
-void CMainFrame::selectDate(const QDate& date) {
+void MainWindow::selectDate(const QDate& date) {
   computeYearData(date.year(), date.month());
   selectText(yearList_, QString::number(date.year()));
   selectText(monthList_, ToQString(MonthSelectorText(date.month())));
-  FillDayList();
+  fillDayList();
   selectText(dayList_, QString::number(date.day()));
   hourList_->setCurrentIndex(0);
   sexList_->setCurrentIndex(0);
   evaluateMonth();
 }
 
-void CMainFrame::computeYearData(int year, int month) { lunisol::OnYearChosen(yearData_, year, month); }
+void MainWindow::computeYearData(int year, int month) { lunisol::OnYearChosen(yearData_, year, month); }
 
-int CMainFrame::selectedYear() const { return yearList_->currentText().toInt(); }
-int CMainFrame::selectedMonth() const { return monthList_->currentText().trimmed().toInt(); }
-QString CMainFrame::monthText() const { return monthList_->currentText(); }
-QString CMainFrame::dayText() const { return dayList_->currentText(); }
-int CMainFrame::selectedDay() const { return dayList_->currentText().toInt(); }
-int CMainFrame::hourBranch() const { return hourList_->currentIndex(); }
-int CMainFrame::sex() const { return sexList_->currentIndex(); }
+int MainWindow::selectedYear() const { return yearList_->currentText().toInt(); }
+int MainWindow::selectedMonth() const { return monthList_->currentText().trimmed().toInt(); }
+QString MainWindow::monthText() const { return monthList_->currentText(); }
+QString MainWindow::dayText() const { return dayList_->currentText(); }
+int MainWindow::selectedDay() const { return dayList_->currentText().toInt(); }
+int MainWindow::hourBranch() const { return hourList_->currentIndex(); }
+int MainWindow::sex() const { return sexList_->currentIndex(); }
 
-void CMainFrame::evaluateMonth() {
+void MainWindow::evaluateMonth() {
   const MonthAlmanac month = EvaluateMonth(selectedYear(), monthText().toStdU16String(), yearData_, terms_);
-  lunarPage_->ShowMonth(month, terms_);
+  almanacPage_->showMonth(month, terms_);
   setWindowTitle(ToQString(month.windowTitle));
 }
 
-void CMainFrame::OnYearChosen() {
+void MainWindow::showChosenYear() {
   if (pageIndex_ != 0) return;
   computeYearData(selectedYear(), selectedMonth());
   evaluateMonth();
 }
 
-void CMainFrame::OnMonthChosen() {
+void MainWindow::showChosenMonth() {
   if (pageIndex_ != 0) return;
   if (yearData_.year != selectedYear()) {
     // A year chosen while the natal chart showed was not computed then; the
@@ -263,55 +244,55 @@ void CMainFrame::OnMonthChosen() {
   evaluateMonth();
 }
 
-void CMainFrame::FillDayList() {
+void MainWindow::fillDayList() {
   dayList_->clear();
   const int days = DaysInSolarMonth(selectedYear(), selectedMonth());
   for (int d = 1; d <= days; ++d) dayList_->addItem(QString::number(d));
   dayList_->setCurrentIndex(0);
 }
 
-void CMainFrame::OnPageTab(int index) {
+void MainWindow::switchPage(int index) {
   pageIndex_ = index;
   if (index == 0 || index == 1) pages_->setCurrentIndex(index);
 }
 
-void CMainFrame::moveToMonth(int year, int month) {
+void MainWindow::moveToMonth(int year, int month) {
   if (year < kFirstYear || year > kLastYear) return;
   const bool newYear = year != selectedYear();
   selectText(monthList_, ToQString(MonthSelectorText(month)));
   selectText(yearList_, QString::number(year));
   if (newYear)
-    OnYearChosen();
+    showChosenYear();
   else
-    OnMonthChosen();
+    showChosenMonth();
 }
 
-void CMainFrame::ShowMonthOffset(int months) {
+void MainWindow::showMonthOffset(int months) {
   const int index = selectedYear() * 12 + (selectedMonth() - 1) + months;
   moveToMonth(index / 12, index % 12 + 1);
 }
 
-QDate CMainFrame::today() const {
+QDate MainWindow::today() const {
   return ClampToCalendar(LocalDateOf(options_.today ? options_.today() : QDateTime::currentDateTime()));
 }
 
-void CMainFrame::ShowTodayMonth() {
+void MainWindow::showTodaysMonth() {
   const QDate date = today();
   moveToMonth(date.year(), date.month());
 }
 
-SheetSelection CMainFrame::selection() const {
+SheetSelection MainWindow::selection() const {
   SheetSelection s;
   s.year = selectedYear();
   s.month = selectedMonth();
   s.day = selectedDay();
   s.hourBranch = hourBranch();
   s.yearText = yearList_->currentText();
-  s.lunarTitle = lunarPage_->LunarTitle().text;
+  s.lunarTitle = almanacPage_->lunarTitle().text;
   return s;
 }
 
-std::unique_ptr<QDialog> CMainFrame::MakeSheet(SheetKind kind) {
+std::unique_ptr<QDialog> MainWindow::makeSheet(SheetKind kind) {
   switch (kind) {
     case SheetKind::kBone:
       return MakeBoneWeighingDialog(selection(), this);
@@ -320,7 +301,7 @@ std::unique_ptr<QDialog> CMainFrame::MakeSheet(SheetKind kind) {
     case SheetKind::kZodiac:
       return MakeZodiacFortuneDialog(selection(), this);
     case SheetKind::kHours: {
-      auto texts = lunarPage_->DayTexts(lunarPage_->ElementOfDay(dayText()));
+      auto texts = almanacPage_->dayTexts(almanacPage_->elementOfDay(dayText()));
       if (!texts) return nullptr;
       texts->selectedYear = selectedYear();
       return MakeHourTableDialog(*texts, this);
@@ -335,21 +316,21 @@ void Run(std::unique_ptr<QDialog> dialog) {
 }
 }  // namespace
 
-void CMainFrame::OnBoneWeighing() { Run(MakeSheet(SheetKind::kBone)); }
-void CMainFrame::OnHourTable() { lunarPage_->ShowDayDetail(dayText()); }
-void CMainFrame::OnYearlyNotes() { lunarPage_->ShowYearlyNotes(); }
-void CMainFrame::OnZodiacFortune() { Run(MakeSheet(SheetKind::kZodiac)); }
-void CMainFrame::OnAbout() { Run(MakeAboutDialog(this)); }
+void MainWindow::openBoneWeighing() { Run(makeSheet(SheetKind::kBone)); }
+void MainWindow::openHourTable() { almanacPage_->openDayDetail(dayText()); }
+void MainWindow::openYearlyNotes() { almanacPage_->openYearlyNotes(); }
+void MainWindow::openZodiacFortune() { Run(makeSheet(SheetKind::kZodiac)); }
+void MainWindow::showAbout() { Run(MakeAboutDialog(this)); }
 
-void CMainFrame::OpenHourTable(HourTableInputs texts) {
+void MainWindow::openHourTableFor(HourTableInputs texts) {
   texts.selectedYear = selectedYear();
   Run(MakeHourTableDialog(texts, this));
 }
 
-void CMainFrame::OpenYearlyNotes() { Run(MakeSheet(SheetKind::kYearly)); }
+void MainWindow::openYearlyNotesSheet() { Run(makeSheet(SheetKind::kYearly)); }
 
-void CMainFrame::OnExportImage() { ExportPageWithDialog(*lunarPage_, yearList_->currentText(), selectedMonth(), this); }
+void MainWindow::exportImage() { ExportPageWithDialog(*almanacPage_, yearList_->currentText(), selectedMonth(), this); }
 
-void CMainFrame::OnPrint() { PrintPage(*lunarPage_, this); }
+void MainWindow::printPage() { PrintPage(*almanacPage_, this); }
 
 }  // namespace lunisol::ui

@@ -1,4 +1,4 @@
-#include "ui/widgets/folder_tab_ctrl.h"
+#include "ui/widgets/page_tab_bar.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -22,42 +22,42 @@ QPolygon TabTrapezoid(const QRect& r) {
       {QPoint(r.left(), r.top()), QPoint(r.left() + 8, bottom), QPoint(right - 9, bottom), QPoint(right - 1, r.top())});
 }
 
-int CFolderTabCtrl::TabHeight() {
+int PageTabBar::tabHeight() {
   // The tabs were drawn for the classic 17-pixel scroll bar; thinner modern
   // bars would squeeze the captions below legibility.
   return std::max(17, QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent));
 }
 
-CFolderTabCtrl::CFolderTabCtrl(QWidget* parent, unsigned styleFlags) : QWidget(parent), styleFlags_(styleFlags) {
-  normalFont_ = CreatePageFont(QString::fromLatin1(kTabFace), TabHeight() - 1).font;
+PageTabBar::PageTabBar(QWidget* parent, unsigned styleFlags) : QWidget(parent), styleFlags_(styleFlags) {
+  normalFont_ = MakePageFont(QString::fromLatin1(kTabFace), tabHeight() - 1).font;
   // The tabs are a sans-serif face's; the page font's list holds serif ones.
   normalFont_.setFamilies(
       {QString::fromLatin1(kTabFace), QStringLiteral("Noto Sans CJK TC"), QStringLiteral("AR PL UMing TW")});
   normalFont_.setStyleHint(QFont::SansSerif);
   boldFont_ = normalFont_;
   boldFont_.setWeight(QFont::Bold);
-  setFixedHeight(TabHeight());
+  setFixedHeight(tabHeight());
   setAutoFillBackground(false);
 }
 
-bool CFolderTabCtrl::Load(const QString& captions) {
-  if (captions.isNull()) return false;
-  for (const QString& caption : captions.split(u'\n')) AddTab(caption);
-  Layout();
+bool PageTabBar::setTabs(const QStringList& captions) {
+  if (captions.isEmpty()) return false;
+  for (const QString& caption : captions) addTab(caption);
+  layoutTabs();
   return true;
 }
 
-int CFolderTabCtrl::AddTab(const QString& caption) {
+int PageTabBar::addTab(const QString& caption) {
   tabs_.push_back({caption, {}, {}});
   return count() - 1;
 }
 
-void CFolderTabCtrl::Layout() {
+void PageTabBar::layoutTabs() {
   const QFontMetrics fm(normalFont_);
   int x = 0;
   for (Tab& tab : tabs_) {
     const int width = fm.horizontalAdvance(tab.text) + 20;  // ten pixels of margin each side
-    tab.rect = QRect(x, 0, width, TabHeight());
+    tab.rect = QRect(x, 0, width, tabHeight());
     tab.region = TabTrapezoid(tab.rect);
     x += width - 8;  // neighbours overlap by eight pixels
   }
@@ -66,15 +66,15 @@ void CFolderTabCtrl::Layout() {
   update();
 }
 
-const CFolderTabCtrl::Tab* CFolderTabCtrl::GetTab(int index) const {
+const PageTabBar::Tab* PageTabBar::tab(int index) const {
   if (index < 0 || index >= count()) return nullptr;
   return &tabs_[index];
 }
 
-int CFolderTabCtrl::SelectTab(int index) {
+int PageTabBar::setCurrentIndex(int index) {
   if (index < 0 || index >= count()) return -1;
   if (index != selected_) {
-    if (const Tab* old = GetTab(selected_)) update(old->rect);
+    if (const Tab* old = tab(selected_)) update(old->rect);
     selected_ = index;
     update(tabs_[index].rect);
     update(QRect(0, 0, width(), 1));  // the break in the top line moves
@@ -82,7 +82,7 @@ int CFolderTabCtrl::SelectTab(int index) {
   return selected_;
 }
 
-int CFolderTabCtrl::HitTest(const QPoint& pos) const {
+int PageTabBar::tabAt(const QPoint& pos) const {
   if (!rect().contains(pos)) return -1;
   for (int i = 0; i < count(); ++i) {
     if (tabs_[i].region.containsPoint(pos, Qt::WindingFill)) return i;
@@ -90,9 +90,9 @@ int CFolderTabCtrl::HitTest(const QPoint& pos) const {
   return -1;
 }
 
-QSize CFolderTabCtrl::sizeHint() const { return QSize(std::max(rightEdge_, 150), TabHeight()); }
+QSize PageTabBar::sizeHint() const { return QSize(std::max(rightEdge_, 150), tabHeight()); }
 
-int CFolderTabCtrl::drawTab(QPainter& p, const Tab& tab, bool selected) {
+int PageTabBar::drawTab(QPainter& p, const Tab& tab, bool selected) {
   const QColor background = selected ? QColor(Qt::white) : kFace;
   p.setPen(Qt::NoPen);
   p.setBrush(background);
@@ -116,7 +116,7 @@ int CFolderTabCtrl::drawTab(QPainter& p, const Tab& tab, bool selected) {
   return tab.rect.right() + 1;
 }
 
-void CFolderTabCtrl::paintEvent(QPaintEvent*) {
+void PageTabBar::paintEvent(QPaintEvent*) {
   QPainter p(this);
   const QRect client = rect();
   p.fillRect(client, kFace);
@@ -124,7 +124,7 @@ void CFolderTabCtrl::paintEvent(QPaintEvent*) {
     if (i == selected_) continue;
     if (drawTab(p, tabs_[i], false) > client.right() + 1) break;
   }
-  const Tab* sel = GetTab(selected_);
+  const Tab* sel = tab(selected_);
   if (sel) drawTab(p, *sel, true);
   // The top line, broken under the selected tab, which lies in front.
   p.setPen(Qt::black);
@@ -140,12 +140,12 @@ void CFolderTabCtrl::paintEvent(QPaintEvent*) {
   if (breakLeft > 0) p.drawLine(0, 0, breakLeft, 0);
 }
 
-void CFolderTabCtrl::mousePressEvent(QMouseEvent* event) {
+void PageTabBar::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
-  const int hit = HitTest(event->position().toPoint());
+  const int hit = tabAt(event->position().toPoint());
   if (hit < 0 || hit == selected_) return;
-  SelectTab(hit);
-  emit tabChanged(hit);
+  setCurrentIndex(hit);
+  emit currentChanged(hit);
 }
 
 }  // namespace lunisol::ui

@@ -21,9 +21,9 @@ class QDialog;
 
 namespace lunisol::ui {
 
-class CChineseLunar;
-class CChineseGeniture;
-class CFolderTabCtrl;
+class AlmanacPage;
+class NatalChartPage;
+class PageTabBar;
 
 // The present moment; tests put a fixed clock in its place.
 using TodayClock = std::function<QDateTime()>;
@@ -36,29 +36,21 @@ QDate ClampToCalendar(const QDate& date);
 
 enum class SheetKind { kBone, kHours, kYearly, kZodiac };
 
-struct FrameOptions {
+struct WindowOptions {
   QSize screen;                                    // layout screen; empty: the primary screen
   TodayClock today = &QDateTime::currentDateTime;  // read at start-up and by Home
   bool showAboutOnStart = true;                    // the about box 500 ms after start
 };
 
-class CMainFrame : public QMainWindow {
+class MainWindow : public QMainWindow {
   Q_OBJECT
 
  public:
-  // Command identifiers of the toolbar.
-  enum Command {
-    kBoneWeighing = 32771,
-    kExportImage = 32773,
-    kHourTable = 32778,
-    kYearlyNotes = 32779,
-    kZodiacFortune = 32781,
-    kPrint = 57607,
-    kAbout = 57664
-  };
+  // The toolbar's commands.
+  enum class Command { BoneWeighing, HourTable, YearlyNotes, ZodiacFortune, ExportImage, Print, About };
 
-  explicit CMainFrame(FrameOptions options = {});
-  ~CMainFrame() override;
+  explicit MainWindow(WindowOptions options = {});
+  ~MainWindow() override;
 
   // The selection, read from the lists as the handlers read it.
   int selectedYear() const;
@@ -75,40 +67,40 @@ class CMainFrame : public QMainWindow {
   QComboBox* dayList() const { return dayList_; }
   QComboBox* hourList() const { return hourList_; }
   QComboBox* sexList() const { return sexList_; }
-  CChineseLunar* lunarPage() const { return lunarPage_; }
-  CChineseGeniture* geniturePage() const { return genitureView_; }
-  CFolderTabCtrl* pageTabs() const { return pageTabs_; }
+  AlmanacPage* almanacPage() const { return almanacPage_; }
+  NatalChartPage* natalChartPage() const { return natalChartPage_; }
+  PageTabBar* pageTabs() const { return pageTabs_; }
   QWidget* currentPage() const { return pages_->currentWidget(); }
   const YearData& yearData() const { return yearData_; }
   const MonthTermState& termState() const { return terms_; }
   QAction* commandAction(Command id) const;
 
   // The list events.
-  void OnYearChosen();
-  void OnMonthChosen();
-  void FillDayList();
+  void showChosenYear();
+  void showChosenMonth();
+  void fillDayList();
   // The page-tab notification with the new tab index.
-  void OnPageTab(int index);
+  void switchPage(int index);
   // Page Up / Page Down: the previous or next month; Home: today's month.
-  void ShowMonthOffset(int months);
-  void ShowTodayMonth();
+  void showMonthOffset(int months);
+  void showTodaysMonth();
 
   // A sheet for the current selection, built but not shown (null when the
   // selection has none, as for a date the converter refuses).
-  std::unique_ptr<QDialog> MakeSheet(SheetKind kind);
+  std::unique_ptr<QDialog> makeSheet(SheetKind kind);
 
   // The commands.
-  void OnBoneWeighing();
-  void OnHourTable();
-  void OnYearlyNotes();
-  void OnZodiacFortune();
-  void OnAbout();
-  void OnExportImage();
-  void OnPrint();
+  void openBoneWeighing();
+  void openHourTable();
+  void openYearlyNotes();
+  void openZodiacFortune();
+  void showAbout();
+  void exportImage();
+  void printPage();
 
   // Opens the sheets the page asks for.
-  void OpenHourTable(HourTableInputs texts);
-  void OpenYearlyNotes();
+  void openHourTableFor(HourTableInputs texts);
+  void openYearlyNotesSheet();
   // What the sheets read of the lists and the page.
   SheetSelection selection() const;
 
@@ -126,7 +118,7 @@ class CMainFrame : public QMainWindow {
   QDate today() const;
   void selectText(QComboBox* list, const QString& text);
 
-  FrameOptions options_;
+  WindowOptions options_;
   QSize screen_;
   QComboBox* yearList_ = nullptr;
   QComboBox* monthList_ = nullptr;
@@ -134,10 +126,10 @@ class CMainFrame : public QMainWindow {
   QComboBox* hourList_ = nullptr;
   QComboBox* sexList_ = nullptr;
   QStackedWidget* pages_ = nullptr;
-  CChineseLunar* lunarPage_ = nullptr;
-  CChineseGeniture* genitureView_ = nullptr;
-  CFolderTabCtrl* pageTabs_ = nullptr;
-  std::map<int, QAction*> actions_;
+  AlmanacPage* almanacPage_ = nullptr;
+  NatalChartPage* natalChartPage_ = nullptr;
+  PageTabBar* pageTabs_ = nullptr;
+  std::map<Command, QAction*> actions_;
   int pageIndex_ = 0;
   YearData yearData_;
   MonthTermState terms_;

@@ -1,4 +1,4 @@
-#include "ui/widgets/static_link.h"
+#include "ui/widgets/link_label.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -7,8 +7,8 @@
 
 namespace lunisol::ui {
 
-const QColor CStaticLink::kUnvisited(0, 0, 255);
-const QColor CStaticLink::kVisited(128, 0, 128);
+const QColor LinkLabel::kUnvisited(0, 0, 255);
+const QColor LinkLabel::kVisited(128, 0, 128);
 
 QString LinkTarget(const QString& link) {
   // A second click must not stack a second "mailto:" on the stored link.
@@ -16,7 +16,7 @@ QString LinkTarget(const QString& link) {
   return QStringLiteral("mailto:") + link;
 }
 
-CStaticLink::CStaticLink(const QString& text, const QString& link, QWidget* parent)
+LinkLabel::LinkLabel(const QString& text, const QString& link, QWidget* parent)
     : QLabel(text, parent), link_(link), opener_([](const QUrl& url) { return QDesktopServices::openUrl(url); }) {
   QFont f = font();
   f.setUnderline(true);
@@ -25,13 +25,13 @@ CStaticLink::CStaticLink(const QString& text, const QString& link, QWidget* pare
   applyColour();
 }
 
-void CStaticLink::applyColour() {
+void LinkLabel::applyColour() {
   QPalette pal = palette();
   pal.setColor(QPalette::WindowText, visited_ ? kVisited : kUnvisited);
   setPalette(pal);
 }
 
-bool CStaticLink::Open() {
+bool LinkLabel::open() {
   if (link_.isEmpty()) link_ = text();
   if (link_.isEmpty()) return false;
   link_ = LinkTarget(link_);
@@ -46,8 +46,8 @@ bool CStaticLink::Open() {
   return true;
 }
 
-void CStaticLink::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) Open();
+void LinkLabel::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) open();
 }
 
 }  // namespace lunisol::ui

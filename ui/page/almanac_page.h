@@ -16,43 +16,43 @@
 
 namespace lunisol::ui {
 
-class CChineseLunar : public QScrollArea {
+class AlmanacPage : public QScrollArea {
   Q_OBJECT
 
  public:
   // `screen` is the screen the layout is made for (width, height).
-  explicit CChineseLunar(QSize screen, QWidget* parent = nullptr);
+  explicit AlmanacPage(QSize screen, QWidget* parent = nullptr);
 
   // Copies the evaluated month into the cells and panels and places the
   // panels over the term columns.
-  void ShowMonth(const MonthAlmanac& month, const MonthTermState& terms);
+  void showMonth(const MonthAlmanac& month, const MonthTermState& terms);
 
   const PageGeometry& geometry() const { return geometry_; }
   CellSheet* sheet() { return sheet_; }
   SolarTermBar* termPanel(int i) { return panels_[i]; }
   int hoveredColumn() const { return hoveredColumn_; }
   // Index of a day column's cell in the sheet.
-  static int CellIndex(int element, PageRow row) { return element * kPageRowCount + static_cast<int>(row); }
-  const Cell& DayCell(int element, PageRow row) const { return sheet_->cell(CellIndex(element, row)); }
-  const Cell& GregorianTitle() const { return sheet_->cell(titleIndex_); }
-  const Cell& LunarTitle() const { return sheet_->cell(titleIndex_ + 1); }
-  const Cell& ProverbLine() const { return sheet_->cell(titleIndex_ + 2); }
+  static int cellIndex(int element, PageRow row) { return element * kPageRowCount + static_cast<int>(row); }
+  const Cell& dayCell(int element, PageRow row) const { return sheet_->cell(cellIndex(element, row)); }
+  const Cell& gregorianTitle() const { return sheet_->cell(titleIndex_); }
+  const Cell& lunarTitle() const { return sheet_->cell(titleIndex_ + 1); }
+  const Cell& proverbLine() const { return sheet_->cell(titleIndex_ + 2); }
 
   // Hover and double-click by mouse column (0..33 from the left).
-  void HoverColumn(int c);
-  void ShowDetail();
+  void hoverColumn(int c);
+  void openDetail();
   // The hour-table command: the column whose day-number cell shows `dayText`.
-  void ShowDayDetail(const QString& dayText);
+  void openDayDetail(const QString& dayText);
   // The element whose day-number cell shows `dayText`, or −1.
-  int ElementOfDay(const QString& dayText) const;
+  int elementOfDay(const QString& dayText) const;
   // The yearly-notes command.
-  void ShowYearlyNotes();
+  void openYearlyNotes();
   // The texts of day column `element` that the hour table needs (the year
   // selector is the frame's to add); none for a hidden column.
-  std::optional<HourTableInputs> DayTexts(int element) const;
+  std::optional<HourTableInputs> dayTexts(int element) const;
 
   // What the page shows in its viewport right now, as the screen has it.
-  QImage CaptureVisible();
+  QImage captureVisible();
 
  signals:
   void hourTableRequested(const lunisol::HourTableInputs& texts);

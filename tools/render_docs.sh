@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Renders the pictures in docs/ into a folder (docs/ itself by default), so a
+# change that should not alter what users see can be checked with `cmp`.
+#   tools/render_docs.sh build/ui/lunisol /tmp/pictures
+set -euo pipefail
+app=$(realpath "$1")
+out=$(realpath -m "${2:-$(dirname "$0")/../docs}")
+mkdir -p "$out"
+export QT_QPA_PLATFORM=offscreen
+grab() { "$app" "$@" 2>/dev/null; }
+grab --date 2009-05-26 --grab "$out/page-1280x1024.png" --size 1280x1024
+grab --date 2009-05-26 --grab "$out/page-1024x768.png" --size 1024x768
+grab --date 2009-05-19 --open hours --grab "$out/hours.png"
+grab --date 2006-05-26 --open yearly --grab "$out/yearly.png"
+grab --date 2008-06-01 --open zodiac --grab "$out/zodiac.png"
+grab --date 2006-01-29 --open bone --grab "$out/bone.png"
