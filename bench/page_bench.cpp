@@ -23,8 +23,8 @@ struct Fixture {
   QImage canvas;
   Fixture() {
     OnYearChosen(data, 2009, 1);
-    page.sheet()->resize(page.geometry().sheetSize());
-    canvas = QImage(page.geometry().sheetSize(), QImage::Format_RGB32);
+    page.sheet()->resize(ToQSize(page.geometry().sheetSize()));
+    canvas = QImage(ToQSize(page.geometry().sheetSize()), QImage::Format_RGB32);
   }
   void paint() {
     // The sheet and its two panels, as one repaint of the page draws them.

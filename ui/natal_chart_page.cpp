@@ -3,8 +3,8 @@
 #include <QGroupBox>
 #include <QPushButton>
 
+#include "layout/dialog_units.h"
 #include "ui/widgets/cell_sheet.h"
-#include "ui/widgets/dialog_units.h"
 #include "ui/widgets/page_font.h"
 
 namespace lunisol::ui {
@@ -71,7 +71,7 @@ NatalChartPage::NatalChartPage(QWidget* parent) : QScrollArea(parent) {
   const int lineHeight = QFontMetrics(font).height();
   const DialogUnits& du = kTimes10Units;
   for (const ControlSpec& c : kControls) {
-    const QRect r = du.rect(c.x, c.y, c.w, c.h);
+    const QRect r = ToQRect(du.rect(c.x, c.y, c.w, c.h));
     const QString text = ToQString(c.text);
     QWidget* w = nullptr;
     switch (c.kind) {

@@ -9,16 +9,14 @@
 
 #include "almanac/month.h"
 #include "almanac/year_data.h"
+#include "layout/page_layout.h"
 #include "ui/page/almanac_page.h"
 #include "ui/page/page_export.h"
-#include "ui/page/page_geometry.h"
 
 using namespace lunisol;
 using namespace lunisol::ui;
 
 namespace {
-
-const PageRowSpec& Row(PageRow r) { return kPageRows[static_cast<size_t>(r)]; }
 
 struct EvaluatedMonth {
   YearData data;
@@ -31,57 +29,6 @@ struct EvaluatedMonth {
 };
 
 }  // namespace
-
-TEST(PageGeometry, TunedScreens) {
-  const PageGeometry g = PageGeometryFor(1024, 768);
-  const QRect rightmost = g.cellRect(Row(PageRow::kOfficer), 0);
-  EXPECT_EQ(rightmost.left(), 962);
-  EXPECT_EQ(rightmost.right(), 987);  // spans 962..988
-  EXPECT_EQ(g.cellRect(Row(PageRow::kOfficer), 32).left(), 2);
-  EXPECT_EQ(g.cellRect(Row(PageRow::kOfficer), 32).right(), 27);
-  EXPECT_EQ(g.labelCellRect(kLabelCells[1]).left(), 992);
-  EXPECT_EQ(g.labelCellRect(kLabelCells[0]).right(), 1017);
-  EXPECT_EQ(g.columnAt(15), 0);
-  EXPECT_EQ(g.columnAt(1005), kLabelColumn);
-  EXPECT_TRUE(g.highlightRect(kLabelColumn).isEmpty());
-  EXPECT_EQ(g.highlightRect(32), QRect(960, 2, 30, 675));
-
-  const PageGeometry big = PageGeometryFor(1280, 1024);
-  EXPECT_EQ(big.columnWidth, 37);
-  EXPECT_EQ(big.leftOffset, 9);
-  EXPECT_EQ(big.bottomShift, 256);
-  const QRect lucky = big.cellRect(Row(PageRow::kLuckyHoursFirst), 0);
-  EXPECT_EQ(lucky.top(), 787);
-  EXPECT_EQ(lucky.bottom(), 812);  // rows 787..813
-  EXPECT_EQ(big.columnAt(8), -1);  // left of the first frame
-  EXPECT_EQ(big.columnAt(9), 0);
-
-  const PageGeometry small = PageGeometryFor(800, 600);
-  EXPECT_EQ(small.cellRect(Row(PageRow::kOfficer), 0).left(), 962);
-  EXPECT_EQ(small.bottomShift, 0);
-  EXPECT_EQ(small.highlightRect(0).bottom(), 1020 - 91 - 1);
-}
-
-TEST(PageGeometry, EveryScreenKeepsCellsInsideTheirColumns) {
-  for (QSize s : {QSize(800, 600), QSize(1024, 768), QSize(1152, 864), QSize(1280, 1024), QSize(1366, 768),
-                  QSize(1920, 1080), QSize(2560, 1440), QSize(1280, 720)}) {
-    const PageGeometry g = PageGeometryFor(s.width(), s.height());
-    for (int e = 0; e < kDayColumns; ++e) {
-      const int c = 32 - e;
-      const QRect column = g.highlightRect(c);
-      for (const PageRowSpec& layout : kPageRows) {
-        const QRect r = g.cellRect(layout, e);
-        EXPECT_EQ(g.columnAt(r.center().x()), c) << s.width() << "x" << s.height() << " e " << e;
-        EXPECT_LE(r.bottom(), g.sheetSize().height()) << s.width();
-        EXPECT_GE(r.top(), column.top());
-      }
-    }
-    for (const LabelCellSpec& layout : kLabelCells)
-      EXPECT_EQ(g.columnAt(g.labelCellRect(layout).center().x()), kLabelColumn);
-    // The lower rows never climb onto the warning columns.
-    EXPECT_GE(g.cellRect(Row(PageRow::kLuckyHoursFirst), 0).top(), g.cellRect(Row(PageRow::kWarningC), 0).bottom());
-  }
-}
 
 TEST(Page, ShowsTheEvaluatedMonthAndPlacesThePanels) {
   EvaluatedMonth may(2009, 5);
@@ -170,7 +117,7 @@ TEST(Page, HoverMarksDayColumnsOnlyAndTipsFollowTheNotes) {
   AlmanacPage page(QSize(1024, 768));
   page.showMonth(may.month, may.terms);
   page.hoverColumn(5);
-  EXPECT_EQ(page.sheet()->highlight(), page.geometry().highlightRect(5));
+  EXPECT_EQ(page.sheet()->highlight(), ToQRect(page.geometry().highlightRect(5)));
   page.hoverColumn(kLabelColumn);  // the old mark goes, no new one
   EXPECT_TRUE(page.sheet()->highlight().isEmpty());
   EXPECT_EQ(page.hoveredColumn(), kLabelColumn);
@@ -195,7 +142,7 @@ TEST(Page, RendersEachTextInItsColour) {
   EvaluatedMonth may(2009, 5);
   AlmanacPage page(QSize(1280, 1024));
   page.showMonth(may.month, may.terms);
-  page.sheet()->resize(page.geometry().sheetSize());
+  page.sheet()->resize(ToQSize(page.geometry().sheetSize()));
   const QImage img = page.sheet()->grab().toImage();
   int checked = 0;
   for (int e = 0; e < kDayColumns; ++e) {

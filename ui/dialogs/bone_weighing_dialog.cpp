@@ -61,7 +61,7 @@ std::u16string_view TextOf(const BoneWeighingRecord& r, int id, std::u16string_v
 }  // namespace
 
 BoneWeighingDialog::BoneWeighingDialog(const BoneWeighingRecord& record, QWidget* parent) : QDialog(parent) {
-  SetUpSheetDialog(*this, kSystem10Units.rect(0, 0, kWidthUnits, kHeightUnits).size(),
+  SetUpSheetDialog(*this, ToQSize(kSystem10Units.rect(0, 0, kWidthUnits, kHeightUnits).size()),
                    QStringLiteral(" 袁天罡秤骨術 與 28 星宿吉凶"), QStringLiteral(":/icons/dialog-bone.svg"));
   // The template's font is 16 pixels tall; the two-line edits take the
   // sheets' 14-pixel font so both lines of a song fit their 42 pixels.
@@ -69,7 +69,7 @@ BoneWeighingDialog::BoneWeighingDialog(const BoneWeighingRecord& record, QWidget
   const QFont editFont = MakePageFont(QString::fromLatin1(kPageFace), 14).font;
 
   for (const Control& c : kControls) {
-    const QRect rect = kSystem10Units.rect(c.x, c.y, c.width, c.height);
+    const QRect rect = ToQRect(kSystem10Units.rect(c.x, c.y, c.width, c.height));
     const QString text = ToQString(TextOf(record, c.id, c.text));
     QWidget* w = nullptr;
     switch (c.kind) {

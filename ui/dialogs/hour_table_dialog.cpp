@@ -28,7 +28,7 @@ Cell SheetCell(const HourCell& h) {
 
 HourTableDialog::HourTableDialog(const HourTableInputs& texts, QWidget* parent) : QDialog(parent) {
   const HourTableRecord record = BuildHourTable(texts);
-  sheet_ = AddSheet(*this, kSystem10Units.rect(0, 0, kLayout.widthUnits, kLayout.heightUnits).size(),
+  sheet_ = AddSheet(*this, ToQSize(kSystem10Units.rect(0, 0, kLayout.widthUnits, kLayout.heightUnits).size()),
                     BackdropMode::kHourTable, ToQString(record.caption), QStringLiteral(":/icons/lunisol.svg"));
 
   for (const HourColumn& h : record.hours) {

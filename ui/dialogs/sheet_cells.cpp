@@ -43,7 +43,7 @@ Cell LabelCell(const SheetLabel& label) {
 
 Cell TemplateCell(int x, int y, int width, int height, std::u16string_view text) {
   Cell c;
-  c.rect = kSystem10Units.rect(x, y, width, height);
+  c.rect = ToQRect(kSystem10Units.rect(x, y, width, height));
   c.text = ToQString(text);
   return c;
 }

@@ -7,9 +7,9 @@
 #include <QRect>
 #include <QSize>
 
+#include "layout/dialog_units.h"
 #include "sheets/yearly_notes_model.h"
 #include "ui/widgets/cell_sheet.h"
-#include "ui/widgets/dialog_units.h"
 
 namespace lunisol::ui {
 

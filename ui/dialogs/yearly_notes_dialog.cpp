@@ -39,10 +39,10 @@ std::optional<YearlyNotesRecord> YearlyNotesDialog::recordOf(int year, int month
 }
 
 YearlyNotesDialog::YearlyNotesDialog(const YearlyNotesRecord& record, QWidget* parent) : QDialog(parent) {
-  sheet_ = AddSheet(*this, kSystem10Units.rect(0, 0, kLayout.widthUnits, kLayout.heightUnits).size(),
+  sheet_ = AddSheet(*this, ToQSize(kSystem10Units.rect(0, 0, kLayout.widthUnits, kLayout.heightUnits).size()),
                     BackdropMode::kYearlyNotes, ToQString(record.caption), QStringLiteral(":/icons/lunisol.svg"));
-  const QRect picture =
-      kSystem10Units.rect(kLayout.picture.x(), kLayout.picture.y(), kLayout.picture.width(), kLayout.picture.height());
+  const QRect picture = ToQRect(
+      kSystem10Units.rect(kLayout.picture.x(), kLayout.picture.y(), kLayout.picture.width(), kLayout.picture.height()));
   sheet_->setPicture(SilkwormHouse(picture.size(), devicePixelRatioF()), picture);
 
   for (const TemplateText* t : {&record.yearGodTitle, &record.yearGodName}) {

@@ -23,7 +23,7 @@ std::array<const FortuneLine*, 5> HeadLines(const ZodiacGroup& g) {
 
 ZodiacFortuneDialog::ZodiacFortuneDialog(std::u16string_view yearBranch, std::u16string_view yearText, QWidget* parent)
     : QDialog(parent), fortune_(OpenZodiacFortune(yearBranch, yearText)) {
-  const QSize client = kSystem10Units.rect(0, 0, kLayout.widthUnits, kLayout.heightUnits).size();
+  const QSize client = ToQSize(kSystem10Units.rect(0, 0, kLayout.widthUnits, kLayout.heightUnits).size());
   sheet_ = AddSheet(*this, client, BackdropMode::kZodiac, ToQString(fortune_.caption),
                     QStringLiteral(":/icons/dialog-zodiac.svg"));
 

@@ -20,9 +20,9 @@ AlmanacPage::AlmanacPage(QSize screen, QWidget* parent)
   pal.setColor(QPalette::Base, kPageBackground);
   setPalette(pal);
   sheet_->setBackground(kPageBackground);
-  sheet_->setBackdrop(std::make_unique<RuledBackdrop>(BackdropMode::kPage, screen), geometry_.backdropRect());
+  sheet_->setBackdrop(std::make_unique<RuledBackdrop>(BackdropMode::kPage, screen), ToQRect(geometry_.backdropRect()));
   buildCells();
-  sheet_->resize(geometry_.sheetSize());
+  sheet_->resize(ToQSize(geometry_.sheetSize()));
   for (int i = 0; i < 2; ++i) {
     panels_[i] = new SolarTermBar(geometry_.cy, sheet_);
     panels_[i]->hide();
@@ -40,29 +40,29 @@ void AlmanacPage::buildCells() {
   for (int e = 0; e < kDayColumns; ++e) {
     for (const PageRowSpec& layout : kPageRows) {
       Cell c;
-      c.rect = geometry_.cellRect(layout, e);
+      c.rect = ToQRect(geometry_.cellRect(layout, e));
       c.text = ToQString(layout.initialText);
       sheet_->addCell(c);
     }
   }
   for (const LabelCellSpec& layout : kLabelCells) {
     Cell c;
-    c.rect = geometry_.labelCellRect(layout);
+    c.rect = ToQRect(geometry_.labelCellRect(layout));
     c.text = ToQString(layout.text);
     c.colour = ToQColor(layout.colour);
     sheet_->addCell(c);
   }
   Cell gregorian;
-  gregorian.rect = geometry_.gregorianTitleRect();
+  gregorian.rect = ToQRect(geometry_.gregorianTitleRect());
   gregorian.text = QStringLiteral("國曆 93 年 8 月");
   gregorian.colour = ToQColor(colours::kBlue);
   titleIndex_ = sheet_->addCell(gregorian);
   Cell lunar;
-  lunar.rect = geometry_.lunarTitleRect();
+  lunar.rect = ToQRect(geometry_.lunarTitleRect());
   lunar.text = QStringLiteral("農曆 93 年 8 月");
   sheet_->addCell(lunar);
   Cell proverb;
-  proverb.rect = geometry_.proverbRect();
+  proverb.rect = ToQRect(geometry_.proverbRect());
   sheet_->addCell(proverb);
 }
 
@@ -86,7 +86,7 @@ void AlmanacPage::showMonth(const MonthAlmanac& month, const MonthTermState& ter
   sheet_->setCell(titleIndex_ + 1, ToQString(month.lunarTitle.text), ToQColor(month.lunarTitle.colour));
   sheet_->setCell(titleIndex_ + 2, ToQString(month.proverbLine.text), ToQColor(month.proverbLine.colour));
   sheet_->backdrop()->setTermDays(terms.firstTermDay, terms.secondTermDay);
-  sheet_->update(geometry_.backdropRect());
+  sheet_->update(ToQRect(geometry_.backdropRect()));
   for (int i = 0; i < 2; ++i) {
     const TermBar& bar = month.termBars[i];
     if (bar.column < 1 || bar.column > kDayColumns) {
@@ -95,14 +95,15 @@ void AlmanacPage::showMonth(const MonthAlmanac& month, const MonthTermState& ter
     }
     const int e = bar.column - 1;
     panels_[i]->showTerm(bar);
-    panels_[i]->place(geometry_.termPanelRect(dayCell(e, PageRow::kWeekdayHeading).rect));
+    panels_[i]->place(ToQRect(
+        geometry_.termPanelRect(geometry_.cellRect(kPageRows[static_cast<size_t>(PageRow::kWeekdayHeading)], e))));
     panels_[i]->show();
   }
 }
 
 void AlmanacPage::hoverColumn(int c) {
   hoveredColumn_ = c;
-  sheet_->setHighlight(geometry_.highlightRect(c));
+  sheet_->setHighlight(ToQRect(geometry_.highlightRect(c)));
 }
 
 std::optional<HourTableInputs> AlmanacPage::dayTexts(int e) const {

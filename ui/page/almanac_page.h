@@ -9,8 +9,8 @@
 #include <optional>
 
 #include "almanac/month.h"
+#include "layout/page_layout.h"
 #include "sheets/hour_table_model.h"
-#include "ui/page/page_geometry.h"
 #include "ui/page/solar_term_bar.h"
 #include "ui/widgets/cell_sheet.h"
 

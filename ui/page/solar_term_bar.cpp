@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "ui/widgets/dialog_units.h"
+#include "layout/dialog_units.h"
 
 namespace lunisol::ui {
 namespace {
@@ -54,14 +54,14 @@ SolarTermBar::SolarTermBar(int screenHeight, QWidget* parent) : CellSheet(parent
   for (int i = 0; i < kCellCount; ++i) {
     const ControlSpec& s = kControls[i];
     Cell c;
-    c.rect = kTimes8Units.rect(s.x, s.y, s.w, s.h);
+    c.rect = ToQRect(kTimes8Units.rect(s.x, s.y, s.w, s.h));
     if ((i == kFishingRight || i == kFishingLeft) && notesBottom > 0) c.rect.setBottom(notesBottom - 1);
     c.text = ToQString(s.text);
     c.font = s.font;
     c.colour = ToQColor(s.colour);
     addCell(c);
   }
-  const QRect size = kTimes8Units.rect(0, 0, 21, 365);
+  const QRect size = ToQRect(kTimes8Units.rect(0, 0, 21, 365));
   resize(size.size());
 }
 
@@ -70,7 +70,7 @@ void SolarTermBar::place(const QRect& pageRect) {
   const int right = pageRect.width() - 1;
   std::vector<SheetFrame> frames;
   for (const QRect& u : kFrameUnits) {
-    QRect r = kTimes8Units.rect(u.x(), u.y(), u.width(), u.height());
+    QRect r = ToQRect(kTimes8Units.rect(u.x(), u.y(), u.width(), u.height()));
     r.setRight(std::min(r.right(), right));
     frames.push_back({r, Edge::kEtched});
   }

@@ -3,6 +3,9 @@
 
 #include <QPainter>
 #include <QRect>
+#include <QSize>
+
+#include "layout/rect.h"
 
 namespace lunisol::ui {
 
@@ -21,5 +24,7 @@ void DrawEdge(QPainter& p, const QRect& r, Edge edge);
 constexpr QRect Ltrb(int left, int top, int right, int bottom) {
   return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
 }
+constexpr QRect ToQRect(const Rect& r) { return Ltrb(r.left, r.top, r.right, r.bottom); }
+constexpr QSize ToQSize(const Size& s) { return QSize(s.width, s.height); }
 
 }  // namespace lunisol::ui

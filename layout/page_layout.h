@@ -2,13 +2,12 @@
 // functions of the screen's width and height, so any screen can be tested.
 #pragma once
 
-#include <QRect>
-#include <QSize>
 #include <array>
 
 #include "almanac/month.h"
+#include "layout/rect.h"
 
-namespace lunisol::ui {
+namespace lunisol {
 
 // The rows of a day column, in the order the page creates them.
 enum class PageRow {
@@ -73,22 +72,22 @@ struct PageGeometry {
 
   // Column anchor W of element e (0 = rightmost day column).
   int anchor(int e) const;
-  QRect cellRect(const PageRowSpec& layout, int e) const;
-  QRect labelCellRect(const LabelCellSpec& layout) const;
-  QRect gregorianTitleRect() const;
-  QRect lunarTitleRect() const;
-  QRect proverbRect() const;
+  Rect cellRect(const PageRowSpec& layout, int e) const;
+  Rect labelCellRect(const LabelCellSpec& layout) const;
+  Rect gregorianTitleRect() const;
+  Rect lunarTitleRect() const;
+  Rect proverbRect() const;
   // Mouse column 0..33 counted from the left, or −1 outside the columns.
   int columnAt(int x) const;
   // The hover mark around mouse column c (empty for the label column).
-  QRect highlightRect(int c) const;
+  Rect highlightRect(int c) const;
   // The solar-term panel over a term column whose weekday heading is `heading`.
-  QRect termPanelRect(const QRect& heading) const;
+  Rect termPanelRect(const Rect& heading) const;
   // The scrolled sheet: the whole page including its lowest frames.
-  QSize sheetSize() const;
-  QRect backdropRect() const;
+  Size sheetSize() const;
+  Rect backdropRect() const;
 };
 
 PageGeometry PageGeometryFor(int cx, int cy);
 
-}  // namespace lunisol::ui
+}  // namespace lunisol

@@ -6,9 +6,9 @@
 // 248 × 266-unit yearly sheet its 496 × 532-pixel drawing.
 #pragma once
 
-#include <QRect>
+#include "layout/rect.h"
 
-namespace lunisol::ui {
+namespace lunisol {
 
 struct DialogUnits {
   int baseX = 6;   // pixels per 4 horizontal units
@@ -16,9 +16,7 @@ struct DialogUnits {
 
   constexpr int x(int units) const { return (units * baseX + 2) / 4; }
   constexpr int y(int units) const { return (units * baseY + 4) / 8; }
-  constexpr QRect rect(int ux, int uy, int uw, int uh) const {
-    return QRect(x(ux), y(uy), x(ux + uw) - x(ux), y(uy + uh) - y(uy));
-  }
+  constexpr Rect rect(int ux, int uy, int uw, int uh) const { return {x(ux), y(uy), x(ux + uw), y(uy + uh)}; }
 };
 
 // "Times New Roman" 8 points: the page and the solar-term panels.
@@ -28,4 +26,4 @@ inline constexpr DialogUnits kTimes10Units{7, 16};
 // "System" 10 points: the hour table, yearly notes, zodiac and bone sheets.
 inline constexpr DialogUnits kSystem10Units{8, 16};
 
-}  // namespace lunisol::ui
+}  // namespace lunisol

@@ -1,11 +1,10 @@
-#include "ui/page/page_geometry.h"
+#include "layout/page_layout.h"
 
 #include <algorithm>
 
-#include "ui/widgets/edges.h"
-#include "ui/widgets/ruled_backdrop.h"
+#include "layout/backdrop_layout.h"
 
-namespace lunisol::ui {
+namespace lunisol {
 
 using R = PageRow;
 using D = DayAlmanacRecord;
@@ -100,20 +99,20 @@ int PageGeometry::anchor(int e) const {
   return leftOffset + (32 - e) * columnWidth + columnWidth / 2 - 7;
 }
 
-QRect PageGeometry::cellRect(const PageRowSpec& s, int e) const {
+Rect PageGeometry::cellRect(const PageRowSpec& s, int e) const {
   const int w = anchor(e);
   const int z = s.shifted ? bottomShift : 0;
-  return Ltrb(w + s.x0, z + s.y0, w + s.x1, z + s.y1);
+  return Rect{w + s.x0, z + s.y0, w + s.x1, z + s.y1};
 }
 
-QRect PageGeometry::labelCellRect(const LabelCellSpec& s) const {
+Rect PageGeometry::labelCellRect(const LabelCellSpec& s) const {
   const int left = s.right ? labelRight : labelRight - 13;
-  return Ltrb(left, bottomShift + s.y0, left + 13, bottomShift + s.y1);
+  return Rect{left, bottomShift + s.y0, left + 13, bottomShift + s.y1};
 }
 
-QRect PageGeometry::gregorianTitleRect() const { return Ltrb(gregorianTitleX, 5, gregorianTitleX + 20, 90); }
-QRect PageGeometry::lunarTitleRect() const { return Ltrb(lunarTitleX + 13, 92, lunarTitleX + 26, 528); }
-QRect PageGeometry::proverbRect() const { return Ltrb(lunarTitleX, 92, lunarTitleX + 13, 528); }
+Rect PageGeometry::gregorianTitleRect() const { return Rect{gregorianTitleX, 5, gregorianTitleX + 20, 90}; }
+Rect PageGeometry::lunarTitleRect() const { return Rect{lunarTitleX + 13, 92, lunarTitleX + 26, 528}; }
+Rect PageGeometry::proverbRect() const { return Rect{lunarTitleX, 92, lunarTitleX + 13, 528}; }
 
 int PageGeometry::columnAt(int x) const {
   if (x < leftOffset) return -1;
@@ -121,18 +120,18 @@ int PageGeometry::columnAt(int x) const {
   return c <= kLabelColumn ? c : -1;
 }
 
-QRect PageGeometry::highlightRect(int c) const {
+Rect PageGeometry::highlightRect(int c) const {
   if (c < 0 || c > 32) return {};
-  return Ltrb(leftOffset + c * columnWidth, 2, leftOffset + (c + 1) * columnWidth, storedHeight - 91);
+  return Rect{leftOffset + c * columnWidth, 2, leftOffset + (c + 1) * columnWidth, storedHeight - 91};
 }
 
-QRect PageGeometry::termPanelRect(const QRect& heading) const {
+Rect PageGeometry::termPanelRect(const Rect& heading) const {
   // The panels were placed in the frame's coordinates, below a date bar of
   // 27 pixels (two rows, 53, on the 800-wide screen), and then moved within
   // the page; the net effect puts every panel's top on the frames' top.
   const int bar = cx == 800 ? 53 : 27;
-  int left = heading.left() - 3, top = heading.top() + bar - 48;
-  int right = heading.right() + 1, bottom = heading.bottom() + 1 + bar;
+  int left = heading.left - 3, top = heading.top + bar - 48;
+  int right = heading.right, bottom = heading.bottom + bar;
   if (cy == 768 && cx == 1024) {
     right -= 1, bottom = 672;
   } else if (cy == 768 && cx == 1280) {
@@ -153,20 +152,20 @@ QRect PageGeometry::termPanelRect(const QRect& heading) const {
       right -= 1;
     bottom = cy <= 768 ? 672 : cy - 94;
   }
-  return Ltrb(left, top, right, bottom);
+  return Rect{left, top, right, bottom};
 }
 
-QSize PageGeometry::sheetSize() const {
+Size PageGeometry::sheetSize() const {
   const int width = std::max(cx, leftOffset + (kLabelColumn + 1) * columnWidth);
   const int height = std::max(frameBottom, bottomShift + 675) + 2;
-  return QSize(width, height);
+  return Size{width, height};
 }
 
-QRect PageGeometry::backdropRect() const {
+Rect PageGeometry::backdropRect() const {
   // Created 637 pixels tall, the backdrop would stop short of the lower rows
   // on taller screens; it reaches down to its frames' bottom instead.
-  const QSize s = sheetSize();
-  return QRect(0, 0, s.width(), std::max(637, frameBottom + 1));
+  const Size s = sheetSize();
+  return Rect{0, 0, s.width, std::max(637, frameBottom + 1)};
 }
 
-}  // namespace lunisol::ui
+}  // namespace lunisol

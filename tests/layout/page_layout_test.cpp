@@ -1,0 +1,63 @@
+// Where the almanac page's cells sit on each screen.
+#include "layout/page_layout.h"
+
+#include <gtest/gtest.h>
+
+using namespace lunisol;
+
+namespace {
+
+const PageRowSpec& Row(PageRow r) { return kPageRows[static_cast<size_t>(r)]; }
+
+}  // namespace
+
+TEST(PageGeometry, TunedScreens) {
+  const PageGeometry g = PageGeometryFor(1024, 768);
+  const Rect rightmost = g.cellRect(Row(PageRow::kOfficer), 0);
+  EXPECT_EQ(rightmost.left, 962);
+  EXPECT_EQ(rightmost.right, 988);  // spans 962..987
+  EXPECT_EQ(g.cellRect(Row(PageRow::kOfficer), 32).left, 2);
+  EXPECT_EQ(g.cellRect(Row(PageRow::kOfficer), 32).right, 28);
+  EXPECT_EQ(g.labelCellRect(kLabelCells[1]).left, 992);
+  EXPECT_EQ(g.labelCellRect(kLabelCells[0]).right, 1018);
+  EXPECT_EQ(g.columnAt(15), 0);
+  EXPECT_EQ(g.columnAt(1005), kLabelColumn);
+  EXPECT_TRUE(g.highlightRect(kLabelColumn).empty());
+  EXPECT_EQ(g.highlightRect(32), (Rect{960, 2, 990, 677}));
+
+  const PageGeometry big = PageGeometryFor(1280, 1024);
+  EXPECT_EQ(big.columnWidth, 37);
+  EXPECT_EQ(big.leftOffset, 9);
+  EXPECT_EQ(big.bottomShift, 256);
+  const Rect lucky = big.cellRect(Row(PageRow::kLuckyHoursFirst), 0);
+  EXPECT_EQ(lucky.top, 787);
+  EXPECT_EQ(lucky.bottom, 813);  // rows 787..812
+  EXPECT_EQ(big.columnAt(8), -1);  // left of the first frame
+  EXPECT_EQ(big.columnAt(9), 0);
+
+  const PageGeometry small = PageGeometryFor(800, 600);
+  EXPECT_EQ(small.cellRect(Row(PageRow::kOfficer), 0).left, 962);
+  EXPECT_EQ(small.bottomShift, 0);
+  EXPECT_EQ(small.highlightRect(0).bottom, 1020 - 91);
+}
+
+TEST(PageGeometry, EveryScreenKeepsCellsInsideTheirColumns) {
+  for (Size s : {Size{800, 600}, Size{1024, 768}, Size{1152, 864}, Size{1280, 1024}, Size{1366, 768},
+                 Size{1920, 1080}, Size{2560, 1440}, Size{1280, 720}}) {
+    const PageGeometry g = PageGeometryFor(s.width, s.height);
+    for (int e = 0; e < kDayColumns; ++e) {
+      const int c = 32 - e;
+      const Rect column = g.highlightRect(c);
+      for (const PageRowSpec& layout : kPageRows) {
+        const Rect r = g.cellRect(layout, e);
+        EXPECT_EQ(g.columnAt(r.centreX()), c) << s.width << "x" << s.height << " e " << e;
+        EXPECT_LE(r.bottom - 1, g.sheetSize().height) << s.width;
+        EXPECT_GE(r.top, column.top);
+      }
+    }
+    for (const LabelCellSpec& layout : kLabelCells)
+      EXPECT_EQ(g.columnAt(g.labelCellRect(layout).centreX()), kLabelColumn);
+    // The lower rows never climb onto the warning columns.
+    EXPECT_GE(g.cellRect(Row(PageRow::kLuckyHoursFirst), 0).top, g.cellRect(Row(PageRow::kWarningC), 0).bottom - 1);
+  }
+}
