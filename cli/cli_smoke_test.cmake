@@ -80,3 +80,10 @@ foreach(bad "month;2009;13" "month;1899;1" "convert" "days;2009-01-02;2009-01-01
     message(FATAL_ERROR "lunisol-cli ${bad}: expected a one-line message, got: ${last_err}")
   endif()
 endforeach()
+
+# Output that cannot be written is a failure, not a success.
+execute_process(COMMAND bash -c "\"${CLI}\" month 2024 1 > /dev/full" RESULT_VARIABLE rc ERROR_VARIABLE err)
+if(rc EQUAL 0)
+  message(FATAL_ERROR "lunisol-cli month 2024 1 > /dev/full reported success")
+endif()
+expect_in("${err}" "cannot write the output")

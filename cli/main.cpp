@@ -1,6 +1,8 @@
 // lunisol-cli: the command-line face of the almanac's core. Every command
 // prints UTF-8 JSON (phases prints a moon-phase file); bad arguments give a
 // one-line message on stderr and exit status 2.
+#include <cerrno>
+#include <cstring>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -264,5 +266,15 @@ int Run(const std::vector<std::string>& a, std::ostream& out, std::ostream& err)
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
-  return lunisol::cli::Run(args, std::cout, std::cerr);
+  const int status = lunisol::cli::Run(args, std::cout, std::cerr);
+  // Output that never arrived is a failure, whatever the command thought:
+  // a full disk or a closed pipe must not end with status 0. (errno still
+  // holds the reason of the write that failed.)
+  std::cout.flush();
+  if (!std::cout) {
+    std::cerr << "lunisol-cli: cannot write the output" << (errno ? std::string(": ") + std::strerror(errno) : "")
+              << "\n";
+    return status == 0 ? 1 : status;
+  }
+  return status;
 }

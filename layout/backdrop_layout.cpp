@@ -45,7 +45,7 @@ void PageShapes(const BackdropMetrics& m, int t1, int t2, BackdropShapes& s) {
 void HourTableShapes(BackdropShapes& s) {
   for (int i = 0; i <= 12; ++i) s.frame(Rect{30 * i, 2, 30 * (i + 1), 488});
   for (Line l : {Rule(1, 47, 360, 47), Rule(1, 93, 360, 93), Rule(1, 392, 390, 392), Rule(1, 424, 390, 424),
-                  Rule(1, 455, 390, 455)}) {
+                 Rule(1, 455, 390, 455)}) {
     s.rule(l);
   }
 }
@@ -58,7 +58,7 @@ void YearlyNotesShapes(BackdropShapes& s) {
   s.frame(Rect{69, 2, 351, 530});
   s.frame(Rect{2, 2, 70, 530});
   for (Line l : {Rule(69, 302, 351, 302), Rule(69, 324, 351, 324), Rule(255, 302, 255, 530), Rule(351, 434, 461, 434),
-                  Rule(351, 454, 461, 454), Rule(2, 209, 69, 209), Rule(2, 231, 69, 231), Rule(40, 3, 40, 209)}) {
+                 Rule(351, 454, 461, 454), Rule(2, 209, 69, 209), Rule(2, 231, 69, 231), Rule(40, 3, 40, 209)}) {
     s.rule(l);
   }
 }

@@ -1,20 +1,30 @@
 // lunisol: the desktop almanac.
 #include <QApplication>
+#include <QBuffer>
 #include <QCommandLineParser>
 #include <QDialog>
-#include <QElapsedTimer>
+#include <QFile>
+#include <QFontDatabase>
+#include <QMessageBox>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTimer>
 #include <cstdio>
+#include <cstring>
+#include <optional>
 
+#include "ui/application.h"
 #include "ui/dialogs/about_dialog.h"
 #include "ui/main_window.h"
-#include "ui/widgets/page_font.h"
+#include "ui/widgets/atomic_file.h"
 
 using namespace lunisol::ui;
 
 namespace {
+
+// Larger pictures would take gigabytes for no page anyone can read.
+constexpr int kLargestGrabSide = 8192;
+constexpr int kSmallestGrabSide = 320;
 
 int Fail(const QString& message) {
   std::fprintf(stderr, "lunisol: %s\n", message.toLocal8Bit().constData());
@@ -29,84 +39,168 @@ std::optional<SheetKind> SheetNamed(const QString& name) {
   return std::nullopt;
 }
 
+struct Options {
+  QCommandLineOption date{QStringLiteral("date"), QStringLiteral("Start on this date instead of today."),
+                          QStringLiteral("YYYY-MM-DD")};
+  QCommandLineOption grab{QStringLiteral("grab"),
+                          QStringLiteral("Render the window (or the --open sheet) into a PNG file and exit."),
+                          QStringLiteral("FILE.png")};
+  QCommandLineOption size{QStringLiteral("size"),
+                          QStringLiteral("Screen size to lay the window out for with --grab (default 1280x1024)."),
+                          QStringLiteral("WxH")};
+  QCommandLineOption available{
+      QStringLiteral("available"),
+      QStringLiteral("With --grab: the window's size within that screen, as a desktop with panels leaves it."),
+      QStringLiteral("WxH")};
+  QCommandLineOption open{QStringLiteral("open"), QStringLiteral("Open a sheet: bone, hours, yearly or zodiac."),
+                          QStringLiteral("SHEET")};
+
+  void addTo(QCommandLineParser& parser) const {
+    parser.setApplicationDescription(
+        QStringLiteral("Lunisol 農民曆, an almanac of the Chinese lunisolar calendar, 1900-2100."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOptions({date, grab, size, available, open});
+  }
+};
+
+// --help and --version need no window: answer them before a display is
+// asked for, so they work on a console without one.
+bool AsksOnlyForText(int argc, char* argv[]) {
+  for (int i = 1; i < argc; ++i) {
+    for (const char* flag : {"-h", "--help", "-?", "--help-all", "-v", "--version"})
+      if (std::strcmp(argv[i], flag) == 0) return true;
+  }
+  return false;
+}
+
+int AnswerText(int argc, char* argv[]) {
+  QCoreApplication app(argc, argv);
+  QCoreApplication::setApplicationName(QStringLiteral("lunisol"));
+  QCoreApplication::setApplicationVersion(QString::fromLatin1(AboutDialog::kVersion));
+  QCommandLineParser parser;
+  Options().addTo(parser);
+  parser.process(app);  // prints and exits
+  return 0;
+}
+
+// The bytes of the --grab value exactly as given: a file name need not be
+// valid UTF-8, and a decoded and re-encoded name would be another file.
+std::string RawOptionValue(int argc, char* argv[], const char* name) {
+  const std::string flag = std::string("--") + name;
+  for (int i = 1; i < argc; ++i) {
+    if (flag == argv[i] && i + 1 < argc) return argv[i + 1];
+    if (std::strncmp(argv[i], (flag + "=").c_str(), flag.size() + 1) == 0) return argv[i] + flag.size() + 1;
+  }
+  return {};
+}
+
+std::optional<QSize> ParseSize(const QString& text) {
+  const auto m = QRegularExpression(QStringLiteral("^(\\d{1,6})x(\\d{1,6})$")).match(text);
+  if (!m.hasMatch()) return std::nullopt;
+  const QSize size(m.captured(1).toInt(), m.captured(2).toInt());
+  for (int side : {size.width(), size.height()})
+    if (side < kSmallestGrabSide || side > kLargestGrabSide) return std::nullopt;
+  return size;
+}
+
+int SavePng(const QImage& image, const std::string& path) {
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  if (!image.save(&buffer, "PNG")) return Fail(QStringLiteral("cannot encode the picture"));
+  const SaveResult saved =
+      WriteFileAtomically(path, std::string_view(png.constData(), static_cast<size_t>(png.size())));
+  if (!saved.ok()) {
+    std::fprintf(stderr, "lunisol: cannot write %s: %s\n", path.c_str(), saved.reason().c_str());
+    return 1;
+  }
+  return 0;
+}
+
+int Grab(WindowOptions options, std::optional<SheetKind> sheet, QSize window, const std::string& path) {
+  options.showAboutOnStart = false;
+  MainWindow frame(options);
+  frame.setAttribute(Qt::WA_DontShowOnScreen);
+  frame.resize(window);
+  frame.show();
+  QApplication::processEvents();
+  QImage image;
+  if (sheet) {
+    std::unique_ptr<QDialog> dialog = frame.makeSheet(*sheet);
+    if (!dialog) return Fail(QStringLiteral("the selected date has no such sheet"));
+    dialog->setAttribute(Qt::WA_DontShowOnScreen);
+    dialog->show();
+    QApplication::processEvents();
+    image = dialog->grab().toImage();
+  } else {
+    image = frame.grab().toImage();
+  }
+  return SavePng(image, path);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  if (AsksOnlyForText(argc, argv)) return AnswerText(argc, argv);
+
   Q_INIT_RESOURCE(lunisol);
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("lunisol"));
   QApplication::setApplicationVersion(QString::fromLatin1(AboutDialog::kVersion));
   QApplication::setDesktopFileName(QStringLiteral("org.lunisol.Lunisol"));
-  QApplication::setFont(MakePageFont(QString::fromLatin1(kPageFace), 16).font);
+  SetUpApplication(app);
 
   QCommandLineParser parser;
-  parser.setApplicationDescription(QStringLiteral("Lunisol, an almanac of the Chinese lunisolar calendar, 1900-2100."));
-  parser.addHelpOption();
-  parser.addVersionOption();
-  const QCommandLineOption dateOption(QStringLiteral("date"), QStringLiteral("Start on this date instead of today."),
-                                      QStringLiteral("YYYY-MM-DD"));
-  const QCommandLineOption grabOption(
-      QStringLiteral("grab"), QStringLiteral("Render the window (or the --open sheet) into a PNG file and exit."),
-      QStringLiteral("FILE.png"));
-  const QCommandLineOption sizeOption(
-      QStringLiteral("size"), QStringLiteral("Screen size to lay the window out for with --grab (default 1280x1024)."),
-      QStringLiteral("WxH"));
-  const QCommandLineOption openOption(
-      QStringLiteral("open"), QStringLiteral("Open a sheet: bone, hours, yearly or zodiac."), QStringLiteral("SHEET"));
-  parser.addOptions({dateOption, grabOption, sizeOption, openOption});
+  const Options opt;
+  opt.addTo(parser);
   parser.process(app);
 
   WindowOptions options;
-  if (parser.isSet(dateOption)) {
-    const QDate date = QDate::fromString(parser.value(dateOption), QStringLiteral("yyyy-MM-dd"));
+  if (parser.isSet(opt.date)) {
+    const QDate date = QDate::fromString(parser.value(opt.date), QStringLiteral("yyyy-MM-dd"));
     if (!date.isValid() || date.year() < 1900 || date.year() > 2100) {
       return Fail(QStringLiteral("--date wants a date from 1900-01-01 to 2100-12-31 as YYYY-MM-DD, not \"%1\"")
-                      .arg(parser.value(dateOption)));
+                      .arg(parser.value(opt.date)));
     }
     options.today = [date] { return QDateTime(date, QTime(12, 0)); };
   }
   std::optional<SheetKind> sheet;
-  if (parser.isSet(openOption)) {
-    sheet = SheetNamed(parser.value(openOption));
+  if (parser.isSet(opt.open)) {
+    sheet = SheetNamed(parser.value(opt.open));
     if (!sheet) return Fail(QStringLiteral("--open wants bone, hours, yearly or zodiac"));
   }
-  const bool grab = parser.isSet(grabOption);
-  QSize size(1280, 1024);
-  if (parser.isSet(sizeOption)) {
-    const auto m = QRegularExpression(QStringLiteral("^(\\d{3,5})x(\\d{3,5})$")).match(parser.value(sizeOption));
-    if (!m.hasMatch()) return Fail(QStringLiteral("--size wants WIDTHxHEIGHT, for example 1280x1024"));
-    size = QSize(m.captured(1).toInt(), m.captured(2).toInt());
+  const QString sizeRule = QStringLiteral("WIDTHxHEIGHT, each side %1 to %2 pixels, for example 1280x1024")
+                               .arg(kSmallestGrabSide)
+                               .arg(kLargestGrabSide);
+  QSize screen(1280, 1024);
+  if (parser.isSet(opt.size)) {
+    const std::optional<QSize> size = ParseSize(parser.value(opt.size));
+    if (!size) return Fail(QStringLiteral("--size wants ") + sizeRule);
+    screen = *size;
+  }
+  QSize window = screen;
+  if (parser.isSet(opt.available)) {
+    const std::optional<QSize> size = ParseSize(parser.value(opt.available));
+    if (!size || size->width() > screen.width() || size->height() > screen.height())
+      return Fail(QStringLiteral("--available wants ") + sizeRule + QStringLiteral(", within the --size screen"));
+    window = *size;
   }
 
-  if (grab) {
-    options.screen = size;
-    options.showAboutOnStart = false;
-    MainWindow frame(options);
-    frame.setAttribute(Qt::WA_DontShowOnScreen);
-    frame.resize(size);
-    frame.show();
-    QApplication::processEvents();
-    QImage image;
-    if (sheet) {
-      std::unique_ptr<QDialog> dialog = frame.makeSheet(*sheet);
-      if (!dialog) return Fail(QStringLiteral("the selected date has no such sheet"));
-      dialog->setAttribute(Qt::WA_DontShowOnScreen);
-      dialog->show();
-      QApplication::processEvents();
-      image = dialog->grab().toImage();
-    } else {
-      image = frame.grab().toImage();
-    }
-    if (!image.save(parser.value(grabOption), "PNG")) {
-      return Fail(QStringLiteral("cannot write %1").arg(parser.value(grabOption)));
-    }
-    return 0;
+  if (parser.isSet(opt.grab)) {
+    options.screen = screen;
+    return Grab(options, sheet, window, RawOptionValue(argc, argv, "grab"));
   }
 
   options.showAboutOnStart = !sheet;
   MainWindow frame(options);
+  const QString fontNotice = MissingChineseFaceNotice(QFontDatabase::families());
+  if (!fontNotice.isEmpty()) {
+    QTimer::singleShot(0, &frame,
+                       [&frame, fontNotice] { QMessageBox::warning(&frame, QStringLiteral("Lunisol"), fontNotice); });
+  }
   // Cover the screen even where no window manager honours "maximized".
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) frame.setGeometry(screen->availableGeometry());
+  if (const QScreen* s = QGuiApplication::primaryScreen()) frame.setGeometry(s->availableGeometry());
   frame.showMaximized();
   if (sheet) {
     QTimer::singleShot(0, &frame, [&frame, kind = *sheet] {

@@ -31,7 +31,7 @@ TEST(PageGeometry, TunedScreens) {
   EXPECT_EQ(big.bottomShift, 256);
   const Rect lucky = big.cellRect(Row(PageRow::kLuckyHoursFirst), 0);
   EXPECT_EQ(lucky.top, 787);
-  EXPECT_EQ(lucky.bottom, 813);  // rows 787..812
+  EXPECT_EQ(lucky.bottom, 813);    // rows 787..812
   EXPECT_EQ(big.columnAt(8), -1);  // left of the first frame
   EXPECT_EQ(big.columnAt(9), 0);
 
@@ -42,8 +42,8 @@ TEST(PageGeometry, TunedScreens) {
 }
 
 TEST(PageGeometry, EveryScreenKeepsCellsInsideTheirColumns) {
-  for (Size s : {Size{800, 600}, Size{1024, 768}, Size{1152, 864}, Size{1280, 1024}, Size{1366, 768},
-                 Size{1920, 1080}, Size{2560, 1440}, Size{1280, 720}}) {
+  for (Size s : {Size{800, 600}, Size{1024, 768}, Size{1152, 864}, Size{1280, 1024}, Size{1366, 768}, Size{1920, 1080},
+                 Size{2560, 1440}, Size{1280, 720}}) {
     const PageGeometry g = PageGeometryFor(s.width, s.height);
     for (int e = 0; e < kDayColumns; ++e) {
       const int c = 32 - e;

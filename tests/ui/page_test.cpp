@@ -1,11 +1,15 @@
 // The almanac page: where its cells sit on each screen, that it shows the
 // evaluated month, what a double-click opens, and the bitmap it saves.
 #include <gtest/gtest.h>
+#include <qplatformdefs.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <csignal>
 
 #include "almanac/month.h"
 #include "almanac/year_data.h"
@@ -163,22 +167,6 @@ TEST(Page, RendersEachTextInItsColour) {
 
 namespace {
 
-// A file that refuses to take more than `limit` bytes, as a full disk does.
-class ShortSaveFile : public QSaveFile {
- public:
-  ShortSaveFile(const QString& path, qint64 limit) : QSaveFile(path), limit_(limit) {}
-
- protected:
-  qint64 writeData(const char* data, qint64 len) override {
-    if (written_ + len > limit_) return -1;
-    written_ += len;
-    return QSaveFile::writeData(data, len);
-  }
-
- private:
-  qint64 limit_, written_ = 0;
-};
-
 QByteArray ReadAll(const QString& path) {
   QFile f(path);
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -197,7 +185,7 @@ TEST(PageExport, WritesATopDown32BitBitmap) {
   image.fill(QColor(255, 255, 240));
   image.setPixelColor(0, 0, QColor(10, 20, 30));
   const QString path = dir.filePath(QStringLiteral("200905.bmp"));
-  ASSERT_EQ(ExportPageImage(image, path, nullptr), 0);
+  ASSERT_EQ(ExportPageImage(image, path, ExportMessage()), 0);
   const QByteArray b = ReadAll(path);
   ASSERT_EQ(b.size(), 2599014);  // 14 + 40 + 4·w·h
   EXPECT_EQ(b.left(2), QByteArray("BM"));
@@ -228,7 +216,28 @@ TEST(PageExport, HeaderRulesForOtherFormats) {
   EXPECT_EQ(ProposedImageName(QStringLiteral("2009"), 1), QStringLiteral("200901.bmp"));
 }
 
-TEST(PageExport, AFailedWriteLeavesTheOldFileWhole) {
+// Writes past `limit` bytes fail as on a full disk (EFBIG instead of
+// ENOSPC), for as long as the object lives.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t limit) {
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit r = saved_;
+    r.rlim_cur = limit;
+    setrlimit(RLIMIT_FSIZE, &r);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, oldHandler_);
+  }
+
+ private:
+  rlimit saved_{};
+  void (*oldHandler_)(int) = nullptr;
+};
+
+TEST(PageExport, SavesWholeOrNotAtAllAndSaysWhy) {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("page.bmp"));
   {
@@ -240,13 +249,28 @@ TEST(PageExport, AFailedWriteLeavesTheOldFileWhole) {
   image.fill(Qt::white);
   QStringList messages;
   auto report = [&](const QString& m) { messages << m; };
-  for (qint64 limit : {0, 20, 1000}) {
-    ShortSaveFile file(path, limit);
-    EXPECT_EQ(WritePageBitmap(image, file, report), -1) << limit;
-    EXPECT_EQ(ReadAll(path), QByteArray("an earlier export")) << limit;
+  {
+    const FileSizeLimit fullDisk(100);
+    EXPECT_EQ(ExportPageImage(image, path, report), -1);
   }
-  // Only the short file header is reported.
-  EXPECT_EQ(messages, QStringList{QStringLiteral("BITMAPFILEHEADER")});
-  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("page.bmp")});
-  EXPECT_EQ(ExportPageImage(image, dir.filePath(QStringLiteral("no/such/folder/x.bmp")), nullptr), -1);
+  EXPECT_EQ(ReadAll(path), QByteArray("an earlier export"));
+  ASSERT_EQ(messages.size(), 1);
+  EXPECT_TRUE(messages[0].contains(path) && messages[0].contains(QStringLiteral("原有的檔案沒有變動")))
+      << messages[0].toStdString();
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("page.bmp")});
+
+  // A FIFO or a device under the name is refused, not replaced by a file.
+  const QString fifo = dir.filePath(QStringLiteral("pipe.bmp"));
+  ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  EXPECT_EQ(ExportPageImage(image, fifo, report), -1);
+  QT_STATBUF st;
+  ASSERT_EQ(QT_STAT(QFile::encodeName(fifo).constData(), &st), 0);
+  EXPECT_TRUE(S_ISFIFO(st.st_mode));
+  EXPECT_TRUE(messages.last().contains(QStringLiteral("不是一般檔案")));
+
+  EXPECT_EQ(ExportPageImage(image, dir.filePath(QStringLiteral("no/such/folder/x.bmp")), report), -1);
+  EXPECT_EQ(messages.size(), 3);
+  // And a good save replaces the old file.
+  EXPECT_EQ(ExportPageImage(image, path, report), 0);
+  EXPECT_EQ(ReadAll(path).left(2), QByteArray("BM"));
 }

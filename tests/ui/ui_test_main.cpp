@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <ctime>
 
+#include "ui/application.h"
+
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   // A reader in Taiwan: local dates differ from universal ones for eight
@@ -12,6 +14,7 @@ int main(int argc, char** argv) {
   tzset();
   Q_INIT_RESOURCE(lunisol);
   QApplication app(argc, argv);
+  lunisol::ui::SetUpApplication(app);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

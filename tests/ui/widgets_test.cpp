@@ -9,7 +9,9 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 
+#include "ui/application.h"
 #include "ui/widgets/cell_sheet.h"
 #include "ui/widgets/link_label.h"
 #include "ui/widgets/page_tab_bar.h"
@@ -134,4 +136,71 @@ TEST(StaticLink, OpensWebPagesAsGivenAndAddressesAsMail) {
   EXPECT_FALSE(broken.open());
   EXPECT_EQ(shown, QStringLiteral("Error!"));
   EXPECT_FALSE(broken.visited());
+}
+
+TEST(CellSheet, CutTextEndsInAnEllipsisAndItsTipGivesTheWholeText) {
+  CellSheet sheet;
+  Cell fits;
+  fits.rect = QRect(0, 0, 12, 60);
+  fits.text = QStringLiteral("日逢受死");
+  Cell cut = fits;
+  cut.rect = QRect(20, 0, 12, 30);
+  Cell noted = cut;
+  noted.rect = QRect(40, 0, 12, 30);
+  noted.tooltip = QStringLiteral("本程式擬作");
+  const int a = sheet.addCell(fits), b = sheet.addCell(cut), c = sheet.addCell(noted);
+
+  EXPECT_FALSE(sheet.isCut(a));
+  EXPECT_EQ(sheet.tooltipCellAt(QPoint(5, 5)), -1);  // nothing to tell
+  EXPECT_TRUE(sheet.isCut(b));
+  EXPECT_EQ(sheet.tooltipCellAt(QPoint(25, 5)), b);
+  EXPECT_EQ(sheet.cellTip(b), QStringLiteral("日逢受死"));
+  // A cell's own tip follows the whole text rather than replacing it.
+  EXPECT_EQ(sheet.cellTip(c), QStringLiteral("日逢受死\n\n本程式擬作"));
+  // A hidden cell tells nothing.
+  sheet.setCellVisible(b, false);
+  EXPECT_EQ(sheet.tooltipCellAt(QPoint(25, 5)), -1);
+}
+
+TEST(CellSheet, ZoomPaintsAtTheLargerSizeAndMapsPointsBack) {
+  CellSheet sheet;
+  sheet.setBackground(Qt::white);
+  Cell c;
+  c.rect = QRect(10, 10, 60, 20);
+  c.text = QStringLiteral("甲子");
+  sheet.addCell(c);
+  sheet.resize(100, 50);
+  const QImage plain = sheet.grab().toImage();
+  sheet.setZoom(2);
+  sheet.resize(200, 100);
+  const QImage zoomed = sheet.grab().toImage();
+  ASSERT_EQ(zoomed.size(), QSize(200, 100));
+  auto inkBox = [](const QImage& image) {
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x)
+        if (qGray(image.pixel(x, y)) < 128) box |= QRect(x, y, 1, 1);
+    return box;
+  };
+  const QRect small = inkBox(plain), large = inkBox(zoomed);
+  ASSERT_FALSE(small.isEmpty());
+  EXPECT_NEAR(large.width(), 2 * small.width(), 3);
+  EXPECT_NEAR(large.height(), 2 * small.height(), 3);
+  // Painted at the zoomed size, not blown up: a scaled bitmap would repeat
+  // every pixel in 2 × 2 blocks.
+  EXPECT_NE(zoomed, plain.scaled(200, 100));
+  QSignalSpy moved(&sheet, &CellSheet::mouseMoved);
+  QMouseEvent move(QEvent::MouseMove, QPointF(60, 40), QPointF(60, 40), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(&sheet, &move);
+  ASSERT_FALSE(moved.isEmpty());
+  EXPECT_EQ(moved.last().at(0).toPoint(), QPoint(30, 20));
+}
+
+TEST(Application, QtTextsInChineseOneTipLookAndAFontNotice) {
+  // The test program sets the application up as the program does.
+  EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("取消"));
+  EXPECT_EQ(QToolTip::palette().color(QPalette::ToolTipBase), QColor(255, 232, 232));
+  EXPECT_TRUE(MissingChineseFaceNotice({QStringLiteral("Noto Serif CJK TC")}).isEmpty());
+  const QString notice = MissingChineseFaceNotice({QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Serif CJK JP")});
+  EXPECT_TRUE(notice.contains(QStringLiteral("fonts-noto-cjk")));
 }

@@ -149,6 +149,13 @@ void AlmanacPage::openYearlyNotes() {
   openDetail();
 }
 
-QImage AlmanacPage::captureVisible() { return viewport()->grab().toImage(); }
+QImage AlmanacPage::captureVisible() {
+  // The hover mark follows the mouse; it is not part of the page.
+  const QRect mark = sheet_->highlight();
+  sheet_->setHighlight({});
+  QImage image = viewport()->grab().toImage();
+  sheet_->setHighlight(mark);
+  return image;
+}
 
 }  // namespace lunisol::ui

@@ -1,7 +1,7 @@
 #include "ui/page/page_export.h"
 
 #include <QDir>
-#include <QFileDialog>
+#include <QFile>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "ui/page/almanac_page.h"
+#include "ui/widgets/save_dialog.h"
 
 namespace lunisol::ui {
 namespace {
@@ -85,40 +86,45 @@ QString ProposedImageName(const QString& yearText, int month) {
   return yearText + QStringLiteral("%1.bmp").arg(month, 2, 10, QLatin1Char('0'));
 }
 
-int WritePageBitmap(const QImage& image, QSaveFile& file, const ExportMessage& message) {
+QByteArray PageBitmapBytes(const QImage& image) {
   // Whatever the screen's depth, the file holds 32-bit pixels: blue, green,
   // red and a zero byte, rows top first.
   const QImage pixels = image.convertToFormat(QImage::Format_RGB32);
   const BitmapInfoHeader header = PageBitmapHeader(pixels.width(), pixels.height());
-  if (!file.open(QIODevice::WriteOnly)) return -1;
-  const QByteArray fileHeader = BitmapFileHeaderBytes(header);
-  if (file.write(fileHeader) != fileHeader.size()) {
-    file.cancelWriting();
-    if (message) message(QStringLiteral("BITMAPFILEHEADER"));
-    return -1;
-  }
-  bool ok = file.write(BitmapInfoHeaderBytes(header)) == 40;
+  QByteArray bytes = BitmapFileHeaderBytes(header) + BitmapInfoHeaderBytes(header);
+  bytes.reserve(bytes.size() + static_cast<qsizetype>(BitmapImageSize(header)));
   QByteArray row(pixels.width() * 4, '\0');
-  for (int y = 0; ok && y < pixels.height(); ++y) {
+  for (int y = 0; y < pixels.height(); ++y) {
     const auto* src = reinterpret_cast<const QRgb*>(pixels.constScanLine(y));
     for (int x = 0; x < pixels.width(); ++x) {
       row[4 * x] = static_cast<char>(qBlue(src[x]));
       row[4 * x + 1] = static_cast<char>(qGreen(src[x]));
       row[4 * x + 2] = static_cast<char>(qRed(src[x]));
     }
-    ok = file.write(row) == row.size();
+    bytes += row;
   }
-  if (!ok) {
-    file.cancelWriting();
-    return -1;
-  }
-  return file.commit() ? 0 : -1;
+  return bytes;
 }
 
-int ExportPageImage(const QImage& image, const QString& path, QWidget* messageParent) {
-  QSaveFile file(path);
-  return WritePageBitmap(image, file, [messageParent](const QString& text) {
-    QMessageBox::warning(messageParent, QString(), text, QMessageBox::Ok);
+QString SaveFailureText(const QString& path, const SaveResult& result) {
+  if (result.notRegularFile)
+    return QStringLiteral("「%1」不是一般檔案（例如裝置或管道），不能存在這個名稱下。").arg(path);
+  return QStringLiteral("無法存檔「%1」：\n%2\n原有的檔案沒有變動。")
+      .arg(path, QString::fromLocal8Bit(result.reason().c_str()));
+}
+
+int ExportPageImage(const QImage& image, const QString& path, const ExportMessage& message) {
+  const QByteArray bytes = PageBitmapBytes(image);
+  const SaveResult result = WriteFileAtomically(QFile::encodeName(path).toStdString(),
+                                                std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+  if (result.ok()) return 0;
+  if (message) message(SaveFailureText(path, result));
+  return -1;
+}
+
+int ExportPageImage(const QImage& image, const QString& path, QWidget* parent) {
+  return ExportPageImage(image, path, [parent](const QString& text) {
+    QMessageBox::warning(parent, QStringLiteral("警告視窗"), text, QMessageBox::Ok);
   });
 }
 
@@ -126,25 +132,31 @@ void ExportPageWithDialog(AlmanacPage& page, const QString& yearText, int month,
   // Capture before the dialog opens: what is saved is what the user saw.
   const QImage image = page.captureVisible();
   const QString proposed = QDir::current().filePath(ProposedImageName(yearText, month));
-  const QString path =
-      QFileDialog::getSaveFileName(parent, QStringLiteral("存 檔"), proposed, QStringLiteral("BMP File (*.bmp)"));
+  const QString path = AskSaveFileName(parent, QStringLiteral("存 檔"), proposed, QStringLiteral("BMP 圖檔 (*.bmp)"));
   if (path.isEmpty()) return;
   ExportPageImage(image, path, parent);
 }
 
+void PaintPageFitted(AlmanacPage& page, QPaintDevice& device) {
+  QPainter painter(&device);
+  const QRect area = painter.viewport();
+  CellSheet* sheet = page.sheet();
+  const QSize size = sheet->size();
+  const qreal scale = std::min(qreal(area.width()) / size.width(), qreal(area.height()) / size.height());
+  painter.translate(area.x() + (area.width() - size.width() * scale) / 2, area.y());
+  painter.scale(scale, scale);
+  const QRect mark = sheet->highlight();
+  sheet->setHighlight({});
+  sheet->QWidget::render(&painter, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+  sheet->setHighlight(mark);
+}
+
 void PrintPage(AlmanacPage& page, QWidget* parent) {
-  const QImage image = page.captureVisible();
   QPrinter printer(QPrinter::HighResolution);
-  printer.setPageOrientation(image.width() > image.height() ? QPageLayout::Landscape : QPageLayout::Portrait);
+  printer.setPageOrientation(QPageLayout::Landscape);
   QPrintDialog dialog(&printer, parent);
   if (dialog.exec() != QDialog::Accepted) return;
-  QPainter painter(&printer);
-  const QRect area = painter.viewport();
-  QSize size = image.size();
-  size.scale(area.size(), Qt::KeepAspectRatio);
-  painter.setViewport(area.x(), area.y(), size.width(), size.height());
-  painter.setWindow(image.rect());
-  painter.drawImage(0, 0, image);
+  PaintPageFitted(page, printer);
 }
 
 }  // namespace lunisol::ui

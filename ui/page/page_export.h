@@ -3,11 +3,13 @@
 
 #include <QByteArray>
 #include <QImage>
-#include <QSaveFile>
 #include <QString>
 #include <cstdint>
 #include <functional>
 
+#include "ui/widgets/atomic_file.h"
+
+class QPaintDevice;
 class QWidget;
 
 namespace lunisol::ui {
@@ -37,18 +39,28 @@ BitmapInfoHeader PageBitmapHeader(int width, int height);
 // "%s%02d.bmp" of the year list's text and the month.
 QString ProposedImageName(const QString& yearText, int month);
 
+// The bytes of a 32-bit top-down bitmap file of `image`.
+QByteArray PageBitmapBytes(const QImage& image);
+
 using ExportMessage = std::function<void(const QString&)>;
-// Writes `image` as a 32-bit bitmap through `file` and commits it only when
-// every byte is written, so a failed export leaves an existing file as it
-// was. 0 on success, −1 otherwise; a short file header is reported through
-// `message` ("BITMAPFILEHEADER").
-int WritePageBitmap(const QImage& image, QSaveFile& file, const ExportMessage& message);
-int ExportPageImage(const QImage& image, const QString& path, QWidget* messageParent);
+// What the user reads when a file could not be saved: the file's name and
+// the system's reason.
+QString SaveFailureText(const QString& path, const SaveResult& result);
+// Saves `image` as a bitmap at `path`, whole or not at all: a failed export
+// leaves an existing file as it was and tells `message` why. 0 on success,
+// −1 otherwise.
+int ExportPageImage(const QImage& image, const QString& path, const ExportMessage& message);
+// The same, telling the user in a message box over `parent`.
+int ExportPageImage(const QImage& image, const QString& path, QWidget* parent);
 
 // The save command: asks for a name in the current folder and exports the
 // visible page.
 void ExportPageWithDialog(AlmanacPage& page, const QString& yearText, int month, QWidget* parent);
-// The print command: the visible page on one sheet, scaled to fit.
+// Paints the whole page (cells, backdrop and term panels, without the hover
+// mark) onto `device` at the device's own resolution, fitted to its page and
+// centred across it: a print as sharp as the screen, not a scaled bitmap.
+void PaintPageFitted(AlmanacPage& page, QPaintDevice& device);
+// The print command: the page on one landscape sheet.
 void PrintPage(AlmanacPage& page, QWidget* parent);
 
 }  // namespace lunisol::ui

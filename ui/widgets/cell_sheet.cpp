@@ -178,7 +178,18 @@ int CellSheet::addCell(Cell cell) {
   return static_cast<int>(cells_.size()) - 1;
 }
 
-void CellSheet::touch(int index) { update(cells_[index].rect.adjusted(-2, 0, 2, 0)); }
+void CellSheet::touch(int index) { update(toWidget(cells_[index].rect.adjusted(-2, 0, 2, 0))); }
+
+QRect CellSheet::toWidget(const QRect& r) const {
+  if (zoom_ == 1) return r;
+  return QRectF(r.x() * zoom_, r.y() * zoom_, r.width() * zoom_, r.height() * zoom_).toAlignedRect();
+}
+
+void CellSheet::setZoom(qreal zoom) {
+  if (zoom == zoom_) return;
+  zoom_ = zoom;
+  update();
+}
 
 void CellSheet::setCellText(int index, const QString& text) {
   Cell& c = cells_.at(index);
@@ -210,17 +221,58 @@ void CellSheet::setCellTooltip(int index, const QString& tooltip) { cells_.at(in
 
 void CellSheet::setHighlight(const QRect& r) {
   if (r == highlight_) return;
-  if (!highlight_.isEmpty()) update(highlight_);
+  if (!highlight_.isEmpty()) update(toWidget(highlight_));
   highlight_ = r;
-  if (!highlight_.isEmpty()) update(highlight_);
+  if (!highlight_.isEmpty()) update(toWidget(highlight_));
 }
 
 int CellSheet::tooltipCellAt(const QPoint& pos) const {
   for (int i = static_cast<int>(cells_.size()) - 1; i >= 0; --i) {
     const Cell& c = cells_[i];
-    if (c.visible && !c.tooltip.isEmpty() && c.rect.contains(pos)) return i;
+    if (!c.visible || !c.rect.contains(pos)) continue;
+    if (!c.tooltip.isEmpty() || isCut(i)) return i;
   }
   return -1;
+}
+
+bool CellSheet::isCut(int index) const {
+  const Cell& c = cells_.at(index);
+  return c.visible && !c.text.isEmpty() && layOut(c).cut;
+}
+
+QString CellSheet::cellTip(int index) const {
+  const Cell& c = cells_.at(index);
+  if (!isCut(index)) return c.tooltip;
+  // The whole text first; a tip that says more (whose writing a verse is)
+  // follows it rather than hiding it.
+  const QString whole = QString(c.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  if (c.tooltip.isEmpty() || c.tooltip == c.text) return whole;
+  return whole + QStringLiteral("\n\n") + c.tooltip;
+}
+
+CellSheet::CellLines CellSheet::layOut(const Cell& c) const {
+  FontCache& fc = fonts_.at(static_cast<size_t>(c.font) < fonts_.size() ? c.font : 0);
+  CellLines out;
+  out.lines = BreakLines(
+      c.text, [&](const QString& s) { return fc.advance(s); }, c.rect.width());
+  // A line counts as shown when three quarters of it are inside the cell:
+  // the page's one-line rows are a little lower than the font's line.
+  const int lineHeight = fc.font.cellHeight;
+  const qsizetype fit = std::max<qsizetype>(1, (c.rect.height() + lineHeight / 4) / lineHeight);
+  if (out.lines.size() <= fit) return out;
+  out.cut = true;
+  out.lines.resize(fit);
+  // The last shown line gives way to an ellipsis: a vertical one in a column
+  // one character wide, which reads top to bottom.
+  QString& last = out.lines.last();
+  const bool column = last.size() <= 1;
+  if (column) {
+    last = QStringLiteral("\uFE19");
+  } else {
+    last.chop(1);
+    last += QStringLiteral("\u2026");
+  }
+  return out;
 }
 
 void CellSheet::drawCell(QPainter& p, const Cell& c) {
@@ -233,8 +285,7 @@ void CellSheet::drawCell(QPainter& p, const Cell& c) {
   const int baseline = lineHeight / 2 + (em * 38 + 50) / 100;
   p.setFont(fc.font.font);
   p.setPen(c.colour);
-  const QStringList lines = BreakLines(
-      c.text, [&](const QString& s) { return fc.advance(s); }, c.rect.width());
+  const QStringList lines = layOut(c).lines;
   int top = c.rect.top();
   const int bottom = c.rect.bottom() + 1;
   for (const QString& line : lines) {
@@ -272,15 +323,24 @@ void CellSheet::render(QPainter& p, const QRect& clip) {
 void CellSheet::paintEvent(QPaintEvent* event) {
   QPainter p(this);
   p.setClipRect(event->rect());
-  render(p, event->rect());
+  if (zoom_ == 1) {
+    render(p, event->rect());
+    return;
+  }
+  p.scale(zoom_, zoom_);
+  const QRectF area(event->rect().x() / zoom_, event->rect().y() / zoom_, event->rect().width() / zoom_,
+                    event->rect().height() / zoom_);
+  render(p, area.toAlignedRect());
 }
+
+QPoint CellSheet::toLayout(const QPointF& widgetPos) const { return (widgetPos / zoom_).toPoint(); }
 
 bool CellSheet::event(QEvent* event) {
   if (event->type() == QEvent::ToolTip) {
     auto* help = static_cast<QHelpEvent*>(event);
-    const int i = tooltipCellAt(help->pos());
+    const int i = tooltipCellAt(toLayout(help->pos()));
     if (i >= 0) {
-      ShowSheetTip(help->globalPos(), cells_[i].tooltip, this, cells_[i].rect);
+      ShowSheetTip(help->globalPos(), cellTip(i), this, toWidget(cells_[i].rect));
     } else {
       QToolTip::hideText();
       event->ignore();
@@ -291,26 +351,29 @@ bool CellSheet::event(QEvent* event) {
 }
 
 void CellSheet::mouseMoveEvent(QMouseEvent* event) {
-  emit mouseMoved(event->position().toPoint());
+  emit mouseMoved(toLayout(event->position()));
   QWidget::mouseMoveEvent(event);
 }
 
 void CellSheet::mouseDoubleClickEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) emit doubleClicked(event->position().toPoint());
+  if (event->button() == Qt::LeftButton) emit doubleClicked(toLayout(event->position()));
   QWidget::mouseDoubleClickEvent(event);
 }
 
-void ShowSheetTip(const QPoint& globalPos, const QString& text, QWidget* owner, const QRect& cellRect) {
+void InstallTooltipLook() {
   QPalette pal = QToolTip::palette();
   pal.setColor(QPalette::ToolTipBase, CellSheet::kTipBackground);
   pal.setColor(QPalette::ToolTipText, Qt::black);
   QToolTip::setPalette(pal);
+}
+
+void ShowSheetTip(const QPoint& globalPos, const QString& text, QWidget* owner, const QRect& cellRect) {
   QString shown = text;
   if (QFontMetrics(QToolTip::font()).horizontalAdvance(text) > CellSheet::kTipMaxWidth) {
     // Long notes wrap at the tip's width instead of running across the screen.
     shown = QStringLiteral("<table width=\"%1\"><tr><td>%2</td></tr></table>")
                 .arg(CellSheet::kTipMaxWidth)
-                .arg(text.toHtmlEscaped());
+                .arg(text.toHtmlEscaped().replace(u'\n', QStringLiteral("<br>")));
   }
   QToolTip::showText(globalPos, shown, owner, cellRect);
 }

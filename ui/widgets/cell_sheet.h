@@ -80,9 +80,25 @@ class CellSheet : public QWidget {
   void setHighlight(const QRect& r);
   const QRect& highlight() const { return highlight_; }
 
-  // Index of the topmost visible cell at `pos` that carries a tooltip, or −1.
+  // Large print: the sheet paints everything `zoom` times larger (1 = as
+  // laid out). Cells keep their layout rectangles; the widget's own size is
+  // the owner's to set (layout size × zoom), and positions in the signals
+  // below are layout positions.
+  void setZoom(qreal zoom);
+  qreal zoom() const { return zoom_; }
+  QRect toWidget(const QRect& layoutRect) const;
+
+  // Index of the topmost visible cell at `pos` (layout pixels) that carries a
+  // tooltip or whose text is cut off, or −1.
   int tooltipCellAt(const QPoint& pos) const;
-  // Paints into any device (used by paintEvent, image export and tests).
+  // What hovering cell `index` shows: its whole text when the cell cuts it,
+  // followed by its own tip when it has another one.
+  QString cellTip(int index) const;
+  // Whether the cell shows its text only in part (it then ends in an
+  // ellipsis).
+  bool isCut(int index) const;
+  // Paints into any device (used by paintEvent, image export and tests), in
+  // layout pixels.
   void render(QPainter& p, const QRect& clip);
 
   static constexpr int kTipMaxWidth = 400;
@@ -99,6 +115,12 @@ class CellSheet : public QWidget {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:
+  struct CellLines {
+    QStringList lines;  // what fits, the last one ending in an ellipsis when cut
+    bool cut = false;
+  };
+  CellLines layOut(const Cell& c) const;
+  QPoint toLayout(const QPointF& widgetPos) const;
   void drawCell(QPainter& p, const Cell& c);
   void touch(int index);
 
@@ -120,7 +142,8 @@ class CellSheet : public QWidget {
   };
 
   QColor background_{255, 255, 240};
-  std::vector<FontCache> fonts_;
+  // Caches: filled while painting and measuring, so they change under const.
+  mutable std::vector<FontCache> fonts_;
   std::unique_ptr<RuledBackdrop> backdrop_;
   QRect backdropBounds_;
   std::vector<SheetFrame> frames_;
@@ -128,9 +151,13 @@ class CellSheet : public QWidget {
   QRect pictureRect_;
   std::vector<Cell> cells_;
   QRect highlight_;
+  qreal zoom_ = 1;
 };
 
-// Shows `text` as a tooltip at `globalPos` in the sheets' tip style.
+// Shows `text` as a tooltip at `globalPos`, wrapped at the tips' width.
 void ShowSheetTip(const QPoint& globalPos, const QString& text, QWidget* owner, const QRect& cellRect);
+// The one look of every tooltip of the program, pink as the almanac's tips
+// are; set once at start-up.
+void InstallTooltipLook();
 
 }  // namespace lunisol::ui

@@ -8,6 +8,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QString>
+#include <QStringList>
 
 namespace lunisol::ui {
 
@@ -15,6 +16,9 @@ struct PageFont {
   QFont font;
   int cellHeight = 14;  // line pitch of wrapped text
 };
+
+// The Traditional-Chinese faces the sheets ask for, best first.
+const QStringList& ChineseFaces();
 
 // `face` first, then Traditional-Chinese faces by name: without them
 // fontconfig may fall back on a Japanese, Korean or Simplified face, whose

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# lunisol's command line as a user meets it: help without a display, bad
+# sizes refused, --grab writing whole files under the exact name given and
+# never destroying an existing one.
+set -u
+app=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+# No display at all: --help and --version still answer.
+out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$app" --help 2>&1) || fail "--help exited $?"
+grep -q -- "--grab" <<<"$out" || fail "--help did not list the options"
+out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$app" --version 2>&1) || fail "--version exited $?"
+grep -q "lunisol" <<<"$out" || fail "--version said: $out"
+
+export QT_QPA_PLATFORM=offscreen
+for size in 99999x99999 100x100 1280x 12800x800; do
+  "$app" --grab "$work/x.png" --size "$size" 2>/dev/null && fail "--size $size was accepted"
+  [ $? -eq 2 ] || fail "--size $size did not exit with status 2"
+done
+"$app" --grab "$work/x.png" --available 1400x900 2>/dev/null && fail "--available larger than the screen was accepted"
+
+# A name that is not UTF-8 is used byte for byte.
+name=$(printf 'page-\xb0\xea.png')
+"$app" --date 2009-05-26 --grab "$work/$name" --size 1024x768 2>/dev/null || fail "grab under a Big5 name"
+[ -f "$work/$name" ] || fail "the Big5-named file is missing: $(ls "$work")"
+[ "$(ls -A "$work" | wc -l)" -eq 1 ] || fail "stray files: $(ls -A "$work")"
+
+# A failing write (a file-size limit stands in for a full disk) leaves the
+# old file whole and says so.
+cp "$work/$name" "$work/old.png"
+before=$(md5sum < "$work/old.png")
+( trap "" XFSZ; ulimit -f 8; "$app" --date 2010-01-01 --grab "$work/old.png" --size 1024x768 2>"$work/err" ) && fail "a write past the limit succeeded"
+[ "$(md5sum < "$work/old.png")" = "$before" ] || fail "the old picture was damaged"
+grep -q "cannot write" "$work/err" || fail "no message: $(cat "$work/err")"
+[ "$(ls -A "$work" | grep -c lunisol)" -eq 0 ] || fail "a temporary file was left behind"
+
+# A FIFO is not replaced by a file.
+mkfifo "$work/pipe.png"
+"$app" --grab "$work/pipe.png" --size 1024x768 2>/dev/null && fail "grab replaced a FIFO"
+[ -p "$work/pipe.png" ] || fail "the FIFO is gone"
+echo "ok"
