@@ -91,6 +91,13 @@ PageGeometry PageGeometryFor(int cx, int cy) {
   return g;
 }
 
+int PageLayoutHeight(int screenHeight, int pageAreaHeight) {
+  // From 768 up, a page laid out h high is h − 88 high itself: its frames
+  // end 90 pixels above h and the sheet keeps two pixels below them.
+  constexpr int kBelowPage = 88;
+  return std::min(screenHeight, pageAreaHeight + kBelowPage);
+}
+
 int PageGeometry::anchor(int e) const {
   if (cx == 1024 || cx == 800) return 968 - 30 * e;
   if (TunedWidth(cx)) return cx - columnWidth * e - 74;

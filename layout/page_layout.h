@@ -90,4 +90,10 @@ struct PageGeometry {
 
 PageGeometry PageGeometryFor(int cx, int cy);
 
+// The height to lay the page out for: the screen's, unless the window's page
+// area is lower, in which case the tallest layout whose whole page fits that
+// area, so the lower rows move up instead of hiding below the window's edge.
+// A page laid out less than 768 high keeps the 768 layout and scrolls.
+int PageLayoutHeight(int screenHeight, int pageAreaHeight);
+
 }  // namespace lunisol

@@ -223,6 +223,7 @@ int MainWindow::sex() const { return sexList_->currentIndex(); }
 void MainWindow::evaluateMonth() {
   const MonthAlmanac month = EvaluateMonth(selectedYear(), monthText().toStdU16String(), yearData_, terms_);
   almanacPage_->showMonth(month, terms_);
+  almanacPage_->scrollToTitles();
   setWindowTitle(ToQString(month.windowTitle));
 }
 

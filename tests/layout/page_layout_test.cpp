@@ -61,3 +61,17 @@ TEST(PageGeometry, EveryScreenKeepsCellsInsideTheirColumns) {
     EXPECT_GE(g.cellRect(Row(PageRow::kLuckyHoursFirst), 0).top, g.cellRect(Row(PageRow::kWarningC), 0).bottom - 1);
   }
 }
+
+TEST(PageGeometry, ALowerPageAreaMovesTheLowerRowsUpUntilThePageFits) {
+  // A bare screen keeps the layout it was tuned for.
+  EXPECT_EQ(PageLayoutHeight(1024, 968), 1024);
+  EXPECT_EQ(PageLayoutHeight(768, 712), 768);
+  for (int area = 700; area <= 1400; area += 7) {
+    const int height = PageLayoutHeight(1440, area);
+    EXPECT_LE(height, 1440);
+    const PageGeometry g = PageGeometryFor(1280, height);
+    // Whenever a layout of 768 or more is taken, the whole page fits.
+    if (height >= 768) EXPECT_LE(g.sheetSize().height, area) << area;
+    if (height < 1440) EXPECT_GT(PageGeometryFor(1280, height + 1).sheetSize().height, area) << "not the tallest";
+  }
+}

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QTimeZone>
 
@@ -150,4 +151,36 @@ TEST(Frame, NatalChartShowsItsFixedForm) {
   EXPECT_EQ(chart->colouredLabel(0)->text(), QStringLiteral("流年  95 , 歲次 ( 丙戌 ) , 大限辛未 虛歲  28"));
   EXPECT_EQ(chart->form()->findChildren<QPushButton*>().size(), 12);
   for (auto* b : chart->form()->findChildren<QPushButton*>()) EXPECT_TRUE(b->isFlat());
+}
+
+TEST(MainWindow, ThePageFitsTheWorkAreaAndOpensAtItsTitles) {
+  // A 1280 × 1024 screen with a taskbar and a title bar leaves 1280 × 954.
+  WindowOptions fit = OnDate(2009, 5, 26);
+  fit.screen = QSize(1280, 1024);
+  MainWindow window(fit);
+  window.resize(1280, 954);
+  window.show();
+  QApplication::processEvents();
+  AlmanacPage* page = window.almanacPage();
+  EXPECT_FALSE(page->verticalScrollBar()->isVisible());
+  EXPECT_LE(page->sheet()->height(), page->viewport()->height());
+  // The lowest row, the fetus god's, is inside the viewport.
+  const QRect lowest = page->dayCell(0, PageRow::kFetusGodPlace).rect;
+  EXPECT_LE(lowest.bottom(), page->viewport()->height());
+
+  // On a small screen the page is wider than the window: it opens at its
+  // right edge, where the titles and the first days stand, and keeps them in
+  // view when the month changes.
+  WindowOptions small = OnDate(2009, 5, 26);
+  small.screen = QSize(800, 600);
+  MainWindow narrow(small);
+  narrow.resize(800, 560);
+  narrow.show();
+  QApplication::processEvents();
+  QScrollBar* bar = narrow.almanacPage()->horizontalScrollBar();
+  ASSERT_GT(bar->maximum(), 0);
+  EXPECT_EQ(bar->value(), bar->maximum());
+  bar->setValue(0);
+  narrow.showMonthOffset(1);
+  EXPECT_EQ(bar->value(), bar->maximum());
 }

@@ -1,7 +1,9 @@
 #include "ui/page/almanac_page.h"
 
 #include <QPainter>
+#include <QResizeEvent>
 #include <QScrollBar>
+#include <QtMath>
 
 #include "calendar/text.h"
 
@@ -13,7 +15,10 @@ const QColor kPageBackground(255, 255, 240);
 }  // namespace
 
 AlmanacPage::AlmanacPage(QSize screen, QWidget* parent)
-    : QScrollArea(parent), geometry_(PageGeometryFor(screen.width(), screen.height())), sheet_(new CellSheet) {
+    : QScrollArea(parent),
+      screen_(screen),
+      geometry_(PageGeometryFor(screen.width(), screen.height())),
+      sheet_(new CellSheet) {
   setFrameShape(QFrame::NoFrame);
   setBackgroundRole(QPalette::Base);
   QPalette pal = palette();
@@ -66,6 +71,66 @@ void AlmanacPage::buildCells() {
   sheet_->addCell(proverb);
 }
 
+void AlmanacPage::layOutFor(int height) {
+  geometry_ = PageGeometryFor(screen_.width(), height);
+  const QSize layoutScreen(screen_.width(), height);
+  int i = 0;
+  for (int e = 0; e < kDayColumns; ++e)
+    for (const PageRowSpec& layout : kPageRows) sheet_->setCellRect(i++, ToQRect(geometry_.cellRect(layout, e)));
+  for (const LabelCellSpec& layout : kLabelCells) sheet_->setCellRect(i++, ToQRect(geometry_.labelCellRect(layout)));
+  sheet_->setCellRect(titleIndex_, ToQRect(geometry_.gregorianTitleRect()));
+  sheet_->setCellRect(titleIndex_ + 1, ToQRect(geometry_.lunarTitleRect()));
+  sheet_->setCellRect(titleIndex_ + 2, ToQRect(geometry_.proverbRect()));
+  auto backdrop = std::make_unique<RuledBackdrop>(BackdropMode::kPage, layoutScreen);
+  backdrop->setTermDays(sheet_->backdrop()->firstTermDay(), sheet_->backdrop()->secondTermDay());
+  sheet_->setBackdrop(std::move(backdrop), ToQRect(geometry_.backdropRect()));
+  for (SolarTermBar* panel : panels_) panel->setScreenHeight(geometry_.cy);
+  sheet_->setHighlight(ToQRect(geometry_.highlightRect(hoveredColumn_)));
+  fitSheetToZoom();
+}
+
+void AlmanacPage::fitSheetToZoom() {
+  const Size size = geometry_.sheetSize();
+  sheet_->resize(qCeil(size.width * zoom()), qCeil(size.height * zoom()));
+  placePanels();
+}
+
+void AlmanacPage::placePanels() {
+  for (int i = 0; i < 2; ++i) {
+    const int column = panelColumns_[static_cast<size_t>(i)];
+    if (column < 1 || column > kDayColumns) {
+      panels_[i]->hide();
+      continue;
+    }
+    const Rect heading = geometry_.cellRect(kPageRows[static_cast<size_t>(PageRow::kWeekdayHeading)], column - 1);
+    panels_[i]->place(ToQRect(geometry_.termPanelRect(heading)), zoom());
+    panels_[i]->show();
+  }
+}
+
+void AlmanacPage::setZoom(qreal zoom) {
+  if (zoom == this->zoom()) return;
+  sheet_->setZoom(zoom);
+  for (SolarTermBar* panel : panels_) panel->setZoom(zoom);
+  fitSheetToZoom();
+  // The height to lay out for depends on the room at this zoom.
+  resizeEvent(nullptr);
+}
+
+void AlmanacPage::resizeEvent(QResizeEvent* event) {
+  if (event) QScrollArea::resizeEvent(event);
+  const int area = qFloor(maximumViewportSize().height() / zoom());
+  const int height = PageLayoutHeight(screen_.height(), area);
+  if (height != geometry_.cy) layOutFor(height);
+}
+
+void AlmanacPage::showEvent(QShowEvent* event) {
+  QScrollArea::showEvent(event);
+  scrollToTitles();
+}
+
+void AlmanacPage::scrollToTitles() { horizontalScrollBar()->setValue(horizontalScrollBar()->maximum()); }
+
 void AlmanacPage::showMonth(const MonthAlmanac& month, const MonthTermState& terms) {
   for (int e = 0; e < kDayColumns; ++e) {
     const MonthColumn& column = month.columns[e];
@@ -86,19 +151,13 @@ void AlmanacPage::showMonth(const MonthAlmanac& month, const MonthTermState& ter
   sheet_->setCell(titleIndex_ + 1, ToQString(month.lunarTitle.text), ToQColor(month.lunarTitle.colour));
   sheet_->setCell(titleIndex_ + 2, ToQString(month.proverbLine.text), ToQColor(month.proverbLine.colour));
   sheet_->backdrop()->setTermDays(terms.firstTermDay, terms.secondTermDay);
-  sheet_->update(ToQRect(geometry_.backdropRect()));
+  sheet_->update(sheet_->toWidget(ToQRect(geometry_.backdropRect())));
   for (int i = 0; i < 2; ++i) {
     const TermBar& bar = month.termBars[i];
-    if (bar.column < 1 || bar.column > kDayColumns) {
-      panels_[i]->hide();
-      continue;
-    }
-    const int e = bar.column - 1;
-    panels_[i]->showTerm(bar);
-    panels_[i]->place(ToQRect(
-        geometry_.termPanelRect(geometry_.cellRect(kPageRows[static_cast<size_t>(PageRow::kWeekdayHeading)], e))));
-    panels_[i]->show();
+    panelColumns_[static_cast<size_t>(i)] = bar.column;
+    if (bar.column >= 1 && bar.column <= kDayColumns) panels_[i]->showTerm(bar);
   }
+  placePanels();
 }
 
 void AlmanacPage::hoverColumn(int c) {

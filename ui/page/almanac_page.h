@@ -20,8 +20,17 @@ class AlmanacPage : public QScrollArea {
   Q_OBJECT
 
  public:
-  // `screen` is the screen the layout is made for (width, height).
+  // `screen` is the screen the layout is made for (width, height). The page
+  // is laid out that tall unless its own area is lower: then its lower rows
+  // move up so the whole page fits the window (see PageLayoutHeight).
   explicit AlmanacPage(QSize screen, QWidget* parent = nullptr);
+
+  // Large print: 1 (as laid out) to 2; the page scrolls where it must.
+  void setZoom(qreal zoom);
+  qreal zoom() const { return sheet_->zoom(); }
+  // Scrolls to the right edge, where a page read from right to left starts
+  // and its titles stand.
+  void scrollToTitles();
 
   // Copies the evaluated month into the cells and panels and places the
   // panels over the term columns.
@@ -54,14 +63,25 @@ class AlmanacPage : public QScrollArea {
   // What the page shows in its viewport right now, as the screen has it.
   QImage captureVisible();
 
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
  signals:
   void hourTableRequested(const lunisol::HourTableInputs& texts);
   void yearlyNotesRequested();
 
  private:
   void buildCells();
+  // Lays the page out for `height` (the screen's width stays): every cell,
+  // the backdrop, the sheet's size and the term panels.
+  void layOutFor(int height);
+  void placePanels();
+  void fitSheetToZoom();
 
+  QSize screen_;
   PageGeometry geometry_;
+  std::array<int, 2> panelColumns_{};  // the term columns of the month shown, 0 = none
   CellSheet* sheet_;
   std::array<SolarTermBar*, 2> panels_{};
   int titleIndex_ = 0;

@@ -47,15 +47,13 @@ int SolarTermBar::fishingBottom(int screenHeight) {
   }
 }
 
-SolarTermBar::SolarTermBar(int screenHeight, QWidget* parent) : CellSheet(parent) {
+SolarTermBar::SolarTermBar(int screenHeight, QWidget* parent) : CellSheet(parent), screenHeight_(screenHeight) {
   setBackground(kPageBackground);
   setFonts({MakePageFont(QString::fromLatin1(kPageFace), 14), MakePageFont(QString::fromLatin1(kPageFace), 18)});
-  const int notesBottom = fishingBottom(screenHeight);
   for (int i = 0; i < kCellCount; ++i) {
     const ControlSpec& s = kControls[i];
     Cell c;
     c.rect = ToQRect(kTimes8Units.rect(s.x, s.y, s.w, s.h));
-    if ((i == kFishingRight || i == kFishingLeft) && notesBottom > 0) c.rect.setBottom(notesBottom - 1);
     c.text = ToQString(s.text);
     c.font = s.font;
     c.colour = ToQColor(s.colour);
@@ -65,8 +63,20 @@ SolarTermBar::SolarTermBar(int screenHeight, QWidget* parent) : CellSheet(parent
   resize(size.size());
 }
 
-void SolarTermBar::place(const QRect& pageRect) {
-  setGeometry(pageRect);
+void SolarTermBar::setScreenHeight(int screenHeight) { screenHeight_ = screenHeight; }
+
+void SolarTermBar::place(const QRect& pageRect, qreal zoom) {
+  setZoom(zoom);
+  setGeometry(QRectF(pageRect.x() * zoom, pageRect.y() * zoom, pageRect.width() * zoom, pageRect.height() * zoom)
+                  .toAlignedRect());
+  const int tuned = fishingBottom(screenHeight_);
+  const int notesBottom = tuned > 0 ? tuned : pageRect.height() - 2;
+  for (int i : {kFishingRight, kFishingLeft}) {
+    const ControlSpec& s = kControls[i];
+    QRect r = ToQRect(kTimes8Units.rect(s.x, s.y, s.w, s.h));
+    r.setBottom(std::max(r.bottom(), notesBottom - 1));
+    setCellRect(i, r);
+  }
   const int right = pageRect.width() - 1;
   std::vector<SheetFrame> frames;
   for (const QRect& u : kFrameUnits) {

@@ -27,12 +27,20 @@ class SolarTermBar : public CellSheet {
 
   // Texts, colours and tips of one term; the panel's place is the page's.
   void showTerm(const TermBar& bar);
-  // Fits the panel into `pageRect`: cells and frames never reach past its
-  // right edge, so a narrow column still shows whole frames.
-  void place(const QRect& pageRect);
+  // Fits the panel into `pageRect` (page layout pixels) on a page shown at
+  // `zoom`: cells and frames never reach past its right edge, so a narrow
+  // column still shows whole frames, and on screens the layouts were not
+  // tuned for the fishing notes run down to the panel's foot.
+  void place(const QRect& pageRect, qreal zoom = 1);
+  // The page was laid out for another height.
+  void setScreenHeight(int screenHeight);
 
-  // The fishing notes end by screen height; other heights keep the template.
+  // Where the fishing notes end on the screen heights the layouts were
+  // tuned for; −1 elsewhere (they then reach the panel's foot).
   static int fishingBottom(int screenHeight);
+
+ private:
+  int screenHeight_;
 };
 
 }  // namespace lunisol::ui

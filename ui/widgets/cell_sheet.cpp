@@ -210,6 +210,14 @@ void CellSheet::setCell(int index, const QString& text, const QColor& colour) {
   setCellColour(index, colour);
 }
 
+void CellSheet::setCellRect(int index, const QRect& rect) {
+  Cell& c = cells_.at(index);
+  if (c.rect == rect) return;
+  touch(index);
+  c.rect = rect;
+  touch(index);
+}
+
 void CellSheet::setCellVisible(int index, bool visible) {
   Cell& c = cells_.at(index);
   if (c.visible == visible) return;

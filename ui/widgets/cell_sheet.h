@@ -75,6 +75,7 @@ class CellSheet : public QWidget {
   void setCellVisible(int index, bool visible);
   void setCellTooltip(int index, const QString& tooltip);
   void setCell(int index, const QString& text, const QColor& colour);
+  void setCellRect(int index, const QRect& rect);
 
   // The hover mark: a sunken edge around `r`; an empty rectangle removes it.
   void setHighlight(const QRect& r);

@@ -20,13 +20,19 @@ class RuledBackdrop {
  public:
   RuledBackdrop(BackdropMode mode, QSize screen);
   void setTermDays(int firstTermDay, int secondTermDay);
+  int firstTermDay() const { return firstTermDay_; }
+  int secondTermDay() const { return secondTermDay_; }
   // Paints the grid on `background` into `bounds`; the cache is opaque, so
-  // drawing it is a copy, not a blend.
+  // drawing it is a copy, not a blend. The cache is made at the painter's
+  // scale (zoom and device pixel ratio), so a zoomed page stays sharp; on a
+  // printer or PDF the grid is drawn directly, as lines.
   void paint(QPainter& p, const QRect& bounds, const QColor& background);
   const BackdropMetrics& metrics() const { return metrics_; }
   BackdropMode mode() const { return mode_; }
 
  private:
+  void drawShapes(QPainter& p, QPoint origin) const;
+
   BackdropMode mode_;
   BackdropMetrics metrics_;
   int firstTermDay_ = -1, secondTermDay_ = -1;
