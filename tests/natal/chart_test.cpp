@@ -197,6 +197,30 @@ TEST(Today, AgeTurnsAtTheLunarNewYear) {
   EXPECT_EQ(unborn.today.minorLimitPalace, -1);
 }
 
+// Every day of the range, at an hour and sex that vary with it, gives a
+// whole chart: each star in exactly one palace, one body palace, a month the
+// rules can read.
+TEST(Inputs, EveryDayOfTheRangeGivesAWholeChart) {
+  int n = 0;
+  for (int y = 1900; y <= 2100; ++y)
+    for (int m = 1; m <= 12; ++m)
+      for (int d = 1; d <= DaysInSolarMonth(y, m); ++d, ++n) {
+        const std::optional<NatalChart> c =
+            ComputeChart({y, m, d, n % 12, n % 2 ? Sex::kFemale : Sex::kMale}, {2025, 6, 1});
+        ASSERT_TRUE(c.has_value()) << y << "-" << m << "-" << d;
+        ASSERT_GE(c->chartMonth, 1);
+        ASSERT_LE(c->chartMonth, 12);
+        size_t stars = 0;
+        int bodies = 0;
+        for (const ChartPalace& p : c->palaces) {
+          stars += p.majorStars.size() + p.minorStars.size() + p.otherStars.size();
+          bodies += p.isBodyPalace;
+        }
+        ASSERT_EQ(stars, static_cast<size_t>(kStarCount)) << y << "-" << m << "-" << d;
+        ASSERT_EQ(bodies, 1);
+      }
+}
+
 TEST(Inputs, OutsideTheCalendarGiveNoChart) {
   const SolarDate today{2025, 6, 1};
   EXPECT_TRUE(ComputeChart({1900, 1, 1, 0, Sex::kMale}, today).has_value());
