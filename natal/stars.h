@@ -135,7 +135,6 @@ inline constexpr std::array<std::u16string_view, 5> kMutagenNames{u"", u"祿", u
 
 // The twelve palaces in the order they are laid out from 命宮, one branch
 // back (counter-clockwise on the chart) each.
-inline constexpr int kSoulPalace = 0;
 inline constexpr int kSicknessPalace = 5;  // 疾厄
 inline constexpr int kFriendsPalace = 7;   // 僕役, also called 交友
 inline constexpr std::array<std::u16string_view, 12> kPalaceNames{u"命宮", u"兄弟", u"夫妻", u"子女", u"財帛", u"疾厄",
