@@ -71,7 +71,18 @@ foreach(phase "下弦 14時 08分" "朔 08時 51分" "上弦 13時 42分" "望 0
 endforeach()
 file(REMOVE_RECURSE ${empty})
 
-foreach(bad "month;2009;13" "month;1899;1" "convert" "days;2009-01-02;2009-01-01" "phases;abc" "nosuchcommand"
+# A 庚辰 girl born in the 寅 hour of the seventeenth day of the seventh month:
+# 命宮 午 with 紫微, 木三局, counted backward from the 命宮.
+run(0 out chart 2000-08-16 2 女 --today 2025-06-01)
+expect_in("${out}" [=[{"date":"2000-08-16","hour":2,"sex":"女","lunarDate":{"year":2000,"month":7,"day":17},"yearPillar":"庚辰","soulPalaceBranch":"午","bodyPalaceBranch":"戌","fiveElementsClass":"木三局","soulStar":"破軍","bodyStar":"文昌","palaces":[{"name":"命宮","stem":"壬","branch":"午","isBodyPalace":false,"majorStars":[{"name":"紫微","brightness":"廟","mutagen":""}]]=])
+expect_in("${out}" [["name":"兄弟","stem":"辛","branch":"巳"]])
+expect_in("${out}" [=["decadal":[13,22]]=])
+expect_in("${out}" [["today":{"date":"2025-06-01","lunarYear":2025,"nominalAge":26,"yearlyBranch":"巳","yearlyPalace":"兄弟","decadalPalace":"夫妻"]])
+run(0 out chart 2000-08-16 2 女)
+expect_in("${out}" [["fiveElementsClass":"木三局"]])
+
+foreach(bad "chart;2000-08-16;12;女" "chart;2000-08-16;2;X" "chart;1899-12-31;2;男" "chart;2000-08-16;2"
+            "chart;2000-08-16;2;男;--today;2101-01-01" "month;2009;13" "month;1899;1" "convert" "days;2009-01-02;2009-01-01" "phases;abc" "nosuchcommand"
             "bone;2009-05-26;12" "zodiac;2009-05-26;3" "hours;2009-02-30" "yearly")
   run(2 out ${bad})
   string(REGEX MATCHALL "\n" err_lines "${last_err}")

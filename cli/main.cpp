@@ -15,6 +15,7 @@
 #include "calendar/solar_terms.h"
 #include "calendar/state.h"
 #include "calendar/tables.h"
+#include "cli/chart_command.h"
 #include "cli/json_util.h"
 #include "cli/sheet_commands.h"
 
@@ -250,7 +251,8 @@ int Phases(const std::vector<std::string>& a, std::ostream& out, std::ostream& e
 }  // namespace
 
 int Run(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
-  if (a.empty()) return Usage(err, "usage: tables | convert | days | month | phases | hours | yearly | zodiac | bone");
+  if (a.empty())
+    return Usage(err, "usage: tables | convert | days | month | phases | hours | yearly | zodiac | bone | chart");
   const int sheet = RunSheetCommand(a, out, err);
   if (sheet != -1) return sheet;
   const std::string& c = a[0];
@@ -259,6 +261,7 @@ int Run(const std::vector<std::string>& a, std::ostream& out, std::ostream& err)
   if (c == "days") return Days(a, out, err);
   if (c == "month") return Month(a, out, err);
   if (c == "phases") return Phases(a, out, err);
+  if (c == "chart") return ChartCommand(a, out, err);
   return Usage(err, "unknown command '" + c + "'");
 }
 

@@ -1,0 +1,112 @@
+// The natal chart (紫微斗數命盤) of a birth: a plain record of typed facts
+// that a view places without reading any text. Names come from the tables in
+// natal/stars.h and calendar/tables.h.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "natal/stars.h"
+
+namespace lunisol {
+
+enum class Sex : uint8_t { kMale, kFemale };
+
+struct SolarDate {
+  int year = 0, month = 0, day = 0;
+};
+
+// A birth as the date bar gives it: a Gregorian date in 1900..2100 and the
+// hour branch 0 = 子 .. 11 = 亥. The 子 hour is the first hour of that date,
+// 00:00 to 01:00: the date never rolls over. Someone born between 23:00 and
+// midnight (the late 子 hour) who wants it counted to the next day enters the
+// next day's date.
+struct Birth {
+  int year = 0, month = 0, day = 0;
+  int hour = 0;
+  Sex sex = Sex::kMale;
+};
+
+struct PlacedStar {
+  Star star = Star::kZiWei;
+  Brightness brightness = Brightness::kNone;  // graded for the fourteen major stars only
+  Mutagen mutagen = Mutagen::kNone;
+};
+
+// The stars of one kind in one palace, in the order of the Star ids.
+template <size_t N>
+struct StarList {
+  std::array<PlacedStar, N> items{};
+  size_t count = 0;
+
+  const PlacedStar* begin() const { return items.data(); }
+  const PlacedStar* end() const { return items.data() + count; }
+  size_t size() const { return count; }
+  bool empty() const { return count == 0; }
+  const PlacedStar& operator[](size_t i) const { return items[i]; }
+  void push_back(const PlacedStar& s) { items[count++] = s; }
+};
+
+struct ChartPalace {
+  int stem = 0;    // 0 = 甲, by 五虎遁 from the year stem
+  int branch = 0;  // 0 = 子
+  bool isBodyPalace = false;
+  StarList<kMajorStarCount> majorStars;
+  StarList<kMinorStarCount> minorStars;
+  StarList<kOtherStarCount> otherStars;
+  int changsheng = 0;                  // index into kChangshengNames
+  int boshi = 0;                       // index into kBoshiNames
+  int decadalFrom = 0, decadalTo = 0;  // 大限, in 虛歲
+  int minorLimitAge = 0;               // 小限: first 虛歲 (1..12) spent here, then every twelve years
+};
+
+// What the chart says about the day it is read on.
+struct ChartToday {
+  SolarDate date;
+  int lunarYear = 0;  // the lunar year the date falls in
+  int yearStem = 0, yearBranch = 0;
+  int nominalAge = 0;         // 虛歲: 1 in the birth's lunar year, one more each lunar new year; 0 before birth
+  int yearlyPalace = 0;       // 流年: the palace on the year's branch (index into palaces)
+  int decadalPalace = -1;     // the palace whose 大限 holds the 虛歲, −1 before the first
+  int minorLimitPalace = -1;  // the palace of this year's 小限, −1 before birth
+};
+
+struct NatalChart {
+  Birth birth;
+  // The lunar birth date as converted; lunarMonth is −n in the leap month
+  // after month n.
+  int lunarYear = 0, lunarMonth = 0, lunarDay = 0;
+  // The month every month rule reads, 1..12: the leap month resolved (see
+  // ChartMonth in natal/placement.h).
+  int chartMonth = 0;
+  int yearStem = 0, yearBranch = 0;    // of the lunar year (it turns at the lunar new year, not at 立春)
+  bool yangYear = true;                // the year stem is yang (甲丙戊庚壬)
+  bool forward = true;                 // 陽男 and 陰女 run clockwise, 陰男 and 陽女 counter-clockwise
+  int soulBranch = 0, bodyBranch = 0;  // 命宮 and 身宮
+  int bodyPalace = 0;                  // index into palaces of the 身宮
+  int bureau = 0;                      // 五行局 number: 2 水, 3 木, 4 金, 5 土, 6 火
+  Star soulStar = Star::kZiWei;        // 命主
+  Star bodyStar = Star::kZiWei;        // 身主
+  // The twelve palaces from 命宮, in the order of kPalaceNames.
+  std::array<ChartPalace, 12> palaces;
+  // Index into palaces of the palace on each branch 子..亥.
+  std::array<int, 12> palaceAtBranch{};
+  // The branch every star stands on, by Star id.
+  std::array<int8_t, kStarCount> starBranch{};
+  ChartToday today;
+};
+
+// The chart of a birth read on `today` (the caller's clock: the core never
+// reads one). Nothing when the birth or today is not a Gregorian date in
+// 1900..2100, the hour is not 0..11, or the sex is not one of the two.
+std::optional<NatalChart> ComputeChart(const Birth& birth, const SolarDate& today);
+
+// "水二局" … "火六局" for a 五行局 number 2..6; empty otherwise.
+std::u16string_view BureauName(int bureau);
+// "陽男", "陰男", "陽女" or "陰女".
+std::u16string_view PolaritySexName(bool yangYear, Sex sex);
+
+}  // namespace lunisol

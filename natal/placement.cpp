@@ -1,0 +1,35 @@
+#include "natal/placement.h"
+
+#include <string>
+
+#include "calendar/cycle.h"
+#include "natal/rules.h"
+
+namespace lunisol {
+
+int ChartMonth(int lunarMonth, int lunarDay) {
+  if (lunarMonth > 0) return lunarMonth;
+  const int repeated = -lunarMonth;
+  return lunarDay <= 15 ? repeated : repeated % 12 + 1;
+}
+
+int PalaceStem(int yearStem, int branch) {
+  const int tiger = kTigerStems[static_cast<size_t>(yearStem)];
+  return (tiger + Mod12(branch - 2)) % 10;
+}
+
+int BureauOf(int stem, int branch) {
+  const std::u16string element = NayinElement(CycleName(CycleIndexOf(stem, branch)));
+  for (const Bureau& b : kBureaus)
+    if (!element.empty() && element[0] == b.element) return b.number;
+  return 0;
+}
+
+int ZiWeiBranch(int bureau, int lunarDay) {
+  const int borrowed = (bureau - lunarDay % bureau) % bureau;
+  const int quotient = (lunarDay + borrowed) / bureau;
+  const int counted = Mod12(2 + quotient - 1);
+  return Mod12(borrowed % 2 == 1 ? counted - borrowed : counted + borrowed);
+}
+
+}  // namespace lunisol
