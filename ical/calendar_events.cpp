@@ -83,6 +83,7 @@ struct DayOccasions {
 // rest. A row holding only one of the almanac's vows is not an observance of
 // its day, so such a day keeps nothing but a 除夕 it may also be.
 void SortLunarOccasions(const CalendarDate& lunar, bool yearEnd, DayOccasions& out) {
+  // Month 0 matches no row of the table, which leaves only the eve.
   const bool vowOnly = IsVowOnlyDay(lunar.lunarMonth, lunar.lunarDay);
   const std::optional<std::u16string> text =
       vowOnly ? LunarFestival(0, 0, yearEnd) : LunarFestival(lunar.lunarMonth, lunar.lunarDay, yearEnd);
@@ -107,18 +108,26 @@ DayOccasions OccasionsOfDay(int month, int day, int term, const CalendarDate& lu
   return out;
 }
 
+// "諸事不宜" on such a day, "宜：a、b", "忌：c、d" (each when it has items) and
+// the rule set's line, one a line.
 std::u16string AdviceLines(const DayAdviceSource& source, int year, int month, int day) {
   const DayAdvice advice = source.ofDay(year, month, day);
-  auto list = [](std::u16string_view head, const std::vector<std::u16string>& items) {
-    std::u16string line(head);
-    for (size_t i = 0; i < items.size(); ++i) line += (i ? u"、" : u"") + items[i];
-    return line + u"\n";
-  };
   std::u16string lines;
-  if (advice.allBad) lines += u"諸事不宜\n";
-  if (!advice.yi.empty()) lines += list(u"宜：", advice.yi);
-  if (!advice.ji.empty()) lines += list(u"忌：", advice.ji);
-  return lines + source.ruleSetLine;
+  auto line = [&lines](std::u16string_view text) {
+    if (text.empty()) return;
+    if (!lines.empty()) lines += u'\n';
+    lines += text;
+  };
+  auto list = [](std::u16string_view head, const std::vector<std::u16string>& items) {
+    std::u16string text = items.empty() ? u"" : std::u16string(head);
+    for (size_t i = 0; i < items.size(); ++i) text += (i ? u"、" : u"") + items[i];
+    return text;
+  };
+  if (advice.allBad) line(u"諸事不宜");
+  line(list(u"宜：", advice.yi));
+  line(list(u"忌：", advice.ji));
+  line(source.ruleSetLine);
+  return lines;
 }
 
 // What one day of the walk knows.
