@@ -81,9 +81,25 @@ expect_in("${out}" [["today":{"date":"2025-06-01","lunarYear":2025,"nominalAge":
 run(0 out chart 2000-08-16 2 女)
 expect_in("${out}" [["fiveElementsClass":"木三局"]])
 
-foreach(bad "chart;2000-08-16;12;女" "chart;2000-08-16;2;X" "chart;1899-12-31;2;男" "chart;2000-08-16;2"
-            "chart;2000-08-16;2;男;--today;2101-01-01" "month;2009;13" "month;1899;1" "convert" "days;2009-01-02;2009-01-01" "phases;abc" "nosuchcommand"
-            "bone;2009-05-26;12" "zodiac;2009-05-26;3" "hours;2009-02-30" "yearly")
+# The default iCalendar: terms at their UTC instants titled with Taiwan time,
+# and festivals. Past 1 MB the command warns; a lost write is an error.
+run(0 out ical 2026)
+expect_in("${out}" "X-WR-CALNAME:Lunisol 農民曆 2026")
+expect_in("${out}" "DTSTART:20260203T200200Z")
+expect_in("${out}" "SUMMARY:立春 04:02")
+expect_in("${out}" "SUMMARY:春節")
+run(0 out ical 2000 2020 --include lunar)
+expect_in("${last_err}" "warning")
+execute_process(COMMAND ${CLI} ical 2026 OUTPUT_FILE /dev/full RESULT_VARIABLE rc ERROR_VARIABLE err)
+if(rc EQUAL 0)
+  message(FATAL_ERROR "lunisol-cli ical 2026 > /dev/full: exit 0 although nothing was written")
+endif()
+
+foreach(bad "month;2009;13" "month;1899;1" "convert" "days;2009-01-02;2009-01-01" "phases;abc" "nosuchcommand"
+            "bone;2009-05-26;12" "zodiac;2009-05-26;3" "hours;2009-02-30" "yearly"
+            "chart;2000-08-16;12;女" "chart;2000-08-16;2;X" "chart;1899-12-31;2;男" "chart;2000-08-16;2"
+            "chart;2000-08-16;2;男;--today;2101-01-01"
+            "ical;1899" "ical;2026;2025" "ical;2026;--include;terms,moon" "ical;2026;--include" "ical;2026;x")
   run(2 out ${bad})
   string(REGEX MATCHALL "\n" err_lines "${last_err}")
   list(LENGTH err_lines n)

@@ -16,6 +16,7 @@
 #include "calendar/state.h"
 #include "calendar/tables.h"
 #include "cli/chart_command.h"
+#include "cli/ical_command.h"
 #include "cli/json_util.h"
 #include "cli/sheet_commands.h"
 
@@ -252,7 +253,7 @@ int Phases(const std::vector<std::string>& a, std::ostream& out, std::ostream& e
 
 int Run(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
   if (a.empty())
-    return Usage(err, "usage: tables | convert | days | month | phases | hours | yearly | zodiac | bone | chart");
+    return Usage(err, "usage: tables | convert | days | month | phases | hours | yearly | zodiac | bone | chart | ical");
   const int sheet = RunSheetCommand(a, out, err);
   if (sheet != -1) return sheet;
   const std::string& c = a[0];
@@ -262,6 +263,7 @@ int Run(const std::vector<std::string>& a, std::ostream& out, std::ostream& err)
   if (c == "month") return Month(a, out, err);
   if (c == "phases") return Phases(a, out, err);
   if (c == "chart") return ChartCommand(a, out, err);
+  if (c == "ical") return RunIcalCommand(a, out, err);
   return Usage(err, "unknown command '" + c + "'");
 }
 

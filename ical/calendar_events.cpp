@@ -1,0 +1,250 @@
+#include "ical/calendar_events.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+
+#include "almanac/festivals.h"
+#include "almanac/tables.h"
+#include "calendar/convert.h"
+#include "calendar/moon_phases.h"
+#include "calendar/solar_terms.h"
+#include "calendar/tables.h"
+#include "calendar/text.h"
+#include "ical/tables.h"
+
+namespace lunisol {
+
+namespace {
+
+constexpr std::array<std::string_view, kCalendarPartCount> kPartNames{"terms", "festivals", "deities",
+                                                                      "lunar", "phases",    "yiji"};
+
+// Occasions inside one event are joined with a full-width comma; the page's
+// blank before it only spaces its narrow cells.
+constexpr std::u16string_view kJoin = u"，";
+
+void Append(std::u16string& list, std::u16string_view item) {
+  if (!list.empty()) list += kJoin;
+  list += item;
+}
+
+// "20260217-lunar@lunisol": a day-keyed UID, one suffix per kind of event.
+std::string DayUid(int year, int month, int day, const char* kind) {
+  char buf[48];
+  std::snprintf(buf, sizeof buf, "%04d%02d%02d-%s@lunisol", year, month, day, kind);
+  return buf;
+}
+
+CalendarEvent DayEvent(EventKind kind, int year, int month, int day, const char* uidKind, std::u16string summary) {
+  CalendarEvent e;
+  e.kind = kind;
+  e.year = year;
+  e.month = month;
+  e.day = day;
+  e.uid = DayUid(year, month, day, uidKind);
+  e.summary = std::move(summary);
+  return e;
+}
+
+// "16:10" from a minute of the day.
+std::u16string ClockText(int minute) { return Format(u"%02d:%02d", {minute / 60, minute % 60}); }
+
+bool IsLunarYearEnd(int year, int month, int day) {
+  // The eve of the new year is the day whose next day is 正月初一.
+  if (++day > DaysInSolarMonth(year, month)) {
+    day = 1;
+    if (++month > 12) {
+      month = 1;
+      ++year;
+    }
+  }
+  CalendarDate next;
+  return SolarToLunar(year, month, day, next) > 0 && next.lunarMonth == 1 && next.lunarDay == 1;
+}
+
+bool IsVowOnlyDay(int lunarMonth, int lunarDay) {
+  if (lunarMonth <= 0) return false;
+  const std::u16string key = Format(u"%02d%02d", {lunarMonth, lunarDay});
+  return std::find(kLunarVowDays.begin(), kLunarVowDays.end(), key) != kLunarVowDays.end();
+}
+
+bool IsLunarTableFestival(std::u16string_view occasion) {
+  return std::find(kLunarTableFestivals.begin(), kLunarTableFestivals.end(), occasion) != kLunarTableFestivals.end();
+}
+
+// The day's festivals and its other occasions, each joined into one text.
+struct DayOccasions {
+  std::u16string festivals;
+  std::u16string deities;
+};
+
+// What the page shows in a day's lunar note, sorted into festivals and the
+// rest. A row holding only one of the almanac's vows is not an observance of
+// its day, so such a day keeps nothing but a 除夕 it may also be.
+void SortLunarOccasions(const CalendarDate& lunar, bool yearEnd, DayOccasions& out) {
+  // Month 0 matches no row of the table, which leaves only the eve.
+  const bool vowOnly = IsVowOnlyDay(lunar.lunarMonth, lunar.lunarDay);
+  const std::optional<std::u16string> text =
+      vowOnly ? LunarFestival(0, 0, yearEnd) : LunarFestival(lunar.lunarMonth, lunar.lunarDay, yearEnd);
+  if (!text) return;
+  static constexpr std::u16string_view kSeparator = u" ，";
+  std::u16string_view rest = *text;
+  for (;;) {
+    const size_t at = rest.find(kSeparator);
+    const std::u16string_view occasion = rest.substr(0, at);
+    if (!occasion.empty()) Append(IsLunarTableFestival(occasion) ? out.festivals : out.deities, occasion);
+    if (at == std::u16string_view::npos) break;
+    rest = rest.substr(at + kSeparator.size());
+  }
+}
+
+DayOccasions OccasionsOfDay(int month, int day, int term, const CalendarDate& lunar, bool yearEnd) {
+  DayOccasions out;
+  if (auto solar = SolarFestival(month, day)) Append(out.festivals, *solar);
+  for (const TermFestival& f : kTermFestivals)
+    if (f.term == term) Append(out.festivals, f.name);
+  SortLunarOccasions(lunar, yearEnd, out);
+  return out;
+}
+
+// "諸事不宜" on such a day, "宜：a、b", "忌：c、d" (each when it has items) and
+// the rule set's line, one a line.
+std::u16string AdviceLines(const DayAdviceSource& source, int year, int month, int day) {
+  const DayAdvice advice = source.ofDay(year, month, day);
+  std::u16string lines;
+  auto line = [&lines](std::u16string_view text) {
+    if (text.empty()) return;
+    if (!lines.empty()) lines += u'\n';
+    lines += text;
+  };
+  auto list = [](std::u16string_view head, const std::vector<std::u16string>& items) {
+    std::u16string text = items.empty() ? u"" : std::u16string(head);
+    for (size_t i = 0; i < items.size(); ++i) text += (i ? u"、" : u"") + items[i];
+    return text;
+  };
+  if (advice.allBad) line(u"諸事不宜");
+  line(list(u"宜：", advice.yi));
+  line(list(u"忌：", advice.ji));
+  line(source.ruleSetLine);
+  return lines;
+}
+
+// What one day of the walk knows.
+struct Day {
+  int year = 0;
+  int month = 0;
+  int day = 0;
+  int term = -1;  // the solar term beginning that day, or −1
+  CalendarDate lunar;
+};
+
+struct Wants {
+  bool lunar, festivals, deities, terms, phases;
+  const DayAdviceSource* advice;  // non-null when the lunar dates carry 宜/忌
+};
+
+void AddAllDayEvents(const Wants& w, const Day& d, std::vector<CalendarEvent>& out) {
+  if (w.lunar) {
+    out.push_back(DayEvent(EventKind::kLunarDate, d.year, d.month, d.day, "lunar",
+                           LunarDateName(d.lunar.lunarMonth, d.lunar.lunarDay)));
+    if (w.advice) out.back().description = AdviceLines(*w.advice, d.year, d.month, d.day);
+  }
+  if (!w.festivals && !w.deities) return;
+  const bool yearEnd = d.lunar.lunarDay >= 29 && IsLunarYearEnd(d.year, d.month, d.day);
+  DayOccasions o = OccasionsOfDay(d.month, d.day, d.term, d.lunar, yearEnd);
+  if (w.festivals && !o.festivals.empty())
+    out.push_back(DayEvent(EventKind::kFestival, d.year, d.month, d.day, "festival", std::move(o.festivals)));
+  if (w.deities && !o.deities.empty())
+    out.push_back(DayEvent(EventKind::kDeities, d.year, d.month, d.day, "deities", std::move(o.deities)));
+}
+
+CalendarEvent TermEvent(const Day& d) {
+  const std::u16string_view hhmm = SolarTermTime(d.year, d.term);
+  const int minute = ParseDecimal(hhmm.substr(0, 2)) * 60 + ParseDecimal(hhmm.substr(2, 2));
+  const std::u16string_view name = kSolarTermNames[static_cast<size_t>(d.term)];
+  CalendarEvent e = DayEvent(EventKind::kSolarTerm, d.year, d.month, d.day, "term", std::u16string(name));
+  // A term comes once a year, so its UID names the year and the term: a
+  // revised instant then moves the event instead of adding one.
+  char uid[40];
+  std::snprintf(uid, sizeof uid, "%04d-term%02d@lunisol", d.year, d.term);
+  e.uid = uid;
+  e.minute = minute;
+  e.summary += u" " + ClockText(minute);
+  e.description = std::u16string(kSolarTermDescriptions[static_cast<size_t>(d.term)]);
+  return e;
+}
+
+CalendarEvent PhaseEvent(const Day& d, const MoonPhaseMoment& m) {
+  const int minute = m.hour * 60 + m.minute;
+  const std::u16string summary =
+      std::u16string(kMoonPhaseNames[static_cast<size_t>(m.list)]) + u" " + ClockText(minute);
+  CalendarEvent e = DayEvent(EventKind::kMoonPhase, d.year, d.month, d.day, "phase", summary);
+  e.minute = minute;
+  return e;
+}
+
+void AddTimedEvents(const Wants& w, const Day& d, const MonthMoonPhases& phases, std::vector<CalendarEvent>& out) {
+  const size_t first = out.size();
+  if (w.terms && d.term >= 0) out.push_back(TermEvent(d));
+  if (w.phases)
+    for (int i = 0; i < phases.count; ++i)
+      if (phases.moments[static_cast<size_t>(i)].day == d.day)
+        out.push_back(PhaseEvent(d, phases.moments[static_cast<size_t>(i)]));
+  std::stable_sort(out.begin() + static_cast<std::ptrdiff_t>(first), out.end(),
+                   [](const CalendarEvent& a, const CalendarEvent& b) { return a.minute < b.minute; });
+}
+
+void CollectMonth(const Wants& w, int year, int month, std::vector<CalendarEvent>& out) {
+  const TermDays termDays = TermDaysOfMonth(year, month);
+  const MonthMoonPhases phases = w.phases ? MoonPhasesOfMonth(year, month) : MonthMoonPhases{};
+  const int days = DaysInSolarMonth(year, month);
+  for (int day = 1; day <= days; ++day) {
+    Day d{year, month, day, -1, {}};
+    if (day == termDays.first) d.term = 2 * month - 2;
+    if (day == termDays.second) d.term = 2 * month - 1;
+    if (w.lunar || w.festivals || w.deities) SolarToLunar(year, month, day, d.lunar);
+    AddAllDayEvents(w, d, out);
+    AddTimedEvents(w, d, phases, out);
+  }
+}
+
+}  // namespace
+
+std::string_view CalendarPartName(CalendarPart part) { return kPartNames[static_cast<size_t>(part)]; }
+
+std::optional<CalendarPart> CalendarPartFromName(std::string_view name) {
+  for (size_t i = 0; i < kPartNames.size(); ++i)
+    if (kPartNames[i] == name) return static_cast<CalendarPart>(i);
+  return std::nullopt;
+}
+
+int CheckCalendarRequest(const CalendarRequest& r) {
+  if (r.fromYear < kFirstCalendarYear || r.toYear > kLastCalendarYear || r.toYear < r.fromYear)
+    return kBadCalendarYears;
+  if (r.parts.Has(CalendarPart::kYiJi) && (!r.advice || !r.advice->ofDay)) return kNoDayAdvice;
+  return 0;
+}
+
+std::vector<CalendarEvent> CollectCalendarEvents(const CalendarRequest& r) {
+  std::vector<CalendarEvent> out;
+  if (CheckCalendarRequest(r) != 0) return out;
+  const bool yiji = r.parts.Has(CalendarPart::kYiJi);
+  const Wants w{r.parts.Has(CalendarPart::kLunar) || yiji, r.parts.Has(CalendarPart::kFestivals),
+                r.parts.Has(CalendarPart::kDeities),       r.parts.Has(CalendarPart::kTerms),
+                r.parts.Has(CalendarPart::kPhases),        yiji ? r.advice : nullptr};
+  for (int year = r.fromYear; year <= r.toYear; ++year)
+    for (int month = 1; month <= 12; ++month) CollectMonth(w, year, month, out);
+  return out;
+}
+
+std::u16string LunarDateName(int lunarMonth, int lunarDay) {
+  const int month = lunarMonth < 0 ? -lunarMonth : lunarMonth;
+  if (month < 1 || month > 12 || lunarDay < 1 || lunarDay > 30) return {};
+  std::u16string name = lunarMonth < 0 ? u"閏" : u"";
+  name += kLunarMonthNames[static_cast<size_t>(month - 1)];
+  name += kLunarDayNames30[static_cast<size_t>(lunarDay - 1)];
+  return name;
+}
+
+}  // namespace lunisol
