@@ -253,7 +253,8 @@ int Phases(const std::vector<std::string>& a, std::ostream& out, std::ostream& e
 
 int Run(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
   if (a.empty())
-    return Usage(err, "usage: tables | convert | days | month | phases | hours | yearly | zodiac | bone | chart | ical");
+    return Usage(err,
+                 "usage: tables | convert | days | month | phases | hours | yearly | zodiac | bone | chart | ical");
   const int sheet = RunSheetCommand(a, out, err);
   if (sheet != -1) return sheet;
   const std::string& c = a[0];

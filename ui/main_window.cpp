@@ -6,11 +6,15 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMessageBox>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "calendar/convert.h"
 #include "calendar/text.h"
@@ -96,6 +100,12 @@ MainWindow::MainWindow(WindowOptions options) : options_(std::move(options)) {
   shortcut(QKeySequence(Qt::Key_PageUp), [this] { showMonthOffset(-1); });
   shortcut(QKeySequence(Qt::Key_PageDown), [this] { showMonthOffset(1); });
   shortcut(QKeySequence(Qt::Key_Home), [this] { showTodaysMonth(); });
+  // Large print: Ctrl and plus (or equals, unshifted on most keyboards),
+  // Ctrl and minus, Ctrl and 0 for the size as laid out.
+  for (QKeySequence in : {QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)})
+    shortcut(in, [this] { zoomBy(1); });
+  shortcut(QKeySequence(QKeySequence::ZoomOut), [this] { zoomBy(-1); });
+  shortcut(QKeySequence(Qt::CTRL | Qt::Key_0), [this] { setZoom(1); });
 
   if (options_.showAboutOnStart) {
     QTimer::singleShot(500, this, [this] {
@@ -132,6 +142,7 @@ void MainWindow::buildPages() {
 
 void MainWindow::buildToolBar() {
   auto* bar = addToolBar(QStringLiteral("commands"));
+  commandBar_ = bar;
   bar->setMovable(false);
   bar->setFloatable(false);
   bar->setIconSize(QSize(24, 24));
@@ -156,6 +167,7 @@ QAction* MainWindow::commandAction(Command id) const {
 
 void MainWindow::buildDateBar() {
   auto* bar = addToolBar(QStringLiteral("date"));
+  dateBar_ = bar;
   bar->setMovable(false);
   bar->setFloatable(false);
   QComboBox** lists[5] = {&yearList_, &monthList_, &dayList_, &hourList_, &sexList_};
@@ -170,41 +182,60 @@ void MainWindow::buildDateBar() {
     list->setMinimumWidth(kLists[i].width);
     list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     list->setMaxVisibleItems(std::max(2, kLists[i].dropDownHeight / 20));
+    // Some styles open a list as tall as the screen and ignore the number
+    // of rows asked for; this property makes every style keep it.
+    list->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     bar->addWidget(list);
     *lists[i] = list;
   }
-  for (int y = kFirstYear; y <= kLastYear; ++y) yearList_->addItem(QString::number(y));
-  for (int m = 1; m <= 12; ++m) monthList_->addItem(ToQString(MonthSelectorText(m)));
+  // Each item carries its number: the window reads numbers, not the texts
+  // it shows.
+  for (int y = kFirstYear; y <= kLastYear; ++y) yearList_->addItem(QString::number(y), y);
+  for (int m = 1; m <= 12; ++m) monthList_->addItem(ToQString(MonthSelectorText(m)), m);
   for (const char16_t* label : kHourLabels) hourList_->addItem(ToQString(label));
   sexList_->addItems({QStringLiteral("男"), QStringLiteral("女")});
 
   connect(yearList_, &QComboBox::activated, this, [this] { showChosenYear(); });
   connect(monthList_, &QComboBox::activated, this, [this] { showChosenMonth(); });
-  // The day list is refilled whenever it gains the focus, so it always
-  // offers the days of the month on show; a focus that only returns from
-  // its own drop-down or from another window does not count.
-  dayList_->installEventFilter(this);
 }
 
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == dayList_ && event->type() == QEvent::FocusIn) {
-    const auto reason = static_cast<QFocusEvent*>(event)->reason();
-    if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) fillDayList();
-  }
-  return QMainWindow::eventFilter(watched, event);
-}
-
-void MainWindow::selectText(QComboBox* list, const QString& text) {
-  const int i = list->findText(text);
+void MainWindow::selectNumber(QComboBox* list, int number) {
+  const int i = list->findData(number);
   if (i >= 0) list->setCurrentIndex(i);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  // The date bar sits beside the commands while both fit; on a narrow or
+  // scaled screen it takes a row of its own rather than hiding its lists
+  // behind an overflow button.
+  const int needed = commandBar_->sizeHint().width() + dateBar_->sizeHint().width();
+  const bool wrap = needed > width();
+  if (wrap != toolBarBreak(dateBar_)) {
+    if (wrap)
+      insertToolBarBreak(dateBar_);
+    else
+      removeToolBarBreak(dateBar_);
+  }
+}
+
+void MainWindow::setZoom(qreal zoom) {
+  zoom_ = std::clamp(zoom, kZoomSteps.front(), kZoomSteps.back());
+  almanacPage_->setZoom(zoom_);
+}
+
+void MainWindow::zoomBy(int steps) {
+  auto at = std::find(kZoomSteps.begin(), kZoomSteps.end(), zoom_);
+  const int i = at == kZoomSteps.end() ? 0 : static_cast<int>(at - kZoomSteps.begin());
+  setZoom(kZoomSteps[static_cast<size_t>(std::clamp<int>(i + steps, 0, kZoomSteps.size() - 1))]);
 }
 
 void MainWindow::selectDate(const QDate& date) {
   computeYearData(date.year(), date.month());
-  selectText(yearList_, QString::number(date.year()));
-  selectText(monthList_, ToQString(MonthSelectorText(date.month())));
+  selectNumber(yearList_, date.year());
+  selectNumber(monthList_, date.month());
   fillDayList();
-  selectText(dayList_, QString::number(date.day()));
+  selectNumber(dayList_, date.day());
   hourList_->setCurrentIndex(0);
   sexList_->setCurrentIndex(0);
   evaluateMonth();
@@ -212,11 +243,11 @@ void MainWindow::selectDate(const QDate& date) {
 
 void MainWindow::computeYearData(int year, int month) { lunisol::OnYearChosen(yearData_, year, month); }
 
-int MainWindow::selectedYear() const { return yearList_->currentText().toInt(); }
-int MainWindow::selectedMonth() const { return monthList_->currentText().trimmed().toInt(); }
+int MainWindow::selectedYear() const { return yearList_->currentData().toInt(); }
+int MainWindow::selectedMonth() const { return monthList_->currentData().toInt(); }
 QString MainWindow::monthText() const { return monthList_->currentText(); }
 QString MainWindow::dayText() const { return dayList_->currentText(); }
-int MainWindow::selectedDay() const { return dayList_->currentText().toInt(); }
+int MainWindow::selectedDay() const { return dayList_->currentData().toInt(); }
 int MainWindow::hourBranch() const { return hourList_->currentIndex(); }
 int MainWindow::sex() const { return sexList_->currentIndex(); }
 
@@ -227,17 +258,17 @@ void MainWindow::evaluateMonth() {
   setWindowTitle(ToQString(month.windowTitle));
 }
 
+// A choice counts whichever page shows: the almanac page, the sheets and the
+// natal chart always read one selection.
 void MainWindow::showChosenYear() {
-  if (pageIndex_ != 0) return;
+  fillDayList();
   computeYearData(selectedYear(), selectedMonth());
   evaluateMonth();
 }
 
 void MainWindow::showChosenMonth() {
-  if (pageIndex_ != 0) return;
+  fillDayList();
   if (yearData_.year != selectedYear()) {
-    // A year chosen while the natal chart showed was not computed then; the
-    // month must not be read against another year's tables.
     computeYearData(selectedYear(), selectedMonth());
   } else {
     lunisol::OnMonthChosen(yearData_, selectedYear(), selectedMonth());
@@ -246,10 +277,13 @@ void MainWindow::showChosenMonth() {
 }
 
 void MainWindow::fillDayList() {
-  dayList_->clear();
+  // The chosen day stays chosen; past the month's end it becomes the last day.
   const int days = DaysInSolarMonth(selectedYear(), selectedMonth());
-  for (int d = 1; d <= days; ++d) dayList_->addItem(QString::number(d));
-  dayList_->setCurrentIndex(0);
+  const int chosen = std::clamp(dayList_->count() ? selectedDay() : 1, 1, days);
+  const QSignalBlocker quiet(dayList_);
+  dayList_->clear();
+  for (int d = 1; d <= days; ++d) dayList_->addItem(QString::number(d), d);
+  selectNumber(dayList_, chosen);
 }
 
 void MainWindow::switchPage(int index) {
@@ -260,8 +294,8 @@ void MainWindow::switchPage(int index) {
 void MainWindow::moveToMonth(int year, int month) {
   if (year < kFirstYear || year > kLastYear) return;
   const bool newYear = year != selectedYear();
-  selectText(monthList_, ToQString(MonthSelectorText(month)));
-  selectText(yearList_, QString::number(year));
+  selectNumber(monthList_, month);
+  selectNumber(yearList_, year);
   if (newYear)
     showChosenYear();
   else
@@ -311,24 +345,32 @@ std::unique_ptr<QDialog> MainWindow::makeSheet(SheetKind kind) {
   return nullptr;
 }
 
-namespace {
-void Run(std::unique_ptr<QDialog> dialog) {
-  if (dialog) dialog->exec();
+void MainWindow::openSheet(SheetKind kind) {
+  std::unique_ptr<QDialog> dialog = makeSheet(kind);
+  if (dialog) {
+    dialog->exec();
+    return;
+  }
+  // A command never fails without a word.
+  QMessageBox::information(this, QStringLiteral("警告視窗"),
+                           QStringLiteral("%1 年 %2 月 %3 日無法換算成農曆日期，這一頁打不開。")
+                               .arg(selectedYear())
+                               .arg(selectedMonth())
+                               .arg(selectedDay()));
 }
-}  // namespace
 
-void MainWindow::openBoneWeighing() { Run(makeSheet(SheetKind::kBone)); }
-void MainWindow::openHourTable() { almanacPage_->openDayDetail(dayText()); }
-void MainWindow::openYearlyNotes() { almanacPage_->openYearlyNotes(); }
-void MainWindow::openZodiacFortune() { Run(makeSheet(SheetKind::kZodiac)); }
-void MainWindow::showAbout() { Run(MakeAboutDialog(this)); }
+void MainWindow::openBoneWeighing() { openSheet(SheetKind::kBone); }
+void MainWindow::openHourTable() { openSheet(SheetKind::kHours); }
+void MainWindow::openYearlyNotes() { openSheet(SheetKind::kYearly); }
+void MainWindow::openZodiacFortune() { openSheet(SheetKind::kZodiac); }
+void MainWindow::showAbout() { MakeAboutDialog(this)->exec(); }
 
 void MainWindow::openHourTableFor(HourTableInputs texts) {
   texts.selectedYear = selectedYear();
-  Run(MakeHourTableDialog(texts, this));
+  MakeHourTableDialog(texts, this)->exec();
 }
 
-void MainWindow::openYearlyNotesSheet() { Run(makeSheet(SheetKind::kYearly)); }
+void MainWindow::openYearlyNotesSheet() { openSheet(SheetKind::kYearly); }
 
 void MainWindow::exportImage() { ExportPageWithDialog(*almanacPage_, yearList_->currentText(), selectedMonth(), this); }
 

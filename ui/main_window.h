@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QMainWindow>
 #include <QStackedWidget>
+#include <array>
 #include <functional>
 #include <map>
 #include <memory>
@@ -18,6 +19,7 @@
 #include "ui/dialogs/sheet_dialogs.h"
 
 class QDialog;
+class QToolBar;
 
 namespace lunisol::ui {
 
@@ -81,6 +83,11 @@ class MainWindow : public QMainWindow {
   void fillDayList();
   // The page-tab notification with the new tab index.
   void switchPage(int index);
+  // Large print of the page and the sheets, one of kZoomSteps.
+  static constexpr std::array<qreal, 5> kZoomSteps{1.0, 1.25, 1.5, 1.75, 2.0};
+  void setZoom(qreal zoom);
+  void zoomBy(int steps);
+  qreal zoom() const { return zoom_; }
   // Page Up / Page Down: the previous or next month; Home: today's month.
   void showMonthOffset(int months);
   void showTodaysMonth();
@@ -88,6 +95,9 @@ class MainWindow : public QMainWindow {
   // A sheet for the current selection, built but not shown (null when the
   // selection has none, as for a date the converter refuses).
   std::unique_ptr<QDialog> makeSheet(SheetKind kind);
+
+  // Opens the sheet for the current selection, or says why it cannot.
+  void openSheet(SheetKind kind);
 
   // The commands.
   void openBoneWeighing();
@@ -105,7 +115,7 @@ class MainWindow : public QMainWindow {
   SheetSelection selection() const;
 
  protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void computeYearData(int year, int month);
@@ -116,7 +126,7 @@ class MainWindow : public QMainWindow {
   void evaluateMonth();
   void moveToMonth(int year, int month);
   QDate today() const;
-  void selectText(QComboBox* list, const QString& text);
+  void selectNumber(QComboBox* list, int number);
 
   WindowOptions options_;
   QSize screen_;
@@ -131,6 +141,9 @@ class MainWindow : public QMainWindow {
   PageTabBar* pageTabs_ = nullptr;
   std::map<Command, QAction*> actions_;
   int pageIndex_ = 0;
+  QToolBar* commandBar_ = nullptr;
+  QToolBar* dateBar_ = nullptr;
+  qreal zoom_ = 1;
   YearData yearData_;
   MonthTermState terms_;
   bool aboutShown_ = false;

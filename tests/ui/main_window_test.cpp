@@ -4,8 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
-#include <QFocusEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStackedWidget>
@@ -13,6 +14,7 @@
 
 #include "calendar/solar_terms.h"
 #include "calendar/text.h"
+#include "ui/dialogs/about_dialog.h"
 #include "ui/natal_chart_page.h"
 #include "ui/page/almanac_page.h"
 #include "ui/widgets/page_tab_bar.h"
@@ -39,11 +41,6 @@ int VisibleDayColumns(const MainWindow& f) {
 }
 
 void Choose(QComboBox* list, const QString& text) { list->setCurrentIndex(list->findText(text)); }
-
-void GiveFocus(QComboBox* list) {
-  QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
-  QApplication::sendEvent(list, &in);
-}
 
 }  // namespace
 
@@ -78,49 +75,77 @@ TEST(Frame, StartUpDateIsTheLocalDateClampedToTheRange) {
   EXPECT_EQ(late.monthList()->currentText(), QStringLiteral("12"));
 }
 
-TEST(Frame, MonthChoiceRefillsTheDayListOnlyOnFocus) {
+TEST(Frame, TheDayListFollowsTheMonthAndKeepsTheChosenDay) {
   MainWindow f(OnDate(2009, 1, 31));
   Choose(f.monthList(), QStringLiteral(" 2"));
   f.showChosenMonth();
   EXPECT_EQ(VisibleDayColumns(f), 28);
-  EXPECT_EQ(f.dayList()->count(), 31);
-  EXPECT_EQ(f.dayList()->currentText(), QStringLiteral("31"));
-  GiveFocus(f.dayList());
+  // February has no 31st: the day becomes the month's last, never a day
+  // the page does not show.
   EXPECT_EQ(f.dayList()->count(), 28);
-  EXPECT_EQ(f.dayList()->currentText(), QStringLiteral("1"));
-  // Focus that only comes back from the list's own drop-down keeps the day.
+  EXPECT_EQ(f.dayList()->currentText(), QStringLiteral("28"));
+  EXPECT_EQ(f.selectedDay(), 28);
   f.dayList()->setCurrentIndex(9);
-  QFocusEvent back(QEvent::FocusIn, Qt::PopupFocusReason);
-  QApplication::sendEvent(f.dayList(), &back);
-  EXPECT_EQ(f.dayList()->currentText(), QStringLiteral("10"));
+  Choose(f.monthList(), QStringLiteral(" 3"));
+  f.showChosenMonth();
+  EXPECT_EQ(f.dayList()->count(), 31);
+  EXPECT_EQ(f.selectedDay(), 10);
+  // Every sheet opens for the day shown.
+  for (SheetKind kind : {SheetKind::kBone, SheetKind::kHours, SheetKind::kYearly, SheetKind::kZodiac})
+    EXPECT_NE(f.makeSheet(kind), nullptr);
 }
 
-TEST(Frame, ChoicesOnTheNatalChartWaitForTheAlmanacPage) {
+TEST(Frame, OneSelectionWhicheverPageShows) {
   MainWindow f(OnDate(2009, 5, 26));
-  const QString title = f.almanacPage()->lunarTitle().text;
   f.switchPage(1);
   EXPECT_EQ(f.currentPage(), f.natalChartPage());
   Choose(f.yearList(), QStringLiteral("2010"));
   f.showChosenYear();
-  EXPECT_EQ(f.yearData().year, 2009);
-  EXPECT_EQ(f.almanacPage()->lunarTitle().text, title);
-  f.switchPage(0);
-  EXPECT_EQ(f.currentPage(), f.almanacPage());
-  EXPECT_EQ(f.almanacPage()->lunarTitle().text, title);
-  // The next month choice catches the year up before reading its tables.
-  f.showChosenMonth();
+  // The page and the sheets follow at once, not when the page comes back.
   EXPECT_EQ(f.yearData().year, 2010);
   EXPECT_TRUE(f.almanacPage()->gregorianTitle().text.contains(QStringLiteral("99")));
+  f.switchPage(0);
+  EXPECT_EQ(f.currentPage(), f.almanacPage());
   // An unknown tab index is stored but shows nothing new.
   f.switchPage(2);
   EXPECT_EQ(f.pageIndex(), 2);
   EXPECT_EQ(f.currentPage(), f.almanacPage());
-  f.showChosenYear();  // not page 0: ignored
-  EXPECT_EQ(f.yearData().year, 2010);
   // The tab control drives the same switch.
   f.pageTabs()->setCurrentIndex(0);
   emit f.pageTabs()->currentChanged(1);
   EXPECT_EQ(f.currentPage(), f.natalChartPage());
+}
+
+TEST(Frame, ListsKeepTheirHeightsAndTheDateBarNeverOverflows) {
+  MainWindow f(OnDate(2009, 5, 26));
+  f.resize(1280, 900);
+  f.show();
+  QApplication::processEvents();
+  f.yearList()->showPopup();
+  QApplication::processEvents();
+  // The year list asks for 18 rows (360 pixels), not the screen's height.
+  EXPECT_LE(f.yearList()->view()->height(), 18 * f.yearList()->view()->sizeHintForRow(0) + 8);
+  f.yearList()->hidePopup();
+  // Narrow: the date bar takes a row of its own, every list in sight.
+  f.resize(640, 480);
+  QApplication::processEvents();
+  for (QComboBox* list : {f.yearList(), f.monthList(), f.dayList(), f.hourList(), f.sexList()}) {
+    EXPECT_TRUE(list->isVisible());
+    const QRect inWindow(list->mapTo(&f, QPoint(0, 0)), list->size());
+    EXPECT_TRUE(f.rect().contains(inWindow)) << list->currentText().toStdString();
+  }
+}
+
+TEST(Frame, LargePrintZoomsInStepsAndBack) {
+  MainWindow f(OnDate(2009, 5, 26));
+  const QSize plain = f.almanacPage()->sheet()->size();
+  f.zoomBy(1);
+  EXPECT_EQ(f.zoom(), 1.25);
+  for (int i = 0; i < 10; ++i) f.zoomBy(1);
+  EXPECT_EQ(f.zoom(), 2.0);
+  EXPECT_EQ(f.almanacPage()->sheet()->width(), 2 * plain.width());
+  f.setZoom(1);
+  EXPECT_EQ(f.almanacPage()->sheet()->size(), plain);
 }
 
 TEST(Frame, PageKeysWalkMonthsAcrossYearsWithinTheRange) {
@@ -183,4 +208,18 @@ TEST(MainWindow, ThePageFitsTheWorkAreaAndOpensAtItsTitles) {
   bar->setValue(0);
   narrow.showMonthOffset(1);
   EXPECT_EQ(bar->value(), bar->maximum());
+}
+
+TEST(Frame, TheAboutBoxNamesTheProgramAndOnlyRealLinks) {
+  AboutDialog about(nullptr);
+  EXPECT_TRUE(about.windowTitle().contains(QStringLiteral("Lunisol 農民曆")));
+  EXPECT_FALSE(about.windowTitle().contains(QStringLiteral("CQirvan")));
+  // The build sets no web page or address, so none is shown.
+  EXPECT_EQ(about.webLink(), nullptr);
+  EXPECT_EQ(about.mailLink(), nullptr);
+  for (QLabel* label : about.findChildren<QLabel*>()) EXPECT_FALSE(label->text().contains(QStringLiteral("example")));
+  bool versionShown = false;
+  for (QLabel* label : about.findChildren<QLabel*>())
+    versionShown |= label->text().contains(QString::fromLatin1(AboutDialog::kVersion));
+  EXPECT_TRUE(versionShown);
 }

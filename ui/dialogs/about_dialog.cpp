@@ -12,11 +12,13 @@
 #include "ui/widgets/link_label.h"
 #include "ui/widgets/page_font.h"
 
+// Set by the build (LUNISOL_HOMEPAGE, LUNISOL_EMAIL); empty unless a
+// distributor has a web page or an address to give.
 #ifndef LUNISOL_HOMEPAGE
-#define LUNISOL_HOMEPAGE "https://lunisol.example.org/"
+#define LUNISOL_HOMEPAGE ""
 #endif
 #ifndef LUNISOL_EMAIL
-#define LUNISOL_EMAIL "lunisol@example.org"
+#define LUNISOL_EMAIL ""
 #endif
 
 namespace lunisol::ui {
@@ -33,7 +35,7 @@ const char16_t* const kNotices[] = {
 }  // namespace
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral(" 關於 CQirvan"));
+  setWindowTitle(QStringLiteral(" 關於 Lunisol 農民曆"));
   setWindowIcon(QIcon(QStringLiteral(":/icons/lunisol.svg")));
   setFont(MakePageFont(QString::fromLatin1(kPageFace), 16).font);
 
@@ -44,17 +46,20 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   bold.setBold(true);
   name->setFont(bold);
 
-  web_ = new LinkLabel(QStringLiteral(LUNISOL_HOMEPAGE), QStringLiteral(LUNISOL_HOMEPAGE), this);
-  mail_ = new LinkLabel(QStringLiteral(LUNISOL_EMAIL), QStringLiteral(LUNISOL_EMAIL), this);
-  web_->setObjectName(QStringLiteral("1195"));
-  mail_->setObjectName(QStringLiteral("1196"));
-
+  // Only links that lead somewhere: no placeholder addresses.
   auto* links = new QGridLayout;
-  links->addWidget(new QLabel(QStringLiteral("WWW  :"), this), 0, 0);
-  links->addWidget(web_, 0, 1);
-  links->addWidget(new QLabel(QStringLiteral("E - Mail :"), this), 1, 0);
-  links->addWidget(mail_, 1, 1);
   links->setColumnStretch(1, 1);
+  const QString homepage = QStringLiteral(LUNISOL_HOMEPAGE), email = QStringLiteral(LUNISOL_EMAIL);
+  if (!homepage.isEmpty()) {
+    web_ = new LinkLabel(homepage, homepage, this);
+    links->addWidget(new QLabel(QStringLiteral("WWW  :"), this), 0, 0);
+    links->addWidget(web_, 0, 1);
+  }
+  if (!email.isEmpty()) {
+    mail_ = new LinkLabel(email, email, this);
+    links->addWidget(new QLabel(QStringLiteral("E - Mail :"), this), 1, 0);
+    links->addWidget(mail_, 1, 1);
+  }
 
   auto* notice = new QGroupBox(QStringLiteral("請注意本程式使用規則 :"), this);
   auto* noticeLayout = new QVBoxLayout(notice);

@@ -114,11 +114,15 @@ void AlmanacPage::setZoom(qreal zoom) {
   for (SolarTermBar* panel : panels_) panel->setZoom(zoom);
   fitSheetToZoom();
   // The height to lay out for depends on the room at this zoom.
-  resizeEvent(nullptr);
+  if (isVisible()) fitLayoutToArea();
 }
 
 void AlmanacPage::resizeEvent(QResizeEvent* event) {
-  if (event) QScrollArea::resizeEvent(event);
+  QScrollArea::resizeEvent(event);
+  fitLayoutToArea();
+}
+
+void AlmanacPage::fitLayoutToArea() {
   const int area = qFloor(maximumViewportSize().height() / zoom());
   const int height = PageLayoutHeight(screen_.height(), area);
   if (height != geometry_.cy) layOutFor(height);

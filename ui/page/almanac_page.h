@@ -78,6 +78,7 @@ class AlmanacPage : public QScrollArea {
   void layOutFor(int height);
   void placePanels();
   void fitSheetToZoom();
+  void fitLayoutToArea();
 
   QSize screen_;
   PageGeometry geometry_;
