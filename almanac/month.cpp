@@ -2,6 +2,7 @@
 
 #include "almanac/festivals.h"
 #include "almanac/lookups.h"
+#include "almanac/nine_stars.h"
 #include "almanac/rules.h"
 #include "almanac/tables.h"
 #include "calendar/convert.h"

@@ -22,7 +22,7 @@ struct Fixture {
   CChineseLunar page{QSize(1280, 1024)};
   QImage canvas;
   Fixture() {
-    OnYearChosen(data, 2009, 1);
+    LoadYearData(data, 2009, 1);
     page.sheet()->resize(page.geometry().sheetSize());
     canvas = QImage(page.geometry().sheetSize(), QImage::Format_RGB32);
   }

@@ -229,7 +229,7 @@ void CMainFrame::selectDate(const QDate& date) {
   evaluateMonth();
 }
 
-void CMainFrame::computeYearData(int year, int month) { lunisol::OnYearChosen(yearData_, year, month); }
+void CMainFrame::computeYearData(int year, int month) { lunisol::LoadYearData(yearData_, year, month); }
 
 int CMainFrame::selectedYear() const { return yearList_->currentText().toInt(); }
 int CMainFrame::selectedMonth() const { return monthList_->currentText().trimmed().toInt(); }
@@ -258,7 +258,7 @@ void CMainFrame::OnMonthChosen() {
     // month must not be read against another year's tables.
     computeYearData(selectedYear(), selectedMonth());
   } else {
-    lunisol::OnMonthChosen(yearData_, selectedYear(), selectedMonth());
+    lunisol::RefreshYearDataForMonth(yearData_, selectedYear(), selectedMonth());
   }
   evaluateMonth();
 }
