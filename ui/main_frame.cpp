@@ -240,7 +240,7 @@ int CMainFrame::hourBranch() const { return hourList_->currentIndex(); }
 int CMainFrame::sex() const { return sexList_->currentIndex(); }
 
 void CMainFrame::evaluateMonth() {
-  const MonthAlmanac month = EvaluateMonth(selectedYear(), monthText().toStdU16String(), yearData_, terms_);
+  const MonthAlmanac month = EvaluateMonth(selectedYear(), selectedMonth(), yearData_, terms_);
   lunarPage_->ShowMonth(month, terms_);
   setWindowTitle(ToQString(month.windowTitle));
 }
