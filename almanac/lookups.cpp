@@ -19,14 +19,6 @@ const std::array<std::u16string_view, 31> kLunarDayNames{
     u"一十", u"二十", u"三十", u"四十", u"五十", u"六十", u"七十", u"八十", u"九十", u"十二", u"一廿",
     u"二廿", u"三廿", u"四廿", u"五廿", u"六廿", u"七廿", u"八廿", u"九廿", u"十三"};
 
-const std::array<std::u16string_view, 10> kNineStarNames{u"",     u"白一", u"黑二", u"碧三", u"綠四",
-                                                         u"黃五", u"白六", u"赤七", u"白八", u"紫九"};
-
-// 七赤 is drawn in the same green as 四綠, and 八白 a shade off the grey of
-// 一白 and 六白, as the printed almanac does.
-const std::array<Colour, 10> kNineStarColours{
-    kBlack, kGrey, kBlack, kTeal, kGreen, kOlive, kGrey, kGreen, Colour{129, 128, 128}, kPurple};
-
 const std::array<std::u16string_view, 7> kWeekdayNames{u"日", u"一", u"二", u"三", u"四", u"五", u"六"};
 
 int DayOfYear(int year, int month, int day) {

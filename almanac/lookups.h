@@ -13,9 +13,6 @@ namespace lunisol {
 extern const std::array<std::u16string_view, 12> kOfficerNames;
 // Index = lunar day 1..30 (slot 0 empty); written right to left ("一初").
 extern const std::array<std::u16string_view, 31> kLunarDayNames;
-// Index = star 1..9 (slot 0 empty); written right to left ("白一").
-extern const std::array<std::u16string_view, 10> kNineStarNames;
-extern const std::array<Colour, 10> kNineStarColours;
 extern const std::array<std::u16string_view, 7> kWeekdayNames;
 
 int DayOfYear(int year, int month, int day);

@@ -73,7 +73,9 @@ struct MonthAlmanac {
   std::array<TermBar, 2> termBars;
 };
 
-// Members of the window that the evaluation writes.
+// The month's two terms, which the window keeps for its backdrop. The
+// evaluation sets them from the month's days; termInForce starts at the term
+// begun before the month and follows the term days through it.
 struct MonthTermState {
   int firstTermDay = -1;
   int secondTermDay = -1;
@@ -87,11 +89,11 @@ std::u16string MonthSelectorText(int month);
 // The window title for the month's two terms.
 std::u16string WindowTitle(int firstTermIndex, int secondTermIndex);
 
-// Evaluates year/month. `monthText` is the month selector's text (as shown,
-// e.g. u" 3"). Reads `data` (which must belong to `year`), writes
-// data.calendar.lastTermIndex and `terms`.
-MonthAlmanac EvaluateMonth(int year, std::u16string_view monthText, YearData& data, MonthTermState& terms);
-// Same, with the month selector text made from the number.
+// Evaluates month 1..12 of `year`: lays out the month's columns, evaluates
+// each day (almanac/day_evaluation.h), then the titles and the term panels.
+// Reads `data` (which must belong to `year`; its term lookups record their
+// hits in data.calendar.lastTermIndex) and sets `terms`. A month outside
+// 1900..2100 gives the numbered columns only and leaves `terms` alone.
 MonthAlmanac EvaluateMonth(int year, int month, YearData& data, MonthTermState& terms);
 
 // The lunar year's pillar as the page hands it on: the lunar title up to its

@@ -1,30 +1,21 @@
 #include "almanac/year_data.h"
 
+#include "almanac/nine_stars.h"
 #include "calendar/day_tables.h"
 #include "calendar/solar_terms.h"
 
 namespace lunisol {
 
-void OnYearChosen(YearData& data, int year, int month, const std::vector<std::string>& moonFolders) {
-  CalendarState& s = data.calendar;
+void LoadYearData(YearData& data, int year, int month, const std::vector<std::string>& moonFolders) {
   data.year = year;
-  if (month == 12)
-    FindDecemberMarker(s, year);
-  else
-    s.decemberMarker = -1;
-  s.nineStarTable.fill(0);
-  ComputeWangwangDays(s, year);
-  ComputeNineStars(s, year, 12);
-  ComputeDayHexagrams(s, year);
+  ComputeWangwangDays(data.calendar, year);
+  FillNineStarTable(data.calendar, year, month);
+  ComputeDayHexagrams(data.calendar, year);
   LoadMoonPhases(year, data.moon, moonFolders);
 }
 
-void OnMonthChosen(YearData& data, int year, int month) {
-  if (month != 12) return;
-  CalendarState& s = data.calendar;
-  FindDecemberMarker(s, year);
-  s.nineStarTable.fill(0);
-  ComputeNineStars(s, year, 12);
+void RefreshYearDataForMonth(YearData& data, int year, int month) {
+  if (month == 12) FillNineStarTable(data.calendar, year, month);
 }
 
 }  // namespace lunisol

@@ -15,14 +15,14 @@ struct YearData {
   MoonPhaseData moon;      // moonPhaseLists and datedNotes: "Farmer<year>" or the built-in table
 };
 
-// Recomputes the per-year data on a year choice, in the order the window
-// does it: December marker (only when the month shown is December), clear the
-// nine-star table, 氣往亡日, nine stars for months 1..12, hexagrams, then the
-// moon phases: the first "Farmer<year>" in `moonFolders`, else the built-in
-// table.
-void OnYearChosen(YearData& data, int year, int month,
+// Computes the per-year data of `year` for the page of `month`: 氣往亡日, the
+// nine stars (with the December marker only when the month is December), the
+// day hexagrams, then the moon phases: the first "Farmer<year>" in
+// `moonFolders`, else the built-in table.
+void LoadYearData(YearData& data, int year, int month,
                   const std::vector<std::string>& moonFolders = MoonPhaseFileFolders());
-// A month choice: only December needs the marker and a fresh nine-star table.
-void OnMonthChosen(YearData& data, int year, int month);
+// Brings data loaded for another month of the same year up to `month`: only
+// December needs more, the marker and with it the nine stars after 冬至.
+void RefreshYearDataForMonth(YearData& data, int year, int month);
 
 }  // namespace lunisol

@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "almanac/nine_stars.h"
 #include "calendar/convert.h"
 #include "calendar/day_tables.h"
 #include "calendar/solar_terms.h"

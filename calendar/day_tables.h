@@ -1,16 +1,11 @@
-// Per-year day tables: the day nine star and the day hexagram position.
+// Per-year day tables: the day hexagram position, and the day counts the
+// day tables share (the nine stars are in almanac/nine_stars.h).
 #pragma once
 
 #include "calendar/state.h"
 
 namespace lunisol {
 
-// Fills state.nineStarTable for 1 January .. end of month lastMonth of the
-// year; the caller clears the table first.
-void ComputeNineStars(CalendarState& state, int year, int lastMonth);
-// Sets state.decemberMarker and decemberMarkerFound for the year (may use
-// the table as scratch: the caller clears it and recomputes afterwards).
-void FindDecemberMarker(CalendarState& state, int year);
 // Fills state.dayHexagramTable for every day of the year.
 void ComputeDayHexagrams(CalendarState& state, int year);
 // The 19-year list of years whose hexagram cycle runs backwards.

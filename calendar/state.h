@@ -22,7 +22,8 @@ struct CalendarState {
   int32_t lastTermIndex = kNoTerm;
   // Day pillar (stem, branch) of the 立春 day last looked up.
   std::u16string lichunDayPillar;
-  // Day nine star by day of year − 1: 1..9, 0 = not computed.
+  // Day nine star by day of year − 1: 1..9, 0 = not computed (filled by
+  // almanac/nine_stars.h, which also owns the December marker below).
   std::array<int32_t, 366> nineStarTable{};
   // Day hexagram position by day of year − 1: 0..71, −1 = not computed.
   std::array<int32_t, 366> dayHexagramTable = [] {

@@ -10,6 +10,7 @@
 #include "almanac/lookups.h"
 #include "almanac/month.h"
 #include "almanac/moon_phase_source.h"
+#include "almanac/nine_stars.h"
 #include "almanac/year_data.h"
 #include "calendar/convert.h"
 #include "calendar/solar_terms.h"
@@ -135,7 +136,7 @@ int Days(const std::vector<std::string>& a, std::ostream& out, std::ostream& err
   for (;;) {
     if (loaded != year) {
       // The December marker completes the nine stars after 冬至.
-      OnYearChosen(data, year, 12);
+      LoadYearData(data, year, 12);
       loaded = year;
     }
     CalendarDate d;
@@ -154,7 +155,7 @@ int Days(const std::vector<std::string>& a, std::ostream& out, std::ostream& err
                 {"mansion", d.mansion},
                 {"cycleNumber", result},
                 {"term", term},
-                {"nineStar", data.calendar.nineStarTable[static_cast<size_t>(n - 1)]},
+                {"nineStar", NineStarOfDay(data.calendar, year, month, day)},
                 {"hexagram", data.calendar.dayHexagramTable[static_cast<size_t>(n - 1)]},
                 {"officer", ToUtf8(DayOfficer(year, month, day))}}
                .dump()
@@ -204,7 +205,7 @@ int Month(const std::vector<std::string>& a, std::ostream& out, std::ostream& er
   if (!y || !m || *y < kFirstTermYear || *y > kLastTermYear || *m < 1 || *m > 12)
     return Usage(err, "month: YEAR must be 1900..2100 and MONTH 1..12");
   YearData data;
-  OnYearChosen(data, *y, *m);
+  LoadYearData(data, *y, *m);
   MonthTermState terms;
   const MonthAlmanac month = EvaluateMonth(*y, *m, data, terms);
   json columns = json::array();

@@ -71,7 +71,7 @@ struct PageDay {
 PageDay EvaluatePage(const Ymd& date) {
   PageDay page;
   YearData data;
-  OnYearChosen(data, date.year, date.month);
+  LoadYearData(data, date.year, date.month);
   MonthTermState terms;
   page.month = EvaluateMonth(date.year, date.month, data, terms);
   for (const MonthColumn& c : page.month.columns)

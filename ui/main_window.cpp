@@ -241,18 +241,17 @@ void MainWindow::selectDate(const QDate& date) {
   evaluateMonth();
 }
 
-void MainWindow::computeYearData(int year, int month) { lunisol::OnYearChosen(yearData_, year, month); }
+void MainWindow::computeYearData(int year, int month) { lunisol::LoadYearData(yearData_, year, month); }
 
 int MainWindow::selectedYear() const { return yearList_->currentData().toInt(); }
 int MainWindow::selectedMonth() const { return monthList_->currentData().toInt(); }
-QString MainWindow::monthText() const { return monthList_->currentText(); }
 QString MainWindow::dayText() const { return dayList_->currentText(); }
 int MainWindow::selectedDay() const { return dayList_->currentData().toInt(); }
 int MainWindow::hourBranch() const { return hourList_->currentIndex(); }
 int MainWindow::sex() const { return sexList_->currentIndex(); }
 
 void MainWindow::evaluateMonth() {
-  const MonthAlmanac month = EvaluateMonth(selectedYear(), monthText().toStdU16String(), yearData_, terms_);
+  const MonthAlmanac month = EvaluateMonth(selectedYear(), selectedMonth(), yearData_, terms_);
   almanacPage_->showMonth(month, terms_);
   almanacPage_->scrollToTitles();
   setWindowTitle(ToQString(month.windowTitle));
@@ -271,7 +270,7 @@ void MainWindow::showChosenMonth() {
   if (yearData_.year != selectedYear()) {
     computeYearData(selectedYear(), selectedMonth());
   } else {
-    lunisol::OnMonthChosen(yearData_, selectedYear(), selectedMonth());
+    lunisol::RefreshYearDataForMonth(yearData_, selectedYear(), selectedMonth());
   }
   evaluateMonth();
 }

@@ -57,7 +57,6 @@ class MainWindow : public QMainWindow {
   // The selection, read from the lists as the handlers read it.
   int selectedYear() const;
   int selectedMonth() const;
-  QString monthText() const;
   QString dayText() const;
   int selectedDay() const;
   int hourBranch() const;

@@ -5,6 +5,7 @@
 #include <set>
 
 #include "almanac/festivals.h"
+#include "almanac/nine_stars.h"
 #include "almanac/tables.h"
 #include "calendar/convert.h"
 #include "calendar/cycle.h"

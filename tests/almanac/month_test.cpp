@@ -28,7 +28,7 @@ struct Evaluated {
 // work out by hand; the phase lines have tests of their own.
 Evaluated Evaluate(int year, int month) {
   Evaluated e;
-  OnYearChosen(e.data, year, month, {});
+  LoadYearData(e.data, year, month, {});
   e.data.moon = {};
   e.month = EvaluateMonth(year, month, e.data, e.terms);
   return e;
@@ -250,7 +250,7 @@ TEST(MonthEvaluation, MayTwoThousandNineByHand) {
 TEST(MonthEvaluation, EveryMonthCompletesAndFollowsTheTermInForce) {
   for (int y = 1900; y <= 2100; ++y) {
     YearData data;
-    OnYearChosen(data, y, 12, {});
+    LoadYearData(data, y, 12, {});
     for (int m = 1; m <= 12; ++m) {
       MonthTermState terms;
       const MonthAlmanac month = EvaluateMonth(y, m, data, terms);
@@ -330,7 +330,7 @@ TEST(MonthEvaluation, TheYearEndCarriesNewYearsEveWithAnyOwnFestival) {
 
 TEST(MonthEvaluation, MoonPhaseLinesAndDatedNotesFromTheYearFile) {
   YearData data;
-  OnYearChosen(data, 2009, 5, {});
+  LoadYearData(data, 2009, 5, {});
   data.moon.moonPhaseLists[0] = {u"05091701"};
   data.moon.moonPhaseLists[2] = {u"05241211", u"05091800"};  // same day as the full moon: 望 wins
   data.moon.datedNotes = {u"0526 颱風假", u"0526x第二則", u"1231 別的日子"};

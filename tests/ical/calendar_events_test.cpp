@@ -43,7 +43,7 @@ DayOccasions PageOccasions() {
   for (int y = 2025; y <= 2026; ++y)
     for (int m = 1; m <= 12; ++m) {
       YearData data;
-      OnYearChosen(data, y, m);
+      LoadYearData(data, y, m);
       MonthTermState terms;
       for (const MonthColumn& c : EvaluateMonth(y, m, data, terms).columns) {
         if (c.kind != ColumnKind::kDay) continue;

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "almanac/lookups.h"
+#include "almanac/nine_stars.h"
 #include "almanac/tables.h"
 #include "calendar/cycle.h"
 #include "calendar/solar_terms.h"

@@ -16,23 +16,23 @@ const std::string kMoonDir = std::string(LUNISOL_TEST_DATA_DIR) + "/moon";
 
 TEST(YearData, MonthChoiceOfDecemberCompletesTheNineStars) {
   YearData may, december;
-  OnYearChosen(may, 2009, 5, {});
-  OnYearChosen(december, 2009, 12, {});
+  LoadYearData(may, 2009, 5, {});
+  LoadYearData(december, 2009, 12, {});
   EXPECT_EQ(may.calendar.decemberMarker, -1);
   EXPECT_NE(december.calendar.decemberMarker, -1);
   EXPECT_EQ(may.calendar.nineStarTable[364], 0) << "after 冬至 nothing is known without the marker";
-  OnMonthChosen(may, 2009, 12);
+  RefreshYearDataForMonth(may, 2009, 12);
   EXPECT_EQ(may.calendar.nineStarTable, december.calendar.nineStarTable);
   EXPECT_EQ(may.calendar.dayHexagramTable, december.calendar.dayHexagramTable);
   // A month choice other than December changes nothing.
   const CalendarState before = may.calendar;
-  OnMonthChosen(may, 2009, 6);
+  RefreshYearDataForMonth(may, 2009, 6);
   EXPECT_EQ(may.calendar.nineStarTable, before.nineStarTable);
 }
 
 TEST(YearData, YearChoiceSetsTheLichunPillarAndWangwangDays) {
   YearData data;
-  OnYearChosen(data, 2009, 1, {});
+  LoadYearData(data, 2009, 1, {});
   CalendarState probe;
   int y = 0, m = 0, d = 0;
   ASSERT_TRUE(FindSolarTermDate(probe, 2009, u"立春", y, m, d));
@@ -55,7 +55,7 @@ int PhaseDayOnThePage(YearData& data, int month, std::u16string_view label) {
 TEST(YearData, MoonPhasesFromTheYearsFileElseTheBuiltInTable) {
   const std::vector<std::string> folders{"/nonexistent", kMoonDir};
   YearData data;
-  OnYearChosen(data, 2009, 5, folders);
+  LoadYearData(data, 2009, 5, folders);
   MoonPhaseData file, table;
   ASSERT_TRUE(ReadMoonPhaseFile(2009, file, kMoonDir));
   MoonPhasesFromTable(2009, table);
@@ -64,7 +64,7 @@ TEST(YearData, MoonPhasesFromTheYearsFileElseTheBuiltInTable) {
   EXPECT_EQ(data.moon.datedNotes, file.datedNotes);
   EXPECT_FALSE(data.moon.datedNotes.empty());
 
-  OnYearChosen(data, 2010, 5, folders);
+  LoadYearData(data, 2010, 5, folders);
   MoonPhasesFromTable(2010, table);
   EXPECT_EQ(data.moon.moonPhaseLists, table.moonPhaseLists);
   EXPECT_TRUE(data.moon.datedNotes.empty());

@@ -188,7 +188,7 @@ TEST(FortuneSheet, JanuaryBeforeTheNewYearShowsTheOldBranchUnderTheNewYear) {
   // January 2006 starts in lunar 乙酉: the page's title gives 酉 while the
   // year selector reads 2006.
   YearData data;
-  OnYearChosen(data, 2006, 1);
+  LoadYearData(data, 2006, 1);
   MonthTermState terms;
   const MonthAlmanac month = EvaluateMonth(2006, 1, data, terms);
   const std::u16string branch = YearBranchFromLunarTitle(month.lunarTitle.text);

@@ -27,7 +27,7 @@ struct EvaluatedMonth {
   MonthTermState terms;
   MonthAlmanac month;
   EvaluatedMonth(int year, int m) {
-    OnYearChosen(data, year, m);
+    LoadYearData(data, year, m);
     month = EvaluateMonth(year, m, data, terms);
   }
 };
