@@ -23,8 +23,8 @@ std::u16string WindowTitle(int firstTermIndex, int secondTermIndex) {
   auto description = [](int t) {
     return t >= 0 && t < 24 ? kSolarTermDescriptions[static_cast<size_t>(t)] : std::u16string_view();
   };
-  return std::u16string(u"Tillary (1900 ~ 2100) ") + u"{ " + std::u16string(description(firstTermIndex)) + u" }，{ " +
-         std::u16string(description(secondTermIndex)) + u" }";
+  return std::u16string(u"Lunisol 農民曆 (1900 ~ 2100) ") + u"{ " + std::u16string(description(firstTermIndex)) +
+         u" }，{ " + std::u16string(description(secondTermIndex)) + u" }";
 }
 
 std::u16string YearPillarFromLunarTitle(std::u16string_view title) {

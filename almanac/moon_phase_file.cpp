@@ -140,23 +140,21 @@ std::string NextPiece(std::string_view bytes, std::size_t& pos) {
 
 }  // namespace
 
-void ParseMoonPhaseFile(std::string_view bytes, MoonPhaseData& out) {
-  for (auto& list : out.moonPhaseLists) list.clear();
-  out.datedNotes.clear();
-
+MoonPhaseFileParts SplitMoonPhaseFile(std::string_view bytes) {
+  MoonPhaseFileParts parts;
   if (const auto end = bytes.find(kCtrlZ); end != std::string_view::npos) bytes = bytes.substr(0, end);
 
   const std::size_t n = bytes.size();
   std::size_t pos = 0;
   for (int token = 0; token < kTokensPerYear; ++token) {
     while (pos < n && IsBlank(static_cast<unsigned char>(bytes[pos]))) ++pos;
-    if (pos == n) return;  // Too few records: keep what was there.
+    if (pos == n) return parts;  // Too few records: keep what was there.
     const std::size_t start = pos;
     while (pos < n && !IsBlank(static_cast<unsigned char>(bytes[pos]))) ++pos;
     // A token past the field size is outside the format: keep its head and
     // swallow the rest, so that it still counts as one phase.
     std::string_view field = bytes.substr(start, std::min(pos - start, kMoonPhaseFieldBytes));
-    StorePhaseToken(Latin1ToUtf16(UpToNul(field)), out.moonPhaseLists[token % kTokensPerMonth]);
+    parts.tokens.push_back(Latin1ToUtf16(UpToNul(field)));
   }
 
   // Everything after the last token, starting with the rest of its own line,
@@ -166,33 +164,95 @@ void ParseMoonPhaseFile(std::string_view bytes, MoonPhaseData& out) {
     const std::string piece = NextPiece(bytes, pos);
     std::u16string note = DecodeBig5(converter.get(), UpToNul(piece));
     TrimTrailingBlanks(note);
-    if (!note.empty()) out.datedNotes.push_back(std::move(note));
+    if (!note.empty()) parts.notes.push_back(std::move(note));
   }
+  return parts;
+}
+
+void StoreMonthTokens(const MoonPhaseFileParts& parts, int month, MoonPhaseData& out) {
+  for (int k = 0; k < kTokensPerMonth; ++k) {
+    const std::size_t i = static_cast<std::size_t>((month - 1) * kTokensPerMonth + k);
+    if (i < parts.tokens.size()) StorePhaseToken(parts.tokens[i], out.moonPhaseLists[static_cast<std::size_t>(k)]);
+  }
+}
+
+namespace {
+
+int TwoDigits(std::u16string_view t, std::size_t at) {
+  const char16_t a = t[at], b = t[at + 1];
+  if (a < u'0' || a > u'9' || b < u'0' || b > u'9') return -1;
+  return (a - u'0') * 10 + (b - u'0');
+}
+
+// "MMDDHHMM" of a moment in month `month`.
+bool IsMomentOf(std::u16string_view t, int month) {
+  if (t.size() != kMomentLength) return false;
+  const int day = TwoDigits(t, 2), hour = TwoDigits(t, 4), minute = TwoDigits(t, 6);
+  return TwoDigits(t, 0) == month && day >= 1 && day <= 31 && hour >= 0 && hour < 24 && minute >= 0 && minute < 60;
+}
+
+bool IsTokenOf(std::u16string_view token, int month) {
+  if (token == u"00000000") return true;
+  if (token.size() == 2 * kMomentLength + 1 && token[kMomentLength] == u'-')
+    return IsMomentOf(token.substr(0, kMomentLength), month) && IsMomentOf(token.substr(kMomentLength + 1), month);
+  return IsMomentOf(token, month);
+}
+
+}  // namespace
+
+uint16_t MonthsCoveredBy(const MoonPhaseFileParts& parts) {
+  uint16_t months = 0;
+  for (int month = 1; month <= 12; ++month) {
+    bool whole = true;
+    for (int k = 0; k < kTokensPerMonth && whole; ++k) {
+      const std::size_t i = static_cast<std::size_t>((month - 1) * kTokensPerMonth + k);
+      whole = i < parts.tokens.size() && IsTokenOf(parts.tokens[i], month);
+    }
+    if (whole) months |= static_cast<uint16_t>(1u << (month - 1));
+  }
+  return months;
+}
+
+void ParseMoonPhaseFile(std::string_view bytes, MoonPhaseData& out) {
+  for (auto& list : out.moonPhaseLists) list.clear();
+  const MoonPhaseFileParts parts = SplitMoonPhaseFile(bytes);
+  for (int month = 1; month <= 12; ++month) StoreMonthTokens(parts, month, out);
+  out.datedNotes = parts.notes;
 }
 
 std::string MoonPhaseFileName(int year) { return "Farmer" + std::to_string(year); }
 
-bool ReadMoonPhaseFile(int year, MoonPhaseData& out, const std::string& directory) {
-  for (auto& list : out.moonPhaseLists) list.clear();
-  out.datedNotes.clear();
-
+MoonFileRead ReadMoonPhaseFileBytes(int year, const std::string& directory, std::string& bytes) {
+  bytes.clear();
   const std::filesystem::path path = directory.empty() ? std::filesystem::path(MoonPhaseFileName(year))
                                                        : std::filesystem::path(directory) / MoonPhaseFileName(year);
   // Only a regular file: a FIFO or a device under that name would block or
   // never end.
   std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error) || error) return false;
+  if (!std::filesystem::is_regular_file(path, error) || error) return MoonFileRead::kAbsent;
+  const auto size = std::filesystem::file_size(path, error);
+  if (error) return MoonFileRead::kAbsent;
+  if (size > kLargestMoonPhaseFile) return MoonFileRead::kTooLarge;
 
   std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
-  if (!file) return false;
-  std::string bytes;
+  if (!file) return MoonFileRead::kAbsent;
   char chunk[1 << 16];
   for (;;) {
     const std::size_t got = std::fread(chunk, 1, sizeof chunk, file.get());
     bytes.append(chunk, got);
-    if (got < sizeof chunk) break;
+    // A file that grows while it is read stops at the limit.
+    if (got < sizeof chunk || bytes.size() > kLargestMoonPhaseFile) break;
   }
-  if (std::ferror(file.get())) return false;  // Unreadable: treated like a missing file.
+  if (std::ferror(file.get())) return MoonFileRead::kAbsent;  // Unreadable: treated like a missing file.
+  if (bytes.size() > kLargestMoonPhaseFile) return MoonFileRead::kTooLarge;
+  return MoonFileRead::kRead;
+}
+
+bool ReadMoonPhaseFile(int year, MoonPhaseData& out, const std::string& directory) {
+  for (auto& list : out.moonPhaseLists) list.clear();
+  out.datedNotes.clear();
+  std::string bytes;
+  if (ReadMoonPhaseFileBytes(year, directory, bytes) != MoonFileRead::kRead) return false;
   ParseMoonPhaseFile(bytes, out);
   return true;
 }

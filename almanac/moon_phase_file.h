@@ -17,6 +17,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,6 +35,24 @@ struct MoonPhaseData {
 
 // Longest token or note piece, in bytes, that the file format allows.
 inline constexpr std::size_t kMoonPhaseFieldBytes = 63;
+
+// A file larger than this is no moon-phase file (a year's is about 500
+// bytes with notes to spare) and is not read.
+inline constexpr std::size_t kLargestMoonPhaseFile = 1 << 20;
+
+// The file cut into its up to 48 phase tokens (each cut to 63 bytes, up to a
+// NUL, bytes taken as Latin-1) and its note pieces, by the rules below.
+struct MoonPhaseFileParts {
+  std::vector<std::u16string> tokens;
+  std::vector<std::u16string> notes;
+};
+MoonPhaseFileParts SplitMoonPhaseFile(std::string_view bytes);
+// The months (bit m − 1 for month m) whose four tokens are all well formed
+// for that month: "MMDDHHMM" with MM the month, two such joined by "-", or
+// "00000000". Only those months of a file can be trusted.
+uint16_t MonthsCoveredBy(const MoonPhaseFileParts& parts);
+// Appends month `month`'s tokens of `parts` to the four lists of `out`.
+void StoreMonthTokens(const MoonPhaseFileParts& parts, int month, MoonPhaseData& out);
 
 // Parses the bytes of a moon-phase file. Clears `out` first.
 //
@@ -56,6 +75,12 @@ void ParseMoonPhaseFile(std::string_view bytes, MoonPhaseData& out);
 
 // File name of the moon-phase file of `year`, e.g. "Farmer2009".
 std::string MoonPhaseFileName(int year);
+
+enum class MoonFileRead { kAbsent, kRead, kTooLarge };
+// The bytes of "Farmer<year>" in `directory`. A missing or unreadable file,
+// or one that is not a regular file, is kAbsent; one over
+// kLargestMoonPhaseFile is kTooLarge and not read.
+MoonFileRead ReadMoonPhaseFileBytes(int year, const std::string& directory, std::string& bytes);
 
 // Reads "Farmer<year>" from `directory` (default: the current directory) and
 // says whether it did. A missing or unreadable file, or one that is not a

@@ -5,6 +5,7 @@
 
 #include "calendar/moon_phases.h"
 #include "calendar/tables.h"
+#include "calendar/text.h"
 
 namespace lunisol {
 namespace {
@@ -59,22 +60,104 @@ std::string MoonPhaseFileText(int year) {
   return text;
 }
 
+namespace {
+
+void AppendTableMonth(int year, int month, MoonPhaseData& out) {
+  const auto lists = MonthMoments(year, month);
+  for (size_t list = 0; list < lists.size(); ++list)
+    for (const std::string& moment : lists[list])
+      out.moonPhaseLists[list].push_back(std::u16string(moment.begin(), moment.end()));
+}
+
+std::string FilePath(const std::string& folder, int year) {
+  return folder.empty() ? MoonPhaseFileName(year) : folder + "/" + MoonPhaseFileName(year);
+}
+
+// The months missing from a report, as "3–12" or "2, 5".
+std::string MissingMonths(uint16_t fromFile) {
+  std::string text;
+  for (int m = 1; m <= 12; ++m) {
+    if (fromFile & (1u << (m - 1))) continue;
+    int last = m;
+    while (last < 12 && !(fromFile & (1u << last))) ++last;
+    if (!text.empty()) text += ", ";
+    text += std::to_string(m) + (last > m ? "-" + std::to_string(last) : "");
+    m = last;
+  }
+  return text;
+}
+
+}  // namespace
+
 void MoonPhasesFromTable(int year, MoonPhaseData& out) {
   for (auto& list : out.moonPhaseLists) list.clear();
   out.datedNotes.clear();
   if (!InRange(year)) return;
-  for (int month = 1; month <= 12; ++month) {
-    const auto lists = MonthMoments(year, month);
-    for (size_t list = 0; list < lists.size(); ++list)
-      for (const std::string& moment : lists[list])
-        out.moonPhaseLists[list].push_back(std::u16string(moment.begin(), moment.end()));
+  for (int month = 1; month <= 12; ++month) AppendTableMonth(year, month, out);
+}
+
+MoonPhaseReport LoadMoonPhases(int year, MoonPhaseData& out, const std::vector<std::string>& folders) {
+  MoonPhaseReport report;
+  for (const std::string& folder : folders) {
+    std::string bytes;
+    const MoonFileRead read = ReadMoonPhaseFileBytes(year, folder, bytes);
+    if (read == MoonFileRead::kAbsent) continue;
+    report.path = FilePath(folder, year);
+    if (read == MoonFileRead::kTooLarge) {
+      report.use = MoonPhaseReport::Use::kIgnoredLarge;
+      break;
+    }
+    const MoonPhaseFileParts parts = SplitMoonPhaseFile(bytes);
+    report.monthsFromFile = MonthsCoveredBy(parts);
+    if (report.monthsFromFile == 0) {
+      report.use = MoonPhaseReport::Use::kIgnoredEmpty;
+      break;
+    }
+    for (auto& list : out.moonPhaseLists) list.clear();
+    for (int month = 1; month <= 12; ++month) {
+      if (report.monthsFromFile & (1u << (month - 1)))
+        StoreMonthTokens(parts, month, out);
+      else if (InRange(year))
+        AppendTableMonth(year, month, out);
+    }
+    out.datedNotes = parts.notes;
+    report.use = report.monthsFromFile == 0xFFF ? MoonPhaseReport::Use::kFile : MoonPhaseReport::Use::kFileInPart;
+    return report;
+  }
+  MoonPhasesFromTable(year, out);
+  return report;
+}
+
+std::string MoonPhaseNotice(const MoonPhaseReport& r, int year) {
+  using Use = MoonPhaseReport::Use;
+  const std::string head = r.path + ": ";
+  switch (r.use) {
+    case Use::kIgnoredLarge:
+      return head + "larger than 1 MB, not read; the built-in moon phases of " + std::to_string(year) + " are shown";
+    case Use::kIgnoredEmpty:
+      return head + "no month in the moon-phase format, ignored; the built-in moon phases are shown";
+    case Use::kFileInPart:
+      return head + "months " + MissingMonths(r.monthsFromFile) +
+             " are missing or not in the moon-phase format; the built-in phases are shown for them";
+    default:
+      return {};
   }
 }
 
-void LoadMoonPhases(int year, MoonPhaseData& out, const std::vector<std::string>& folders) {
-  for (const std::string& folder : folders)
-    if (ReadMoonPhaseFile(year, out, folder)) return;
-  MoonPhasesFromTable(year, out);
+std::u16string MoonPhaseNoticeChinese(const MoonPhaseReport& r, int year) {
+  using Use = MoonPhaseReport::Use;
+  const std::u16string path = FromUtf8(r.path);
+  switch (r.use) {
+    case Use::kIgnoredLarge:
+      return path + u" 超過 1 MB，不是月相檔，未讀取；" + FromUtf8(std::to_string(year)) + u" 年顯示內建的月相。";
+    case Use::kIgnoredEmpty:
+      return path + u" 沒有一個月合乎月相檔的格式，已略過；顯示內建的月相。";
+    case Use::kFileInPart:
+      return path + u" 的 " + FromUtf8(MissingMonths(r.monthsFromFile)) +
+             u" 月缺漏或格式不合，這幾個月顯示內建的月相。";
+    default:
+      return {};
+  }
 }
 
 }  // namespace lunisol

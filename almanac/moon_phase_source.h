@@ -4,6 +4,7 @@
 // dated notes) still wins.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -26,8 +27,32 @@ std::string MoonPhaseFileText(int year);
 // The lists that reading MoonPhaseFileText(year) as a file would give.
 void MoonPhasesFromTable(int year, MoonPhaseData& out);
 
-// The first "Farmer<year>" found in `folders`, read as ReadMoonPhaseFile
-// does; when none is found, the built-in table.
-void LoadMoonPhases(int year, MoonPhaseData& out, const std::vector<std::string>& folders = MoonPhaseFileFolders());
+// Where a year's phases came from, for a notice to the reader when a file
+// was found but could not be used as it stands.
+struct MoonPhaseReport {
+  enum class Use {
+    kBuiltIn,       // no file: the built-in table
+    kFile,          // the whole file
+    kFileInPart,    // the file's good months, the built-in table for the rest
+    kIgnoredEmpty,  // the file gave no month: ignored
+    kIgnoredLarge,  // the file is over kLargestMoonPhaseFile: not read
+  };
+  Use use = Use::kBuiltIn;
+  std::string path;             // the file looked at
+  uint16_t monthsFromFile = 0;  // bit m − 1: month m came from the file
+  bool needsNotice() const { return use != Use::kBuiltIn && use != Use::kFile; }
+};
+
+// The first "Farmer<year>" found in `folders` wins, month by month: the
+// months it gives well formed come from it (with all its dated notes), every
+// other month from the built-in table. A file that gives no month at all is
+// ignored as a whole, as is one too large to be a moon-phase file.
+MoonPhaseReport LoadMoonPhases(int year, MoonPhaseData& out,
+                               const std::vector<std::string>& folders = MoonPhaseFileFolders());
+
+// One line for the reader about a report that needs a notice, in English
+// (for the command line) or Traditional Chinese (for the window).
+std::string MoonPhaseNotice(const MoonPhaseReport& report, int year);
+std::u16string MoonPhaseNoticeChinese(const MoonPhaseReport& report, int year);
 
 }  // namespace lunisol

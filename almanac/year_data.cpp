@@ -11,7 +11,7 @@ void LoadYearData(YearData& data, int year, int month, const std::vector<std::st
   ComputeWangwangDays(data.calendar, year);
   FillNineStarTable(data.calendar, year, month);
   ComputeDayHexagrams(data.calendar, year);
-  LoadMoonPhases(year, data.moon, moonFolders);
+  data.moonReport = LoadMoonPhases(year, data.moon, moonFolders);
 }
 
 void RefreshYearDataForMonth(YearData& data, int year, int month) {

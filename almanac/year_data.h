@@ -11,8 +11,9 @@ namespace lunisol {
 
 struct YearData {
   int year = 0;
-  CalendarState calendar;  // day tables, December marker, 氣往亡日, last term
-  MoonPhaseData moon;      // moonPhaseLists and datedNotes: "Farmer<year>" or the built-in table
+  CalendarState calendar;      // day tables, December marker, 氣往亡日, last term
+  MoonPhaseData moon;          // moonPhaseLists and datedNotes: "Farmer<year>" or the built-in table
+  MoonPhaseReport moonReport;  // where the phases came from
 };
 
 // Computes the per-year data of `year` for the page of `month`: 氣往亡日, the

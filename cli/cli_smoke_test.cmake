@@ -114,3 +114,15 @@ if(rc EQUAL 0)
   message(FATAL_ERROR "lunisol-cli month 2024 1 > /dev/full reported success")
 endif()
 expect_in("${err}" "cannot write the output")
+
+# An empty Farmer2009 in the working folder is ignored with a notice; the
+# month keeps its built-in full moon.
+set(farmer ${CMAKE_CURRENT_BINARY_DIR}/cli_smoke_farmer)
+file(REMOVE_RECURSE ${farmer})
+file(MAKE_DIRECTORY ${farmer})
+file(WRITE ${farmer}/Farmer2009 "")
+execute_process(COMMAND ${CMAKE_COMMAND} -E env XDG_DATA_HOME=${farmer} ${CLI} month 2009 1
+                WORKING_DIRECTORY ${farmer} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+expect_in("${out}" "望 ")
+expect_in("${err}" "Farmer2009: no month in the moon-phase format, ignored")
+file(REMOVE_RECURSE ${farmer})

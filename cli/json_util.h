@@ -3,10 +3,12 @@
 
 #include <nlohmann/json.hpp>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <string_view>
 
 #include "almanac/colour.h"
+#include "almanac/year_data.h"
 #include "calendar/text.h"
 
 namespace lunisol::cli {
@@ -20,6 +22,12 @@ inline nlohmann::ordered_json Cell(std::u16string_view text, const Colour& c) {
 struct Ymd {
   int year = 0, month = 0, day = 0;
 };
+// One line on `err` when the year's moon-phase file could not be used as it
+// stands (the output then shows the built-in phases where it fell short).
+inline void TellMoonPhaseNotice(const YearData& data, std::ostream& err) {
+  if (data.moonReport.needsNotice()) err << "lunisol-cli: " << MoonPhaseNotice(data.moonReport, data.year) << "\n";
+}
+
 // "YYYY-MM-DD" with a real Gregorian date in the calendar's range.
 std::optional<Ymd> ParseDate(std::string_view text);
 // A whole decimal number, nothing else.

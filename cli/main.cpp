@@ -137,6 +137,7 @@ int Days(const std::vector<std::string>& a, std::ostream& out, std::ostream& err
     if (loaded != year) {
       // The December marker completes the nine stars after 冬至.
       LoadYearData(data, year, 12);
+      TellMoonPhaseNotice(data, err);
       loaded = year;
     }
     CalendarDate d;
@@ -206,6 +207,7 @@ int Month(const std::vector<std::string>& a, std::ostream& out, std::ostream& er
     return Usage(err, "month: YEAR must be 1900..2100 and MONTH 1..12");
   YearData data;
   LoadYearData(data, *y, *m);
+  TellMoonPhaseNotice(data, err);
   MonthTermState terms;
   const MonthAlmanac month = EvaluateMonth(*y, *m, data, terms);
   json columns = json::array();

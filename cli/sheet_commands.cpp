@@ -68,10 +68,11 @@ struct PageDay {
   const MonthColumn* column = nullptr;
 };
 
-PageDay EvaluatePage(const Ymd& date) {
+PageDay EvaluatePage(const Ymd& date, std::ostream& err) {
   PageDay page;
   YearData data;
   LoadYearData(data, date.year, date.month);
+  TellMoonPhaseNotice(data, err);
   MonthTermState terms;
   page.month = EvaluateMonth(date.year, date.month, data, terms);
   for (const MonthColumn& c : page.month.columns)
@@ -83,7 +84,7 @@ int Hours(const std::vector<std::string>& a, std::ostream& out, std::ostream& er
   if (a.size() != 2) return Refuse(err, "usage: hours YYYY-MM-DD");
   const std::optional<Ymd> date = ParseDate(a[1]);
   if (!date) return Refuse(err, "hours: the date must be YYYY-MM-DD within 1900..2100");
-  const PageDay page = EvaluatePage(*date);
+  const PageDay page = EvaluatePage(*date, err);
   if (page.column == nullptr) return Refuse(err, "hours: the month page has no column for that day");
 
   const DayAlmanacRecord& day = page.column->record;
@@ -200,7 +201,7 @@ int Zodiac(const std::vector<std::string>& a, std::ostream& out, std::ostream& e
     if (!t || *t < 0 || *t > 2) return Refuse(err, "zodiac: TAB must be 0, 1 or 2");
     tab = *t;
   }
-  const PageDay page = EvaluatePage(*date);
+  const PageDay page = EvaluatePage(*date, err);
   const std::u16string branch = YearBranchFromLunarTitle(page.month.lunarTitle.text);
   ZodiacFortuneSheet sheet = OpenZodiacFortune(branch, Format(u"%d", {date->year}));
   // Choosing the tab already shown changes nothing.

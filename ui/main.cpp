@@ -120,6 +120,7 @@ int SavePng(const QImage& image, const std::string& path) {
 
 int Grab(WindowOptions options, std::optional<SheetKind> sheet, QSize window, const std::string& path) {
   options.showAboutOnStart = false;
+  options.notice = [](const QString& text) { std::fprintf(stderr, "lunisol: %s\n", text.toLocal8Bit().constData()); };
   MainWindow frame(options);
   frame.setAttribute(Qt::WA_DontShowOnScreen);
   frame.resize(window);

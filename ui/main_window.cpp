@@ -241,7 +241,18 @@ void MainWindow::selectDate(const QDate& date) {
   evaluateMonth();
 }
 
-void MainWindow::computeYearData(int year, int month) { lunisol::LoadYearData(yearData_, year, month); }
+void MainWindow::computeYearData(int year, int month) {
+  lunisol::LoadYearData(yearData_, year, month);
+  const MoonPhaseReport& report = yearData_.moonReport;
+  if (!report.needsNotice() || !noticedFiles_.insert(report.path).second) return;
+  const QString text = ToQString(MoonPhaseNoticeChinese(report, year));
+  if (options_.notice) {
+    options_.notice(text);
+    return;
+  }
+  // After the month is on show, not in the middle of a choice.
+  QTimer::singleShot(0, this, [this, text] { QMessageBox::information(this, QStringLiteral("月相檔"), text); });
+}
 
 int MainWindow::selectedYear() const { return yearList_->currentData().toInt(); }
 int MainWindow::selectedMonth() const { return monthList_->currentData().toInt(); }

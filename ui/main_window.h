@@ -13,6 +13,8 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
+#include <string>
 
 #include "almanac/month.h"
 #include "almanac/year_data.h"
@@ -42,6 +44,9 @@ struct WindowOptions {
   QSize screen;                                    // layout screen; empty: the primary screen
   TodayClock today = &QDateTime::currentDateTime;  // read at start-up and by Home
   bool showAboutOnStart = true;                    // the about box 500 ms after start
+  // Where one-time notices go (a moon-phase file that could not be used);
+  // empty: a message box over the window.
+  std::function<void(const QString&)> notice;
 };
 
 class MainWindow : public QMainWindow {
@@ -146,6 +151,7 @@ class MainWindow : public QMainWindow {
   YearData yearData_;
   MonthTermState terms_;
   bool aboutShown_ = false;
+  std::set<std::string> noticedFiles_;  // each unusable file is told of once
 };
 
 }  // namespace lunisol::ui

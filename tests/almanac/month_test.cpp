@@ -94,7 +94,7 @@ TEST(MonthLayout, ThirtyOneDayMonthUsesAllColumns) {
   EXPECT_EQ(e.terms.firstTermDay, 7);
   EXPECT_EQ(e.terms.secondTermIndex, 15);
   EXPECT_EQ(e.month.termBars[0].timeText.text, TermTimeText(SolarTermTime(2009, 14)));
-  EXPECT_EQ(e.month.windowTitle, std::u16string(u"Tillary (1900 ~ 2100) { ") +
+  EXPECT_EQ(e.month.windowTitle, std::u16string(u"Lunisol 農民曆 (1900 ~ 2100) { ") +
                                      std::u16string(kSolarTermDescriptions[14]) + u" }，{ " +
                                      std::u16string(kSolarTermDescriptions[15]) + u" }");
 }

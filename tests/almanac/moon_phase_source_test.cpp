@@ -118,14 +118,76 @@ TEST(LoadMoonPhases, FindsTheUsersFileInTheDataFolder) {
   std::filesystem::create_directories(data / "lunisol");
   std::ofstream(data / "lunisol" / "Farmer2011") << "01011200 00000000 00000000 00000000\n";
   MoonPhaseData loaded;
+  MoonPhaseReport report;
   {
     ScopedEnv xdg("XDG_DATA_HOME", data.string());
     ASSERT_FALSE(std::filesystem::exists(MoonPhaseFileName(2011))) << "run from a folder without Farmer2011";
-    LoadMoonPhases(2011, loaded);
+    report = LoadMoonPhases(2011, loaded);
   }
   std::filesystem::remove_all(data);
-  EXPECT_EQ(loaded.moonPhaseLists[kFullMoon], std::vector<std::u16string>{u"01011200"});
-  EXPECT_EQ(loaded.moonPhaseLists[kNewMoon], std::vector<std::u16string>{u"00000000"});
+  EXPECT_EQ(loaded.moonPhaseLists[kFullMoon].front(), u"01011200");
+  EXPECT_EQ(loaded.moonPhaseLists[kNewMoon].front(), u"00000000");
+  EXPECT_EQ(report.path, (data / "lunisol" / "Farmer2011").string());
+  EXPECT_EQ(report.monthsFromFile, 1);
+}
+
+// A file is trusted month by month: the months it gives in the file's format
+// come from it, every other month from the built-in table; a file that gives
+// no month, or is far too large to be a moon-phase file, is ignored whole.
+TEST(LoadMoonPhases, UsesOnlyTheMonthsAFileGivesWell) {
+  const std::filesystem::path dir =
+      std::filesystem::temp_directory_path() / ("lunisol_farmer_" + std::to_string(::getpid()));
+  std::filesystem::create_directories(dir);
+  const std::string path = (dir / "Farmer2009").string();
+  MoonPhaseData table;
+  MoonPhasesFromTable(2009, table);
+  const std::string whole = MoonPhaseFileText(2009);
+  auto load = [&](const std::string& bytes, MoonPhaseData& out) {
+    std::ofstream(path, std::ios::binary) << bytes;
+    return LoadMoonPhases(2009, out, {dir.string()});
+  };
+  using Use = MoonPhaseReport::Use;
+
+  std::u16string utf16;  // the same text saved as UTF-16: NUL bytes everywhere
+  for (char c : whole) utf16 += std::u16string(1, static_cast<char16_t>(c));
+  std::string random;
+  for (int i = 0; i < 4000; ++i) random += static_cast<char>((i * 7919 + 13) % 251);
+  for (const std::string& bytes :
+       {std::string(), random, std::string(reinterpret_cast<const char*>(utf16.data()), utf16.size() * 2),
+        std::string("hello world\n")}) {
+    MoonPhaseData out;
+    const MoonPhaseReport r = load(bytes, out);
+    EXPECT_EQ(r.use, Use::kIgnoredEmpty) << bytes.size();
+    EXPECT_EQ(out.moonPhaseLists, table.moonPhaseLists) << bytes.size();
+    EXPECT_TRUE(out.datedNotes.empty());
+    EXPECT_TRUE(r.needsNotice());
+    EXPECT_NE(MoonPhaseNotice(r, 2009).find("ignored"), std::string::npos);
+  }
+
+  // Cut after two lines, with a January full moon of the reader's own.
+  std::string twoLines = whole.substr(0, whole.find('\n', whole.find('\n') + 1) + 1);
+  twoLines.replace(0, 8, "01111111");
+  MoonPhaseData cut;
+  const MoonPhaseReport partly = load(twoLines, cut);
+  EXPECT_EQ(partly.use, Use::kFileInPart);
+  EXPECT_EQ(partly.monthsFromFile, 0b11);
+  EXPECT_EQ(cut.moonPhaseLists[kFullMoon].front(), u"01111111");
+  for (int list = 0; list < 4; ++list)
+    EXPECT_EQ(cut.moonPhaseLists[static_cast<size_t>(list)].size(),
+              table.moonPhaseLists[static_cast<size_t>(list)].size());
+  EXPECT_NE(MoonPhaseNotice(partly, 2009).find("months 3-12"), std::string::npos) << MoonPhaseNotice(partly, 2009);
+
+  MoonPhaseData good;
+  const MoonPhaseReport full = load(whole + "0101 開國紀念日\n", good);
+  EXPECT_EQ(full.use, Use::kFile);
+  EXPECT_FALSE(full.needsNotice());
+  EXPECT_EQ(good.moonPhaseLists, table.moonPhaseLists);
+
+  MoonPhaseData large;
+  const MoonPhaseReport big = load(whole + std::string(kLargestMoonPhaseFile, ' '), large);
+  EXPECT_EQ(big.use, Use::kIgnoredLarge);
+  EXPECT_EQ(large.moonPhaseLists, table.moonPhaseLists);
+  std::filesystem::remove_all(dir);
 }
 
 }  // namespace

@@ -6,10 +6,13 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStackedWidget>
+#include <QTemporaryDir>
 #include <QTimeZone>
 
 #include "calendar/solar_terms.h"
@@ -55,7 +58,7 @@ TEST(Frame, StartsOnTodayWithTheDateBarFilled) {
   EXPECT_EQ(f.hourList()->count(), 12);
   EXPECT_EQ(f.pageIndex(), 0);
   const QString title = f.windowTitle();
-  EXPECT_TRUE(title.startsWith(QStringLiteral("Tillary (1900 ~ 2100) { ")));
+  EXPECT_TRUE(title.startsWith(QStringLiteral("Lunisol 農民曆 (1900 ~ 2100) { ")));
   EXPECT_TRUE(title.contains(ToQString(kSolarTermDescriptions[SolarTermIndex(u"立秋")])));
   EXPECT_TRUE(title.contains(ToQString(kSolarTermDescriptions[SolarTermIndex(u"處暑")])));
   EXPECT_EQ(f.yearData().year, 2009);
@@ -222,4 +225,28 @@ TEST(Frame, TheAboutBoxNamesTheProgramAndOnlyRealLinks) {
   for (QLabel* label : about.findChildren<QLabel*>())
     versionShown |= label->text().contains(QString::fromLatin1(AboutDialog::kVersion));
   EXPECT_TRUE(versionShown);
+}
+
+TEST(Frame, AnUnusableMoonPhaseFileIsToldOfOnce) {
+  QTemporaryDir dir;
+  QFile(dir.filePath(QStringLiteral("Farmer2009"))).open(QIODevice::WriteOnly);  // empty
+  const QString home = QDir::currentPath();
+  ASSERT_TRUE(QDir::setCurrent(dir.path()));
+  QStringList notices;
+  WindowOptions options = OnDate(2009, 5, 26);
+  options.notice = [&](const QString& text) { notices << text; };
+  {
+    MainWindow f(options);
+    Choose(f.monthList(), QStringLiteral(" 6"));
+    f.showChosenMonth();
+    Choose(f.yearList(), QStringLiteral("2010"));
+    f.showChosenYear();
+    Choose(f.yearList(), QStringLiteral("2009"));
+    f.showChosenYear();
+    // The built-in phases stand in for the file's.
+    EXPECT_FALSE(f.yearData().moon.moonPhaseLists[kFullMoon].empty());
+  }
+  QDir::setCurrent(home);
+  ASSERT_EQ(notices.size(), 1);
+  EXPECT_TRUE(notices[0].contains(QStringLiteral("Farmer2009")));
 }
