@@ -71,8 +71,26 @@ foreach(phase "下弦 14時 08分" "朔 08時 51分" "上弦 13時 42分" "望 0
 endforeach()
 file(REMOVE_RECURSE ${empty})
 
+# The day's spirits and 宜/忌: one object for a date, one line a day for a
+# range, and a failed write is an error.
+run(0 out day 2009-05-26)
+expect_in("${out}" [["dayPillar":"辛未","monthBranch":"巳","officer":"滿","dayGod":{"name":"明堂","kind":"黃道"}]])
+expect_in("${out}" [[{"activity":"祭祀","because":["天德","天巫","益後"]}]])
+expect_in("${out}" [["ruleSet":"欽定協紀辨方書"}]])
+run(0 out day 2009-02-01 2009-02-28)
+string(REGEX MATCHALL "\n" lines "${out}")
+list(LENGTH lines count)
+if(NOT count EQUAL 28)
+  message(FATAL_ERROR "day 2009-02-01 2009-02-28: ${count} lines, expected 28")
+endif()
+execute_process(COMMAND ${CLI} day 2009-05-26 OUTPUT_FILE /dev/full RESULT_VARIABLE rc ERROR_VARIABLE err)
+if(rc EQUAL 0)
+  message(FATAL_ERROR "day 2009-05-26 > /dev/full: exit 0, expected a failure")
+endif()
+
 foreach(bad "month;2009;13" "month;1899;1" "convert" "days;2009-01-02;2009-01-01" "phases;abc" "nosuchcommand"
-            "bone;2009-05-26;12" "zodiac;2009-05-26;3" "hours;2009-02-30" "yearly")
+            "bone;2009-05-26;12" "zodiac;2009-05-26;3" "hours;2009-02-30" "yearly" "day" "day;2101-01-01"
+            "day;2009-05-26;2009-05-25")
   run(2 out ${bad})
   string(REGEX MATCHALL "\n" err_lines "${last_err}")
   list(LENGTH err_lines n)

@@ -13,6 +13,7 @@
 #include "calendar/solar_terms.h"
 #include "calendar/state.h"
 #include "calendar/tables.h"
+#include "cli/day_command.h"
 #include "cli/json_util.h"
 #include "cli/sheet_commands.h"
 
@@ -248,7 +249,8 @@ int Phases(const std::vector<std::string>& a, std::ostream& out, std::ostream& e
 }  // namespace
 
 int Run(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
-  if (a.empty()) return Usage(err, "usage: tables | convert | days | month | phases | hours | yearly | zodiac | bone");
+  if (a.empty())
+    return Usage(err, "usage: tables | convert | days | month | phases | hours | yearly | zodiac | bone | day");
   const int sheet = RunSheetCommand(a, out, err);
   if (sheet != -1) return sheet;
   const std::string& c = a[0];
@@ -257,6 +259,7 @@ int Run(const std::vector<std::string>& a, std::ostream& out, std::ostream& err)
   if (c == "days") return Days(a, out, err);
   if (c == "month") return Month(a, out, err);
   if (c == "phases") return Phases(a, out, err);
+  if (c == "day") return DayCommand(a, out, err);
   return Usage(err, "unknown command '" + c + "'");
 }
 
