@@ -1,5 +1,7 @@
 #include "days/day_facts.h"
 
+#include <cmath>
+
 #include "calendar/convert.h"
 #include "calendar/day_tables.h"
 #include "calendar/moon_phases.h"
@@ -122,7 +124,7 @@ bool InEarthKingDays(const DayFacts& f, int degrees) {
   const double b = static_cast<double>(TermMinute(f.year, t + 1));
   const double c = static_cast<double>(TermMinute(f.year, t + 2));
   const double minute = a * (x - 1) * (x - 2) / 2 - b * x * (x - 2) + c * x * (x - 1) / 2;
-  return f.dayNumber >= static_cast<int>(minute / 1440);
+  return f.dayNumber >= static_cast<int>(std::floor(minute / 1440));
 }
 
 bool InTermWindow(const DayFacts& f, int from, int until) {
