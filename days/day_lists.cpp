@@ -303,6 +303,11 @@ void DayEvaluation::Run(DayLists& out) {
     ji_ = 0;
   }
   yi_ &= ~WithheldYi();
+  // Sharing the verdict of their kin, they share what withholds it as well.
+  for (const auto& [a, as] : rb_.sharedYi) {
+    yi_ &= ~Bit(a);
+    if ((yi_ >> as & 1) && !(ji_ >> a & 1)) yi_ |= Bit(a);
+  }
   Write(out);
 }
 
@@ -332,6 +337,9 @@ void DayEvaluation::Write(DayLists& out) const {
     ForEachActivity((p.forbids | (p.cancels & ~forb)) & ji_,
                     [&](ActivityId a) { out.ji[jiSlot[static_cast<size_t>(a)]].because.Add(p.spirit); });
   }
+  for (const auto& [a, as] : rb_.sharedYi)
+    if ((yi_ >> a & 1) && (yi_ >> as & 1))
+      out.yi[yiSlot[static_cast<size_t>(a)]].because = out.yi[yiSlot[static_cast<size_t>(as)]].because;
 }
 
 }  // namespace

@@ -415,6 +415,10 @@ void Builder::AddConditionalYi() {
 }
 
 void Builder::AddSmallTables() {
+  for (const SharedYiRow& r : kSharedYiRows) {
+    const int a = ActivityNamed(r.activity), as = ActivityNamed(r.as);
+    if (a >= 0 && as >= 0) b_.sharedYi.emplace_back(a, as);
+  }
   for (const FreeDayRow& r : kFreeDayRows) {
     const PillarMask p = PillarsOfEntry(r.pillar);
     for (size_t b = 0; b < 12; ++b)

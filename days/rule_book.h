@@ -97,7 +97,8 @@ struct RuleBook {
   std::vector<CompiledDayRule> dayRules;
   std::vector<CompiledLink> links;
   std::vector<CompiledConditionalYi> conditionalYi;
-  std::array<PillarMask, 12> freeDays{};  // by month branch
+  std::vector<std::pair<int, int>> sharedYi;  // (activity, the activity whose 宜 it shares)
+  std::array<PillarMask, 12> freeDays{};      // by month branch
   std::array<ActivityMask, 10> tabooByStem{};
   std::array<ActivityMask, 12> tabooByBranch{};
   std::array<ActivityMask, 31> bodySpiritByLunarDay{};

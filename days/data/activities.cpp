@@ -12,8 +12,9 @@
 // - the stem and branch days (寅日, 酉日 …) are 百忌日, whose table says which
 //   day forbids which activity; 每月十二日 and the like are 人神所在日;
 //   每月十五日 is 十五日; 土王用事後 is 土王用事;
-// - 療目 and 針刺 take the 宜 of 求醫療病, 鼓鑄 and 苫蓋 that of 修造動土
-//   (卷十一 26a: they have no 宜 days of their own); 遠迴 and 乘船渡水 have none.
+// - 療目, 針刺, 鼓鑄 and 苫蓋 have no 宜 days of their own (卷十一 26a): they
+//   are noted 宜 with 求醫療病 or 修造動土 (shared_yi.cpp); 遠迴 and 乘船渡水
+//   have none at all.
 // - The 宜 that need a second spirit or a season are in conditional_yi.cpp.
 //
 // The second column is the word Taiwanese almanacs print where it differs
@@ -30,8 +31,6 @@ namespace {
 
 #define DE u"天德 月德 天德合 月德合 "
 #define KILLS u"劫煞 災煞 月煞 月刑 "
-#define HEAL_YI DE u"天赦 月恩 四相 時德 天后 除日 破日 天醫 開日 解神 除神"
-#define BUILD_YI DE u"天赦 天願 月恩 四相 時德 三合 開日"
 
 constexpr ActivityRow kRows[] = {
     {u"祭祀", u"", DE u"天赦 天願 月恩 四相 時德 天巫 開日 普護 福生 聖心 益後 續世", u"天狗 百忌日", u"卷十一 6a"},
@@ -72,19 +71,19 @@ constexpr ActivityRow kRows[] = {
     {u"沐浴", u"", u"除日 解神 除神 亥子日", u"伏社", u"卷十一 15b"},
     {u"剃頭", u"", u"除日 解神 除神", u"月建 月破 " KILLS u"月厭 百忌日 人神所在日", u"卷十一 15b"},
     {u"整手足甲", u"", u"除日 解神 除神", u"月建 月破 " KILLS u"月厭 人神所在日", u"卷十一 16a"},
-    {u"求醫療病", u"", HEAL_YI,
+    {u"求醫療病", u"", DE u"天赦 月恩 四相 時德 天后 除日 破日 天醫 開日 解神 除神",
      u"月建 平日 死神 收日 滿日 閉日 " KILLS u"月害 月厭 大時 遊禍 天吏 死氣 四廢 五墓 往亡 氣往亡 百忌日 十五日 朔弦望", u"卷十一 16a"},
-    {u"療目", u"", HEAL_YI, u"閉日", u"卷十一 16b"},
-    {u"針刺", u"", HEAL_YI, u"血支 血忌", u"卷十一 16b"},
+    {u"療目", u"", u"", u"閉日", u"卷十一 16b"},
+    {u"針刺", u"", u"", u"血支 血忌", u"卷十一 16b"},
     {u"裁衣", u"", DE u"天赦 天願 月恩 四相 時德 王日 三合 滿日 開日 復日", u"月破 平日 收日 " KILLS u"月厭 四廢", u"卷十一 17a"},
     {u"築隄防", u"", u"成日 閉日", u"土府 月破 平日 收日 " KILLS u"月厭 大時 天吏 四廢 土符 地囊 土王用事", u"卷十一 18a"},
-    {u"修造動土", u"", BUILD_YI,
+    {u"修造動土", u"", DE u"天赦 天願 月恩 四相 時德 三合 開日",
      u"月建 土府 月破 平日 收日 閉日 " KILLS u"月厭 大時 天吏 四廢 五墓 土符 地囊 土王用事", u"卷十一 18b"},
-    {u"豎柱上梁", u"豎柱上樑", BUILD_YI, u"月建 月破 平日 收日 閉日 " KILLS u"月厭 大時 天吏 四廢 五墓", u"卷十一 18b"},
+    {u"豎柱上梁", u"豎柱上樑", DE u"天赦 天願 月恩 四相 時德 三合 開日", u"月建 月破 平日 收日 閉日 " KILLS u"月厭 大時 天吏 四廢 五墓", u"卷十一 18b"},
     {u"修倉庫", u"", DE u"天赦 天願 三合 滿日",
      u"月建 土府 月破 大耗 平日 " KILLS u"月虛 月害 月厭 大時 天吏 小耗 天賊 四耗 四廢 四窮 五虛 九空 土符 地囊 土王用事", u"卷十一 19a"},
-    {u"鼓鑄", u"", BUILD_YI, u"月破 平日 收日 " KILLS u"月厭 四廢 九焦", u"卷十一 19b"},
-    {u"苫蓋", u"蓋屋", BUILD_YI, u"天火 百忌日", u"卷十一 19b"},
+    {u"鼓鑄", u"", u"", u"月破 平日 收日 " KILLS u"月厭 四廢 九焦", u"卷十一 19b"},
+    {u"苫蓋", u"蓋屋", u"", u"天火 百忌日", u"卷十一 19b"},
     {u"經絡", u"", u"天願 三合 滿日 六合 五富", u"月破 平日 收日 " KILLS u"月害 月厭 四廢 百忌日", u"卷十一 19b"},
     {u"醞釀", u"", u"天願 三合 六合 五富", u"月破 平日 收日 " KILLS u"月害 月厭 四廢 百忌日", u"卷十一 20a"},
     {u"開市", u"", u"天願 民日 滿日 成日 開日 五富",
@@ -128,8 +127,6 @@ constexpr ActivityRow kRows[] = {
 
 #undef DE
 #undef KILLS
-#undef HEAL_YI
-#undef BUILD_YI
 
 }  // namespace
 

@@ -161,6 +161,16 @@ struct CancelLinkRow {
 };
 extern const std::span<const CancelLinkRow> kCancelLinkRows;
 
+// Activities without 宜 days of their own that are noted 宜 when `as` is
+// (卷十一 26a: 療目 and 針刺 go with 療病, 鼓鑄 and 苫蓋 with 修造), unless
+// they are 忌 themselves.
+struct SharedYiRow {
+  std::u16string_view activity;
+  std::u16string_view as;
+  std::u16string_view cite;
+};
+extern const std::span<const SharedYiRow> kSharedYiRows;
+
 // Days on which nothing is forbidden (德合與赦願所會之辰): month branch and pillar.
 struct FreeDayRow {
   std::u16string_view month;

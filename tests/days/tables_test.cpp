@@ -36,6 +36,7 @@ TEST(Tables, EveryRowNamesItsSourceAndResolves) {
   for (const TabooDayRow& r : kTabooDayRows) EXPECT_TRUE(IsCitation(r.cite));
   for (const BodySpiritRow& r : kBodySpiritRows) EXPECT_TRUE(IsCitation(r.cite));
   for (const FreeDayRow& r : kFreeDayRows) EXPECT_TRUE(IsCitation(r.cite));
+  for (const SharedYiRow& r : kSharedYiRows) EXPECT_TRUE(IsCitation(r.cite));
 }
 
 TEST(Tables, NamesAreDistinctAndTraditional) {

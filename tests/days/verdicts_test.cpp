@@ -98,6 +98,27 @@ TEST(Verdicts, UnnotedDaysNoteOnlyTheirFewActivities) {
   EXPECT_GT(days, 1000);
 }
 
+// 療目 針刺 go with 療病, 鼓鑄 苫蓋 with 修造; 遠迴 and 乘船渡水 are never
+// noted 宜 (卷十一 26a).
+TEST(Verdicts, ActivitiesWithoutDaysOfTheirOwnGoWithTheirKin) {
+  int shared = 0;
+  ForEachDay([&](const DayLists& d) {
+    for (auto [a, as] :
+         {std::pair{u"療目", u"求醫療病"}, {u"針刺", u"求醫療病"}, {u"鼓鑄", u"修造動土"}, {u"苫蓋", u"修造動土"}}) {
+      if (Of(d, as) == Verdict::kYi && Of(d, a) != Verdict::kJi) {
+        ++shared;
+        ASSERT_EQ(Of(d, a), Verdict::kYi) << Date(d);
+        EXPECT_EQ(Find(d, a, false)->because, Find(d, as, false)->because);
+      } else {
+        EXPECT_NE(Of(d, a), Verdict::kYi) << Date(d) << " " << ToUtf8(a);
+      }
+    }
+    EXPECT_NE(Of(d, u"遠迴"), Verdict::kYi);
+    EXPECT_NE(Of(d, u"乘船渡水"), Verdict::kYi);
+  });
+  EXPECT_GT(shared, 3000);
+}
+
 // 凡天狗寅日忌祭祀不註宜求福祈嗣 (卷十 74a).
 TEST(Verdicts, DogAndTigerDaysForbidSacrificeAndWithholdPrayers) {
   int days = 0;
