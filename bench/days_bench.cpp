@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "calendar/convert.h"
+#include "days/day_finder.h"
 #include "days/day_lists.h"
 
 namespace {
@@ -47,5 +48,17 @@ void BM_DayListsByValue(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(days.size()));
 }
 BENCHMARK(BM_DayListsByValue)->Unit(benchmark::kMillisecond);
+
+// The day finder over ten years, the longest search it takes.
+void BM_ChooseTenYears(benchmark::State& state) {
+  const ActivityId marry = *ActivityByName(u"嫁娶");
+  std::vector<ChosenDay> days;
+  for (auto _ : state) {
+    ChooseDays({marry, 2026, 1, 1, 2035, 12, 31, ZodiacAnimalOfYear(1990)}, days);
+    benchmark::DoNotOptimize(days);
+  }
+  state.counters["days"] = static_cast<double>(days.size());
+}
+BENCHMARK(BM_ChooseTenYears)->Unit(benchmark::kMillisecond);
 
 }  // namespace

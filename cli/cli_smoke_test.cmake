@@ -88,6 +88,15 @@ if(rc EQUAL 0)
   message(FATAL_ERROR "day 2009-05-26 > /dev/full: exit 0, expected a failure")
 endif()
 
+# The day finder: the days that suit an activity, and the valid names when
+# the name is not one of them.
+run(0 out choose 嫁娶 2026-01-01 2026-12-31 --birth-year 1990)
+expect_in("${out}" [[{"activity":"嫁娶","from":"2026-01-01","to":"2026-12-31","birthYear":1990,"order":"date","days":[{"date":]])
+expect_in("${out}" [["lunarDate":"十一月十五"]])
+run(2 out choose 入宅 2026-01-01 2026-01-31)
+expect_in("${last_err}" "訂盟")
+run(2 out choose 嫁娶 2026-01-01 2036-12-31)
+
 foreach(bad "month;2009;13" "month;1899;1" "convert" "days;2009-01-02;2009-01-01" "phases;abc" "nosuchcommand"
             "bone;2009-05-26;12" "zodiac;2009-05-26;3" "hours;2009-02-30" "yearly" "day" "day;2101-01-01"
             "day;2009-05-26;2009-05-25")

@@ -10,6 +10,7 @@
 #include "calendar/text.h"
 #include "cli/json_util.h"
 #include "days/day_facts.h"
+#include "days/day_finder.h"
 #include "days/day_lists.h"
 
 namespace lunisol::cli {
@@ -128,6 +129,83 @@ int DayCommand(const std::vector<std::string>& a, std::ostream& out, std::ostrea
     out << line;
   }
   return Finish(out, err);
+}
+
+namespace {
+
+std::string ValidActivities() {
+  std::string names;
+  for (int a = 0; a < kActivityCount; ++a) {
+    const ActivityId id = static_cast<ActivityId>(a);
+    names += (a ? " " : "") + ToUtf8(ActivityName(id));
+    if (TaiwaneseActivityName(id) != ActivityName(id)) names += "(" + ToUtf8(TaiwaneseActivityName(id)) + ")";
+  }
+  return names;
+}
+
+struct ChooseArgs {
+  ChooseRequest request;
+  std::optional<int> birthYear;
+  bool bestFirst = false;
+};
+
+// "" on success, else the message.
+std::string ReadChooseArgs(const std::vector<std::string>& a, ChooseArgs& c) {
+  if (a.size() < 4) return "usage: choose ACTIVITY FROM TO [--birth-year Y] [--best-first]";
+  const std::optional<ActivityId> activity = ActivityByName(FromUtf8(a[1]));
+  if (!activity) return "choose: unknown activity '" + a[1] + "'; one of: " + ValidActivities();
+  const std::optional<Ymd> from = ParseDate(a[2]), to = ParseDate(a[3]);
+  if (!from || !to) return "choose: dates must be YYYY-MM-DD within 1900-01-01..2100-12-31";
+  c.request = {*activity, from->year, from->month, from->day, to->year, to->month, to->day, std::nullopt};
+  for (size_t i = 4; i < a.size(); ++i) {
+    if (a[i] == "--best-first") {
+      c.bestFirst = true;
+    } else if (a[i] == "--birth-year" && i + 1 < a.size() && ParseInt(a[i + 1])) {
+      c.birthYear = *ParseInt(a[++i]);
+      c.request.animal = ZodiacAnimalOfYear(*c.birthYear);
+    } else {
+      return "choose: unknown option '" + a[i] + "' (--birth-year Y, --best-first)";
+    }
+  }
+  return "";
+}
+
+json ChosenDayJson(const ChosenDay& d) {
+  char date[11];
+  std::snprintf(date, sizeof date, "%04d-%02d-%02d", d.year, d.month, d.day);
+  json because = json::array();
+  d.because.ForEach([&](SpiritId s) { because.push_back(ToUtf8(SpiritName(s))); });
+  return {{"date", date},
+          {"lunarDate", ToUtf8(LunarDateName(d.lunarMonth, d.lunarDay))},
+          {"dayGod",
+           {{"name", ToUtf8(kDayGodNames[static_cast<size_t>(d.dayGod)])}, {"kind", d.yellowPath ? "黃道" : "黑道"}}},
+          {"because", because}};
+}
+
+}  // namespace
+
+int ChooseCommand(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
+  ChooseArgs c;
+  if (const std::string message = ReadChooseArgs(a, c); !message.empty()) return Refuse(err, message);
+  std::vector<ChosenDay> days;
+  const int result = ChooseDays(c.request, days);
+  if (result == kChooseRangeTooLong) return Refuse(err, "choose: the range may span at most ten years");
+  if (result != 0) return Refuse(err, "choose: TO is before FROM");
+  if (c.bestFirst) SortBestFirst(days);
+  json list = json::array();
+  for (const ChosenDay& d : days) list.push_back(ChosenDayJson(d));
+  out << json{{"activity", ToUtf8(ActivityName(c.request.activity))},
+              {"from", a[2]},
+              {"to", a[3]},
+              {"birthYear", c.birthYear ? json(*c.birthYear) : json(nullptr)},
+              {"order", c.bestFirst ? "bestFirst" : "date"},
+              {"days", list}}
+             .dump()
+      << "\n";
+  out.flush();
+  if (out) return 0;
+  err << "lunisol-cli: choose: cannot write the output\n";
+  return 1;
 }
 
 }  // namespace lunisol::cli

@@ -13,4 +13,9 @@ namespace lunisol::cli {
 // the output cannot be written.
 int DayCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
+// args[0] is "choose": `choose ACTIVITY FROM TO [--birth-year Y] [--best-first]`
+// prints one JSON object with the days that suit the activity. An unknown
+// activity gives the list of the valid ones (exit 2).
+int ChooseCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
 }  // namespace lunisol::cli

@@ -250,7 +250,8 @@ int Phases(const std::vector<std::string>& a, std::ostream& out, std::ostream& e
 
 int Run(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
   if (a.empty())
-    return Usage(err, "usage: tables | convert | days | month | phases | hours | yearly | zodiac | bone | day");
+    return Usage(err,
+                 "usage: tables | convert | days | month | phases | hours | yearly | zodiac | bone | day | choose");
   const int sheet = RunSheetCommand(a, out, err);
   if (sheet != -1) return sheet;
   const std::string& c = a[0];
@@ -260,6 +261,7 @@ int Run(const std::vector<std::string>& a, std::ostream& out, std::ostream& err)
   if (c == "month") return Month(a, out, err);
   if (c == "phases") return Phases(a, out, err);
   if (c == "day") return DayCommand(a, out, err);
+  if (c == "choose") return ChooseCommand(a, out, err);
   return Usage(err, "unknown command '" + c + "'");
 }
 
