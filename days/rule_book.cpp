@@ -114,6 +114,8 @@ class Builder {
   std::array<PillarMask, 12> MonthMasks(const DaySpiritRow& r);
   std::array<PillarMask, 12> EntryMasks(const DaySpiritRow& r, size_t entries, int (*slot)(int));
   void PlaceDynamic(int id, const DaySpiritRow& r);
+  void ReadTermPlacement(const DaySpiritRow& r, DynamicPlacement& d);
+  void ReadCalendarPlacement(const DaySpiritRow& r, DynamicPlacement& d);
   void AddActivities();
   void AddHolds();
   void AddWeighRows();
@@ -243,71 +245,85 @@ void Builder::PlaceStatic(int id, const DaySpiritRow& r) {
   }
 }
 
-void Builder::PlaceDynamic(int id, const DaySpiritRow& r) {
-  DynamicPlacement d;
-  d.spirit = id;
-  d.placement = r.placement;
-  const std::vector<std::u16string_view> words = Words(r.where);
+// The placements counted from the solar terms.
+void Builder::ReadTermPlacement(const DaySpiritRow& r, DynamicPlacement& d) {
   auto term = [&](std::u16string_view t) {
     const int i = SolarTermIndex(t.substr(0, 2));
     if (i < 0) Error(u"unknown term", t);
     return i;
   };
-  switch (r.placement) {
-    case Placement::kTermEve:
-    case Placement::kTermDay:
-      for (std::u16string_view w : words) d.terms.push_back(term(w));
-      break;
-    case Placement::kAfterSection:
-      for (std::u16string_view w : words)
+  for (std::u16string_view w : Words(r.where)) {
+    switch (r.placement) {
+      case Placement::kTermEve:
+      case Placement::kTermDay:
+        d.terms.push_back(term(w));
+        break;
+      case Placement::kAfterSection:
         if (const int t = term(w); t >= 0) d.afterSection[static_cast<size_t>(t)] = ParseDecimal(w.substr(2));
-      break;
-    case Placement::kEarthKing:
-      for (std::u16string_view w : words) {
+        break;
+      case Placement::kDogAltar:
+        d.counts.push_back({term(w), StemOf(w[2]), ParseDecimal(w.substr(3))});
+        break;
+      case Placement::kEarthKing: {
         // It begins in the month before the 立 term two terms after the one
-        // before the longitude (term t at 285° + 15°·t).
+        // before the longitude (term t begins at 285° + 15°·t).
         const int degrees = ParseDecimal(w);
         const int end = (degrees + 75) % 360 / 15 + 2;
         d.degrees.push_back(degrees);
         b_.earthKingDegrees[static_cast<size_t>(end / 2 % 12)] = degrees;
+        b_.earthKingSpirit = d.spirit;
+        break;
       }
-      b_.earthKingSpirit = id;
-      break;
+      default:
+        break;
+    }
+  }
+}
+
+// The placements by the lunar date, the year and the season.
+void Builder::ReadCalendarPlacement(const DaySpiritRow& r, DynamicPlacement& d) {
+  const std::vector<std::u16string_view> words = Words(r.where);
+  const size_t n = words.size();
+  switch (r.placement) {
     case Placement::kLunarDays:
       for (std::u16string_view w : words) d.lunarDays |= 1u << ParseDecimal(w);
       break;
     case Placement::kLunarMonthDays:
-      if (words.size() != 12) Error(u"wrong number of entries", r.name);
-      for (size_t m = 0; m < words.size() && m < 12; ++m)
-        for (size_t at = 0; at < words[m].size(); at = words[m].find(u',', at) + 1) {
+      if (n != 12) Error(u"wrong number of entries", r.name);
+      for (size_t m = 0; m < n && m < 12; ++m)
+        for (size_t at = 0;; at = words[m].find(u',', at) + 1) {
           d.monthDays[m] |= 1u << ParseDecimal(words[m].substr(at));
           if (words[m].find(u',', at) == std::u16string_view::npos) break;
         }
       break;
     case Placement::kNewMoonBranch:
-      for (size_t b = 0; b < words.size() && b < 12; ++b) d.newMoonDay[b] = ParseDecimal(words[b]);
+      for (size_t b = 0; b < n && b < 12; ++b) d.newMoonDay[b] = ParseDecimal(words[b]);
       break;
     case Placement::kYearStem:
-      for (size_t s = 0; s < words.size() && s < 10; ++s)
-        d.yearPillar[s] = CycleIndex(StemOf(words[s][0]), BranchOf(words[s][1]));
-      break;
-    case Placement::kDogAltar:
-      for (std::u16string_view w : words) d.counts.push_back({term(w), StemOf(w[2]), ParseDecimal(w.substr(3))});
+      for (size_t s = 0; s < n && s < 10; ++s) d.yearPillar[s] = CycleIndex(StemOf(words[s][0]), BranchOf(words[s][1]));
       break;
     case Placement::kMotherGranary:
-      if (words.size() != 5) Error(u"wrong number of entries", r.name);
-      for (size_t s = 0; s < 4 && s < words.size(); ++s) d.seasonal[s] = PillarsOfEntry(words[s]);
-      if (words.size() == 5) d.earthKingPillars = PillarsOfEntry(words[4]);
+      if (n != 5) Error(u"wrong number of entries", r.name);
+      for (size_t s = 0; s < 4 && s < n; ++s) d.seasonal[s] = PillarsOfEntry(words[s]);
+      if (n == 5) d.earthKingPillars = PillarsOfEntry(words[4]);
       break;
     case Placement::kTabooDays:
-      b_.tabooSpirit = id;
+      b_.tabooSpirit = d.spirit;
       break;
     case Placement::kBodySpirit:
-      b_.bodySpirit = id;
+      b_.bodySpirit = d.spirit;
       break;
     default:
       break;
   }
+}
+
+void Builder::PlaceDynamic(int id, const DaySpiritRow& r) {
+  DynamicPlacement d;
+  d.spirit = id;
+  d.placement = r.placement;
+  ReadTermPlacement(r, d);
+  ReadCalendarPlacement(r, d);
   b_.dynamic.push_back(std::move(d));
 }
 
