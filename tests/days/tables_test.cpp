@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <regex>
 #include <set>
 #include <string>
 
@@ -20,8 +19,24 @@ namespace {
 
 // "卷四 2a", "卷十一 16b": a juan the reference holds (三 to 十一), a leaf and side.
 bool IsCitation(std::u16string_view cite) {
-  static const std::regex pattern("卷(三|四|五|六|七|八|九|十|十一) [1-9][0-9]?[ab]");
-  return std::regex_match(ToUtf8(cite), pattern);
+  const size_t blank = cite.find(u' ');
+  if (blank == std::u16string_view::npos) return false;
+  const std::u16string_view juan = cite.substr(0, blank), leaf = cite.substr(blank + 1);
+  bool knownJuan = false;
+  for (std::u16string_view j : {u"卷三", u"卷四", u"卷五", u"卷六", u"卷七", u"卷八", u"卷九", u"卷十", u"卷十一"})
+    knownJuan = knownJuan || juan == j;
+  if (!knownJuan || leaf.size() < 2 || leaf.size() > 3 || leaf[0] < u'1' || leaf[0] > u'9') return false;
+  if (leaf.size() == 3 && (leaf[1] < u'0' || leaf[1] > u'9')) return false;
+  return leaf.back() == u'a' || leaf.back() == u'b';
+}
+
+TEST(Tables, CitationsAreJuanAndLeaf) {
+  EXPECT_TRUE(IsCitation(u"卷四 2a"));
+  EXPECT_TRUE(IsCitation(u"卷十一 16b"));
+  EXPECT_FALSE(IsCitation(u"卷十二 3a"));
+  EXPECT_FALSE(IsCitation(u"卷四 2"));
+  EXPECT_FALSE(IsCitation(u"卷四 02a"));
+  EXPECT_FALSE(IsCitation(u"卷四"));
 }
 
 TEST(Tables, EveryRowNamesItsSourceAndResolves) {
