@@ -4,6 +4,7 @@
 // days the rule speaks of by their spirits, and checks the verdicts.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
 #include <initializer_list>
 #include <string>
@@ -190,6 +191,52 @@ TEST(Verdicts, CancelledActivitiesAndTheirKin) {
     }
   });
   EXPECT_GT(days, 10);
+}
+
+// Firm for the whole book, or on this day by a row that says 猶忌 (死氣 with
+// 月厭 in 辰戌 months, 小耗 with 劫煞 …).
+bool FirmOnDay(SpiritId s, const DayLists& d, const SpiritSet& on) {
+  if (Rules().firm.Has(s)) return true;
+  for (const CompiledWeighRow& row : Rules().weighRows[static_cast<size_t>(s)])
+    if (row.weighing == Weighing::kUsualFirm && ((row.months >> d.monthBranch) & 1) && on.Contains(row.with))
+      return true;
+  return false;
+}
+
+// Every "凡吉凶相抵不註忌A亦不註忌B" of the 鋪註條例 (卷十 74b–76b): where A is
+// neither 宜 nor 忌 although spirits of the day make it 宜, its 宜 and 忌
+// cancelled, and B is 忌 only by firm spirits (or, for 開倉庫 出貨財, by
+// spirits that forbid them but not the trades).
+TEST(Verdicts, EveryCancelledSourceSparesItsKin) {
+  const RuleBook& rb = Rules();
+  std::array<int, 32> spared{};
+  ForEachDay([&](const DayLists& d) {
+    // Days whose rules keep a 宜 from being noted for other reasons.
+    if (d.allBad || d.restBad || FreeDay(d) ||
+        HasAny(d, {u"晦日", u"月忌日", u"春分", u"夏至", u"秋分", u"冬至", u"歲薄", u"逐陣", u"開日", u"四忌", u"四窮",
+                   u"復日", u"重日", u"天狗"}))
+      return;
+    SpiritSet on = d.goodSpirits | d.badSpirits;
+    on.Add(OfficerSpirit(d.officer));
+    for (size_t k = 0; k < rb.links.size(); ++k) {
+      const CompiledLink& link = rb.links[k];
+      bool cancelled = false;
+      ForEachActivity(link.sources, [&](ActivityId a) {
+        const bool suited = (rb.yiBy[static_cast<size_t>(a)] & on & ~link.notBy).Count() > 0;
+        cancelled = cancelled || (suited && Of(d, ActivityName(a)) == Verdict::kNone);
+      });
+      if (!cancelled) continue;
+      ++spared[k];
+      ForEachActivity(link.targets, [&](ActivityId t) {
+        Because(d, ActivityName(t)).ForEach([&](SpiritId s) {
+          const bool specific = link.keepSpecific && !(rb.spirits[static_cast<size_t>(s)].ji & link.sources);
+          EXPECT_TRUE(FirmOnDay(s, d, on) || specific)
+              << Date(d) << " " << ToUtf8(ActivityName(t)) << " " << ToUtf8(SpiritName(s));
+        });
+      });
+    }
+  });
+  for (size_t k = 0; k < rb.links.size(); ++k) EXPECT_GT(spared[k], 0) << "link " << k;
 }
 
 // 凡德合赦願月恩四相時德等日不註忌進人口…開市…: a minor spirit alone does not
