@@ -28,8 +28,6 @@ bool DynamicHolds(const DynamicPlacement& d, const DayFacts& f, bool earthKing) 
       return false;
     }
     case Placement::kAfterSection:
-      // The section terms of this Gregorian month and the one before; the
-      // term's own day is day 1.
       // Counted from the section term of this Gregorian month and of the one
       // before, the term's own day being day 1, as the page counts 氣往亡.
       for (int m = f.month; m >= f.month - 1 && m >= 1; --m) {
@@ -81,7 +79,10 @@ struct Part {
   ActivityMask forbids, cancels, yi;
 };
 
-// The evaluation of one day, step by step.
+// The evaluation of one day, step by step: place the spirits; weigh each bad
+// spirit by 卷十's rows; gather what each forbids, cancels or makes 宜; lift
+// the minor 忌 the 鋪註條例 lifts; decide; carry cancellations over to kin
+// activities; apply 諸事皆忌 and 諸事不忌; withhold the 宜 the rules withhold.
 class DayEvaluation {
  public:
   DayEvaluation(const RuleBook& rb, const DayFacts& f) : rb_(rb), f_(f) {}
@@ -226,9 +227,10 @@ void DayEvaluation::Decide() {
   yi_ = yi & ~ji_ & ~neither_;
 }
 
+// Its 宜 and 忌 cancel, and nothing else forbids it but the spirits the rule
+// overlooks (嫁娶 still 忌 by 亥日, 厭對, 八專, 四忌 or 四窮 alone).
 bool DayEvaluation::CancelledSource(int a, const CompiledLink& link) const {
   const ActivityMask bit = Bit(a);
-  if (!(neither_ & bit)) return false;
   bool canc = false, yi = false;
   for (int i = 0; i < count_; ++i) {
     const Part& p = parts_[static_cast<size_t>(i)];

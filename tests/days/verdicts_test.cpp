@@ -193,6 +193,22 @@ TEST(Verdicts, CancelledActivitiesAndTheirKin) {
   EXPECT_GT(days, 10);
 }
 
+// 遇亥日…而仍註忌嫁娶者止註所忌之事其不忌者仍不註忌 (卷十 75a): on a 亥 day
+// that is the 閉 of the 子 month with 王日 and 月德合, 閉日's 忌 and the 宜
+// cancel; 嫁娶 stays 忌 by the 亥 day alone and its kin are spared.
+TEST(Verdicts, MarriageForbiddenOnlyByTheHaiDayStillSparesItsKin) {
+  int days = 0;
+  SpiritSet haiDay;
+  haiDay.Add(Spirit(u"百忌日"));
+  ForEachDay([&](const DayLists& d) {
+    if (d.monthBranch != 0 || d.officer != 11 || !Has(d, u"月德合") || d.allBad || d.restBad) return;
+    if (Because(d, u"嫁娶") != haiDay) return;  // another spirit forbidding it ends the rule
+    ++days;
+    EXPECT_NE(Of(d, u"安牀"), Verdict::kJi) << Date(d);  // forbidden by 閉日 alone, with no 宜 of its own
+  });
+  EXPECT_GT(days, 5);
+}
+
 // Firm for the whole book, or on this day by a row that says 猶忌 (死氣 with
 // 月厭 in 辰戌 months, 小耗 with 劫煞 …).
 bool FirmOnDay(SpiritId s, const DayLists& d, const SpiritSet& on) {
