@@ -95,11 +95,38 @@ if(rc EQUAL 0)
   message(FATAL_ERROR "lunisol-cli ical 2026 > /dev/full: exit 0 although nothing was written")
 endif()
 
+# The day's spirits and 宜/忌: one object for a date, one line a day for a
+# range, and a failed write is an error.
+run(0 out day 2009-05-26)
+expect_in("${out}" [["dayPillar":"辛未","monthBranch":"巳","officer":"滿","dayGod":{"name":"明堂","kind":"黃道"}]])
+expect_in("${out}" [[{"activity":"祭祀","because":["天德","天巫","益後"]}]])
+expect_in("${out}" [["ruleSet":"欽定協紀辨方書"}]])
+run(0 out day 2009-02-01 2009-02-28)
+string(REGEX MATCHALL "\n" lines "${out}")
+list(LENGTH lines count)
+if(NOT count EQUAL 28)
+  message(FATAL_ERROR "day 2009-02-01 2009-02-28: ${count} lines, expected 28")
+endif()
+execute_process(COMMAND ${CLI} day 2009-05-26 OUTPUT_FILE /dev/full RESULT_VARIABLE rc ERROR_VARIABLE err)
+if(rc EQUAL 0)
+  message(FATAL_ERROR "day 2009-05-26 > /dev/full: exit 0, expected a failure")
+endif()
+
+# The day finder: the days that suit an activity, and the valid names when
+# the name is not one of them.
+run(0 out choose 嫁娶 2026-01-01 2026-12-31 --birth-year 1990)
+expect_in("${out}" [[{"activity":"嫁娶","from":"2026-01-01","to":"2026-12-31","birthYear":1990,"order":"date","days":[{"date":]])
+expect_in("${out}" [["lunarDate":"十一月十五"]])
+run(2 out choose 入宅 2026-01-01 2026-01-31)
+expect_in("${last_err}" "訂盟")
+run(2 out choose 嫁娶 2026-01-01 2036-12-31)
+
 foreach(bad "month;2009;13" "month;1899;1" "convert" "days;2009-01-02;2009-01-01" "phases;abc" "nosuchcommand"
             "bone;2009-05-26;12" "zodiac;2009-05-26;3" "hours;2009-02-30" "yearly"
             "chart;2000-08-16;12;女" "chart;2000-08-16;2;X" "chart;1899-12-31;2;男" "chart;2000-08-16;2"
             "chart;2000-08-16;2;男;--today;2101-01-01"
-            "ical;1899" "ical;2026;2025" "ical;2026;--include;terms,moon" "ical;2026;--include" "ical;2026;x")
+            "ical;1899" "ical;2026;2025" "ical;2026;--include;terms,moon" "ical;2026;--include" "ical;2026;x"
+            "day" "day;2101-01-01" "day;2009-05-26;2009-05-25")
   run(2 out ${bad})
   string(REGEX MATCHALL "\n" err_lines "${last_err}")
   list(LENGTH err_lines n)

@@ -18,6 +18,7 @@
 #include "calendar/tables.h"
 #include "cli/chart_command.h"
 #include "cli/ical_command.h"
+#include "cli/day_command.h"
 #include "cli/json_util.h"
 #include "cli/sheet_commands.h"
 
@@ -257,7 +258,7 @@ int Phases(const std::vector<std::string>& a, std::ostream& out, std::ostream& e
 int Run(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
   if (a.empty())
     return Usage(err,
-                 "usage: tables | convert | days | month | phases | hours | yearly | zodiac | bone | chart | ical");
+                 "usage: tables | convert | days | month | phases | hours | yearly | zodiac | bone | chart | ical | day | choose");
   const int sheet = RunSheetCommand(a, out, err);
   if (sheet != -1) return sheet;
   const std::string& c = a[0];
@@ -268,6 +269,8 @@ int Run(const std::vector<std::string>& a, std::ostream& out, std::ostream& err)
   if (c == "phases") return Phases(a, out, err);
   if (c == "chart") return ChartCommand(a, out, err);
   if (c == "ical") return RunIcalCommand(a, out, err);
+  if (c == "day") return DayCommand(a, out, err);
+  if (c == "choose") return ChooseCommand(a, out, err);
   return Usage(err, "unknown command '" + c + "'");
 }
 

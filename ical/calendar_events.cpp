@@ -1,5 +1,7 @@
 #include "ical/calendar_events.h"
 
+#include "almanac/lunar_date_names.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdio>
@@ -236,15 +238,6 @@ std::vector<CalendarEvent> CollectCalendarEvents(const CalendarRequest& r) {
   for (int year = r.fromYear; year <= r.toYear; ++year)
     for (int month = 1; month <= 12; ++month) CollectMonth(w, year, month, out);
   return out;
-}
-
-std::u16string LunarDateName(int lunarMonth, int lunarDay) {
-  const int month = lunarMonth < 0 ? -lunarMonth : lunarMonth;
-  if (month < 1 || month > 12 || lunarDay < 1 || lunarDay > 30) return {};
-  std::u16string name = lunarMonth < 0 ? u"閏" : u"";
-  name += kLunarMonthNames[static_cast<size_t>(month - 1)];
-  name += kLunarDayNames30[static_cast<size_t>(lunarDay - 1)];
-  return name;
 }
 
 }  // namespace lunisol

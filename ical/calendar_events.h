@@ -102,7 +102,4 @@ int CheckCalendarRequest(const CalendarRequest& request);
 // parts are asked for.
 std::vector<CalendarEvent> CollectCalendarEvents(const CalendarRequest& request);
 
-// "正月初一", "閏六月十五"; the month is negative for a leap month.
-std::u16string LunarDateName(int lunarMonth, int lunarDay);
-
 }  // namespace lunisol

@@ -8,10 +8,6 @@
 
 namespace lunisol {
 
-// 正月 … 十二月, index month − 1.
-extern const std::array<std::u16string_view, 12> kLunarMonthNames;
-// 初一 … 三十, index day − 1.
-extern const std::array<std::u16string_view, 30> kLunarDayNames30;
 // 望, 下弦, 朔, 上弦: indexed by the phase lists of calendar/moon_phases.h.
 extern const std::array<std::u16string_view, 4> kMoonPhaseNames;
 

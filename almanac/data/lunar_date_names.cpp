@@ -1,4 +1,4 @@
-// Names of the lunar months and days as a lunar-date event reads them
+// Names of the lunar months and days as a written lunar date reads them
 // ("正月初一", "閏六月十五").
 //
 // The first month is 正月; the eleventh and twelfth are written with their
@@ -6,7 +6,7 @@
 // 月"), rather than with the colloquial 冬月 and 臘月. Days 1–10 take 初,
 // day 20 is 二十 and days 21–29 take 廿, day 30 is 三十: the forms printed in
 // Taiwanese almanacs and calendars.
-#include "ical/tables.h"
+#include "almanac/lunar_date_names.h"
 
 namespace lunisol {
 

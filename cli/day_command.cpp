@@ -1,0 +1,212 @@
+#include "cli/day_command.h"
+
+#include <array>
+#include <cstdio>
+#include <nlohmann/json.hpp>
+
+#include "almanac/lookups.h"
+#include "almanac/lunar_date_names.h"
+#include "calendar/cycle.h"
+#include "calendar/tables.h"
+#include "calendar/text.h"
+#include "cli/json_util.h"
+#include "days/day_facts.h"
+#include "days/day_finder.h"
+#include "days/day_lists.h"
+
+namespace lunisol::cli {
+
+namespace {
+
+using json = nlohmann::ordered_json;
+
+// The names as JSON strings, quoted and escaped by the JSON library once. A
+// range of 73,414 days names the same few hundred things over and over, so a
+// line is put together from these pieces rather than built as a JSON object
+// and dumped: that keeps the whole range well under two seconds.
+struct Names {
+  std::vector<std::string> spirits;
+  std::array<std::string, kActivityCount> activities;
+  std::array<std::string, 60> pillars;
+  std::array<std::string, 12> branches, officers, gods;
+  std::string yellow = json("黃道").dump(), black = json("黑道").dump();
+  std::string ruleSet = json(ToUtf8(kDayRuleSetName)).dump();
+  Names() {
+    auto quoted = [](std::u16string_view text) { return json(ToUtf8(text)).dump(); };
+    for (int s = 0; s < SpiritCount(); ++s) spirits.push_back(quoted(SpiritName(static_cast<SpiritId>(s))));
+    for (size_t a = 0; a < activities.size(); ++a) activities[a] = quoted(ActivityName(static_cast<ActivityId>(a)));
+    for (size_t c = 0; c < pillars.size(); ++c) pillars[c] = quoted(kCycleNames[c]);
+    for (size_t i = 0; i < 12; ++i) {
+      branches[i] = quoted(kBranchNames[i]);
+      officers[i] = quoted(kOfficerNames[i]);
+      gods[i] = quoted(kDayGodNames[i]);
+    }
+  }
+};
+
+void AppendSpirits(std::string& line, const Names& names, const SpiritSet& set) {
+  line += '[';
+  bool first = true;
+  set.ForEach([&](SpiritId s) {
+    if (!first) line += ',';
+    first = false;
+    line += names.spirits[static_cast<size_t>(s)];
+  });
+  line += ']';
+}
+
+void AppendVerdicts(std::string& line, const Names& names, const std::array<ActivityVerdict, kActivityCount>& items,
+                    int count) {
+  line += '[';
+  for (int i = 0; i < count; ++i) {
+    const ActivityVerdict& v = items[static_cast<size_t>(i)];
+    if (i > 0) line += ',';
+    line += "{\"activity\":";
+    line += names.activities[static_cast<size_t>(v.activity)];
+    line += ",\"because\":";
+    AppendSpirits(line, names, v.because);
+    line += '}';
+  }
+  line += ']';
+}
+
+// One day as the JSON object the command prints (fields in the documented
+// order), without the line break.
+void AppendDay(std::string& line, const Names& names, const DayLists& d) {
+  char date[11];
+  std::snprintf(date, sizeof date, "%04d-%02d-%02d", d.year, d.month, d.day);
+  line += "{\"date\":\"";
+  line += date;
+  line += "\",\"dayPillar\":" + names.pillars[static_cast<size_t>(d.dayCycle)];
+  line += ",\"monthBranch\":" + names.branches[static_cast<size_t>(d.monthBranch)];
+  line += ",\"officer\":" + names.officers[static_cast<size_t>(d.officer)];
+  line += ",\"dayGod\":{\"name\":" + names.gods[static_cast<size_t>(d.dayGod)];
+  line += ",\"kind\":" + (d.yellowPath ? names.yellow : names.black) + "}";
+  line += ",\"goodSpirits\":";
+  AppendSpirits(line, names, d.goodSpirits);
+  line += ",\"badSpirits\":";
+  AppendSpirits(line, names, d.badSpirits);
+  line += ",\"yi\":";
+  AppendVerdicts(line, names, d.yi, d.yiCount);
+  line += ",\"ji\":";
+  AppendVerdicts(line, names, d.ji, d.jiCount);
+  line += d.allBad ? ",\"allBad\":true" : ",\"allBad\":false";
+  line += ",\"ruleSet\":" + names.ruleSet + "}";
+}
+
+int Refuse(std::ostream& err, const std::string& message) {
+  err << "lunisol-cli: " << message << "\n";
+  return 2;
+}
+
+// Lost output is an error: a full disk or a closed pipe ends the run.
+int Finish(std::ostream& out, std::ostream& err) {
+  out.flush();
+  if (out) return 0;
+  err << "lunisol-cli: day: cannot write the output\n";
+  return 1;
+}
+
+}  // namespace
+
+int DayCommand(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
+  if (a.size() != 2 && a.size() != 3) return Refuse(err, "usage: day DATE | day FROM TO (YYYY-MM-DD)");
+  const std::optional<Ymd> from = ParseDate(a[1]);
+  const std::optional<Ymd> to = a.size() == 3 ? ParseDate(a[2]) : from;
+  if (!from || !to) return Refuse(err, "day: dates must be YYYY-MM-DD within 1900-01-01..2100-12-31");
+  const int first = CivilDayNumber(from->year, from->month, from->day);
+  const int last = CivilDayNumber(to->year, to->month, to->day);
+  if (last < first) return Refuse(err, "day: TO is before FROM");
+  const Names names;
+  DayLists lists;
+  std::string line;
+  for (int n = first; n <= last && out; ++n) {
+    int y = 0, m = 0, d = 0;
+    CivilDate(n, y, m, d);
+    EvaluateDayLists(y, m, d, lists);
+    line.clear();
+    AppendDay(line, names, lists);
+    line += '\n';
+    out << line;
+  }
+  return Finish(out, err);
+}
+
+namespace {
+
+std::string ValidActivities() {
+  std::string names;
+  for (int a = 0; a < kActivityCount; ++a) {
+    const ActivityId id = static_cast<ActivityId>(a);
+    names += (a ? " " : "") + ToUtf8(ActivityName(id));
+    if (TaiwaneseActivityName(id) != ActivityName(id)) names += "(" + ToUtf8(TaiwaneseActivityName(id)) + ")";
+  }
+  return names;
+}
+
+struct ChooseArgs {
+  ChooseRequest request;
+  std::optional<int> birthYear;
+  bool bestFirst = false;
+};
+
+// "" on success, else the message.
+std::string ReadChooseArgs(const std::vector<std::string>& a, ChooseArgs& c) {
+  if (a.size() < 4) return "usage: choose ACTIVITY FROM TO [--birth-year Y] [--best-first]";
+  const std::optional<ActivityId> activity = ActivityByName(FromUtf8(a[1]));
+  if (!activity) return "choose: unknown activity '" + a[1] + "'; one of: " + ValidActivities();
+  const std::optional<Ymd> from = ParseDate(a[2]), to = ParseDate(a[3]);
+  if (!from || !to) return "choose: dates must be YYYY-MM-DD within 1900-01-01..2100-12-31";
+  c.request = {*activity, from->year, from->month, from->day, to->year, to->month, to->day, std::nullopt};
+  for (size_t i = 4; i < a.size(); ++i) {
+    if (a[i] == "--best-first") {
+      c.bestFirst = true;
+    } else if (a[i] == "--birth-year" && i + 1 < a.size() && ParseInt(a[i + 1])) {
+      c.birthYear = *ParseInt(a[++i]);
+      c.request.animal = ZodiacAnimalOfYear(*c.birthYear);
+    } else {
+      return "choose: unknown option '" + a[i] + "' (--birth-year Y, --best-first)";
+    }
+  }
+  return "";
+}
+
+json ChosenDayJson(const ChosenDay& d) {
+  char date[11];
+  std::snprintf(date, sizeof date, "%04d-%02d-%02d", d.year, d.month, d.day);
+  json because = json::array();
+  d.because.ForEach([&](SpiritId s) { because.push_back(ToUtf8(SpiritName(s))); });
+  return {{"date", date},
+          {"lunarDate", ToUtf8(LunarDateName(d.lunarMonth, d.lunarDay))},
+          {"dayGod",
+           {{"name", ToUtf8(kDayGodNames[static_cast<size_t>(d.dayGod)])}, {"kind", d.yellowPath ? "黃道" : "黑道"}}},
+          {"because", because}};
+}
+
+}  // namespace
+
+int ChooseCommand(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
+  ChooseArgs c;
+  if (const std::string message = ReadChooseArgs(a, c); !message.empty()) return Refuse(err, message);
+  std::vector<ChosenDay> days;
+  const int result = ChooseDays(c.request, days);
+  if (result == kChooseRangeTooLong) return Refuse(err, "choose: the range may span at most ten years");
+  if (result != 0) return Refuse(err, "choose: TO is before FROM");
+  if (c.bestFirst) SortBestFirst(days);
+  json list = json::array();
+  for (const ChosenDay& d : days) list.push_back(ChosenDayJson(d));
+  out << json{{"activity", ToUtf8(ActivityName(c.request.activity))},
+              {"from", a[2]},
+              {"to", a[3]},
+              {"birthYear", c.birthYear ? json(*c.birthYear) : json(nullptr)},
+              {"order", c.bestFirst ? "bestFirst" : "date"},
+              {"days", list}}
+             .dump()
+      << "\n";
+  out.flush();
+  if (out) return 0;
+  err << "lunisol-cli: choose: cannot write the output\n";
+  return 1;
+}
+
+}  // namespace lunisol::cli
