@@ -11,6 +11,7 @@ class SolarTermBar : public CellSheet {
   Q_OBJECT
 
  public:
+  // The cells, in the order of the panel's layout table.
   enum cellIndex {
     kName,
     kTime,
@@ -27,12 +28,9 @@ class SolarTermBar : public CellSheet {
 
   // Texts, colours and tips of one term; the panel's place is the page's.
   void showTerm(const TermBar& bar);
-  // Fits the panel into `pageRect`: cells and frames never reach past its
-  // right edge, so a narrow column still shows whole frames.
+  // Fits the panel into `pageRect`: its frames never reach past its right
+  // edge, so a narrow column still shows whole frames.
   void place(const QRect& pageRect);
-
-  // The fishing notes end by screen height; other heights keep the template.
-  static int fishingBottom(int screenHeight);
 };
 
 }  // namespace lunisol::ui
