@@ -173,8 +173,8 @@ void MainWindow::buildDateBar() {
     bar->addWidget(list);
     *lists[i] = list;
   }
-  for (int y = kFirstYear; y <= kLastYear; ++y) yearList_->addItem(QString::number(y));
-  for (int m = 1; m <= 12; ++m) monthList_->addItem(ToQString(MonthSelectorText(m)));
+  for (int y = kFirstYear; y <= kLastYear; ++y) yearList_->addItem(QString::number(y), y);
+  for (int m = 1; m <= 12; ++m) monthList_->addItem(ToQString(MonthSelectorText(m)), m);
   for (const char16_t* label : kHourLabels) hourList_->addItem(ToQString(label));
   sexList_->addItems({QStringLiteral("男"), QStringLiteral("女")});
 
@@ -194,17 +194,17 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   return QMainWindow::eventFilter(watched, event);
 }
 
-void MainWindow::selectText(QComboBox* list, const QString& text) {
-  const int i = list->findText(text);
+void MainWindow::selectNumber(QComboBox* list, int number) {
+  const int i = list->findData(number);
   if (i >= 0) list->setCurrentIndex(i);
 }
 
 void MainWindow::selectDate(const QDate& date) {
   computeYearData(date.year(), date.month());
-  selectText(yearList_, QString::number(date.year()));
-  selectText(monthList_, ToQString(MonthSelectorText(date.month())));
+  selectNumber(yearList_, date.year());
+  selectNumber(monthList_, date.month());
   fillDayList();
-  selectText(dayList_, QString::number(date.day()));
+  selectNumber(dayList_, date.day());
   hourList_->setCurrentIndex(0);
   sexList_->setCurrentIndex(0);
   evaluateMonth();
@@ -212,18 +212,18 @@ void MainWindow::selectDate(const QDate& date) {
 
 void MainWindow::computeYearData(int year, int month) { lunisol::OnYearChosen(yearData_, year, month); }
 
-int MainWindow::selectedYear() const { return yearList_->currentText().toInt(); }
-int MainWindow::selectedMonth() const { return monthList_->currentText().trimmed().toInt(); }
-QString MainWindow::monthText() const { return monthList_->currentText(); }
-QString MainWindow::dayText() const { return dayList_->currentText(); }
-int MainWindow::selectedDay() const { return dayList_->currentText().toInt(); }
+int MainWindow::selectedYear() const { return yearList_->currentData().toInt(); }
+int MainWindow::selectedMonth() const { return monthList_->currentData().toInt(); }
+int MainWindow::selectedDay() const { return dayList_->currentData().toInt(); }
 int MainWindow::hourBranch() const { return hourList_->currentIndex(); }
 int MainWindow::sex() const { return sexList_->currentIndex(); }
 
 void MainWindow::evaluateMonth() {
-  const MonthAlmanac month = EvaluateMonth(selectedYear(), monthText().toStdU16String(), yearData_, terms_);
-  almanacPage_->showMonth(month, terms_);
-  setWindowTitle(ToQString(month.windowTitle));
+  shownYear_ = selectedYear();
+  shownMonth_ = selectedMonth();
+  month_ = EvaluateMonth(shownYear_, shownMonth_, yearData_, terms_);
+  almanacPage_->showMonth(month_, terms_);
+  setWindowTitle(ToQString(month_.windowTitle));
 }
 
 void MainWindow::showChosenYear() {
@@ -247,7 +247,7 @@ void MainWindow::showChosenMonth() {
 void MainWindow::fillDayList() {
   dayList_->clear();
   const int days = DaysInSolarMonth(selectedYear(), selectedMonth());
-  for (int d = 1; d <= days; ++d) dayList_->addItem(QString::number(d));
+  for (int d = 1; d <= days; ++d) dayList_->addItem(QString::number(d), d);
   dayList_->setCurrentIndex(0);
 }
 
@@ -259,8 +259,8 @@ void MainWindow::switchPage(int index) {
 void MainWindow::moveToMonth(int year, int month) {
   if (year < kFirstYear || year > kLastYear) return;
   const bool newYear = year != selectedYear();
-  selectText(monthList_, ToQString(MonthSelectorText(month)));
-  selectText(yearList_, QString::number(year));
+  selectNumber(monthList_, month);
+  selectNumber(yearList_, year);
   if (newYear)
     showChosenYear();
   else
@@ -287,8 +287,6 @@ SheetSelection MainWindow::selection() const {
   s.month = selectedMonth();
   s.day = selectedDay();
   s.hourBranch = hourBranch();
-  s.yearText = yearList_->currentText();
-  s.lunarTitle = almanacPage_->lunarTitle().text;
   return s;
 }
 
@@ -300,12 +298,8 @@ std::unique_ptr<QDialog> MainWindow::makeSheet(SheetKind kind) {
       return MakeYearlyNotesDialog(selection(), this);
     case SheetKind::kZodiac:
       return MakeZodiacFortuneDialog(selection(), this);
-    case SheetKind::kHours: {
-      auto texts = almanacPage_->dayTexts(almanacPage_->elementOfDay(dayText()));
-      if (!texts) return nullptr;
-      texts->selectedYear = selectedYear();
-      return MakeHourTableDialog(*texts, this);
-    }
+    case SheetKind::kHours:
+      return MakeHourTableDialog(month_, {shownYear_, shownMonth_, selectedDay()}, this);
   }
   return nullptr;
 }
@@ -317,15 +311,12 @@ void Run(std::unique_ptr<QDialog> dialog) {
 }  // namespace
 
 void MainWindow::openBoneWeighing() { Run(makeSheet(SheetKind::kBone)); }
-void MainWindow::openHourTable() { almanacPage_->openDayDetail(dayText()); }
+void MainWindow::openHourTable() { almanacPage_->openDayDetail(selectedDay()); }
 void MainWindow::openYearlyNotes() { almanacPage_->openYearlyNotes(); }
 void MainWindow::openZodiacFortune() { Run(makeSheet(SheetKind::kZodiac)); }
 void MainWindow::showAbout() { Run(MakeAboutDialog(this)); }
 
-void MainWindow::openHourTableFor(HourTableInputs texts) {
-  texts.selectedYear = selectedYear();
-  Run(MakeHourTableDialog(texts, this));
-}
+void MainWindow::openHourTableFor(int day) { Run(MakeHourTableDialog(month_, {shownYear_, shownMonth_, day}, this)); }
 
 void MainWindow::openYearlyNotesSheet() { Run(makeSheet(SheetKind::kYearly)); }
 
