@@ -24,13 +24,6 @@ std::u16string WindowTitle(int firstTermIndex, int secondTermIndex) {
          std::u16string(description(secondTermIndex)) + u" }";
 }
 
-std::u16string YearPillarFromLunarTitle(std::u16string_view title) {
-  const size_t year = title.find(u'年');
-  std::u16string_view head = title.substr(0, year == std::u16string_view::npos ? title.size() : year);
-  if (head.size() <= 2) return {};
-  return std::u16string(head.substr(2));
-}
-
 namespace {
 
 std::u16string GregorianTitle(int year, std::u16string_view monthText) {

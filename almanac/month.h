@@ -94,8 +94,4 @@ MonthAlmanac EvaluateMonth(int year, std::u16string_view monthText, YearData& da
 // Same, with the month selector text made from the number.
 MonthAlmanac EvaluateMonth(int year, int month, YearData& data, MonthTermState& terms);
 
-// The lunar year's pillar as the page hands it on: the lunar title up to its
-// first "年", without the leading "農曆" (e.g. u" 丙戌 ").
-std::u16string YearPillarFromLunarTitle(std::u16string_view lunarTitle);
-
 }  // namespace lunisol
