@@ -60,7 +60,8 @@ std::u16string WithoutMonthLine(std::u16string_view noteA) {
   return note;
 }
 
-// The cells of hour k on a day of stem `dayStem` and branch `dayBranch`.
+// The cells of hour k, once the record holds the day's pillar lists and
+// cycle index; `dayBranch` is the day's branch (0 = 子).
 HourColumn MakeHourColumn(const HourTableRecord& rec, int k, int dayBranch) {
   const size_t i = static_cast<size_t>(k);
   HourColumn h;

@@ -168,25 +168,25 @@ std::array<const SheetLabel*, 10> YearlyNotesRecord::TemplateTexts() const {
 }
 
 std::array<const SheetLabel*, 77> YearlyNotesRecord::Labels() const {
-  std::array<const SheetLabel*, 77> all{
-      &nayin,       &elements, &yearDutyMansion,    &yearDutyLabel, &secondMansion, &secondLabel, &meetLabel,
-      &branchPair,  &dayLabel, &mansionPair,        &mansionLabel,  &hiddenLabel,   &goldLabel,   &yearLabel,
-      &virtueLabel, &stemPair, &earthMotherHeading, &verseHeading,  &oracleHeading};
-  size_t n = 19;
-  auto add = [&](const auto& labels) {
+  std::array<const SheetLabel*, 77> all{};
+  size_t n = 0;
+  auto add = [&](std::initializer_list<const SheetLabel*> labels) {
+    for (const SheetLabel* l : labels) all[n++] = l;
+  };
+  auto addEach = [&](const auto& labels) {
     for (const SheetLabel& l : labels) all[n++] = &l;
   };
-  add(verseLines);
-  add(oracleLines);
-  all[n++] = &directionLine;
-  all[n++] = &notesHeading;
-  add(yearNotes);
-  add(springOx);
-  all[n++] = &climateHeading;
-  all[n++] = &climateLine;
-  all[n++] = &centreStar;
-  add(starRing);
-  add(seasonalDays);
+  add({&nayin, &elements, &yearDutyMansion, &yearDutyLabel, &secondMansion, &secondLabel, &meetLabel, &branchPair,
+       &dayLabel, &mansionPair, &mansionLabel, &hiddenLabel, &goldLabel, &yearLabel, &virtueLabel, &stemPair,
+       &earthMotherHeading, &verseHeading, &oracleHeading});
+  addEach(verseLines);
+  addEach(oracleLines);
+  add({&directionLine, &notesHeading});
+  addEach(yearNotes);
+  addEach(springOx);
+  add({&climateHeading, &climateLine, &centreStar});
+  addEach(starRing);
+  addEach(seasonalDays);
   return all;
 }
 
