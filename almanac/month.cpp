@@ -27,13 +27,6 @@ std::u16string WindowTitle(int firstTermIndex, int secondTermIndex) {
          u" }，{ " + std::u16string(description(secondTermIndex)) + u" }";
 }
 
-std::u16string YearPillarFromLunarTitle(std::u16string_view title) {
-  const size_t year = title.find(u'年');
-  std::u16string_view head = title.substr(0, year == std::u16string_view::npos ? title.size() : year);
-  if (head.size() <= 2) return {};
-  return std::u16string(head.substr(2));
-}
-
 namespace {
 
 // The month's columns.

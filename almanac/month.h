@@ -96,8 +96,4 @@ std::u16string WindowTitle(int firstTermIndex, int secondTermIndex);
 // 1900..2100 gives the numbered columns only and leaves `terms` alone.
 MonthAlmanac EvaluateMonth(int year, int month, YearData& data, MonthTermState& terms);
 
-// The lunar year's pillar as the page hands it on: the lunar title up to its
-// first "年", without the leading "農曆" (e.g. u" 丙戌 ").
-std::u16string YearPillarFromLunarTitle(std::u16string_view lunarTitle);
-
 }  // namespace lunisol

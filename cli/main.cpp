@@ -17,8 +17,8 @@
 #include "calendar/state.h"
 #include "calendar/tables.h"
 #include "cli/chart_command.h"
-#include "cli/ical_command.h"
 #include "cli/day_command.h"
+#include "cli/ical_command.h"
 #include "cli/json_util.h"
 #include "cli/sheet_commands.h"
 
@@ -258,7 +258,8 @@ int Phases(const std::vector<std::string>& a, std::ostream& out, std::ostream& e
 int Run(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
   if (a.empty())
     return Usage(err,
-                 "usage: tables | convert | days | month | phases | hours | yearly | zodiac | bone | chart | ical | day | choose");
+                 "usage: tables | convert | days | month | phases | hours | yearly | zodiac | bone | chart | ical | "
+                 "day | choose");
   const int sheet = RunSheetCommand(a, out, err);
   if (sheet != -1) return sheet;
   const std::string& c = a[0];

@@ -4,8 +4,12 @@
 
 #include "almanac/month.h"
 #include "almanac/year_data.h"
+#include "calendar/tables.h"
 #include "calendar/text.h"
 #include "cli/json_util.h"
+#include "layout/hour_table_layout.h"
+#include "layout/yearly_notes_layout.h"
+#include "layout/zodiac_fortune_layout.h"
 #include "sheets/bone_weighing_model.h"
 #include "sheets/hour_table_model.h"
 #include "sheets/yearly_notes_model.h"
@@ -22,43 +26,60 @@ int Refuse(std::ostream& err, const std::string& message) {
   return 2;
 }
 
-json Rect(int left, int top, int right, int bottom) { return json::array({left, top, right, bottom}); }
+json RectJson(const Rect& r) { return json::array({r.left, r.top, r.right, r.bottom}); }
 
-json HourCellJson(const HourCell& c) {
-  json j{{"text", ToUtf8(c.text)}, {"colour", Rgb(c.colour)}, {"rect", Rect(c.left, c.top, c.right, c.bottom)}};
-  if (c.id >= 0) {
-    j["id"] = c.id;
+json HourCellJson(const SheetLabel& c, const HourCellPlace& place) {
+  json j{{"text", ToUtf8(c.text)}, {"colour", Rgb(c.colour)}, {"rect", RectJson(place.rect)}};
+  if (place.id >= 0) {
+    j["id"] = place.id;
     j["tooltip"] = ToUtf8(c.tooltip);
   }
   return j;
 }
 
-json LabelJson(const SheetLabel& l) {
-  json j{{"text", ToUtf8(l.text)},
-         {"colour", Rgb(l.colour)},
-         {"rect", Rect(l.rect.left, l.rect.top, l.rect.right, l.rect.bottom)}};
+json LabelJson(const SheetLabel& l, const Rect& rect) {
+  json j{{"text", ToUtf8(l.text)}, {"colour", Rgb(l.colour)}, {"rect", RectJson(rect)}};
   if (!l.tooltip.empty()) j["tooltip"] = ToUtf8(l.tooltip);
   return j;
 }
 
+// The rectangle of each of a record's labels: the row of the layout table
+// that stands where the label stands in the record's list.
 template <size_t N>
-json LabelsJson(const std::array<SheetLabel, N>& labels) {
-  json a = json::array();
-  for (const SheetLabel& l : labels) a.push_back(LabelJson(l));
-  return a;
+class LabelPlaces {
+ public:
+  LabelPlaces(const std::array<const SheetLabel*, N>& labels, const std::array<Rect, N>& rects)
+      : labels_(labels), rects_(rects) {}
+
+  json operator()(const SheetLabel& l) const {
+    for (size_t i = 0; i < N; ++i)
+      if (labels_[i] == &l) return LabelJson(l, rects_[i]);
+    return nullptr;
+  }
+  template <size_t M>
+  json operator()(const std::array<SheetLabel, M>& labels) const {
+    json a = json::array();
+    for (const SheetLabel& l : labels) a.push_back((*this)(l));
+    return a;
+  }
+
+ private:
+  std::array<const SheetLabel*, N> labels_;
+  const std::array<Rect, N>& rects_;
+};
+
+json ControlJson(const SheetLabel& t, const YearlyTemplateText& place) {
+  const UnitRect& u = place.place;
+  return {{"id", place.id}, {"x", u.x}, {"y", u.y}, {"width", u.width}, {"height", u.height}, {"text", ToUtf8(t.text)}};
 }
 
-json ControlJson(const TemplateText& t) {
-  return {{"id", t.id}, {"x", t.x}, {"y", t.y}, {"width", t.width}, {"height", t.height}, {"text", ToUtf8(t.text)}};
-}
-
-json LineJson(const FortuneLine& l) {
-  return {{"id", l.id},
-          {"x", l.x},
-          {"y", l.y},
+json LineJson(const SheetLabel& l, const ZodiacLinePlace& place) {
+  return {{"id", place.id},
+          {"x", place.x},
+          {"y", place.y},
           {"text", ToUtf8(l.text)},
           {"colour", Rgb(l.colour)},
-          {"align", l.leftAligned ? "left" : "centre"}};
+          {"align", place.leftAligned ? "left" : "centre"}};
 }
 
 // The month page of the date, evaluated as the window does after a year
@@ -85,53 +106,45 @@ int Hours(const std::vector<std::string>& a, std::ostream& out, std::ostream& er
   const std::optional<Ymd> date = ParseDate(a[1]);
   if (!date) return Refuse(err, "hours: the date must be YYYY-MM-DD within 1900..2100");
   const PageDay page = EvaluatePage(*date, err);
-  if (page.column == nullptr) return Refuse(err, "hours: the month page has no column for that day");
-
-  const DayAlmanacRecord& day = page.column->record;
-  HourTableInputs in;
-  in.dayPillarText = day.dayPillarText.text;
-  in.gregorianTitle = page.month.gregorianTitle.text;
-  in.dayNumberText = day.dayNumberText.text;
-  in.noteA = day.noteA.text;
-  in.warningC = day.warningC.text;
-  in.noteB = day.noteB.text;
-  in.selectedYear = date->year;
-  const HourTableRecord r = BuildHourTable(in);
+  const std::optional<HourTableRecord> r = BuildHourTable(page.month, date->year, date->month, date->day);
+  if (page.column == nullptr || !r) return Refuse(err, "hours: the month page has no column for that day");
 
   json hours = json::array();
-  for (size_t k = 0; k < 12; ++k) {
-    const HourColumn& h = r.hours[k];
-    hours.push_back({{"hour", static_cast<int>(k)},
-                     {"range", HourCellJson(h.range)},
-                     {"pillar", HourCellJson(h.pillar)},
-                     {"good", HourCellJson(h.good)},
-                     {"bad", HourCellJson(h.bad)},
-                     {"joy", HourCellJson(h.joy)},
-                     {"wealth", HourCellJson(h.wealth)},
-                     {"sha", HourCellJson(h.sha)},
-                     {"clashAnimal", HourCellJson(h.clashAnimal)},
-                     {"opposite", HourCellJson(h.opposite)}});
+  for (int k = 0; k < 12; ++k) {
+    const HourColumn& h = r->hours[static_cast<size_t>(k)];
+    auto cell = [k](const SheetLabel& c, HourRow row) { return HourCellJson(c, HourCellPlaceOf(k, row)); };
+    hours.push_back({{"hour", k},
+                     {"range", cell(h.range, HourRow::kRange)},
+                     {"pillar", cell(h.pillar, HourRow::kPillar)},
+                     {"good", cell(h.good, HourRow::kGood)},
+                     {"bad", cell(h.bad, HourRow::kBad)},
+                     {"joy", cell(h.joy, HourRow::kJoy)},
+                     {"wealth", cell(h.wealth, HourRow::kWealth)},
+                     {"sha", cell(h.sha, HourRow::kSha)},
+                     {"clashAnimal", cell(h.clashAnimal, HourRow::kClashAnimal)},
+                     {"opposite", cell(h.opposite, HourRow::kOpposite)}});
   }
   json pillars = json::array(), clashes = json::array();
   for (size_t k = 0; k < 12; ++k) {
-    pillars.push_back(ToUtf8(r.pillarList[k]));
-    clashes.push_back(ToUtf8(r.clashList[k]));
+    pillars.push_back(ToUtf8(r->pillarList[k]));
+    clashes.push_back(ToUtf8(r->clashList[k]));
   }
-  out << json{{"caption", ToUtf8(r.caption)},
-              {"dayPillarText", ToUtf8(in.dayPillarText)},
-              {"dayCycleIndex", r.dayCycleIndex},
+  auto label = [](const SheetLabel& c, HourLabel place) { return HourCellJson(c, HourLabelPlace(place)); };
+  out << json{{"caption", ToUtf8(r->caption)},
+              {"dayPillarText", ToUtf8(page.column->record.dayPillarText.text)},
+              {"dayCycleIndex", r->dayCycleIndex},
               {"hourPillarList", pillars},
               {"hourClashList", clashes},
               {"hours", hours},
               {"rowLabels",
-               {{"joy", HourCellJson(r.joyLabel)},
-                {"wealth", HourCellJson(r.wealthLabel)},
-                {"animal", HourCellJson(r.animalLabel)},
-                {"sha", HourCellJson(r.shaLabel)},
-                {"opposite", HourCellJson(r.oppositeLabel)}}},
-              {"dateCell", HourCellJson(r.dateCell)},
-              {"lunarDateCell", HourCellJson(r.lunarDateCell)},
-              {"noteCell", HourCellJson(r.noteCell)}}
+               {{"joy", label(r->joyLabel, HourLabel::kJoy)},
+                {"wealth", label(r->wealthLabel, HourLabel::kWealth)},
+                {"animal", label(r->animalLabel, HourLabel::kAnimal)},
+                {"sha", label(r->shaLabel, HourLabel::kSha)},
+                {"opposite", label(r->oppositeLabel, HourLabel::kOpposite)}}},
+              {"dateCell", label(r->dateCell, HourLabel::kDate)},
+              {"lunarDateCell", label(r->lunarDateCell, HourLabel::kLunarDate)},
+              {"noteCell", label(r->noteCell, HourLabel::kNote)}}
              .dump()
       << "\n";
   return 0;
@@ -141,51 +154,52 @@ int Yearly(const std::vector<std::string>& a, std::ostream& out, std::ostream& e
   if (a.size() != 2) return Refuse(err, "usage: yearly YYYY-MM-DD");
   const std::optional<Ymd> date = ParseDate(a[1]);
   if (!date) return Refuse(err, "yearly: the date must be YYYY-MM-DD within 1900..2100");
-  const std::u16string pillar = YearPillarTextOfDate(date->year, date->month, date->day);
-  const std::optional<YearlyNotesRecord> r = BuildYearlyNotes(pillar, date->year, date->month, date->day);
+  const std::optional<YearlyNotesRecord> r = BuildYearlyNotes(date->year, date->month, date->day);
   if (!r) return Refuse(err, "yearly: the date does not convert");
 
+  const auto texts = r->TemplateTexts();
   json corners = json::array();
-  for (const TemplateText& t : r->cornerWords) corners.push_back(ControlJson(t));
+  for (size_t i = 2; i < texts.size(); ++i) corners.push_back(ControlJson(*texts[i], kYearlyNotesTemplateTexts[i]));
+  const LabelPlaces<77> label(r->Labels(), kYearlyNotesLabels);
   out << json{{"caption", ToUtf8(r->caption)},
-              {"yearPillarText", ToUtf8(pillar)},
+              {"yearPillarText", ToUtf8(u" " + r->yearPillar + u" ")},
               {"yearPosition", r->yearPosition},
               {"lunarYear", r->lunarYear},
               {"lichunDayPillar", ToUtf8(r->lichunDayPillar)},
               {"complete", r->complete},
-              {"yearGodTitle", ControlJson(r->yearGodTitle)},
-              {"yearGodName", ControlJson(r->yearGodName)},
+              {"yearGodTitle", ControlJson(r->yearGodTitle, kYearlyNotesTemplateTexts[0])},
+              {"yearGodName", ControlJson(r->yearGodName, kYearlyNotesTemplateTexts[1])},
               {"cornerWords", corners},
-              {"nayin", LabelJson(r->nayin)},
-              {"elements", LabelJson(r->elements)},
+              {"nayin", label(r->nayin)},
+              {"elements", label(r->elements)},
               {"mansions",
-               {{"yearDuty", LabelJson(r->yearDutyMansion)},
-                {"yearDutyLabel", LabelJson(r->yearDutyLabel)},
-                {"second", LabelJson(r->secondMansion)},
-                {"secondLabel", LabelJson(r->secondLabel)},
-                {"meetLabel", LabelJson(r->meetLabel)},
-                {"branchPair", LabelJson(r->branchPair)},
-                {"dayLabel", LabelJson(r->dayLabel)},
-                {"mansionPair", LabelJson(r->mansionPair)},
-                {"mansionLabel", LabelJson(r->mansionLabel)},
-                {"hiddenLabel", LabelJson(r->hiddenLabel)},
-                {"goldLabel", LabelJson(r->goldLabel)},
-                {"yearLabel", LabelJson(r->yearLabel)},
-                {"virtueLabel", LabelJson(r->virtueLabel)},
-                {"stemPair", LabelJson(r->stemPair)}}},
+               {{"yearDuty", label(r->yearDutyMansion)},
+                {"yearDutyLabel", label(r->yearDutyLabel)},
+                {"second", label(r->secondMansion)},
+                {"secondLabel", label(r->secondLabel)},
+                {"meetLabel", label(r->meetLabel)},
+                {"branchPair", label(r->branchPair)},
+                {"dayLabel", label(r->dayLabel)},
+                {"mansionPair", label(r->mansionPair)},
+                {"mansionLabel", label(r->mansionLabel)},
+                {"hiddenLabel", label(r->hiddenLabel)},
+                {"goldLabel", label(r->goldLabel)},
+                {"yearLabel", label(r->yearLabel)},
+                {"virtueLabel", label(r->virtueLabel)},
+                {"stemPair", label(r->stemPair)}}},
               {"earthMother",
-               {{"heading", LabelJson(r->earthMotherHeading)},
-                {"verseHeading", LabelJson(r->verseHeading)},
-                {"oracleHeading", LabelJson(r->oracleHeading)},
+               {{"heading", label(r->earthMotherHeading)},
+                {"verseHeading", label(r->verseHeading)},
+                {"oracleHeading", label(r->oracleHeading)},
                 {"ownWriting", r->earthMotherIsOurs},
-                {"verseLines", LabelsJson(r->verseLines)},
-                {"oracleLines", LabelsJson(r->oracleLines)}}},
-              {"directionLine", LabelJson(r->directionLine)},
-              {"yearNotes", {{"heading", LabelJson(r->notesHeading)}, {"columns", LabelsJson(r->yearNotes)}}},
-              {"springOx", LabelsJson(r->springOx)},
-              {"climate", {{"heading", LabelJson(r->climateHeading)}, {"line", LabelJson(r->climateLine)}}},
-              {"nineStars", {{"centre", LabelJson(r->centreStar)}, {"ring", LabelsJson(r->starRing)}}},
-              {"seasonalDays", LabelsJson(r->seasonalDays)}}
+                {"verseLines", label(r->verseLines)},
+                {"oracleLines", label(r->oracleLines)}}},
+              {"directionLine", label(r->directionLine)},
+              {"yearNotes", {{"heading", label(r->notesHeading)}, {"columns", label(r->yearNotes)}}},
+              {"springOx", label(r->springOx)},
+              {"climate", {{"heading", label(r->climateHeading)}, {"line", label(r->climateLine)}}},
+              {"nineStars", {{"centre", label(r->centreStar)}, {"ring", label(r->starRing)}}},
+              {"seasonalDays", label(r->seasonalDays)}}
              .dump()
       << "\n";
   return 0;
@@ -201,25 +215,34 @@ int Zodiac(const std::vector<std::string>& a, std::ostream& out, std::ostream& e
     if (!t || *t < 0 || *t > 2) return Refuse(err, "zodiac: TAB must be 0, 1 or 2");
     tab = *t;
   }
-  const PageDay page = EvaluatePage(*date, err);
-  const std::u16string branch = YearBranchFromLunarTitle(page.month.lunarTitle.text);
-  ZodiacFortuneSheet sheet = OpenZodiacFortune(branch, Format(u"%d", {date->year}));
+  ZodiacFortuneSheet sheet = OpenZodiacFortune(date->year, date->month, date->day);
   // Choosing the tab already shown changes nothing.
   if (tab != sheet.selectedTab) FillZodiacTab(sheet, tab);
 
   json groups = json::array();
-  for (const ZodiacGroup& g : sheet.groups) {
-    groups.push_back({{"row", g.row},
-                      {"animal", LineJson(g.animal)},
-                      {"title", LineJson(g.title)},
-                      {"ages", LineJson(g.ages)},
-                      {"lucky", LineJson(g.lucky)},
-                      {"unlucky", LineJson(g.unlucky)},
-                      {"monthly", LabelsJson(g.monthly.columns)}});
+  for (size_t g = 0; g < sheet.groups.size(); ++g) {
+    const ZodiacGroup& group = sheet.groups[g];
+    const ZodiacGroupLayout& layout = kZodiacGroups[g];
+    auto line = [&](const SheetLabel& l, ZodiacLine which) {
+      return LineJson(l, layout.lines[static_cast<size_t>(which)]);
+    };
+    json monthly = json::array();
+    for (size_t k = 0; k < group.monthly.columns.size(); ++k)
+      monthly.push_back(LabelJson(group.monthly.columns[k], layout.columns[k]));
+    groups.push_back({{"row", group.row},
+                      {"animal", line(group.animal, ZodiacLine::kAnimal)},
+                      {"title", line(group.title, ZodiacLine::kTitle)},
+                      {"ages", line(group.ages, ZodiacLine::kAges)},
+                      {"lucky", line(group.lucky, ZodiacLine::kLucky)},
+                      {"unlucky", line(group.unlucky, ZodiacLine::kUnlucky)},
+                      {"monthly", monthly}});
   }
   json tabs = json::array();
   for (const std::u16string& t : sheet.tabCaptions) tabs.push_back(ToUtf8(t));
-  out << json{{"caption", ToUtf8(sheet.caption)},           {"yearBranch", ToUtf8(branch)},
+  const int branch = sheet.yearBranchNumber;
+  const std::u16string_view branchName =
+      branch >= 1 && branch <= 12 ? kBranchNames[static_cast<size_t>(branch - 1)] : std::u16string_view();
+  out << json{{"caption", ToUtf8(sheet.caption)},           {"yearBranch", ToUtf8(branchName)},
               {"yearBranchNumber", sheet.yearBranchNumber}, {"tabCaptions", tabs},
               {"selectedTab", sheet.selectedTab},           {"groups", groups}}
              .dump()

@@ -1,12 +1,11 @@
 #include "ical/calendar_events.h"
 
-#include "almanac/lunar_date_names.h"
-
 #include <algorithm>
 #include <array>
 #include <cstdio>
 
 #include "almanac/festivals.h"
+#include "almanac/lunar_date_names.h"
 #include "almanac/tables.h"
 #include "calendar/convert.h"
 #include "calendar/moon_phases.h"

@@ -35,6 +35,9 @@ struct BackdropShapes {
   std::vector<Line> rules() const;
 };
 
+// Where every sheet dialog's backdrop lies, whatever the dialog's size.
+inline constexpr Rect kSheetBackdropRect{0, 0, 1024, 637};
+
 // The page's term columns are the columns i = 32 − t1 and 31 − t2 for term
 // days t1 < t2; day numbers that match no column draw every column ruled.
 BackdropShapes BackdropShapesFor(BackdropMode mode, const BackdropMetrics& m, int firstTermDay = -1,

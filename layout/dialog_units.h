@@ -10,6 +10,11 @@
 
 namespace lunisol {
 
+// A control of a dialog template: its corner and size in dialog units.
+struct UnitRect {
+  int x = 0, y = 0, width = 0, height = 0;
+};
+
 struct DialogUnits {
   int baseX = 6;   // pixels per 4 horizontal units
   int baseY = 14;  // pixels per 8 vertical units
@@ -17,6 +22,7 @@ struct DialogUnits {
   constexpr int x(int units) const { return (units * baseX + 2) / 4; }
   constexpr int y(int units) const { return (units * baseY + 4) / 8; }
   constexpr Rect rect(int ux, int uy, int uw, int uh) const { return {x(ux), y(uy), x(ux + uw), y(uy + uh)}; }
+  constexpr Rect rect(const UnitRect& u) const { return rect(u.x, u.y, u.width, u.height); }
 };
 
 // "Times New Roman" 8 points: the page and the solar-term panels.

@@ -26,9 +26,7 @@ bool TermDate(int year, std::u16string_view termName, int& month, int& day) {
   return FindSolarTermDate(state, year, termName, y, month, day);
 }
 
-SheetLabel Label(SheetRect rect, std::u16string text, Colour colour = kBlack) {
-  return SheetLabel{rect, std::move(text), colour};
-}
+SheetLabel Label(std::u16string text, Colour colour = kBlack) { return SheetLabel{std::move(text), colour, {}}; }
 
 // The month-day text and the other half of the pillar, or empty texts when
 // the search found nothing (the sheet then shows the frame of the sentence).
@@ -133,18 +131,18 @@ SeasonalDaysSheet BuildSeasonalDays(int year) {
   const Found winterOut = rain(u"小雪", 0);
 
   auto& l = sheet.labels;
-  l[0] = Label({43, 6, 69, 20}, u"日社");
-  l[1] = Label({56, 26, 68, 205}, Format(u"春社日 ：農曆 %s 戊%s 日", {spring.monthDay, spring.half}), kGreen);
-  l[2] = Label({44, 26, 56, 205}, Format(u"秋社日 ：農曆 %s 戊%s 日", {autumn.monthDay, autumn.half}), kGreen);
-  l[3] = Label({3, 6, 40, 20}, u"日伏三");
-  l[4] = Label({27, 26, 39, 205}, Format(u"初伏日 ：農曆 %s 庚%s 日", {dog1.monthDay, dog1.half}), kSheetOlive);
-  l[5] = Label({15, 26, 27, 205}, Format(u"中伏日 ：農曆 %s 庚%s 日", {dog2.monthDay, dog2.half}), kSheetOlive);
-  l[6] = Label({3, 26, 15, 205}, Format(u"末伏日 ：農曆 %s 庚%s 日", {dog3.monthDay, dog3.half}), kSheetOlive);
-  l[7] = Label({3, 214, 69, 228}, u"雨 液 雨 霉");
-  l[8] = Label({52, 236, 64, 430}, Format(u"入霉 ：農曆 %s 丙%s 日", {plumIn.monthDay, plumIn.half}), kNavy);
-  l[9] = Label({37, 236, 49, 430}, Format(u"出霉 ：農曆 %s %s未 日", {plumOut.monthDay, plumOut.half}), kNavy);
-  l[10] = Label({22, 236, 34, 430}, Format(u"入液 ：農曆 %s %s 日", {winterIn.monthDay, winterIn.half}), kNavy);
-  l[11] = Label({7, 236, 19, 430}, Format(u"出液 ：農曆 %s %s 日", {winterOut.monthDay, winterOut.half}), kNavy);
+  l[0] = Label(u"日社");
+  l[1] = Label(Format(u"春社日 ：農曆 %s 戊%s 日", {spring.monthDay, spring.half}), kGreen);
+  l[2] = Label(Format(u"秋社日 ：農曆 %s 戊%s 日", {autumn.monthDay, autumn.half}), kGreen);
+  l[3] = Label(u"日伏三");
+  l[4] = Label(Format(u"初伏日 ：農曆 %s 庚%s 日", {dog1.monthDay, dog1.half}), kSheetOlive);
+  l[5] = Label(Format(u"中伏日 ：農曆 %s 庚%s 日", {dog2.monthDay, dog2.half}), kSheetOlive);
+  l[6] = Label(Format(u"末伏日 ：農曆 %s 庚%s 日", {dog3.monthDay, dog3.half}), kSheetOlive);
+  l[7] = Label(u"雨 液 雨 霉");
+  l[8] = Label(Format(u"入霉 ：農曆 %s 丙%s 日", {plumIn.monthDay, plumIn.half}), kNavy);
+  l[9] = Label(Format(u"出霉 ：農曆 %s %s未 日", {plumOut.monthDay, plumOut.half}), kNavy);
+  l[10] = Label(Format(u"入液 ：農曆 %s %s 日", {winterIn.monthDay, winterIn.half}), kNavy);
+  l[11] = Label(Format(u"出液 ：農曆 %s %s 日", {winterOut.monthDay, winterOut.half}), kNavy);
   return sheet;
 }
 

@@ -150,15 +150,13 @@ std::array<SheetLabel, 13> SpringOxChart::Labels() const {
   return all;
 }
 
-SpringOxChart BuildSpringOxChart(const SpringOxInputs& in) {
-  SpringOxChart chart;
-  const char16_t lichunStem = At(in.lichunDayPillar, 0);
-  const char16_t lichunBranch = At(in.lichunDayPillar, 1);
-  const std::u16string lichunNayin = NayinElement(in.lichunDayPillar);
+namespace {
+
+// The five ox columns, right to left: size, colours of head, body, belly and
+// horns, shins and hooves, tail and mouth, then the rope and the gate.
+std::array<SheetLabel, 5> OxColumns(const SpringOxInputs& in, char16_t lichunStem, char16_t lichunBranch,
+                                    const std::u16string& lichunNayin) {
   const std::u16string_view side = in.isYangYear ? u"左" : u"右";
-
-  chart.heading = {{118, 307, 206, 321}, u"神    芒    牛    春", kBlack};
-
   std::array<std::u16string, 5> ox;
   ox[0] = u"春牛身高四尺 ，長八尺 ，尾一尺";
   ox[1] = Format(u"二寸 ，頭%s身%s腹%s角耳尾%s色", {ColourWord(in.yearStem), ColourWord(in.yearBranch),
@@ -167,18 +165,21 @@ SpringOxChart BuildSpringOxChart(const SpringOxInputs& in) {
                                                     in.isYangYear ? u"左繳" : u"右繳", in.isYangYear ? u"開" : u"合"});
   ox[3] = Format(u"頭索用%s色%s繩 ，踏板縣門%s扇", {RopeColour(lichunStem), RopeMaterial(lichunBranch), side});
   ox[4] = u"。";
-  for (int i = 0; i < 5; ++i) {
-    const int left = 240 - 15 * i;
-    chart.ox[static_cast<size_t>(i)] = {{left, 328, left + 12, 529}, ox[static_cast<size_t>(i)], kGreen};
-  }
+  std::array<SheetLabel, 5> columns;
+  for (size_t i = 0; i < 5; ++i) columns[i] = {std::move(ox[i]), kGreen, {}};
+  return columns;
+}
 
-  // The 立春 hour decides the ear-flaps; the days between 立春 and the new
-  // year decide whether the herdsman walks ahead of, beside or behind the ox.
+// The herdsman's seven columns. A column holds at most 15 or 16 characters;
+// what does not fit is carried to the top of the next column, and what is
+// left after the seventh goes to `notShown`.
+std::array<SheetLabel, 7> HerdsmanColumns(const SpringOxInputs& in, char16_t lichunBranch,
+                                          const std::u16string& lichunNayin, int placeDistance,
+                                          std::u16string& notShown) {
+  // The 立春 hour decides the ear-flaps.
   const int hour =
       ParseDecimal(std::u16string_view(in.lichunTime).substr(0, std::min<size_t>(2, in.lichunTime.size())));
-  chart.placeDistance = DayNumber(in.lichunDate) - DayNumber(in.lunarNewYearDate) + 1;
   const HairAndShoes hs = HairAndShoesFor(lichunNayin);
-
   struct Part {
     std::u16string own;
     size_t shown;
@@ -187,14 +188,12 @@ SpringOxChart BuildSpringOxChart(const SpringOxInputs& in) {
       {Format(u"%s ，%s ，", {Clothes(lichunBranch), hs.hair}), 16},
       {Format(u"罨耳%s ，%s ，", {EarFlapsForHour(hour), hs.shoes}), 16},
       {Format(u"鞭杖用柳枝 ，長二尺四寸五色%s", {RopeMaterial(lichunBranch)}), 15},
-      {Format(u"結 ，%s%s邊 。", {HerdsmanPlace(chart.placeDistance), side}), 15},
+      {Format(u"結 ，%s%s邊 。", {HerdsmanPlace(placeDistance), in.isYangYear ? u"左" : u"右"}), 15},
       {u"", 16},
       {u"", 16},
   }};
-  std::array<std::u16string, 7> herdsman;
-  herdsman[0] = Format(u"芒神高三尺六寸五分 ，面如%s", {HerdsmanAge(in.yearBranch)});
-  // A column holds at most 15 or 16 characters; what does not fit is carried
-  // to the top of the next column.
+  std::array<SheetLabel, 7> columns;
+  columns[0] = {Format(u"芒神高三尺六寸五分 ，面如%s", {HerdsmanAge(in.yearBranch)}), kSheetOlive, {}};
   std::u16string overflowCarry;
   for (size_t i = 0; i < parts.size(); ++i) {
     std::u16string text = overflowCarry + parts[i].own;
@@ -204,14 +203,25 @@ SpringOxChart BuildSpringOxChart(const SpringOxInputs& in) {
     } else {
       overflowCarry.clear();
     }
-    herdsman[i + 1] = std::move(text);
+    columns[i + 1] = {std::move(text), kSheetOlive, {}};
   }
-  chart.notShown = overflowCarry;
-  for (int i = 0; i < 7; ++i) {
-    const int left = 165 - 15 * i;
-    chart.herdsman[static_cast<size_t>(i)] = {
-        {left, 328, left + 12, 529}, herdsman[static_cast<size_t>(i)], kSheetOlive};
-  }
+  notShown = overflowCarry;
+  return columns;
+}
+
+}  // namespace
+
+SpringOxChart BuildSpringOxChart(const SpringOxInputs& in) {
+  SpringOxChart chart;
+  const char16_t lichunStem = At(in.lichunDayPillar, 0);
+  const char16_t lichunBranch = At(in.lichunDayPillar, 1);
+  const std::u16string lichunNayin = NayinElement(in.lichunDayPillar);
+  chart.heading = {u"神    芒    牛    春", kBlack, {}};
+  chart.ox = OxColumns(in, lichunStem, lichunBranch, lichunNayin);
+  // The days between 立春 and the new year decide whether the herdsman walks
+  // ahead of, beside or behind the ox.
+  chart.placeDistance = DayNumber(in.lichunDate) - DayNumber(in.lunarNewYearDate) + 1;
+  chart.herdsman = HerdsmanColumns(in, lichunBranch, lichunNayin, chart.placeDistance, chart.notShown);
   return chart;
 }
 

@@ -14,13 +14,9 @@ namespace {
 
 using namespace colours;
 
-char16_t At(std::u16string_view text, size_t i) { return i < text.size() ? text[i] : char16_t{0}; }
-
 std::u16string NumberOrEmpty(const std::optional<int>& n) { return n ? Format(u"%d", {*n}) : std::u16string(); }
 
-SheetLabel Label(SheetRect rect, std::u16string text, Colour colour = kBlack) {
-  return SheetLabel{rect, std::move(text), colour};
-}
+SheetLabel Label(std::u16string text, Colour colour = kBlack) { return SheetLabel{std::move(text), colour, {}}; }
 
 // The 合德 stems of the year stem, written right to left.
 std::u16string_view StemPair(char16_t stem) {
@@ -66,15 +62,11 @@ constexpr MeetingPairs kMeetingPairs[7] = {{u"午 午", u"角 角"}, {u"申 丑"
                                            {u"巳 巳", u"房 房"}, {u"未 子", u"張 虛"}, {u"寅 酉", u"室 觜"},
                                            {u"亥 辰", u"壁 箕"}};
 
+// The corner cell (1201 = 0) each word of a CornerRow goes to.
+constexpr size_t kCornerSlots[8] = {0, 4, 1, 5, 6, 2, 7, 3};
+
 constexpr std::u16string_view kStarNames[10] = {u"",     u"白一", u"黑二", u"碧三", u"綠四",
                                                 u"黃五", u"白六", u"赤七", u"白八", u"紫九"};
-
-// Ring places around the centre star for steps 1..8: colour cell, number cell.
-constexpr SheetRect kRingRects[16] = {
-    {238, 198, 251, 210}, {248, 188, 261, 200}, {257, 162, 271, 174}, {257, 148, 271, 160},
-    {161, 189, 173, 201}, {171, 198, 181, 210}, {212, 102, 225, 114}, {197, 102, 210, 114},
-    {197, 208, 210, 220}, {212, 208, 225, 220}, {248, 123, 260, 135}, {237, 113, 250, 125},
-    {150, 148, 162, 160}, {150, 162, 162, 174}, {170, 113, 182, 125}, {160, 123, 171, 135}};
 
 }  // namespace
 
@@ -169,26 +161,125 @@ std::array<std::u16string, 4> SplitVerseLines(std::u16string_view text) {
   return lines;
 }
 
-std::vector<const SheetLabel*> YearlyNotesRecord::Labels() const {
-  std::vector<const SheetLabel*> all{
-      &nayin,       &elements, &yearDutyMansion,    &yearDutyLabel, &secondMansion, &secondLabel, &meetLabel,
-      &branchPair,  &dayLabel, &mansionPair,        &mansionLabel,  &hiddenLabel,   &goldLabel,   &yearLabel,
-      &virtueLabel, &stemPair, &earthMotherHeading, &verseHeading,  &oracleHeading};
-  for (const SheetLabel& l : verseLines) all.push_back(&l);
-  for (const SheetLabel& l : oracleLines) all.push_back(&l);
-  all.push_back(&directionLine);
-  all.push_back(&notesHeading);
-  for (const SheetLabel& l : yearNotes) all.push_back(&l);
-  for (const SheetLabel& l : springOx) all.push_back(&l);
-  all.push_back(&climateHeading);
-  all.push_back(&climateLine);
-  all.push_back(&centreStar);
-  for (const SheetLabel& l : starRing) all.push_back(&l);
-  for (const SheetLabel& l : seasonalDays) all.push_back(&l);
+std::array<const SheetLabel*, 10> YearlyNotesRecord::TemplateTexts() const {
+  std::array<const SheetLabel*, 10> all{&yearGodTitle, &yearGodName};
+  for (size_t i = 0; i < cornerWords.size(); ++i) all[2 + i] = &cornerWords[i];
   return all;
 }
 
-std::optional<YearlyNotesRecord> BuildYearlyNotes(std::u16string_view yearPillarText, int Y, int M, int D) {
+std::array<const SheetLabel*, 77> YearlyNotesRecord::Labels() const {
+  std::array<const SheetLabel*, 77> all{};
+  size_t n = 0;
+  auto add = [&](std::initializer_list<const SheetLabel*> labels) {
+    for (const SheetLabel* l : labels) all[n++] = l;
+  };
+  auto addEach = [&](const auto& labels) {
+    for (const SheetLabel& l : labels) all[n++] = &l;
+  };
+  add({&nayin, &elements, &yearDutyMansion, &yearDutyLabel, &secondMansion, &secondLabel, &meetLabel, &branchPair,
+       &dayLabel, &mansionPair, &mansionLabel, &hiddenLabel, &goldLabel, &yearLabel, &virtueLabel, &stemPair,
+       &earthMotherHeading, &verseHeading, &oracleHeading});
+  addEach(verseLines);
+  addEach(oracleLines);
+  add({&directionLine, &notesHeading});
+  addEach(yearNotes);
+  addEach(springOx);
+  add({&climateHeading, &climateLine, &centreStar});
+  addEach(starRing);
+  addEach(seasonalDays);
+  return all;
+}
+
+namespace {
+
+// The year god of the lunar year and the elements of its pillar.
+void FillYearGod(YearlyNotesRecord& r, char16_t stem, char16_t branch) {
+  const std::u16string_view god = kTaisuiNames[static_cast<size_t>(r.yearPosition)];
+  r.yearGodTitle = Label(Format(u"太歲 %s 年", {r.yearPillar}));
+  r.yearGodName = Label(Format(u"太歲姓%c名%c", {god, god.substr(1)}));
+  const std::u16string_view nayinName = NayinOfPosition(r.yearPosition);
+  const std::u16string nayinElement = nayinName.empty() ? std::u16string() : std::u16string(1, nayinName.back());
+  r.nayin = Label(Format(u"納音屬%s", {nayinElement}));
+  r.elements = Label(Format(u"干%c支%c", {std::u16string(1, StemBranchElement(stem).element),
+                                          std::u16string(1, StemBranchElement(branch).element)}));
+}
+
+// The mansions that rule Gregorian year Y, the meeting pairs and the 合德 stems.
+void FillMansions(YearlyNotesRecord& r, int Y, char16_t stem) {
+  const int mod7 = Y % 7;
+  r.yearDutyMansion = Label(std::u16string(kMansionFullNames[static_cast<size_t>((Y - 14) % 28)]));
+  r.yearDutyLabel = Label(u"年 值");
+  const int k = (mod7 * 12 + 3) % 28;
+  r.secondMansion = Label(std::u16string(kMansionFullNames[static_cast<size_t>(k - 1)]));
+  r.secondLabel = Label(u"局 管");
+  r.meetLabel = Label(u"遇");
+  r.branchPair = Label(std::u16string(kMeetingPairs[mod7].branches));
+  r.dayLabel = Label(u"日");
+  r.mansionPair = Label(std::u16string(kMeetingPairs[mod7].mansions));
+  r.mansionLabel = Label(u"宿為");
+  r.hiddenLabel = Label(u"伏 暗");
+  r.goldLabel = Label(u"斷 金");
+  r.yearLabel = Label(u"歲");
+  r.virtueLabel = Label(u"合 德");
+  r.stemPair = Label(std::u16string(StemPair(stem)));
+}
+
+// The Earth-Mother verse and oracle of the lunar year.
+void FillEarthMother(YearlyNotesRecord& r) {
+  const size_t p = static_cast<size_t>(r.yearPosition);
+  r.earthMotherHeading = Label(u"經  母  地  帝  黃");
+  r.verseHeading = Label(u"詩曰 ：");
+  r.oracleHeading = Label(u"卜曰 ：");
+  const std::array<std::u16string, 4> verse = SplitVerseLines(kEarthMotherVerses[p]);
+  const std::array<std::u16string, 4> oracle = SplitVerseLines(kEarthMotherOracles[p]);
+  for (size_t i = 0; i < 4; ++i) r.verseLines[i] = Label(verse[i], kSheetOlive);
+  for (size_t i = 0; i < 3; ++i) r.oracleLines[i] = Label(oracle[i], kGreen);
+  r.earthMotherIsOurs = kEarthMotherOrigins[p] == TextOrigin::kOurs;
+  if (!r.earthMotherIsOurs) return;
+  for (SheetLabel* l : {&r.verseLines[0], &r.verseLines[1], &r.verseLines[2], &r.verseLines[3], &r.oracleLines[0],
+                        &r.oracleLines[1], &r.oracleLines[2]})
+    if (!l->text.empty()) l->tooltip = std::u16string(kOwnEarthMotherTip);
+}
+
+// The year-notes column, counted in lunar year L from its new year.
+void FillYearNotes(YearlyNotesRecord& r, int L, char16_t branch) {
+  auto search = [&](char16_t wanted) {
+    std::optional<int> day = FirstDayFromNewYear(L, wanted);
+    if (!day) r.complete = false;
+    return NumberOrEmpty(day);
+  };
+  r.notesHeading = Label(u"事  記  時  歲");
+  r.yearNotes[0] = Label(Format(u"%s  龍  治  水", {search(u'辰')}), kNavy);
+  r.yearNotes[1] = Label(Format(u"%s  日  得  辛", {search(u'辛')}), kGreen);
+  r.yearNotes[2] = Label(Format(u"%s  牛  耕  地", {search(u'丑')}), kSheetOlive);
+  r.yearNotes[3] = Label(Format(u"%s  姑  把  蠶", {SilkwormMaid(branch)}), kMaroon);
+  r.yearNotes[4] = Label(Format(u"蠶  食  %s  葉", {search(u'木')}), kGreen);
+}
+
+// The climate line and the corner words of the picture, by the year branch.
+void FillClimateAndCorners(YearlyNotesRecord& r, char16_t branch) {
+  r.climateHeading = Label(u"氣      運");
+  r.climateLine = Label(std::u16string(ClimateLine(branch)), kNavy);
+  const std::u16string_view corners = CornerRow(branch);
+  for (size_t i = 0; i < 8; ++i)
+    r.cornerWords[kCornerSlots[i]] = Label(i < corners.size() ? std::u16string(1, corners[i]) : std::u16string());
+}
+
+// The star of Gregorian year Y in the centre, the following eight around it.
+void FillNineStars(YearlyNotesRecord& r, int Y) {
+  const int star = YearNineStar(Y);
+  r.centreStar = Label(std::u16string(kStarNames[star]));
+  int counter = star;
+  for (size_t step = 0; step < 8; ++step) {
+    const NineStarWords w = NineStarStep(counter);
+    r.starRing[2 * step] = Label(std::u16string(1, w.colour));
+    r.starRing[2 * step + 1] = Label(std::u16string(1, w.number));
+  }
+}
+
+}  // namespace
+
+std::optional<YearlyNotesRecord> BuildYearlyNotes(int Y, int M, int D) {
   CalendarDate selected;
   const int position = SolarToLunar(Y, M, D, selected);
   if (position <= 0) return std::nullopt;
@@ -196,123 +287,31 @@ std::optional<YearlyNotesRecord> BuildYearlyNotes(std::u16string_view yearPillar
   YearlyNotesRecord r;
   r.caption = u" 歲 時 記 事";
   r.yearPosition = position;
+  r.yearPillar = std::u16string(CycleName(position - 1));
   r.lunarYear = selected.lunarYear;
-  const int L = selected.lunarYear;
-  const char16_t stem = At(yearPillarText, 1);
-  const char16_t branch = At(yearPillarText, 2);
+  const char16_t stem = r.yearPillar[0];
+  const char16_t branch = r.yearPillar[1];
 
   const SpringOxInputs ox = SpringOxInputsForYear(stem, branch, position, Y);
   r.lichunDayPillar = ox.lichunDayPillar;
   if (ox.lichunDate.empty() || ox.lunarNewYearDate.empty()) r.complete = false;
 
-  // Year god and elements.
-  const std::u16string_view god = kTaisuiNames[static_cast<size_t>(position)];
-  r.yearGodTitle = {1199, 235, 3, 9, 41, Format(u"太歲%s年", {yearPillarText})};
-  r.yearGodName = {1200, 235, 74, 9, 48, Format(u"太歲姓%c名%c", {god, god.substr(1)})};
-  const std::u16string_view nayinName = NayinOfPosition(position);
-  const std::u16string nayinElement = nayinName.empty() ? std::u16string() : std::u16string(1, nayinName.back());
-  r.nayin = Label({464, 90, 476, 146}, Format(u"納音屬%s", {nayinElement}));
-  r.elements = Label({479, 90, 491, 146}, Format(u"干%c支%c", {std::u16string(1, StemBranchElement(stem).element),
-                                                               std::u16string(1, StemBranchElement(branch).element)}));
-
-  // Mansions that rule the year (Gregorian year).
-  const int mod7 = Y % 7;
-  r.yearDutyMansion =
-      Label({472, 250, 484, 306}, std::u16string(kMansionFullNames[static_cast<size_t>((Y - 14) % 28)]));
-  r.yearDutyLabel = Label({464, 292, 492, 308}, u"年 值");
-  const int k = (mod7 * 12 + 3) % 28;
-  r.secondMansion = Label({472, 308, 484, 364}, std::u16string(kMansionFullNames[static_cast<size_t>(k - 1)]));
-  r.secondLabel = Label({464, 350, 492, 376}, u"局 管");
-  r.meetLabel = Label({464, 365, 492, 381}, u"遇");
-  r.branchPair = Label({464, 380, 492, 396}, std::u16string(kMeetingPairs[mod7].branches));
-  r.dayLabel = Label({464, 394, 492, 410}, u"日");
-  r.mansionPair = Label({464, 409, 492, 425}, std::u16string(kMeetingPairs[mod7].mansions));
-  r.mansionLabel = Label({470, 424, 486, 452}, u"宿為");
-  r.hiddenLabel = Label({464, 452, 492, 464}, u"伏 暗");
-  r.goldLabel = Label({464, 465, 492, 481}, u"斷 金");
-  r.yearLabel = Label({464, 480, 492, 496}, u"歲");
-  r.virtueLabel = Label({464, 494, 492, 510}, u"合 德");
-  r.stemPair = Label({464, 507, 492, 523}, std::u16string(StemPair(stem)));
-
-  // Earth Mother verses.
-  r.earthMotherHeading = Label({354, 6, 460, 20}, u"經  母  地  帝  黃");
-  r.verseHeading = Label({442, 26, 458, 66}, u"詩曰 ：");
-  r.oracleHeading = Label({384, 26, 396, 66}, u"卜曰 ：");
-  const std::array<std::u16string, 4> verse = SplitVerseLines(kEarthMotherVerses[static_cast<size_t>(position)]);
-  const std::array<std::u16string, 4> oracle = SplitVerseLines(kEarthMotherOracles[static_cast<size_t>(position)]);
-  constexpr SheetRect kVerseRects[4] = {
-      {442, 68, 458, 398}, {430, 68, 442, 398}, {416, 68, 428, 398}, {402, 68, 414, 398}};
-  constexpr SheetRect kOracleRects[3] = {{384, 68, 396, 398}, {370, 68, 382, 398}, {356, 68, 368, 398}};
-  for (size_t i = 0; i < 4; ++i) r.verseLines[i] = Label(kVerseRects[i], verse[i], kSheetOlive);
-  for (size_t i = 0; i < 3; ++i) r.oracleLines[i] = Label(kOracleRects[i], oracle[i], kGreen);
-  r.earthMotherIsOurs = kEarthMotherOrigins[static_cast<size_t>(position)] == TextOrigin::kOurs;
-  if (r.earthMotherIsOurs) {
-    for (SheetLabel* l : {&r.verseLines[0], &r.verseLines[1], &r.verseLines[2], &r.verseLines[3], &r.oracleLines[0],
-                          &r.oracleLines[1], &r.oracleLines[2]})
-      if (!l->text.empty()) l->tooltip = std::u16string(kOwnEarthMotherTip);
-  }
-
-  // Direction line, read right to left.
+  FillYearGod(r, stem, branch);
+  FillMansions(r, Y, stem);
+  FillEarthMother(r);
+  // The direction line reads right to left.
   constexpr std::u16string_view kSingle[4] = {u"南", u"東", u"北", u"西"};
-  r.directionLine = Label({84, 6, 340, 20}, Format(u"方    %s    利    不    %s    利    大",
-                                                   {kSingle[Y % 4], Y % 2 == 0 ? u"西    東" : u"北    南"}));
-
-  // Year notes column, counted in lunar year L from its new year.
-  auto search = [&](char16_t wanted) {
-    std::optional<int> day = FirstDayFromNewYear(L, wanted);
-    if (!day) r.complete = false;
-    return NumberOrEmpty(day);
-  };
-  r.notesHeading = Label({354, 438, 460, 452}, u"事  記  時  歲");
-  r.yearNotes[0] = Label({440, 462, 458, 522}, Format(u"%s  龍  治  水", {search(u'辰')}), kNavy);
-  r.yearNotes[1] = Label({419, 462, 437, 522}, Format(u"%s  日  得  辛", {search(u'辛')}), kGreen);
-  r.yearNotes[2] = Label({398, 462, 416, 522}, Format(u"%s  牛  耕  地", {search(u'丑')}), kSheetOlive);
-  r.yearNotes[3] = Label({377, 462, 395, 522}, Format(u"%s  姑  把  蠶", {SilkwormMaid(branch)}), kMaroon);
-  r.yearNotes[4] = Label({356, 462, 374, 522}, Format(u"蠶  食  %s  葉", {search(u'木')}), kGreen);
-
-  // Spring ox and herdsman.
+  r.directionLine = Label(
+      Format(u"方    %s    利    不    %s    利    大", {kSingle[Y % 4], Y % 2 == 0 ? u"西    東" : u"北    南"}));
+  FillYearNotes(r, selected.lunarYear, branch);
   r.springOx = BuildSpringOxChart(ox).Labels();
+  FillClimateAndCorners(r, branch);
+  FillNineStars(r, Y);
 
-  // Climate line.
-  r.climateHeading = Label({269, 307, 337, 321}, u"氣      運");
-  r.climateLine = Label({335, 328, 347, 529}, std::u16string(ClimateLine(branch)), kNavy);
-
-  // Corner words of the picture.
-  const std::u16string_view corners = CornerRow(branch);
-  static constexpr int kCornerIds[8] = {1201, 1205, 1202, 1206, 1207, 1203, 1208, 1204};
-  static constexpr int kCornerPlaces[8][2] = {{51, 16},  {40, 28},  {149, 16},  {162, 28},
-                                              {40, 126}, {51, 137}, {162, 126}, {149, 137}};
-  for (size_t i = 0; i < 8; ++i) {
-    const size_t slot = static_cast<size_t>(kCornerIds[i] - 1201);
-    TemplateText& t = r.cornerWords[slot];
-    t.id = kCornerIds[i];
-    t.x = kCornerPlaces[i][0];
-    t.y = kCornerPlaces[i][1];
-    t.text = i < corners.size() ? std::u16string(1, corners[i]) : std::u16string();
-  }
-
-  // Nine stars: the year's star in the centre, the following eight around it.
-  const int star = YearNineStar(Y);
-  r.centreStar = Label({199, 156, 223, 168}, std::u16string(kStarNames[star]));
-  int counter = star;
-  for (size_t step = 0; step < 8; ++step) {
-    const NineStarWords w = NineStarStep(counter);
-    r.starRing[2 * step] = Label(kRingRects[2 * step], std::u16string(1, w.colour));
-    r.starRing[2 * step + 1] = Label(kRingRects[2 * step + 1], std::u16string(1, w.number));
-  }
-
-  // Seasonal days of the Gregorian year.
   SeasonalDaysSheet seasonal = BuildSeasonalDays(Y);
   if (!seasonal.complete) r.complete = false;
   r.seasonalDays = std::move(seasonal.labels);
   return r;
-}
-
-std::u16string YearPillarTextOfDate(int year, int month, int day) {
-  CalendarDate d;
-  const int position = SolarToLunar(year, month, day, d);
-  if (position <= 0) return {};
-  return u" " + std::u16string(kCycleNames[static_cast<size_t>(position - 1)]) + u" ";
 }
 
 }  // namespace lunisol

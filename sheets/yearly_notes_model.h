@@ -1,46 +1,18 @@
-// The yearly notes sheet (歲時記事): every label of the sheet with its text,
-// colour and place, computed from the year pillar the page hands over and
-// the selected date. The dialog only places the record; the spring-ox columns
-// and the seasonal days come from spring_ox_model.h and seasonal_days_model.h.
+// The yearly notes sheet (歲時記事): what every label of the sheet says and
+// in which colour, for a selected date. The lunar items follow the lunar year
+// of that date, the stars, mansions and seasonal days its Gregorian year. The
+// spring-ox columns and the seasonal days come from spring_ox_model.h and
+// seasonal_days_model.h; where each label sits is layout/yearly_notes_layout.h.
 #pragma once
 
 #include <array>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
-#include <vector>
 
-#include "almanac/colour.h"
+#include "sheets/sheet_label.h"
 
 namespace lunisol {
-
-// Pixels of the dialog's client area: left, top, right, bottom.
-struct SheetRect {
-  int left = 0, top = 0, right = 0, bottom = 0;
-  friend bool operator==(const SheetRect&, const SheetRect&) = default;
-};
-
-// A label created in code: centred text in the page font; a label 12 to 18
-// pixels wide shows one character per line.
-struct SheetLabel {
-  SheetLabel() = default;
-  SheetLabel(SheetRect r, std::u16string t, Colour c = colours::kBlack) : rect(r), text(std::move(t)), colour(c) {}
-
-  SheetRect rect;
-  std::u16string text;
-  Colour colour = colours::kBlack;
-  std::u16string tooltip;  // empty: the label has none
-};
-
-// A text control of the sheet's dialog template, placed in dialog units.
-// Width and height are 0 where the template sizes the cell by its one
-// character.
-struct TemplateText {
-  int id = 0;
-  int x = 0, y = 0, width = 0, height = 0;
-  std::u16string text;
-};
 
 // --- Element and colour words ---------------------------------------------
 
@@ -88,17 +60,22 @@ inline constexpr std::u16string_view kOwnEarthMotherTip = u"本年詩文為本�
 
 struct YearlyNotesRecord {
   std::u16string caption;  // " 歲 時 記 事"
-  // The lunar year of the selected date: its cycle place (1..60) and number.
+  // The lunar year of the selected date: its cycle place (1..60), pillar
+  // ("丙戌") and number. The month page's lunar title names the year of the
+  // month's first day instead, which after a new year inside the month is the
+  // year before and would pair one year's pillar with the next year's god,
+  // verses and ox.
   int yearPosition = 0;
+  std::u16string yearPillar;
   int lunarYear = 0;
   std::u16string lichunDayPillar;  // stem, branch of the 立春 day of the Gregorian year
   // False when a search found no day; the label then shows no number.
   bool complete = true;
 
-  // Template controls (dialog units).
-  TemplateText yearGodTitle;                // 1199 "太歲 丙戌 年"
-  TemplateText yearGodName;                 // 1200 "太歲姓白名敏"
-  std::array<TemplateText, 8> cornerWords;  // 1201..1208 in id order
+  // Texts of the dialog template.
+  SheetLabel yearGodTitle;                // "太歲 丙戌 年"
+  SheetLabel yearGodName;                 // "太歲姓白名敏"
+  std::array<SheetLabel, 8> cornerWords;  // by corner cell, 1201..1208
 
   // Labels created in code, in the order the sheet creates them.
   SheetLabel nayin, elements;
@@ -122,20 +99,14 @@ struct YearlyNotesRecord {
   // "日社", 春社, 秋社, "日伏三", 初伏, 中伏, 末伏, "雨 液 雨 霉", 入霉, 出霉, 入液, 出液.
   std::array<SheetLabel, 12> seasonalDays;
 
+  // The template texts: the two year-god columns, then the corner words.
+  std::array<const SheetLabel*, 10> TemplateTexts() const;
   // All 77 labels in creation order.
-  std::vector<const SheetLabel*> Labels() const;
+  std::array<const SheetLabel*, 77> Labels() const;
 };
 
-// yearPillarText as the page hands it (" 丙戌 ": blank, stem, branch, blank);
-// year, month, day: the selected Gregorian date. Nothing when that date does
-// not convert.
-// The year pillar to hand the sheet for a selected date: the lunar year of
-// that date, " 丙戌 " style. The month page's lunar title names the year of
-// the month's first day, which for a date after a new year that falls inside
-// the month is the year before, and would pair one year's pillar with the
-// next year's god, verses and ox; empty for a date that does not convert.
-std::u16string YearPillarTextOfDate(int year, int month, int day);
-
-std::optional<YearlyNotesRecord> BuildYearlyNotes(std::u16string_view yearPillarText, int year, int month, int day);
+// The sheet of the selected Gregorian date; nothing when that date does not
+// convert.
+std::optional<YearlyNotesRecord> BuildYearlyNotes(int year, int month, int day);
 
 }  // namespace lunisol

@@ -1,5 +1,6 @@
 #include "sheets/zodiac_fortune_model.h"
 
+#include "calendar/convert.h"
 #include "calendar/tables.h"
 #include "calendar/text.h"
 #include "sheets/tables.h"
@@ -10,54 +11,38 @@ namespace {
 
 using namespace colours;
 
-constexpr int kGroupX[4] = {318, 213, 107, 2};  // template statics, dialog units
-constexpr int kLineY[5] = {2, 12, 22, 32, 41};
-constexpr int kMonthlyBase[4] = {833, 622, 410, 199};  // left edge of slot 0, pixels
-
 // Animal-name colours by tab and group.
 constexpr Colour kAnimalColours[3][4] = {{kBlack, kSheetOlive, kGreen, kGreen},
                                          {kSheetOlive, kMaroon, kMaroon, kSheetOlive},
                                          {kGrey, kGrey, kSheetOlive, kBlack}};
 
-FortuneLine Line(int group, int line, std::u16string_view text) {
-  FortuneLine l;
-  l.id = 1207 + 5 * group + line;
-  l.x = kGroupX[group];
-  l.y = kLineY[line];
-  l.text = std::u16string(text);
-  l.leftAligned = line == 2;
-  return l;
-}
+SheetLabel Label(std::u16string_view text) { return SheetLabel{std::u16string(text), kBlack, {}}; }
 
 }  // namespace
 
 int fortuneRow(int yearBranch, int animalBranch) { return ((yearBranch - animalBranch) % 12 + 12) % 12 + 1; }
 
-std::u16string YearBranchFromLunarTitle(std::u16string_view lunarTitle) {
-  const size_t at = lunarTitle.find(u"年");
-  std::u16string_view head = at == std::u16string_view::npos ? lunarTitle : lunarTitle.substr(0, at);
-  head = head.size() > 4 ? head.substr(4) : std::u16string_view();
-  return std::u16string(TrimTrailingBlanks(head));
+int FortuneYearBranch(int year, int month, [[maybe_unused]] int day) {
+  // The year the month page's title names: the lunar year of the month's
+  // first day, which after a new year inside the month is the year before
+  // the selected day's own. Converting `day` instead of 1 here makes the
+  // sheet follow the selected day.
+  CalendarDate date;
+  const int position = SolarToLunar(year, month, 1, date);
+  return position > 0 ? (position - 1) % 12 + 1 : 0;
 }
 
-int YearBranchNumber(std::u16string_view branch) {
-  for (size_t b = 0; b < kBranchNames.size(); ++b)
-    if (branch == kBranchNames[b]) return static_cast<int>(b) + 1;
-  return 0;
-}
-
-MonthlyColumnSet MakeMonthlyColumnSet(int group) {
+MonthlyColumnSet MakeMonthlyColumnSet() {
   MonthlyColumnSet set;
-  const int base = kMonthlyBase[group < 0 || group > 3 ? 0 : group];
-  for (int k = 0; k < 15; ++k) {
-    SheetLabel& s = set.columns[static_cast<size_t>(k)];
-    s.rect = {base - 14 * k, 104, base - 14 * k + 14, 618};
-    s.colour = k <= 2 ? kNavy : kBlack;
-  }
-  if (group == 0 || group == 1) set.columns[0].rect.right = set.columns[0].rect.left + 12;
-  if (group == 3) set.columns[14].rect = {4, 104, 17, 618};
+  for (size_t k = 0; k < set.columns.size(); ++k) set.columns[k].colour = k <= 2 ? kNavy : kBlack;
   set.columns[2].text = u"每月運勢 ：";
   return set;
+}
+
+std::array<const SheetLabel*, 20> ZodiacGroup::Cells() const {
+  std::array<const SheetLabel*, 20> all{&animal, &title, &ages, &lucky, &unlucky};
+  for (size_t k = 0; k < monthly.columns.size(); ++k) all[5 + k] = &monthly.columns[k];
+  return all;
 }
 
 void ShowMonthlyFortune(int row, MonthlyColumnSet& set) {
@@ -78,21 +63,20 @@ void ShowMonthlyFortune(int row, MonthlyColumnSet& set) {
   }
 }
 
-ZodiacFortuneSheet OpenZodiacFortune(std::u16string_view yearBranch, std::u16string_view yearSelectorText) {
+ZodiacFortuneSheet OpenZodiacFortune(int year, int month, int day) {
   ZodiacFortuneSheet sheet;
   sheet.tabCaptions = {u" 兔虎牛鼠 ", u" 羊馬蛇龍 ", u" 豬狗雞猴"};
-  for (int g = 0; g < 4; ++g) {
-    ZodiacGroup& group = sheet.groups[static_cast<size_t>(g)];
-    group.animal = Line(g, 0, u"鼠");
-    group.title = Line(g, 1, u"制病符");
-    group.ages = Line(g, 2, u"01, 13, 25, 37, 49, 61, 73, 85");
-    group.lucky = Line(g, 3, u"吉星 : 太陽");
-    group.unlucky = Line(g, 4, u"凶星 : 天空，劫煞");
-    group.monthly = MakeMonthlyColumnSet(g);
+  for (ZodiacGroup& group : sheet.groups) {
+    group.animal = Label(u"鼠");
+    group.title = Label(u"制病符");
+    group.ages = Label(u"01, 13, 25, 37, 49, 61, 73, 85");
+    group.lucky = Label(u"吉星 : 太陽");
+    group.unlucky = Label(u"凶星 : 天空，劫煞");
+    group.monthly = MakeMonthlyColumnSet();
   }
-  sheet.yearBranchNumber = YearBranchNumber(yearBranch);
+  sheet.yearBranchNumber = FortuneYearBranch(year, month, day);
   FillZodiacTab(sheet, 0);
-  sheet.caption = Format(u" %s 年 12 生 肖 流 年 運 勢", {yearSelectorText});
+  sheet.caption = Format(u" %d 年 12 生 肖 流 年 運 勢", {year});
   for (ZodiacGroup& group : sheet.groups) {
     group.unlucky.colour = kGreen;
     group.lucky.colour = kMaroon;

@@ -256,16 +256,17 @@ void MainWindow::computeYearData(int year, int month) {
 
 int MainWindow::selectedYear() const { return yearList_->currentData().toInt(); }
 int MainWindow::selectedMonth() const { return monthList_->currentData().toInt(); }
-QString MainWindow::dayText() const { return dayList_->currentText(); }
 int MainWindow::selectedDay() const { return dayList_->currentData().toInt(); }
 int MainWindow::hourBranch() const { return hourList_->currentIndex(); }
 int MainWindow::sex() const { return sexList_->currentIndex(); }
 
 void MainWindow::evaluateMonth() {
-  const MonthAlmanac month = EvaluateMonth(selectedYear(), selectedMonth(), yearData_, terms_);
-  almanacPage_->showMonth(month, terms_);
+  shownYear_ = selectedYear();
+  shownMonth_ = selectedMonth();
+  month_ = EvaluateMonth(shownYear_, shownMonth_, yearData_, terms_);
+  almanacPage_->showMonth(month_, terms_);
   almanacPage_->scrollToTitles();
-  setWindowTitle(ToQString(month.windowTitle));
+  setWindowTitle(ToQString(month_.windowTitle));
 }
 
 // A choice counts whichever page shows: the almanac page, the sheets and the
@@ -332,8 +333,6 @@ SheetSelection MainWindow::selection() const {
   s.month = selectedMonth();
   s.day = selectedDay();
   s.hourBranch = hourBranch();
-  s.yearText = yearList_->currentText();
-  s.lunarTitle = almanacPage_->lunarTitle().text;
   return s;
 }
 
@@ -345,12 +344,8 @@ std::unique_ptr<QDialog> MainWindow::makeSheet(SheetKind kind) {
       return MakeYearlyNotesDialog(selection(), this);
     case SheetKind::kZodiac:
       return MakeZodiacFortuneDialog(selection(), this);
-    case SheetKind::kHours: {
-      auto texts = almanacPage_->dayTexts(almanacPage_->elementOfDay(dayText()));
-      if (!texts) return nullptr;
-      texts->selectedYear = selectedYear();
-      return MakeHourTableDialog(*texts, this);
-    }
+    case SheetKind::kHours:
+      return MakeHourTableDialog(month_, {shownYear_, shownMonth_, selectedDay()}, this);
   }
   return nullptr;
 }
@@ -375,9 +370,8 @@ void MainWindow::openYearlyNotes() { openSheet(SheetKind::kYearly); }
 void MainWindow::openZodiacFortune() { openSheet(SheetKind::kZodiac); }
 void MainWindow::showAbout() { MakeAboutDialog(this)->exec(); }
 
-void MainWindow::openHourTableFor(HourTableInputs texts) {
-  texts.selectedYear = selectedYear();
-  MakeHourTableDialog(texts, this)->exec();
+void MainWindow::openHourTableFor(int day) {
+  if (auto dialog = MakeHourTableDialog(month_, {shownYear_, shownMonth_, day}, this)) dialog->exec();
 }
 
 void MainWindow::openYearlyNotesSheet() { openSheet(SheetKind::kYearly); }

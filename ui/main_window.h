@@ -59,10 +59,9 @@ class MainWindow : public QMainWindow {
   explicit MainWindow(WindowOptions options = {});
   ~MainWindow() override;
 
-  // The selection, read from the lists as the handlers read it.
+  // The selection: the numbers the lists' items carry.
   int selectedYear() const;
   int selectedMonth() const;
-  QString dayText() const;
   int selectedDay() const;
   int hourBranch() const;
   int sex() const;
@@ -112,10 +111,11 @@ class MainWindow : public QMainWindow {
   void exportImage();
   void printPage();
 
-  // Opens the sheets the page asks for.
-  void openHourTableFor(HourTableInputs texts);
+  // Opens the sheets the page asks for: the hour table of a day of the month
+  // on show, the yearly notes of the selection.
+  void openHourTableFor(int day);
   void openYearlyNotesSheet();
-  // What the sheets read of the lists and the page.
+  // What the sheets read of the lists.
   SheetSelection selection() const;
 
  protected:
@@ -130,6 +130,7 @@ class MainWindow : public QMainWindow {
   void evaluateMonth();
   void moveToMonth(int year, int month);
   QDate today() const;
+  // Selects the item carrying `number`.
   void selectNumber(QComboBox* list, int number);
 
   WindowOptions options_;
@@ -150,6 +151,9 @@ class MainWindow : public QMainWindow {
   qreal zoom_ = 1;
   YearData yearData_;
   MonthTermState terms_;
+  // The month on show and the year and month it was evaluated for.
+  MonthAlmanac month_;
+  int shownYear_ = 0, shownMonth_ = 0;
   bool aboutShown_ = false;
   std::set<std::string> noticedFiles_;  // each unusable file is told of once
 };

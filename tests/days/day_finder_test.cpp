@@ -2,7 +2,6 @@
 // the activity 宜 and not 忌, less the clashing ones.
 #include "days/day_finder.h"
 
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -91,7 +90,6 @@ TEST(DayFinder, BestFirstPutsYellowDaysAndMoreGoodSpiritsFirst) {
     ASSERT_LT(a.month * 100 + a.day, b.month * 100 + b.day);
   }
 }
-
 
 }  // namespace
 }  // namespace lunisol

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "almanac/lookups.h"
+#include "calendar/convert.h"
 #include "calendar/cycle.h"
 #include "calendar/tables.h"
 #include "calendar/text.h"
@@ -20,19 +21,35 @@ using namespace colours;
 
 std::string U8(std::u16string_view s) { return ToUtf8(s); }
 
-// Inputs as the page hands them for a day whose pillar cell reads `cell`.
-HourTableInputs DayInputs(std::u16string cell) {
-  HourTableInputs in;
-  in.dayPillarText = std::move(cell);
-  in.gregorianTitle = u"國曆 95 年  1 月";
-  in.dayNumberText = u"29";
-  in.selectedYear = 2006;
-  return in;
+// A month page holding only the column of `day`, with the page's notes for it.
+MonthAlmanac PageOf(int day, std::u16string noteA = {}, std::u16string noteB = {}) {
+  MonthAlmanac page;
+  page.gregorianTitle.text = u"國曆 95 年  1 月";
+  MonthColumn& column = page.columns[5];
+  column.kind = ColumnKind::kDay;
+  column.day = day;
+  column.record.noteA.text = std::move(noteA);
+  column.record.noteB.text = std::move(noteB);
+  return page;
+}
+
+HourTableRecord Sheet(int year, int month, int day, const MonthAlmanac& page) {
+  const std::optional<HourTableRecord> r = BuildHourTable(page, year, month, day);
+  EXPECT_TRUE(r.has_value());
+  return r.value_or(HourTableRecord{});
+}
+
+// The sheet of the day whose pillar has cycle index `i`, counted from
+// 2009-05-19, a 甲子 day.
+HourTableRecord DaySheet(int i) {
+  int month = 5, day = 19 + i;
+  while (day > DaysInSolarMonth(2009, month)) day -= DaysInSolarMonth(2009, month++);
+  return Sheet(2009, month, day, PageOf(day));
 }
 
 TEST(HourTableLists, JiaziDayPillarsAndOppositesWrapRoundTheCycle) {
-  const auto pillars = HourPillarList(u"甲");
-  const auto clashes = HourClashList(u"甲");
+  const auto pillars = HourPillarList(0);  // 甲
+  const auto clashes = HourClashList(0);
   const char16_t* wantPillars[12] = {u"甲子", u"乙丑", u"丙寅", u"丁卯", u"戊辰", u"己巳",
                                      u"庚午", u"辛未", u"壬申", u"癸酉", u"甲戌", u"乙亥"};
   const char16_t* wantClashes[12] = {u"戊午", u"己未", u"庚申", u"辛酉", u"壬戌", u"癸亥",
@@ -47,8 +64,8 @@ TEST(HourTableLists, EveryStemStartsAtItsZiHourAndOppositesCarryTheOppositeBranc
   const char16_t* starts[10] = {u"甲子", u"丙子", u"戊子", u"庚子", u"壬子",
                                 u"甲子", u"丙子", u"戊子", u"庚子", u"壬子"};
   for (size_t s = 0; s < 10; ++s) {
-    const auto pillars = HourPillarList(kStemNames[s]);
-    const auto clashes = HourClashList(kStemNames[s]);
+    const auto pillars = HourPillarList(static_cast<int>(s));
+    const auto clashes = HourClashList(static_cast<int>(s));
     EXPECT_EQ(U8(pillars[0]), U8(starts[s])) << s;
     for (size_t k = 0; k < 12; ++k) {
       ASSERT_EQ(pillars[k].size(), 2u);
@@ -56,8 +73,8 @@ TEST(HourTableLists, EveryStemStartsAtItsZiHourAndOppositesCarryTheOppositeBranc
       EXPECT_EQ(clashes[k].substr(1), kBranchNames[(k + 6) % 12]) << s << "," << k;
     }
   }
-  EXPECT_TRUE(HourPillarList(u"子")[0].empty());
-  EXPECT_TRUE(HourClashList(u"")[5].empty());
+  EXPECT_TRUE(HourPillarList(10)[0].empty());
+  EXPECT_TRUE(HourClashList(-1)[5].empty());
 }
 
 TEST(HourSpirits, SplitAtTheBadSpiritsWithoutAClash) {
@@ -102,7 +119,7 @@ TEST(HourSpirits, ClashShowsTheWarningAndKeepsWhatFits) {
 }
 
 TEST(HourTable, JiaziDayOnTheSheet) {
-  const HourTableRecord r = BuildHourTable(DayInputs(u"子甲"));
+  const HourTableRecord r = DaySheet(0);  // 甲子
   EXPECT_EQ(r.dayCycleIndex, 0);
   EXPECT_EQ(U8(r.caption), " 當日時辰吉課 ( 彭祖百忌  ：甲日不開倉,  子日不問卜 )");
 
@@ -144,28 +161,22 @@ TEST(HourTable, JiaziDayOnTheSheet) {
   EXPECT_EQ(U8(r.hours[7].sha.text), "煞西");
   EXPECT_EQ(r.hours[7].sha.colour, kGrey);
 
-  // Places: hour k at X = 351 − 30k, the row labels at X = 381.
-  EXPECT_EQ(r.hours[0].range.left, 339);
-  EXPECT_EQ(r.hours[0].range.right, 351);
-  EXPECT_EQ(r.hours[11].good.left, 15);
-  EXPECT_EQ(r.hours[11].good.right, 27);
-  EXPECT_EQ(r.hours[11].bad.left, 3);
-  EXPECT_EQ(r.hours[11].bad.bottom, 390);
-  EXPECT_EQ(r.hours[4].good.id, 27104);
-  EXPECT_EQ(r.hours[4].bad.id, 27204);
-  EXPECT_EQ(r.hours[3].opposite.top, 458);
-  EXPECT_EQ(r.oppositeLabel.left, 369);
   EXPECT_EQ(U8(r.joyLabel.text), "喜神");
   EXPECT_EQ(r.joyLabel.colour, kMaroon);
   EXPECT_EQ(r.wealthLabel.colour, kMaroon);
-  EXPECT_EQ(r.wealthLabel.left, 363);
   EXPECT_EQ(r.animalLabel.colour, kBlack);
+  // The sheet lists its cells hour by hour, then the label column.
+  const auto cells = r.Cells();
+  EXPECT_EQ(cells[0], &r.hours[0].range);
+  EXPECT_EQ(cells[9 * 4 + 3], &r.hours[4].bad);
+  EXPECT_EQ(cells[108], &r.joyLabel);
+  EXPECT_EQ(cells[115], &r.dateCell);
 }
 
 TEST(HourTable, RangesClashesAndShaOfEveryHour) {
   // These cells belong to the hour alone: two unrelated days must agree.
-  const HourTableRecord a = BuildHourTable(DayInputs(u"寅丙"));
-  const HourTableRecord b = BuildHourTable(DayInputs(u"酉癸"));
+  const HourTableRecord a = DaySheet(2);  // 丙寅
+  const HourTableRecord b = DaySheet(9);  // 癸酉
   // The clash animal's colour, hour by hour; the opposite pillar shares it.
   const Colour animalColours[12] = {{128, 0, 0},   {128, 0, 0}, {108, 108, 108}, {108, 108, 108},
                                     {128, 128, 0}, {0, 0, 128}, {0, 0, 128},     {128, 128, 0},
@@ -192,8 +203,8 @@ TEST(HourTable, RangesClashesAndShaOfEveryHour) {
 
 TEST(HourTable, GodDirectionsAndTheXinHours) {
   // On a 丙 or 辛 day the 卯 hour is 辛卯; on a 甲 day the 未 hour is 辛未.
-  for (const char16_t* cell : {u"寅丙", u"卯辛", u"子甲"}) {
-    const HourTableRecord r = BuildHourTable(DayInputs(cell));
+  for (int day : {2, 27, 0}) {  // 丙寅, 辛卯, 甲子
+    const HourTableRecord r = DaySheet(day);
     int xinHours = 0;
     for (size_t k = 0; k < 12; ++k) {
       const HourColumn& h = r.hours[k];
@@ -210,16 +221,16 @@ TEST(HourTable, GodDirectionsAndTheXinHours) {
         EXPECT_EQ(h.wealth.colour, DirectionColour(h.wealth.text));
       }
     }
-    EXPECT_EQ(xinHours, 1) << U8(cell);
+    EXPECT_EQ(xinHours, 1) << day;
   }
 }
 
 TEST(HourTable, CaptionAndTheSpiritTooltipThreshold) {
-  const HourTableRecord yichou = BuildHourTable(DayInputs(u"丑乙"));
+  const HourTableRecord yichou = DaySheet(1);
   EXPECT_EQ(yichou.dayCycleIndex, 1);
   EXPECT_EQ(U8(yichou.caption), " 當日時辰吉課 ( 彭祖百忌  ：乙日不栽種,  丑日不冠帶 )");
 
-  const HourTableRecord r = BuildHourTable(DayInputs(u"丑丁"));
+  const HourTableRecord r = DaySheet(13);  // 丁丑
   EXPECT_EQ(r.dayCycleIndex, 13);
   // 亥 hour: a good column of exactly 26 characters has no tip.
   ASSERT_EQ(r.hours[11].good.text.size(), 26u);
@@ -237,49 +248,49 @@ TEST(HourTable, CaptionAndTheSpiritTooltipThreshold) {
 }
 
 TEST(HourTableLabelColumn, DateLinesAndTheirTips) {
-  EXPECT_EQ(U8(HourTableDateLine(u"國曆 95 年  1 月", u"29")), "國曆 95 年  1 月 29 日");
+  EXPECT_EQ(U8(HourTableDateLine(u"國曆 95 年  1 月", 29)), "國曆 95 年  1 月 29 日");
 
-  const std::u16string jan29 = u"國曆 95 年  1 月 29 日";
   // The month line of the note loses "農曆 1 " and its "月", keeping the pillar.
-  EXPECT_EQ(U8(HourTableLunarLine(jan29, 2006, u"農曆 1 月庚寅", u"")), "農曆 1 月 1 日 ，庚寅");
-  EXPECT_EQ(U8(HourTableLunarLine(jan29, 2006, u"農曆 1 月庚寅", u"月破")), "農曆 1 月 1 日 ，庚寅 ，月破");
-  EXPECT_EQ(U8(HourTableLunarLine(jan29, 2006, u"", u"月破")), "農曆 1 月 1 日 ，月破");
-  EXPECT_EQ(U8(HourTableLunarLine(jan29, 2006, u"", u"")), "農曆 1 月 1 日");
+  EXPECT_EQ(U8(HourTableLunarLine(1, 1, u"農曆 1 月庚寅", u"")), "農曆 1 月 1 日 ，庚寅");
+  EXPECT_EQ(U8(HourTableLunarLine(1, 1, u"農曆 1 月庚寅", u"月破")), "農曆 1 月 1 日 ，庚寅 ，月破");
+  EXPECT_EQ(U8(HourTableLunarLine(1, 1, u"", u"月破")), "農曆 1 月 1 日 ，月破");
+  EXPECT_EQ(U8(HourTableLunarLine(1, 1, u"", u"")), "農曆 1 月 1 日");
   // A two-digit month: the six characters end before "月", which goes next.
-  EXPECT_EQ(U8(HourTableLunarLine(u"國曆 94 年 12 月 1 日", 2005, u"農曆 11 月戊子 ，刀砧", u"")),
-            "農曆 11 月 1 日 ，戊子 ，刀砧");
+  EXPECT_EQ(U8(HourTableLunarLine(11, 1, u"農曆 11 月戊子 ，刀砧", u"")), "農曆 11 月 1 日 ，戊子 ，刀砧");
   // 24 August 2006 opens the leap seventh month.
-  EXPECT_EQ(U8(HourTableLunarLine(u"國曆 95 年  8 月 24 日", 2006, u"農曆閏 7 月丙申", u"")),
-            "農曆閏 7 月 1 日 ，丙申");
-  // The year comes from the selector, not from the line; an unreadable line gives nothing.
-  EXPECT_EQ(U8(HourTableLunarLine(u"光緒 26 年  1 月 31 日", 1900, u"", u"")), "農曆 1 月 1 日");
-  EXPECT_TRUE(HourTableLunarLine(u"1 29", 2006, u"", u"").empty());
+  EXPECT_EQ(U8(HourTableLunarLine(-7, 1, u"農曆閏 7 月丙申", u"")), "農曆閏 7 月 1 日 ，丙申");
+
+  // The lunar date is the calendar's: 29 January 2006 is lunar 1/1, 31
+  // January 1900 too, 1 December 2005 lunar 11/1, 24 August 2006 閏 7/1.
+  EXPECT_EQ(U8(Sheet(2006, 1, 29, PageOf(29)).lunarDateCell.text), "農曆 1 月 1 日");
+  EXPECT_EQ(U8(Sheet(1900, 1, 31, PageOf(31)).lunarDateCell.text), "農曆 1 月 1 日");
+  EXPECT_EQ(U8(Sheet(2005, 12, 1, PageOf(1, u"農曆 11 月戊子 ，刀砧")).lunarDateCell.text),
+            "農曆 11 月 1 日 ，戊子 ，刀砧");
+  EXPECT_EQ(U8(Sheet(2006, 8, 24, PageOf(24, u"農曆閏 7 月丙申")).lunarDateCell.text), "農曆閏 7 月 1 日 ，丙申");
+  // No sheet for a day the page has no column for, or a date the calendar
+  // does not know.
+  EXPECT_FALSE(BuildHourTable(PageOf(28), 2006, 1, 29).has_value());
+  EXPECT_FALSE(BuildHourTable(PageOf(29), 1800, 1, 29).has_value());
 
   // Tips from 22 characters on, for the lunar line and the note cell.
-  HourTableInputs in = DayInputs(u"午戊");
-  in.noteA = u"一二三四五六七八九";  // 12 + 9 = 21
-  in.noteB = u"一二三四五六七八九十一二三四五六七八九十一";
-  ASSERT_EQ(in.noteB.size(), 21u);
-  HourTableRecord r = BuildHourTable(in);
+  std::u16string noteA = u"一二三四五六七八九";  // 12 + 9 = 21
+  std::u16string noteB = u"一二三四五六七八九十一二三四五六七八九十一";
+  ASSERT_EQ(noteB.size(), 21u);
+  HourTableRecord r = Sheet(2006, 1, 29, PageOf(29, noteA, noteB));
   EXPECT_EQ(r.lunarDateCell.text.size(), 21u);
   EXPECT_TRUE(r.lunarDateCell.tooltip.empty());
   EXPECT_TRUE(r.noteCell.tooltip.empty());
-  in.noteA += u"十";
-  in.noteB += u"二";
-  r = BuildHourTable(in);
+  noteA += u"十";
+  noteB += u"二";
+  r = Sheet(2006, 1, 29, PageOf(29, noteA, noteB));
   EXPECT_EQ(r.lunarDateCell.text.size(), 22u);
   EXPECT_EQ(r.lunarDateCell.tooltip, r.lunarDateCell.text);
-  EXPECT_EQ(r.noteCell.tooltip, in.noteB);
+  EXPECT_EQ(r.noteCell.tooltip, noteB);
 
   EXPECT_EQ(U8(r.dateCell.text), "國曆 95 年  1 月 29 日");
   EXPECT_EQ(r.dateCell.colour, kBlue);
   EXPECT_EQ(r.lunarDateCell.colour, kGreen);
   EXPECT_EQ(r.noteCell.colour, kMaroon);
-  EXPECT_EQ(r.lunarDateCell.id, 27300);
-  EXPECT_EQ(r.noteCell.id, 27400);
-  EXPECT_EQ(r.lunarDateCell.left, 376);
-  EXPECT_EQ(r.noteCell.right, 375);
-  EXPECT_EQ(r.dateCell.bottom, 120);
 }
 
 }  // namespace

@@ -81,14 +81,16 @@ namespace {
 TEST(YearlySheetHandover, PillarAndYearGodAgreeAfterANewYearInsideTheMonth) {
   // 18 February 2007 is lunar 1/1 of 丁亥; the 20th belongs to 丁亥 while the
   // month's first day (and so the page title) still belongs to 丙戌.
-  EXPECT_EQ(YearPillarTextOfDate(2007, 2, 20), u" 丁亥 ");
-  EXPECT_EQ(YearPillarTextOfDate(2007, 2, 1), u" 丙戌 ");
-  const auto r = BuildYearlyNotes(YearPillarTextOfDate(2007, 2, 20), 2007, 2, 20);
+  const auto r = BuildYearlyNotes(2007, 2, 20);
   ASSERT_TRUE(r.has_value());
+  EXPECT_EQ(r->yearPillar, u"丁亥");
   EXPECT_EQ(r->yearGodTitle.text, u"太歲 丁亥 年");
   EXPECT_EQ(r->yearGodName.text,
             Format(u"太歲姓%c名%c", {kTaisuiNames[24].substr(0, 1), kTaisuiNames[24].substr(1, 1)}));
-  EXPECT_EQ(YearPillarTextOfDate(1899, 1, 5), u"");
+  const auto first = BuildYearlyNotes(2007, 2, 1);
+  ASSERT_TRUE(first.has_value());
+  EXPECT_EQ(first->yearPillar, u"丙戌");
+  EXPECT_FALSE(BuildYearlyNotes(1899, 1, 5).has_value());
 }
 
 }  // namespace

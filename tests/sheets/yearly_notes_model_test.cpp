@@ -29,15 +29,8 @@ std::string U8(std::u16string_view s) { return ToUtf8(s); }
 
 bool IsHan(char16_t c) { return c >= 0x3400 && c <= 0x9FFF; }
 
-// The year pillar as the page hands it for the lunar year of a date.
-std::u16string PagePillar(int year, int month, int day) {
-  CalendarDate d;
-  const int p = SolarToLunar(year, month, day, d);
-  return p > 0 ? u" " + std::u16string(CycleName(p - 1)) + u" " : std::u16string();
-}
-
 YearlyNotesRecord Sheet(int year, int month, int day) {
-  const std::optional<YearlyNotesRecord> r = BuildYearlyNotes(PagePillar(year, month, day), year, month, day);
+  const std::optional<YearlyNotesRecord> r = BuildYearlyNotes(year, month, day);
   EXPECT_TRUE(r.has_value());
   return r.value_or(YearlyNotesRecord{});
 }
@@ -157,10 +150,9 @@ TEST(YearlyNotes, Year2006LabelByLabel) {
   EXPECT_TRUE(r.complete);
   EXPECT_EQ(r.yearPosition, 23);
   EXPECT_EQ(U8(r.caption), " 歲 時 記 事");
+  EXPECT_EQ(U8(r.yearPillar), "丙戌");
   EXPECT_EQ(U8(r.yearGodTitle.text), "太歲 丙戌 年");
-  EXPECT_EQ(r.yearGodTitle.id, 1199);
   EXPECT_EQ(U8(r.yearGodName.text), "太歲姓白名敏");
-  EXPECT_EQ(r.yearGodName.id, 1200);
   EXPECT_EQ(U8(r.nayin.text), "納音屬土");
   EXPECT_EQ(U8(r.elements.text), "干火支土");
 
@@ -199,10 +191,11 @@ TEST(YearlyNotes, Year2006LabelByLabel) {
 
   // 申, 酉, 戌 row of the corner words, by cell 1201..1208.
   std::u16string corners;
-  for (const TemplateText& t : r.cornerWords) corners += t.text;
+  for (const SheetLabel& t : r.cornerWords) corners += t.text;
   EXPECT_EQ(U8(corners), "室奏博士蠶書士力");
-  EXPECT_EQ(r.cornerWords[4].id, 1205);
-  EXPECT_EQ(r.cornerWords[4].x, 40);
+  const auto texts = r.TemplateTexts();
+  EXPECT_EQ(texts[0], &r.yearGodTitle);
+  EXPECT_EQ(texts[6], &r.cornerWords[4]);
 
   // 立春 2006 is a 甲子 day, six days after the 戊午 new year: the ox and
   // herdsman of a yang 戌 year.
@@ -221,20 +214,18 @@ TEST(YearlyNotes, Year2006LabelByLabel) {
   EXPECT_EQ(U8(r.seasonalDays[2].text), "秋社日 ：農曆 8 月 5 戊午 日");
   EXPECT_EQ(U8(r.seasonalDays[1].text), "春社日 ：農曆 2 月 21 戊申 日");
 
-  // Places and creation order.
-  const std::vector<const SheetLabel*> labels = r.Labels();
+  // Creation order, which the layout's table of label places follows.
+  const auto labels = r.Labels();
   ASSERT_EQ(labels.size(), 77u);
   EXPECT_EQ(labels.front(), &r.nayin);
+  EXPECT_EQ(labels[15], &r.stemPair);
+  EXPECT_EQ(labels[22], &r.verseLines[3]);
+  EXPECT_EQ(labels[25], &r.oracleLines[2]);
+  EXPECT_EQ(labels[32], &r.yearNotes[4]);
+  EXPECT_EQ(labels[38], &r.springOx[5]);
+  EXPECT_EQ(labels[45], &r.springOx[12]);
+  EXPECT_EQ(labels[58], &r.starRing[9]);
   EXPECT_EQ(labels.back(), &r.seasonalDays[11]);
-  EXPECT_EQ(r.nayin.rect, (SheetRect{464, 90, 476, 146}));
-  EXPECT_EQ(r.stemPair.rect, (SheetRect{464, 507, 492, 523}));
-  EXPECT_EQ(r.verseLines[3].rect, (SheetRect{402, 68, 414, 398}));
-  EXPECT_EQ(r.oracleLines[2].rect, (SheetRect{356, 68, 368, 398}));
-  EXPECT_EQ(r.yearNotes[4].rect, (SheetRect{356, 462, 374, 522}));
-  EXPECT_EQ(r.springOx[5].rect, (SheetRect{180, 328, 192, 529}));
-  EXPECT_EQ(r.springOx[12].rect, (SheetRect{75, 328, 87, 529}));
-  EXPECT_EQ(r.starRing[9].rect, (SheetRect{212, 208, 225, 220}));
-  EXPECT_EQ(r.seasonalDays[11].rect, (SheetRect{7, 236, 19, 430}));
   for (const SheetLabel* l : labels)
     EXPECT_FALSE(l->text.empty() && l != &r.verseLines[3] && l != &r.oracleLines[2] && l != &r.springOx[12]);
 }
@@ -357,7 +348,7 @@ TEST(YearlyNotes, EveryYearOfTheRangeIsComplete) {
   for (int y = kFirstTermYear; y <= kLastTermYear; ++y) {
     for (int month : {1, 12}) {
       const int day = month == 1 ? 1 : 31;
-      const std::optional<YearlyNotesRecord> r = BuildYearlyNotes(PagePillar(y, month, day), y, month, day);
+      const std::optional<YearlyNotesRecord> r = BuildYearlyNotes(y, month, day);
       ASSERT_TRUE(r.has_value()) << y;
       EXPECT_TRUE(r->complete) << y << "-" << month;
       EXPECT_EQ(r->yearGodName.text.size(), 6u) << y;
@@ -369,7 +360,7 @@ TEST(YearlyNotes, EveryYearOfTheRangeIsComplete) {
       // Every herdsman word fits in the seven columns.
       EXPECT_FALSE(r->springOx[11].text.empty()) << y;
       EXPECT_FALSE(r->climateLine.text.empty()) << y;
-      for (const TemplateText& t : r->cornerWords) EXPECT_EQ(t.text.size(), 1u) << y;
+      for (const SheetLabel& t : r->cornerWords) EXPECT_EQ(t.text.size(), 1u) << y;
     }
     EXPECT_TRUE(ChartForYear(y).notShown.empty()) << y;
   }
@@ -544,7 +535,6 @@ TEST(SeasonalDays, RealLeapMonthsAndTermDays) {
   EXPECT_EQ(U8(s.labels[0].text), "日社");
   EXPECT_EQ(U8(s.labels[3].text), "日伏三");
   EXPECT_EQ(U8(s.labels[7].text), "雨 液 雨 霉");
-  EXPECT_EQ(s.labels[6].rect, (SheetRect{3, 26, 15, 205}));
 }
 
 TEST(SeasonalDays, DogDaysOfAYear) {

@@ -1,6 +1,6 @@
 // The zodiac fortune sheet: which fortune row each animal gets, the year
-// branch taken from the page's lunar title, the head lines of a tab and the
-// monthly columns coloured by their ratings.
+// whose branch it reads for a date, the head lines of a tab and the monthly
+// columns coloured by their ratings.
 
 #include "sheets/zodiac_fortune_model.h"
 
@@ -9,8 +9,6 @@
 #include <set>
 #include <string>
 
-#include "almanac/month.h"
-#include "almanac/year_data.h"
 #include "calendar/tables.h"
 #include "calendar/text.h"
 #include "sheets/tables.h"
@@ -43,20 +41,17 @@ TEST(FortuneRow, ZiAndXuYears) {
   }
 }
 
-TEST(FortuneYearBranch, TakenFromTheLunarTitle) {
-  EXPECT_EQ(U8(YearBranchFromLunarTitle(u"農曆 丙戌 年 1 月 1 日 至 2 月 2 日 ，生肖 : 狗 ，庚寅 月 ，月煞 : 北方")),
-            "戌");
-  EXPECT_EQ(U8(YearBranchFromLunarTitle(u"農曆 甲子 年")), "子");
-  EXPECT_EQ(YearBranchNumber(u"子"), 1);
-  EXPECT_EQ(YearBranchNumber(u"戌"), 11);
-  EXPECT_EQ(YearBranchNumber(u"亥"), 12);
-  EXPECT_EQ(YearBranchNumber(u"甲"), 0);
-  EXPECT_EQ(YearBranchNumber(u"子 "), 0);
-  EXPECT_EQ(YearBranchNumber(u""), 0);
+TEST(FortuneYearBranch, TheLunarYearOfTheMonthsFirstDay) {
+  EXPECT_EQ(FortuneYearBranch(2006, 6, 1), 11);  // 丙戌
+  EXPECT_EQ(FortuneYearBranch(1984, 6, 1), 1);   // 甲子
+  EXPECT_EQ(FortuneYearBranch(2007, 6, 1), 12);  // 丁亥
+  // 18 February 2007 opens 丁亥, but February began in 丙戌.
+  EXPECT_EQ(FortuneYearBranch(2007, 2, 20), 11);
+  EXPECT_EQ(FortuneYearBranch(1800, 6, 1), 0);
 }
 
 TEST(FortuneSheet, ZiYearFirstTab) {
-  const ZodiacFortuneSheet s = OpenZodiacFortune(u"子", u"2008");
+  const ZodiacFortuneSheet s = OpenZodiacFortune(2008, 6, 1);  // 戊子
   EXPECT_EQ(U8(s.caption), " 2008 年 12 生 肖 流 年 運 勢");
   EXPECT_EQ(s.yearBranchNumber, 1);
   EXPECT_EQ(s.selectedTab, 0);
@@ -80,20 +75,16 @@ TEST(FortuneSheet, ZiYearFirstTab) {
     EXPECT_EQ(group.lucky.colour, kMaroon);
     EXPECT_EQ(group.unlucky.colour, kGreen);
     EXPECT_EQ(group.ages.colour, kBlack);
-    EXPECT_TRUE(group.ages.leftAligned);
-    EXPECT_FALSE(group.title.leftAligned);
-    EXPECT_EQ(group.animal.id, 1207 + 5 * static_cast<int>(g));
-    EXPECT_EQ(group.unlucky.id, 1211 + 5 * static_cast<int>(g));
+    // The head lines first, then the monthly columns.
+    EXPECT_EQ(group.Cells()[4], &group.unlucky);
+    EXPECT_EQ(group.Cells()[5], &group.monthly.columns[0]);
   }
   EXPECT_EQ(U8(s.groups[0].title.text), "歲 太 安");
   EXPECT_EQ(U8(s.groups[0].ages.text), "01, 13, 25, 37, 49, 61, 73, 85, 97");
-  EXPECT_EQ(s.groups[0].animal.x, 318);
-  EXPECT_EQ(s.groups[3].unlucky.x, 2);
-  EXPECT_EQ(s.groups[3].unlucky.y, 41);
 }
 
 TEST(FortuneSheet, XuYearOtherTabs) {
-  ZodiacFortuneSheet s = OpenZodiacFortune(u"戌", u"2006");
+  ZodiacFortuneSheet s = OpenZodiacFortune(2006, 6, 1);  // 丙戌
   EXPECT_EQ(s.groups[0].row, 11);
   EXPECT_EQ(U8(s.groups[0].title.text), "狗 天 制");
 
@@ -119,15 +110,15 @@ TEST(FortuneSheet, XuYearOtherTabs) {
   EXPECT_EQ(s.selectedTab, 2);
   EXPECT_EQ(U8(s.groups[2].animal.text), "狗");
 
-  // A branch the sheet does not know leaves the head lines as created.
-  const ZodiacFortuneSheet none = OpenZodiacFortune(u"?", u"2006");
+  // A date the calendar does not know leaves the head lines as created.
+  const ZodiacFortuneSheet none = OpenZodiacFortune(1800, 6, 1);
   EXPECT_EQ(none.yearBranchNumber, 0);
   EXPECT_EQ(U8(none.groups[1].title.text), "制病符");
   EXPECT_EQ(none.groups[1].row, 0);
 }
 
 TEST(MonthlyFortune, RatingsColourTheMonthsAndLoseTheirDigit) {
-  MonthlyColumnSet set = MakeMonthlyColumnSet(0);
+  MonthlyColumnSet set = MakeMonthlyColumnSet();
   EXPECT_EQ(U8(set.columns[2].text), "每月運勢 ：");
   for (size_t k = 0; k < 3; ++k) EXPECT_EQ(set.columns[k].colour, kNavy) << k;
   for (size_t k = 3; k < 15; ++k) {
@@ -168,32 +159,10 @@ TEST(MonthlyFortune, RatingsColourTheMonthsAndLoseTheirDigit) {
   EXPECT_NE(set.columns[3].text.back(), u'1');
 }
 
-TEST(MonthlyFortune, ColumnPlaces) {
-  const MonthlyColumnSet g0 = MakeMonthlyColumnSet(0);
-  EXPECT_EQ(g0.columns[0].rect, (SheetRect{833, 104, 845, 618}));
-  EXPECT_EQ(g0.columns[1].rect, (SheetRect{819, 104, 833, 618}));
-  EXPECT_EQ(g0.columns[14].rect, (SheetRect{637, 104, 651, 618}));
-  const MonthlyColumnSet g1 = MakeMonthlyColumnSet(1);
-  EXPECT_EQ(g1.columns[0].rect, (SheetRect{622, 104, 634, 618}));
-  const MonthlyColumnSet g2 = MakeMonthlyColumnSet(2);
-  EXPECT_EQ(g2.columns[0].rect, (SheetRect{410, 104, 424, 618}));
-  EXPECT_EQ(g2.columns[14].rect, (SheetRect{214, 104, 228, 618}));
-  const MonthlyColumnSet g3 = MakeMonthlyColumnSet(3);
-  EXPECT_EQ(g3.columns[0].rect, (SheetRect{199, 104, 213, 618}));
-  EXPECT_EQ(g3.columns[13].rect, (SheetRect{17, 104, 31, 618}));
-  EXPECT_EQ(g3.columns[14].rect, (SheetRect{4, 104, 17, 618}));
-}
-
 TEST(FortuneSheet, JanuaryBeforeTheNewYearShowsTheOldBranchUnderTheNewYear) {
-  // January 2006 starts in lunar 乙酉: the page's title gives 酉 while the
-  // year selector reads 2006.
-  YearData data;
-  LoadYearData(data, 2006, 1);
-  MonthTermState terms;
-  const MonthAlmanac month = EvaluateMonth(2006, 1, data, terms);
-  const std::u16string branch = YearBranchFromLunarTitle(month.lunarTitle.text);
-  EXPECT_EQ(U8(branch), "酉");
-  const ZodiacFortuneSheet s = OpenZodiacFortune(branch, u"2006");
+  // January 2006 starts in lunar 乙酉: the sheet reads 酉 while its caption
+  // names 2006.
+  const ZodiacFortuneSheet s = OpenZodiacFortune(2006, 1, 15);
   EXPECT_EQ(U8(s.caption), " 2006 年 12 生 肖 流 年 運 勢");
   EXPECT_EQ(s.yearBranchNumber, 10);
   EXPECT_EQ(s.groups[0].row, 10);  // 鼠 in a 酉 year

@@ -79,20 +79,21 @@ void Mouse(QWidget* w, QEvent::Type type, QPoint p, Qt::MouseButton button = Qt:
 // The hour sheet's cells of hour k (子 = 0) sit in the column at X.
 int HourX(int k) { return 351 - 30 * k; }
 
-SheetSelection Selection(int year, int month, int day, const char16_t* lunarTitle = u"") {
+SheetSelection Selection(int year, int month, int day) {
   SheetSelection s;
   s.year = year;
   s.month = month;
   s.day = day;
-  s.yearText = QString::number(year);
-  s.lunarTitle = Q(lunarTitle);
   return s;
 }
 
-HourTableInputs DayOf(const char16_t* pillar) {
-  HourTableInputs in;
-  in.dayPillarText = pillar;
-  return in;
+// The hour sheet of a day of May 2009 (the 19th is a 甲子 day, the 20th an
+// 乙丑 day) on a page that holds only that day's column.
+HourTableRecord HoursOfMay2009(int day) {
+  MonthAlmanac page;
+  page.columns[0].kind = ColumnKind::kDay;
+  page.columns[0].day = day;
+  return BuildHourTable(page, 2009, 5, day).value();
 }
 
 // 2009-05-19 is a 甲子 day.
@@ -122,7 +123,7 @@ TEST(SheetDialogs, CommandsAndDoubleClicksOpenTheirSheets) {
   // A double-click on the day's column hands over that column's texts, one
   // on the label column opens the yearly notes.
   AlmanacPage* page = frame.almanacPage();
-  const int e = page->elementOfDay(QStringLiteral("19"));
+  const int e = page->elementOfDay(19);
   ASSERT_GE(e, 0);
   caption.clear();
   EXPECT_TRUE(CatchModal<HourTableDialog>(
@@ -136,7 +137,7 @@ TEST(SheetDialogs, CommandsAndDoubleClicksOpenTheirSheets) {
 }
 
 TEST(HourTableDialog, JiaZiDayPlacesPillarsClashesAndTips) {
-  HourTableDialog d(DayOf(u"子甲"));
+  HourTableDialog d(HoursOfMay2009(19));
   const CellSheet& s = *d.sheet();
   EXPECT_EQ(d.size(), QSize(390, 490));
   const char16_t* const kPillars[12] = {u"甲子時", u"乙丑時", u"丙寅時", u"丁卯時", u"戊辰時", u"己巳時",
@@ -165,7 +166,7 @@ TEST(HourTableDialog, JiaZiDayPlacesPillarsClashesAndTips) {
 }
 
 TEST(HourTableDialog, CaptionOfAnYiChouDayAndTheHoverMark) {
-  HourTableDialog d(DayOf(u"丑乙"));
+  HourTableDialog d(HoursOfMay2009(20));
   EXPECT_EQ(d.windowTitle(), Q(u" 當日時辰吉課 ( 彭祖百忌  ：乙日不栽種,  丑日不冠帶 )"));
   Mouse(d.sheet(), QEvent::MouseMove, QPoint(175, 300), Qt::NoButton);
   EXPECT_EQ(d.hoveredColumn(), 5);
@@ -205,7 +206,7 @@ TEST(YearlyNotesDialog, SheetOf2006) {
 // lunar year, the stars and directions the Gregorian year.
 TEST(YearlyNotesDialog, DatesAroundTheLunarNewYear) {
   // 2007-02-18 is 丁亥 New Year's Day; February's title still names 丙戌.
-  auto after = MakeYearlyNotesDialog(Selection(2007, 2, 20, u"農曆 丙戌 年 12 月小"), nullptr);
+  auto after = MakeYearlyNotesDialog(Selection(2007, 2, 20), nullptr);
   ASSERT_TRUE(after);
   const CellSheet& a = *static_cast<YearlyNotesDialog&>(*after).sheet();
   EXPECT_EQ(At(a, QPoint(479, 10)).text, Q(u"太歲 丁亥 年"));
@@ -237,7 +238,7 @@ Cell Column(const ZodiacFortuneDialog& d, int g, int k) {
 }
 
 TEST(ZodiacFortuneDialog, AZiYearAndATabClickRefillingAllGroups) {
-  auto dialog = MakeZodiacFortuneDialog(Selection(2008, 6, 1, u"農曆 戊子 年 4 月大"), nullptr);
+  auto dialog = MakeZodiacFortuneDialog(Selection(2008, 6, 1), nullptr);
   ASSERT_TRUE(dialog);
   auto& d = static_cast<ZodiacFortuneDialog&>(*dialog);
   EXPECT_EQ(d.windowTitle(), Q(u" 2008 年 12 生 肖 流 年 運 勢"));
@@ -273,8 +274,8 @@ TEST(ZodiacFortuneDialog, AZiYearAndATabClickRefillingAllGroups) {
 }
 
 TEST(ZodiacFortuneDialog, RowsOfAXuYear) {
-  ZodiacFortuneDialog d(u"戌", u"2006");
-  EXPECT_EQ(HeadLine(d, 0, 1).text, Q(u"狗 天 制"));  // 鼠
+  ZodiacFortuneDialog d(OpenZodiacFortune(2006, 6, 1));  // 丙戌
+  EXPECT_EQ(HeadLine(d, 0, 1).text, Q(u"狗 天 制"));     // 鼠
   d.showTab(1);
   EXPECT_EQ(HeadLine(d, 0, 1).text, Q(u"破 歲 (歲 太 安)"));  // 龍
   d.showTab(2);
@@ -310,7 +311,7 @@ TEST(BoneWeighingDialog, NewYearsDayOf2006AtTheRatHour) {
 // What the sheets paint: the model's colours in their cells, the picture
 // under the yearly notes.
 TEST(SheetDialogs, PaintTextInTheModelColours) {
-  HourTableDialog hours(DayOf(u"子甲"));
+  HourTableDialog hours(HoursOfMay2009(19));
   const QImage h = hours.grab().toImage();
   const int wu = HourX(6), zi = HourX(0);
   EXPECT_GT(PixelsNear(h, Ltrb(zi - 6, 94, zi + 6, 390), QColor(128, 0, 0)), 10);

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+#include "layout/bone_weighing_layout.h"
 #include "sheets/bone_weighing_model.h"
 
 class QLabel;
@@ -17,15 +18,17 @@ class BoneWeighingDialog : public QDialog {
  public:
   explicit BoneWeighingDialog(const BoneWeighingRecord& record, QWidget* parent = nullptr);
 
-  // The template's controls that show the record, by identifier.
-  QLabel* birthLine() const { return birthLine_; }              // 1190
-  QPlainTextEdit* song() const { return song_; }                // 1191
-  QLabel* weight() const { return weight_; }                    // 1192
-  QLabel* verdict() const { return verdict_; }                  // 1193
-  QLabel* mansion() const { return mansion_; }                  // 1194
-  QPlainTextEdit* description() const { return description_; }  // 1195
+  // The template's controls that show the record.
+  QLabel* birthLine() const { return birthLine_; }
+  QPlainTextEdit* song() const { return song_; }
+  QLabel* weight() const { return weight_; }
+  QLabel* verdict() const { return verdict_; }
+  QLabel* mansion() const { return mansion_; }
+  QPlainTextEdit* description() const { return description_; }
 
  private:
+  void keep(BoneText shows, QWidget* w);
+
   QLabel* birthLine_ = nullptr;
   QPlainTextEdit* song_ = nullptr;
   QLabel* weight_ = nullptr;

@@ -15,8 +15,7 @@ class HourTableDialog : public QDialog {
   Q_OBJECT
 
  public:
-  // `texts`: what the page shows of the day's column.
-  explicit HourTableDialog(const HourTableInputs& texts, QWidget* parent = nullptr);
+  explicit HourTableDialog(const HourTableRecord& record, QWidget* parent = nullptr);
 
   CellSheet* sheet() const { return sheet_; }
   // The column the pointer last crossed, counted from the left (0..12).

@@ -27,24 +27,17 @@ CellSheet* AddSheet(QDialog& dialog, QSize client, BackdropMode mode, const QStr
   // one to measure the page's layout, which these modes do not use.
   const QScreen* screen = QGuiApplication::primaryScreen();
   sheet->setBackdrop(std::make_unique<RuledBackdrop>(mode, screen ? screen->availableSize() : QSize(1024, 768)),
-                     kSheetBackdropBounds);
+                     ToQRect(kSheetBackdropRect));
   sheet->setGeometry(QRect(QPoint(0, 0), client));
   return sheet;
 }
 
-Cell LabelCell(const SheetLabel& label) {
+Cell SheetCell(const SheetLabel& label, const Rect& rect) {
   Cell c;
-  c.rect = PixelRect(label.rect);
+  c.rect = ToQRect(rect);
   c.text = ToQString(label.text);
   c.colour = ToQColor(label.colour);
   c.tooltip = ToQString(label.tooltip);
-  return c;
-}
-
-Cell TemplateCell(int x, int y, int width, int height, std::u16string_view text) {
-  Cell c;
-  c.rect = ToQRect(kSystem10Units.rect(x, y, width, height));
-  c.text = ToQString(text);
   return c;
 }
 

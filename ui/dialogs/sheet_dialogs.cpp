@@ -10,19 +10,22 @@ namespace lunisol::ui {
 
 std::unique_ptr<QDialog> MakeAboutDialog(QWidget* parent) { return std::make_unique<AboutDialog>(parent); }
 
-std::unique_ptr<QDialog> MakeHourTableDialog(const HourTableInputs& texts, QWidget* parent) {
-  return std::make_unique<HourTableDialog>(texts, parent);
+std::unique_ptr<QDialog> MakeHourTableDialog(const MonthAlmanac& page, const SheetSelection& selection,
+                                             QWidget* parent) {
+  auto record = BuildHourTable(page, selection.year, selection.month, selection.day);
+  if (!record) return nullptr;
+  return std::make_unique<HourTableDialog>(*record, parent);
 }
 
 std::unique_ptr<QDialog> MakeYearlyNotesDialog(const SheetSelection& selection, QWidget* parent) {
-  auto record = YearlyNotesDialog::recordOf(selection.year, selection.month, selection.day);
+  auto record = BuildYearlyNotes(selection.year, selection.month, selection.day);
   if (!record) return nullptr;
   return std::make_unique<YearlyNotesDialog>(*record, parent);
 }
 
 std::unique_ptr<QDialog> MakeZodiacFortuneDialog(const SheetSelection& selection, QWidget* parent) {
-  return std::make_unique<ZodiacFortuneDialog>(YearBranchFromLunarTitle(selection.lunarTitle.toStdU16String()),
-                                               selection.yearText.toStdU16String(), parent);
+  return std::make_unique<ZodiacFortuneDialog>(OpenZodiacFortune(selection.year, selection.month, selection.day),
+                                               parent);
 }
 
 std::unique_ptr<QDialog> MakeBoneWeighingDialog(const SheetSelection& selection, QWidget* parent) {

@@ -3,23 +3,23 @@
 #pragma once
 
 #include <QDialog>
-#include <QString>
 #include <memory>
-#include <string>
 
-#include "sheets/hour_table_model.h"
+#include "almanac/month.h"
 
 namespace lunisol::ui {
 
-// The date selection and the page texts a sheet may need.
+// The date the sheets are asked for: the Gregorian day as the lists show it
+// (it may not exist) and the hour of the hour list.
 struct SheetSelection {
-  int year = 0, month = 0, day = 0;  // as the lists show them; the day may not exist
-  int hourBranch = 0;                // 0 = 子
-  QString yearText;                  // the year list's text
-  QString lunarTitle;                // the page's lunar title
+  int year = 0, month = 0, day = 0;
+  int hourBranch = 0;  // 0 = 子
 };
 
-std::unique_ptr<QDialog> MakeHourTableDialog(const HourTableInputs& texts, QWidget* parent);
+// The hour sheet of the selection's day on `page`, the month on show; null
+// when the page has no column for the day.
+std::unique_ptr<QDialog> MakeHourTableDialog(const MonthAlmanac& page, const SheetSelection& selection,
+                                             QWidget* parent);
 std::unique_ptr<QDialog> MakeYearlyNotesDialog(const SheetSelection& selection, QWidget* parent);
 std::unique_ptr<QDialog> MakeZodiacFortuneDialog(const SheetSelection& selection, QWidget* parent);
 std::unique_ptr<QDialog> MakeBoneWeighingDialog(const SheetSelection& selection, QWidget* parent);

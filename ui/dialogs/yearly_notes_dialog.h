@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QDialog>
-#include <optional>
 
 #include "sheets/yearly_notes_model.h"
 
@@ -15,11 +14,7 @@ class YearlyNotesDialog : public QDialog {
   Q_OBJECT
 
  public:
-  YearlyNotesDialog(const YearlyNotesRecord& record, QWidget* parent = nullptr);
-
-  // The sheet of the selected Gregorian date, named by that date's own lunar
-  // year; nothing for a date that does not convert.
-  static std::optional<YearlyNotesRecord> recordOf(int year, int month, int day);
+  explicit YearlyNotesDialog(const YearlyNotesRecord& record, QWidget* parent = nullptr);
 
   CellSheet* sheet() const { return sheet_; }
 

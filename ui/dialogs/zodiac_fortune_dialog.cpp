@@ -1,41 +1,28 @@
 #include "ui/dialogs/zodiac_fortune_dialog.h"
 
+#include "layout/zodiac_fortune_layout.h"
 #include "ui/dialogs/sheet_cells.h"
 #include "ui/widgets/page_tab_bar.h"
 
 namespace lunisol::ui {
-namespace {
-
-// Template 143 in dialog units, the size of its one-line statics (each group
-// brings their corners), and the tab row along the client's bottom, in pixels.
-struct ZodiacLayout {
-  int widthUnits, heightUnits;
-  int lineWidthUnits, lineHeightUnits;
-  int tabLeft, tabHeight;  // x 2, y client bottom − 18, to the client's right edge
-};
-constexpr ZodiacLayout kLayout{424, 320, 104, 8, 2, 18};
-
-std::array<const FortuneLine*, 5> HeadLines(const ZodiacGroup& g) {
-  return {&g.animal, &g.title, &g.ages, &g.lucky, &g.unlucky};
-}
-
-}  // namespace
-
-ZodiacFortuneDialog::ZodiacFortuneDialog(std::u16string_view yearBranch, std::u16string_view yearText, QWidget* parent)
-    : QDialog(parent), fortune_(OpenZodiacFortune(yearBranch, yearText)) {
-  const QSize client = ToQSize(kSystem10Units.rect(0, 0, kLayout.widthUnits, kLayout.heightUnits).size());
+ZodiacFortuneDialog::ZodiacFortuneDialog(ZodiacFortuneSheet fortune, QWidget* parent)
+    : QDialog(parent), fortune_(std::move(fortune)) {
+  const QSize client = TemplateSize(kZodiacFrame.size);
   sheet_ = AddSheet(*this, client, BackdropMode::kZodiac, ToQString(fortune_.caption),
                     QStringLiteral(":/icons/dialog-zodiac.svg"));
 
   for (size_t g = 0; g < fortune_.groups.size(); ++g) {
     const ZodiacGroup& group = fortune_.groups[g];
+    const ZodiacGroupLayout& layout = kZodiacGroups[g];
+    const auto cells = group.Cells();
     firstCell_[g] = static_cast<int>(sheet_->cells().size());
-    for (const FortuneLine* line : HeadLines(group)) {
-      Cell c = TemplateCell(line->x, line->y, kLayout.lineWidthUnits, kLayout.lineHeightUnits, line->text);
-      c.align = line->leftAligned ? Qt::AlignLeft : Qt::AlignHCenter;
+    for (size_t i = 0; i < layout.lines.size(); ++i) {
+      Cell c = SheetCell(*cells[i], ZodiacLineRect(layout.lines[i]));
+      c.align = layout.lines[i].leftAligned ? Qt::AlignLeft : Qt::AlignHCenter;
       sheet_->addCell(c);
     }
-    for (const SheetLabel& column : group.monthly.columns) sheet_->addCell(LabelCell(column));
+    for (size_t k = 0; k < layout.columns.size(); ++k)
+      sheet_->addCell(SheetCell(*cells[layout.lines.size() + k], layout.columns[k]));
   }
   showGroups();
 
@@ -43,8 +30,8 @@ ZodiacFortuneDialog::ZodiacFortuneDialog(std::u16string_view yearBranch, std::u1
   QStringList captions;
   for (const std::u16string& caption : fortune_.tabCaptions) captions << ToQString(caption);
   tabs_->setTabs(captions);
-  tabs_->setGeometry(kLayout.tabLeft, client.height() - kLayout.tabHeight, client.width() - kLayout.tabLeft,
-                     kLayout.tabHeight);
+  tabs_->setGeometry(kZodiacFrame.tabLeft, client.height() - kZodiacFrame.tabHeight,
+                     client.width() - kZodiacFrame.tabLeft, kZodiacFrame.tabHeight);
   connect(tabs_, &PageTabBar::currentChanged, this, &ZodiacFortuneDialog::showTab);
 }
 
@@ -61,13 +48,9 @@ void ZodiacFortuneDialog::showTab(int tab) {
 
 void ZodiacFortuneDialog::showGroups() {
   for (size_t g = 0; g < fortune_.groups.size(); ++g) {
-    const ZodiacGroup& group = fortune_.groups[g];
     int i = firstCell_[g];
-    for (const FortuneLine* line : HeadLines(group)) {
-      sheet_->setCell(i++, ToQString(line->text), ToQColor(line->colour));
-    }
-    for (const SheetLabel& column : group.monthly.columns) {
-      sheet_->setCell(i++, ToQString(column.text), ToQColor(column.colour));
+    for (const SheetLabel* cell : fortune_.groups[g].Cells()) {
+      sheet_->setCell(i++, ToQString(cell->text), ToQColor(cell->colour));
     }
   }
 }

@@ -1,12 +1,9 @@
-// The fortune of the twelve animals for the lunar year on the page (12 生肖
-// 流年運勢): four animals side by side, three folder tabs to switch them.
+// The fortune of the twelve animals for a lunar year (12 生肖流年運勢): four
+// animals side by side, three folder tabs to switch them.
 #pragma once
 
 #include <QDialog>
 #include <array>
-#include <memory>
-#include <string>
-#include <string_view>
 
 #include "sheets/zodiac_fortune_model.h"
 
@@ -19,9 +16,8 @@ class ZodiacFortuneDialog : public QDialog {
   Q_OBJECT
 
  public:
-  // `yearBranch`: the branch the frame cut from the page's lunar title;
-  // `yearText`: the year list's text, for the caption.
-  ZodiacFortuneDialog(std::u16string_view yearBranch, std::u16string_view yearText, QWidget* parent = nullptr);
+  // `fortune`: the sheet as OpenZodiacFortune made it.
+  explicit ZodiacFortuneDialog(ZodiacFortuneSheet fortune, QWidget* parent = nullptr);
   ~ZodiacFortuneDialog() override;
 
   CellSheet* sheet() const { return sheet_; }

@@ -5,8 +5,6 @@
 #include <QScrollBar>
 #include <QtMath>
 
-#include "calendar/text.h"
-
 namespace lunisol::ui {
 namespace {
 
@@ -138,6 +136,7 @@ void AlmanacPage::scrollToTitles() { horizontalScrollBar()->setValue(horizontalS
 void AlmanacPage::showMonth(const MonthAlmanac& month, const MonthTermState& terms) {
   for (int e = 0; e < kDayColumns; ++e) {
     const MonthColumn& column = month.columns[e];
+    days_[e] = column.kind == ColumnKind::kDay ? column.day : 0;
     for (const PageRowSpec& layout : kPageRows) {
       const int i = cellIndex(e, layout.row);
       if (layout.field) {
@@ -169,19 +168,6 @@ void AlmanacPage::hoverColumn(int c) {
   sheet_->setHighlight(ToQRect(geometry_.highlightRect(c)));
 }
 
-std::optional<HourTableInputs> AlmanacPage::dayTexts(int e) const {
-  if (e < 0 || e >= kDayColumns || !dayCell(e, PageRow::kDayPillar).visible) return std::nullopt;
-  auto text = [&](PageRow row) { return dayCell(e, row).text.toStdU16String(); };
-  HourTableInputs in;
-  in.dayPillarText = text(PageRow::kDayPillar);
-  in.gregorianTitle = gregorianTitle().text.toStdU16String();
-  in.dayNumberText = text(PageRow::kDayNumber);
-  in.noteA = text(PageRow::kNoteA);
-  in.warningC = text(PageRow::kWarningC);
-  in.noteB = text(PageRow::kNoteB);
-  return in;
-}
-
 void AlmanacPage::openDetail() {
   if (hoveredColumn_ == kLabelColumn) {
     // The sheet names the year of the selected date, which the frame knows;
@@ -189,19 +175,20 @@ void AlmanacPage::openDetail() {
     emit yearlyNotesRequested();
     return;
   }
-  if (hoveredColumn_ < 0) return;
-  if (auto texts = dayTexts(32 - hoveredColumn_)) emit hourTableRequested(*texts);
+  const int e = 32 - hoveredColumn_;
+  if (hoveredColumn_ < 0 || e < 0 || days_[e] == 0) return;
+  emit hourTableRequested(days_[e]);
 }
 
-int AlmanacPage::elementOfDay(const QString& dayText) const {
+int AlmanacPage::elementOfDay(int day) const {
   for (int e = 0; e < kDayColumns; ++e) {
-    if (dayCell(e, PageRow::kDayNumber).text == dayText) return e;
+    if (day > 0 && days_[e] == day) return e;
   }
   return -1;
 }
 
-void AlmanacPage::openDayDetail(const QString& dayText) {
-  const int e = elementOfDay(dayText);
+void AlmanacPage::openDayDetail(int day) {
+  const int e = elementOfDay(day);
   if (e < 0) return;
   hoverColumn(geometry_.columnAt(dayCell(e, PageRow::kDayNumber).rect.left()));
   openDetail();

@@ -6,11 +6,9 @@
 #include <QImage>
 #include <QScrollArea>
 #include <array>
-#include <optional>
 
 #include "almanac/month.h"
 #include "layout/page_layout.h"
-#include "sheets/hour_table_model.h"
 #include "ui/page/solar_term_bar.h"
 #include "ui/widgets/cell_sheet.h"
 
@@ -50,15 +48,12 @@ class AlmanacPage : public QScrollArea {
   // Hover and double-click by mouse column (0..33 from the left).
   void hoverColumn(int c);
   void openDetail();
-  // The hour-table command: the column whose day-number cell shows `dayText`.
-  void openDayDetail(const QString& dayText);
-  // The element whose day-number cell shows `dayText`, or −1.
-  int elementOfDay(const QString& dayText) const;
+  // The hour-table command: the column of Gregorian day `day`.
+  void openDayDetail(int day);
+  // The element whose column shows Gregorian day `day`, or −1.
+  int elementOfDay(int day) const;
   // The yearly-notes command.
   void openYearlyNotes();
-  // The texts of day column `element` that the hour table needs (the year
-  // selector is the frame's to add); none for a hidden column.
-  std::optional<HourTableInputs> dayTexts(int element) const;
 
   // What the page shows in its viewport right now, as the screen has it.
   QImage captureVisible();
@@ -68,7 +63,8 @@ class AlmanacPage : public QScrollArea {
   void showEvent(QShowEvent* event) override;
 
  signals:
-  void hourTableRequested(const lunisol::HourTableInputs& texts);
+  // The hour table of Gregorian day `day` of the month on show.
+  void hourTableRequested(int day);
   void yearlyNotesRequested();
 
  private:
@@ -87,6 +83,7 @@ class AlmanacPage : public QScrollArea {
   std::array<SolarTermBar*, 2> panels_{};
   int titleIndex_ = 0;
   int hoveredColumn_ = -1;
+  std::array<int, kDayColumns> days_{};  // the Gregorian day of each day column, 0 elsewhere
 };
 
 }  // namespace lunisol::ui

@@ -11,6 +11,7 @@ class SolarTermBar : public CellSheet {
   Q_OBJECT
 
  public:
+  // The cells, in the order of the panel's layout table.
   enum cellIndex {
     kName,
     kTime,
@@ -28,16 +29,11 @@ class SolarTermBar : public CellSheet {
   // Texts, colours and tips of one term; the panel's place is the page's.
   void showTerm(const TermBar& bar);
   // Fits the panel into `pageRect` (page layout pixels) on a page shown at
-  // `zoom`: cells and frames never reach past its right edge, so a narrow
-  // column still shows whole frames, and on screens the layouts were not
-  // tuned for the fishing notes run down to the panel's foot.
+  // `zoom`: its frames never reach past its right edge, so a narrow column
+  // still shows whole frames.
   void place(const QRect& pageRect, qreal zoom = 1);
   // The page was laid out for another height.
-  void setScreenHeight(int screenHeight);
-
-  // Where the fishing notes end on the screen heights the layouts were
-  // tuned for; −1 elsewhere (they then reach the panel's foot).
-  static int fishingBottom(int screenHeight);
+  void setScreenHeight(int screenHeight) { screenHeight_ = screenHeight; }
 
  private:
   int screenHeight_;
