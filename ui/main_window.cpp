@@ -14,6 +14,7 @@
 
 #include "calendar/convert.h"
 #include "calendar/text.h"
+#include "natal/chart.h"
 #include "ui/dialogs/sheet_dialogs.h"
 #include "ui/natal_chart_page.h"
 #include "ui/page/almanac_page.h"
@@ -180,6 +181,8 @@ void MainWindow::buildDateBar() {
 
   connect(yearList_, &QComboBox::activated, this, [this] { showChosenYear(); });
   connect(monthList_, &QComboBox::activated, this, [this] { showChosenMonth(); });
+  for (QComboBox* list : {yearList_, monthList_, dayList_, hourList_, sexList_})
+    connect(list, &QComboBox::currentIndexChanged, this, &MainWindow::showNatalChart);
   // The day list is refilled whenever it gains the focus, so it always
   // offers the days of the month on show; a focus that only returns from
   // its own drop-down or from another window does not count.
@@ -330,8 +333,32 @@ void MainWindow::openHourTableFor(HourTableInputs texts) {
 
 void MainWindow::openYearlyNotesSheet() { Run(makeSheet(SheetKind::kYearly)); }
 
-void MainWindow::exportImage() { ExportPageWithDialog(*almanacPage_, yearList_->currentText(), selectedMonth(), this); }
+void MainWindow::showNatalChart() {
+  const QDate date(selectedYear(), selectedMonth(), selectedDay());
+  if (!date.isValid()) {
+    // The day list keeps its days until it is opened again.
+    natalChartPage_->showNoChart(QStringLiteral("國曆 %1 年 %2 月沒有 %3 日，請重選日期。")
+                                     .arg(selectedYear())
+                                     .arg(selectedMonth())
+                                     .arg(dayText().trimmed()));
+    return;
+  }
+  const QDate now = today();
+  const Birth birth{date.year(), date.month(), date.day(), hourBranch(), sex() == 1 ? Sex::kFemale : Sex::kMale};
+  if (const std::optional<NatalChart> chart = ComputeChart(birth, {now.year(), now.month(), now.day()}))
+    natalChartPage_->showChart(*chart);
+}
 
-void MainWindow::printPage() { PrintPage(*almanacPage_, this); }
+void MainWindow::exportImage() {
+  if (currentPage() == natalChartPage_) {
+    ExportImageWithDialog(natalChartPage_->captureVisible(), natalChartPage_->imageName(), this);
+    return;
+  }
+  ExportPageWithDialog(*almanacPage_, yearList_->currentText(), selectedMonth(), this);
+}
+
+void MainWindow::printPage() {
+  PrintPage(currentPage() == natalChartPage_ ? *natalChartPage_->sheet() : *almanacPage_->sheet(), this);
+}
 
 }  // namespace lunisol::ui

@@ -117,6 +117,8 @@ class MainWindow : public QMainWindow {
   void moveToMonth(int year, int month);
   QDate today() const;
   void selectText(QComboBox* list, const QString& text);
+  // Any change of the date bar: the natal chart of the birth it selects.
+  void showNatalChart();
 
   WindowOptions options_;
   QSize screen_;
