@@ -123,20 +123,20 @@ inline constexpr int kBoxPartCount = 10;
 inline constexpr std::array<BoxPlace, kBoxPartCount> kBoxPlaces{{
     {4, 4, 16, 16},                // 身
     {8, 6, 16, 36, true},          // star name: two lines of the 18-pixel major-star font
-    {8, 42, 16, 14, true},         // brightness
+    {8, 42, 16, 15, true},         // brightness
     {8, 57, 16, 16, true},         // transformation mark
-    {6, 78, 26, 14},               // 雜曜: two characters of the 14-pixel font
-    {6, 44, 48, 14, false, true},  // 博士
-    {6, 44, 48, 14, true, true},   // 長生
+    {6, 78, 27, 15},               // 雜曜: two characters of the 15-pixel font
+    {6, 44, 48, 15, false, true},  // 博士
+    {6, 44, 48, 15, true, true},   // 長生
     {8, 11, 44, 18, false, true},  // stem and branch
     {5, 12, 52, 16, true, true},   // 大限
     {0, 6, 91, 28, false, true},   // button: the form's 52 × 14 units
 }};
 inline constexpr int kStarColumns = 9;
 inline constexpr int kStarColumnPitch = 19;
-inline constexpr int kOtherStarsPerRow = 7;
+inline constexpr int kOtherStarsPerRow = 6;  // twelve slots: no palace gets more than eleven
 inline constexpr int kOtherStarRows = 2;
-inline constexpr int kOtherStarPitch = 28;  // across
+inline constexpr int kOtherStarPitch = 32;  // across
 inline constexpr int kOtherStarRowPitch = 16;
 
 // The form's row of the box (or button) that holds `branch` 0 = 子 .. 11 = 亥.

@@ -17,7 +17,7 @@ namespace {
 // the major stars, the minor stars, and the small print (brightness, marks,
 // 雜曜, the two rings, the 大限 ages).
 enum Font { kCentreFont, kMajorFont, kMinorFont, kSmallFont };
-constexpr int kCentreCell = 16, kMajorCell = 18, kMinorCell = 16, kSmallCell = 14;
+constexpr int kCentreCell = 16, kMajorCell = 18, kMinorCell = 16, kSmallCell = 15;
 
 const QColor kPaper(252, 251, 246);
 const QColor kFrameLine(120, 120, 120);     // a frame that reads on the paper
@@ -201,9 +201,11 @@ void NatalChartPage::fitToArea() {
   sheet_->setZoom(zoom);
   sheet_->resize(static_cast<int>(std::ceil(size.width * zoom)), static_cast<int>(std::ceil(size.height * zoom)));
   const QFont font = ScaledFont(kCentreCell, zoom);
+  QFont palaceFont = font;
+  palaceFont.setBold(true);
   for (int b = 0; b < 12; ++b) {
     QPushButton* button = buttons_[static_cast<size_t>(b)];
-    button->setFont(font);
+    button->setFont(palaceFont);
     button->setGeometry(sheet_->toWidget(ToQRect(NatalBoxPlace(b, BoxPart::kButton))));
   }
   name_->setFont(font);
