@@ -58,10 +58,10 @@ std::optional<int> PageNamed(const QString& name) {
 std::optional<int> HourNamed(const QString& text) {
   static const QString kBranches = QStringLiteral("子丑寅卯辰巳午未申酉戌亥");
   if (text.size() == 1 && kBranches.contains(text)) return static_cast<int>(kBranches.indexOf(text));
-  bool ok = false;
-  const int hour = text.toInt(&ok);
-  if (ok && hour >= 0 && hour <= 11 && text == QString::number(hour)) return hour;
-  return std::nullopt;
+  if (!QRegularExpression(QStringLiteral("^[0-9]{1,2}$")).match(text).hasMatch()) return std::nullopt;
+  const int hour = text.toInt();
+  if (hour > 11) return std::nullopt;
+  return hour;
 }
 
 std::optional<int> SexNamed(const QString& text) {
