@@ -69,6 +69,15 @@ QString NameAt(const std::array<std::u16string_view, N>& names, int i) {
 QString HourName(int hour) { return NameAt(kBranchNames, hour) + QStringLiteral("時"); }
 QString Pillar(int stem, int branch) { return NameAt(kStemNames, stem) + NameAt(kBranchNames, branch); }
 
+int AddCell(CellSheet& sheet, const Rect& r, int font, const QColor& colour, Qt::Alignment align = Qt::AlignHCenter) {
+  Cell c;
+  c.rect = ToQRect(r);
+  c.font = font;
+  c.colour = colour;
+  c.align = align;
+  return sheet.addCell(c);
+}
+
 QFont ScaledFont(int cellHeight, qreal zoom) {
   QFont f = MakePageFont(QString::fromLatin1(kPageFace), cellHeight).font;
   f.setPixelSize(std::max(1, static_cast<int>(std::lround(f.pixelSize() * zoom))));
@@ -122,50 +131,49 @@ const Cell& NatalChartPage::centreLine(NatalCentreLine line) const {
 }
 
 void NatalChartPage::buildCells() {
-  auto add = [this](const Rect& r, int font, const QColor& colour, Qt::Alignment align = Qt::AlignHCenter) {
-    Cell c;
-    c.rect = ToQRect(r);
-    c.font = font;
-    c.colour = colour;
-    c.align = align;
-    return sheet_->addCell(c);
-  };
-  for (int b = 0; b < 12; ++b) {
-    const int body = add(NatalBoxPlace(b, BoxPart::kBodyMark), kSmallFont, Qt::white);
-    sheet_->setCellText(body, QStringLiteral("身"));
-    sheet_->setCellFill(body, kBodyFill);
-    sheet_->setCellTooltip(body, QStringLiteral("身宮"));
-    sheet_->setCellVisible(body, false);
-    for (BoxPart part : {BoxPart::kStarName, BoxPart::kBrightness, BoxPart::kMutagen})
-      for (int c = 0; c < kStarColumns; ++c)
-        add(NatalBoxPlace(b, part, c), part == BoxPart::kStarName ? kMajorFont : kSmallFont,
-            part == BoxPart::kMutagen ? Qt::white : kGradeColour);
-    for (int s = 0; s < kOtherSlots; ++s)
-      add(NatalBoxPlace(b, BoxPart::kOtherStar, s), kSmallFont, kOtherColour, Qt::AlignLeft);
-    add(NatalBoxPlace(b, BoxPart::kBoshi), kSmallFont, kSpiritColour, Qt::AlignLeft);
-    add(NatalBoxPlace(b, BoxPart::kChangsheng), kSmallFont, kSpiritColour);
-    add(NatalBoxPlace(b, BoxPart::kStemBranch), kCentreFont, Qt::black, Qt::AlignLeft);
-    add(NatalBoxPlace(b, BoxPart::kDecadal), kSmallFont, Qt::black);
-  }
+  for (int b = 0; b < 12; ++b) buildBoxCells(b);
+  buildCentreCells();
+  const Size size = NatalSheetSize();
+  sheet_->resize(size.width, size.height);
+}
+
+void NatalChartPage::buildBoxCells(int branch) {
+  CellSheet& s = *sheet_;
+  const int body = AddCell(s, NatalBoxPlace(branch, BoxPart::kBodyMark), kSmallFont, Qt::white);
+  s.setCellText(body, QStringLiteral("身"));
+  s.setCellFill(body, kBodyFill);
+  s.setCellTooltip(body, QStringLiteral("身宮"));
+  s.setCellVisible(body, false);
+  for (BoxPart part : {BoxPart::kStarName, BoxPart::kBrightness, BoxPart::kMutagen})
+    for (int c = 0; c < kStarColumns; ++c)
+      AddCell(s, NatalBoxPlace(branch, part, c), part == BoxPart::kStarName ? kMajorFont : kSmallFont,
+              part == BoxPart::kMutagen ? Qt::white : kGradeColour);
+  for (int slot = 0; slot < kOtherSlots; ++slot)
+    AddCell(s, NatalBoxPlace(branch, BoxPart::kOtherStar, slot), kSmallFont, kOtherColour, Qt::AlignLeft);
+  AddCell(s, NatalBoxPlace(branch, BoxPart::kBoshi), kSmallFont, kSpiritColour, Qt::AlignLeft);
+  AddCell(s, NatalBoxPlace(branch, BoxPart::kChangsheng), kSmallFont, kSpiritColour);
+  AddCell(s, NatalBoxPlace(branch, BoxPart::kStemBranch), kCentreFont, Qt::black, Qt::AlignLeft);
+  AddCell(s, NatalBoxPlace(branch, BoxPart::kDecadal), kSmallFont, Qt::black);
+}
+
+void NatalChartPage::buildCentreCells() {
+  CellSheet& s = *sheet_;
   for (int i = 0; i < kNatalCentreLineCount; ++i) {
     const auto line = static_cast<NatalCentreLine>(i);
     if (line == NatalCentreLine::kLegend) continue;
-    centreCell(line) = add(NatalCentreLineRect(line), kCentreFont, Qt::black, Qt::AlignLeft);
+    centreCell(line) = AddCell(s, NatalCentreLineRect(line), kCentreFont, Qt::black, Qt::AlignLeft);
   }
-  sheet_->setCellText(centreCell(NatalCentreLine::kName), QStringLiteral("姓名："));
+  s.setCellText(centreCell(NatalCentreLine::kName), QStringLiteral("姓名："));
   // The legend line is its four marks and their captions, the first mark
   // standing for the line.
   for (int m = 1; m <= 4; ++m) {
-    const auto mutagen = static_cast<Mutagen>(m);
-    const int mark = add(NatalLegendMarkRect(m), kSmallFont, Qt::white);
-    sheet_->setCellText(mark, NameAt(kMutagenNames, m));
-    sheet_->setCellFill(mark, mutagenColour(mutagen));
-    const int caption = add(NatalLegendCaptionRect(m), kSmallFont, Qt::black, Qt::AlignLeft);
-    sheet_->setCellText(caption, QStringLiteral("化") + NameAt(kMutagenNames, m));
+    const int mark = AddCell(s, NatalLegendMarkRect(m), kSmallFont, Qt::white);
+    s.setCellText(mark, NameAt(kMutagenNames, m));
+    s.setCellFill(mark, mutagenColour(static_cast<Mutagen>(m)));
+    const int caption = AddCell(s, NatalLegendCaptionRect(m), kSmallFont, Qt::black, Qt::AlignLeft);
+    s.setCellText(caption, QStringLiteral("化") + NameAt(kMutagenNames, m));
     if (m == 1) centreCell(NatalCentreLine::kLegend) = mark;
   }
-  const Size size = NatalSheetSize();
-  sheet_->resize(size.width, size.height);
 }
 
 void NatalChartPage::buildControls() {
@@ -251,18 +259,19 @@ void NatalChartPage::showBox(const NatalChart& chart, int branch) {
   button->setEnabled(true);
   sheet_->setCellVisible(cellIndex(branch, BoxPart::kBodyMark), p.isBodyPalace);
   showStars(chart, branch);
-  // The 雜曜 in their grid; the most any birth of 1900..2100 gets is eleven,
-  // so the last slot's ellipsis (the rest in its tip) only guards the grid.
+  // The 雜曜 in their grid. No palace of a birth in 1900..2100 gets more
+  // than eleven; were there more, the last slot would show an ellipsis and
+  // the rest in its tip.
   const int others = static_cast<int>(p.otherStars.size());
-  for (int s = 0; s < kOtherSlots; ++s) {
-    const int cell = cellIndex(branch, BoxPart::kOtherStar, s);
-    const bool overflow = s == kOtherSlots - 1 && others > kOtherSlots;
-    QString tip;
-    for (int r = s; overflow && r < others; ++r)
-      tip += Name(StarName(p.otherStars[static_cast<size_t>(r)].star)) + u' ';
-    sheet_->setCellText(cell, overflow     ? QStringLiteral("…")
-                              : s < others ? Name(StarName(p.otherStars[static_cast<size_t>(s)].star))
-                                           : QString());
+  auto other = [&](int i) { return Name(StarName(p.otherStars[static_cast<size_t>(i)].star)); };
+  for (int slot = 0; slot < kOtherSlots; ++slot) {
+    QString text = slot < others ? other(slot) : QString(), tip;
+    if (slot == kOtherSlots - 1 && others > kOtherSlots) {
+      text = QStringLiteral("…");
+      for (int i = slot; i < others; ++i) tip += other(i) + u' ';
+    }
+    const int cell = cellIndex(branch, BoxPart::kOtherStar, slot);
+    sheet_->setCellText(cell, text);
     sheet_->setCellTooltip(cell, tip.trimmed());
   }
   sheet_->setCellText(cellIndex(branch, BoxPart::kBoshi), NameAt(kBoshiNames, p.boshi));

@@ -55,6 +55,8 @@ class NatalChartPage : public QScrollArea {
 
  private:
   void buildCells();
+  void buildBoxCells(int branch);
+  void buildCentreCells();
   void buildControls();
   // Zooms the sheet to the room the page has and moves the controls along.
   void fitToArea();
