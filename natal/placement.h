@@ -3,6 +3,8 @@
 // "forward" is clockwise on the chart, towards the next branch.
 #pragma once
 
+#include <array>
+
 namespace lunisol {
 
 constexpr int Mod12(int n) { return ((n % 12) + 12) % 12; }
@@ -37,6 +39,12 @@ int ZiWeiBranch(int bureau, int lunarDay);
 
 // 天府 mirrors 紫微 across the 寅–申 line.
 constexpr int TianFuBranch(int ziWeiBranch) { return Mod12(4 - ziWeiBranch); }
+
+// The branches a palace is read together with (三方四正): its own, the one
+// opposite it and the two in trine with it, four either way.
+constexpr std::array<int, 4> ThreeSidesFourFronts(int branch) {
+  return {Mod12(branch), Mod12(branch + 6), Mod12(branch + 4), Mod12(branch - 4)};
+}
 
 // 陽男 and 陰女 run their 大限, 長生 and 博士 rings forward.
 constexpr bool RunsForward(bool yangYear, bool male) { return yangYear == male; }

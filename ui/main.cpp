@@ -17,6 +17,7 @@
 #include "ui/dialogs/about_dialog.h"
 #include "ui/main_window.h"
 #include "ui/widgets/atomic_file.h"
+#include "ui/widgets/page_tab_bar.h"
 
 using namespace lunisol::ui;
 
@@ -39,6 +40,45 @@ std::optional<SheetKind> SheetNamed(const QString& name) {
   return std::nullopt;
 }
 
+// Where the window starts, past the date: the page and the natal chart's
+// hour and sex lists.
+struct StartChoice {
+  int page = 0;  // 0 the almanac, 1 the natal chart
+  std::optional<int> hour;
+  std::optional<int> sex;  // 0 男, 1 女
+};
+
+std::optional<int> PageNamed(const QString& name) {
+  if (name == QLatin1String("almanac")) return 0;
+  if (name == QLatin1String("natal")) return 1;
+  return std::nullopt;
+}
+
+// 0..11, or the hour's branch 子..亥.
+std::optional<int> HourNamed(const QString& text) {
+  static const QString kBranches = QStringLiteral("子丑寅卯辰巳午未申酉戌亥");
+  if (text.size() == 1 && kBranches.contains(text)) return static_cast<int>(kBranches.indexOf(text));
+  if (!QRegularExpression(QStringLiteral("^[0-9]{1,2}$")).match(text).hasMatch()) return std::nullopt;
+  const int hour = text.toInt();
+  if (hour > 11) return std::nullopt;
+  return hour;
+}
+
+std::optional<int> SexNamed(const QString& text) {
+  if (text == QStringLiteral("男") || text.compare(QLatin1String("m"), Qt::CaseInsensitive) == 0) return 0;
+  if (text == QStringLiteral("女") || text.compare(QLatin1String("f"), Qt::CaseInsensitive) == 0) return 1;
+  return std::nullopt;
+}
+
+void ApplyStart(MainWindow& frame, const StartChoice& start) {
+  if (start.hour) frame.hourList()->setCurrentIndex(*start.hour);
+  if (start.sex) frame.sexList()->setCurrentIndex(*start.sex);
+  if (start.page != 0) {
+    frame.pageTabs()->setCurrentIndex(start.page);
+    frame.switchPage(start.page);
+  }
+}
+
 struct Options {
   QCommandLineOption date{QStringLiteral("date"), QStringLiteral("Start on this date instead of today."),
                           QStringLiteral("YYYY-MM-DD")};
@@ -54,13 +94,22 @@ struct Options {
       QStringLiteral("WxH")};
   QCommandLineOption open{QStringLiteral("open"), QStringLiteral("Open a sheet: bone, hours, yearly or zodiac."),
                           QStringLiteral("SHEET")};
+  QCommandLineOption page{QStringLiteral("page"),
+                          QStringLiteral("Start on this page: almanac (the default) or natal (the 紫微斗數 chart)."),
+                          QStringLiteral("PAGE")};
+  QCommandLineOption hour{
+      QStringLiteral("hour"),
+      QStringLiteral("The birth hour for the natal chart: 0 (子) to 11 (亥), or the branch itself."),
+      QStringLiteral("HOUR")};
+  QCommandLineOption sex{QStringLiteral("sex"), QStringLiteral("The sex for the natal chart: 男 or 女 (also m or f)."),
+                         QStringLiteral("SEX")};
 
   void addTo(QCommandLineParser& parser) const {
     parser.setApplicationDescription(
         QStringLiteral("Lunisol 農民曆, an almanac of the Chinese lunisolar calendar, 1900-2100."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addOptions({date, grab, size, available, open});
+    parser.addOptions({date, grab, size, available, open, page, hour, sex});
   }
 };
 
@@ -118,10 +167,12 @@ int SavePng(const QImage& image, const std::string& path) {
   return 0;
 }
 
-int Grab(WindowOptions options, std::optional<SheetKind> sheet, QSize window, const std::string& path) {
+int Grab(WindowOptions options, const StartChoice& start, std::optional<SheetKind> sheet, QSize window,
+         const std::string& path) {
   options.showAboutOnStart = false;
   options.notice = [](const QString& text) { std::fprintf(stderr, "lunisol: %s\n", text.toLocal8Bit().constData()); };
   MainWindow frame(options);
+  ApplyStart(frame, start);
   frame.setAttribute(Qt::WA_DontShowOnScreen);
   frame.resize(window);
   frame.show();
@@ -171,6 +222,20 @@ int main(int argc, char* argv[]) {
     sheet = SheetNamed(parser.value(opt.open));
     if (!sheet) return Fail(QStringLiteral("--open wants bone, hours, yearly or zodiac"));
   }
+  StartChoice start;
+  if (parser.isSet(opt.page)) {
+    const std::optional<int> page = PageNamed(parser.value(opt.page));
+    if (!page) return Fail(QStringLiteral("--page wants almanac or natal"));
+    start.page = *page;
+  }
+  if (parser.isSet(opt.hour)) {
+    start.hour = HourNamed(parser.value(opt.hour));
+    if (!start.hour) return Fail(QStringLiteral("--hour wants 0 (子) to 11 (亥) or the branch character"));
+  }
+  if (parser.isSet(opt.sex)) {
+    start.sex = SexNamed(parser.value(opt.sex));
+    if (!start.sex) return Fail(QStringLiteral("--sex wants 男 or 女 (or m or f)"));
+  }
   const QString sizeRule = QStringLiteral("WIDTHxHEIGHT, each side %1 to %2 pixels, for example 1280x1024")
                                .arg(kSmallestGrabSide)
                                .arg(kLargestGrabSide);
@@ -190,11 +255,12 @@ int main(int argc, char* argv[]) {
 
   if (parser.isSet(opt.grab)) {
     options.screen = screen;
-    return Grab(options, sheet, window, RawOptionValue(argc, argv, "grab"));
+    return Grab(options, start, sheet, window, RawOptionValue(argc, argv, "grab"));
   }
 
   options.showAboutOnStart = !sheet;
   MainWindow frame(options);
+  ApplyStart(frame, start);
   const QString fontNotice = MissingChineseFaceNotice(QFontDatabase::families());
   if (!fontNotice.isEmpty()) {
     QTimer::singleShot(0, &frame,

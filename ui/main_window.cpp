@@ -18,6 +18,7 @@
 
 #include "calendar/convert.h"
 #include "calendar/text.h"
+#include "natal/chart.h"
 #include "ui/dialogs/sheet_dialogs.h"
 #include "ui/natal_chart_page.h"
 #include "ui/page/almanac_page.h"
@@ -195,8 +196,12 @@ void MainWindow::buildDateBar() {
   for (const char16_t* label : kHourLabels) hourList_->addItem(ToQString(label));
   sexList_->addItems({QStringLiteral("男"), QStringLiteral("女")});
 
-  connect(yearList_, &QComboBox::activated, this, [this] { showChosenYear(); });
-  connect(monthList_, &QComboBox::activated, this, [this] { showChosenMonth(); });
+  // Every change of a list, by the reader or by a key, goes through one
+  // place, so the page, the sheets and the natal chart read one selection.
+  connect(yearList_, &QComboBox::currentIndexChanged, this, &MainWindow::showChosenYear);
+  connect(monthList_, &QComboBox::currentIndexChanged, this, &MainWindow::showChosenMonth);
+  for (QComboBox* list : {dayList_, hourList_, sexList_})
+    connect(list, &QComboBox::currentIndexChanged, this, &MainWindow::showNatalChart);
 }
 
 void MainWindow::selectNumber(QComboBox* list, int number) {
@@ -231,14 +236,16 @@ void MainWindow::zoomBy(int steps) {
 }
 
 void MainWindow::selectDate(const QDate& date) {
-  computeYearData(date.year(), date.month());
-  selectNumber(yearList_, date.year());
-  selectNumber(monthList_, date.month());
-  fillDayList();
-  selectNumber(dayList_, date.day());
-  hourList_->setCurrentIndex(0);
-  sexList_->setCurrentIndex(0);
-  evaluateMonth();
+  {
+    const QSignalBlocker y(yearList_), m(monthList_), d(dayList_), h(hourList_), s(sexList_);
+    selectNumber(yearList_, date.year());
+    selectNumber(monthList_, date.month());
+    fillDayList();
+    selectNumber(dayList_, date.day());
+    hourList_->setCurrentIndex(0);
+    sexList_->setCurrentIndex(0);
+  }
+  showChosenYear();
 }
 
 void MainWindow::computeYearData(int year, int month) {
@@ -275,6 +282,7 @@ void MainWindow::showChosenYear() {
   fillDayList();
   computeYearData(selectedYear(), selectedMonth());
   evaluateMonth();
+  showNatalChart();
 }
 
 void MainWindow::showChosenMonth() {
@@ -285,6 +293,7 @@ void MainWindow::showChosenMonth() {
     lunisol::RefreshYearDataForMonth(yearData_, selectedYear(), selectedMonth());
   }
   evaluateMonth();
+  showNatalChart();
 }
 
 void MainWindow::fillDayList() {
@@ -305,8 +314,11 @@ void MainWindow::switchPage(int index) {
 void MainWindow::moveToMonth(int year, int month) {
   if (year < kFirstYear || year > kLastYear) return;
   const bool newYear = year != selectedYear();
-  selectNumber(monthList_, month);
-  selectNumber(yearList_, year);
+  {
+    const QSignalBlocker quietYear(yearList_), quietMonth(monthList_);
+    selectNumber(monthList_, month);
+    selectNumber(yearList_, year);
+  }
   if (newYear)
     showChosenYear();
   else
@@ -376,8 +388,28 @@ void MainWindow::openHourTableFor(int day) {
 
 void MainWindow::openYearlyNotesSheet() { openSheet(SheetKind::kYearly); }
 
-void MainWindow::exportImage() { ExportPageWithDialog(*almanacPage_, yearList_->currentText(), selectedMonth(), this); }
+void MainWindow::showNatalChart() {
+  // The day list always holds the days of the chosen month (see fillDayList).
+  const QDate date(selectedYear(), selectedMonth(), selectedDay());
+  const QDate now = today();
+  const Birth birth{date.year(), date.month(), date.day(), hourBranch(), sex() == 1 ? Sex::kFemale : Sex::kMale};
+  if (const std::optional<NatalChart> chart = ComputeChart(birth, {now.year(), now.month(), now.day()}))
+    natalChartPage_->showChart(*chart);
+  else
+    natalChartPage_->showNoChart(
+        QStringLiteral("%1 年 %2 月 %3 日無法排盤。").arg(date.year()).arg(date.month()).arg(date.day()));
+}
 
-void MainWindow::printPage() { PrintPage(*almanacPage_, this); }
+void MainWindow::exportImage() {
+  if (currentPage() == natalChartPage_) {
+    ExportImageWithDialog(natalChartPage_->captureVisible(), natalChartPage_->imageName(), this);
+    return;
+  }
+  ExportPageWithDialog(*almanacPage_, yearList_->currentText(), selectedMonth(), this);
+}
+
+void MainWindow::printPage() {
+  PrintPage(currentPage() == natalChartPage_ ? *natalChartPage_->sheet() : *almanacPage_->sheet(), this);
+}
 
 }  // namespace lunisol::ui

@@ -132,6 +132,8 @@ class MainWindow : public QMainWindow {
   QDate today() const;
   // Selects the item carrying `number`.
   void selectNumber(QComboBox* list, int number);
+  // Any change of the date bar: the natal chart of the birth it selects.
+  void showNatalChart();
 
   WindowOptions options_;
   QSize screen_;

@@ -11,6 +11,7 @@ fail() { echo "FAIL: $*"; exit 1; }
 # No display at all: --help and --version still answer.
 out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$app" --help 2>&1) || fail "--help exited $?"
 grep -q -- "--grab" <<<"$out" || fail "--help did not list the options"
+grep -q -- "--page" <<<"$out" || fail "--help did not list --page"
 out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$app" --version 2>&1) || fail "--version exited $?"
 grep -q "lunisol" <<<"$out" || fail "--version said: $out"
 
@@ -35,6 +36,28 @@ before=$(md5sum < "$work/old.png")
 [ "$(md5sum < "$work/old.png")" = "$before" ] || fail "the old picture was damaged"
 grep -q "cannot write" "$work/err" || fail "no message: $(cat "$work/err")"
 [ "$(ls -A "$work" | grep -c lunisol)" -eq 0 ] || fail "a temporary file was left behind"
+
+# The natal chart page: --page, --hour and --sex pick what it shows, and bad
+# values are refused with status 2 before any window opens.
+rm -f "$work"/*.png
+"$app" --date 2000-08-16 --page natal --hour 2 --sex 女 --grab "$work/natal.png" --size 1024x768 2>/dev/null \
+  || fail "grab of the natal page"
+"$app" --date 2000-08-16 --page natal --hour 寅 --sex f --grab "$work/natal-named.png" --size 1024x768 2>/dev/null \
+  || fail "grab of the natal page with the branch and f"
+"$app" --date 2000-08-16 --page natal --hour 2 --sex m --grab "$work/natal-male.png" --size 1024x768 2>/dev/null \
+  || fail "grab of the natal page for a man"
+"$app" --date 2000-08-16 --grab "$work/almanac.png" --size 1024x768 2>/dev/null || fail "grab of the almanac page"
+cmp -s "$work/natal.png" "$work/natal-named.png" || fail "--hour 寅 --sex f differs from --hour 2 --sex 女"
+cmp -s "$work/natal.png" "$work/natal-male.png" && fail "--sex did not change the chart"
+cmp -s "$work/natal.png" "$work/almanac.png" && fail "--page natal grabbed the almanac page"
+for bad in "--page moon" "--hour 12" "--hour -1" "--hour 2x" "--hour 甲" "--sex x"; do
+  # shellcheck disable=SC2086
+  "$app" --date 2000-08-16 $bad --grab "$work/bad.png" 2>"$work/err" && fail "$bad was accepted"
+  [ $? -eq 2 ] || fail "$bad did not exit with status 2"
+  [ "$(grep -c '^lunisol: ' "$work/err")" -eq 1 ] || fail "$bad: no one-line message: $(cat "$work/err")"
+  [ -e "$work/bad.png" ] && fail "$bad wrote a picture"
+done
+rm -f "$work"/*.png "$work/err"
 
 # A FIFO is not replaced by a file.
 mkfifo "$work/pipe.png"

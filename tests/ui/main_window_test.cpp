@@ -173,14 +173,6 @@ TEST(Frame, PageKeysWalkMonthsAcrossYearsWithinTheRange) {
   EXPECT_EQ(first.monthList()->currentText(), QStringLiteral(" 1"));
 }
 
-TEST(Frame, NatalChartShowsItsFixedForm) {
-  MainWindow f(OnDate(2009, 5, 26));
-  NatalChartPage* chart = f.natalChartPage();
-  EXPECT_EQ(chart->colouredLabel(0)->text(), QStringLiteral("流年  95 , 歲次 ( 丙戌 ) , 大限辛未 虛歲  28"));
-  EXPECT_EQ(chart->form()->findChildren<QPushButton*>().size(), 12);
-  for (auto* b : chart->form()->findChildren<QPushButton*>()) EXPECT_TRUE(b->isFlat());
-}
-
 TEST(MainWindow, ThePageFitsTheWorkAreaAndOpensAtItsTitles) {
   // A 1280 × 1024 screen with a taskbar and a title bar leaves 1280 × 954.
   WindowOptions fit = OnDate(2009, 5, 26);

@@ -128,35 +128,37 @@ int ExportPageImage(const QImage& image, const QString& path, QWidget* parent) {
   });
 }
 
-void ExportPageWithDialog(AlmanacPage& page, const QString& yearText, int month, QWidget* parent) {
-  // Capture before the dialog opens: what is saved is what the user saw.
-  const QImage image = page.captureVisible();
-  const QString proposed = QDir::current().filePath(ProposedImageName(yearText, month));
+void ExportImageWithDialog(const QImage& image, const QString& proposedName, QWidget* parent) {
+  const QString proposed = QDir::current().filePath(proposedName);
   const QString path = AskSaveFileName(parent, QStringLiteral("存 檔"), proposed, QStringLiteral("BMP 圖檔 (*.bmp)"));
   if (path.isEmpty()) return;
   ExportPageImage(image, path, parent);
 }
 
-void PaintPageFitted(AlmanacPage& page, QPaintDevice& device) {
+void ExportPageWithDialog(AlmanacPage& page, const QString& yearText, int month, QWidget* parent) {
+  // Capture before the dialog opens: what is saved is what the user saw.
+  ExportImageWithDialog(page.captureVisible(), ProposedImageName(yearText, month), parent);
+}
+
+void PaintPageFitted(CellSheet& sheet, QPaintDevice& device) {
   QPainter painter(&device);
   const QRect area = painter.viewport();
-  CellSheet* sheet = page.sheet();
-  const QSize size = sheet->size();
+  const QSize size = sheet.size();
   const qreal scale = std::min(qreal(area.width()) / size.width(), qreal(area.height()) / size.height());
   painter.translate(area.x() + (area.width() - size.width() * scale) / 2, area.y());
   painter.scale(scale, scale);
-  const QRect mark = sheet->highlight();
-  sheet->setHighlight({});
-  sheet->QWidget::render(&painter, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
-  sheet->setHighlight(mark);
+  const QRect mark = sheet.highlight();
+  sheet.setHighlight({});
+  sheet.QWidget::render(&painter, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+  sheet.setHighlight(mark);
 }
 
-void PrintPage(AlmanacPage& page, QWidget* parent) {
+void PrintPage(CellSheet& sheet, QWidget* parent) {
   QPrinter printer(QPrinter::HighResolution);
   printer.setPageOrientation(QPageLayout::Landscape);
   QPrintDialog dialog(&printer, parent);
   if (dialog.exec() != QDialog::Accepted) return;
-  PaintPageFitted(page, printer);
+  PaintPageFitted(sheet, printer);
 }
 
 }  // namespace lunisol::ui

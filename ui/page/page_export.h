@@ -15,6 +15,7 @@ class QWidget;
 namespace lunisol::ui {
 
 class AlmanacPage;
+class CellSheet;
 
 // The information header of a device-independent bitmap.
 struct BitmapInfoHeader {
@@ -53,14 +54,17 @@ int ExportPageImage(const QImage& image, const QString& path, const ExportMessag
 // The same, telling the user in a message box over `parent`.
 int ExportPageImage(const QImage& image, const QString& path, QWidget* parent);
 
-// The save command: asks for a name in the current folder and exports the
-// visible page.
+// The save command: asks for a name in the current folder, proposing
+// `proposedName`, and exports `image` (the page as the user saw it).
+void ExportImageWithDialog(const QImage& image, const QString& proposedName, QWidget* parent);
+// The same for the almanac page, named after the year and month.
 void ExportPageWithDialog(AlmanacPage& page, const QString& yearText, int month, QWidget* parent);
-// Paints the whole page (cells, backdrop and term panels, without the hover
-// mark) onto `device` at the device's own resolution, fitted to its page and
-// centred across it: a print as sharp as the screen, not a scaled bitmap.
-void PaintPageFitted(AlmanacPage& page, QPaintDevice& device);
-// The print command: the page on one landscape sheet.
-void PrintPage(AlmanacPage& page, QWidget* parent);
+// Paints a page's whole sheet (cells, backdrop and the widgets on it, such as
+// the term panels, without the hover mark) onto `device` at the device's own
+// resolution, fitted to its page and centred across it: a print as sharp as
+// the screen, not a scaled bitmap.
+void PaintPageFitted(CellSheet& sheet, QPaintDevice& device);
+// The print command: the page's sheet on one landscape sheet of paper.
+void PrintPage(CellSheet& sheet, QWidget* parent);
 
 }  // namespace lunisol::ui

@@ -218,6 +218,20 @@ void CellSheet::setCellRect(int index, const QRect& rect) {
   touch(index);
 }
 
+void CellSheet::setCellFont(int index, int font) {
+  Cell& c = cells_.at(index);
+  if (c.font == font) return;
+  c.font = font;
+  touch(index);
+}
+
+void CellSheet::setCellFill(int index, const QColor& fill) {
+  Cell& c = cells_.at(index);
+  if (c.fill == fill) return;
+  c.fill = fill;
+  touch(index);
+}
+
 void CellSheet::setCellVisible(int index, bool visible) {
   Cell& c = cells_.at(index);
   if (c.visible == visible) return;
@@ -285,6 +299,7 @@ CellSheet::CellLines CellSheet::layOut(const Cell& c) const {
 
 void CellSheet::drawCell(QPainter& p, const Cell& c) {
   if (!c.visible || c.text.isEmpty()) return;
+  if (c.fill.isValid()) p.fillRect(c.rect, c.fill);
   FontCache& fc = fonts_.at(static_cast<size_t>(c.font) < fonts_.size() ? c.font : 0);
   const int lineHeight = fc.font.cellHeight;
   // Ideographs sit centred in their line: their em box runs from 0.88 em
@@ -321,7 +336,18 @@ void CellSheet::render(QPainter& p, const QRect& clip) {
     p.fillRect(clip, background_);
   }
   if (!picture_.isNull() && pictureRect_.intersects(clip)) p.drawPixmap(pictureRect_, picture_);
-  for (const SheetFrame& f : frames_) DrawEdge(p, f.rect, f.edge);
+  // Grounds first, then lines: neighbouring frames share their common line.
+  for (const SheetFrame& f : frames_)
+    if (f.fill.isValid()) p.fillRect(f.rect, f.fill);
+  for (const SheetFrame& f : frames_) {
+    if (!f.line.isValid()) {
+      DrawEdge(p, f.rect, f.edge);
+      continue;
+    }
+    p.setPen(f.line);
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(f.rect.adjusted(0, 0, -1, -1));  // on the border pixels of rect, as DrawEdge draws
+  }
   for (const Cell& c : cells_) {
     if (c.rect.adjusted(-2, 0, 2, 0).intersects(clip)) drawCell(p, c);
   }

@@ -31,11 +31,14 @@ struct Cell {
   QString tooltip;  // empty: no tip
   int font = 0;     // index into the sheet's fonts
   Qt::Alignment align = Qt::AlignHCenter;
+  QColor fill{};  // painted under the text when valid, as a mark's ground
 };
 
 struct SheetFrame {
   QRect rect;
   Edge edge = Edge::kEtched;
+  QColor line{};  // valid: a plain one-pixel line of this colour instead of the edge
+  QColor fill{};  // valid: painted inside the frame, under the cells
 };
 
 QColor ToQColor(const Colour& c);
@@ -60,7 +63,10 @@ class CellSheet : public QWidget {
   void setBackdrop(std::unique_ptr<RuledBackdrop> backdrop, QRect bounds);
   RuledBackdrop* backdrop() { return backdrop_.get(); }
   const QRect& backdropBounds() const { return backdropBounds_; }
-  void setFrames(std::vector<SheetFrame> frames) { frames_ = std::move(frames); }
+  void setFrames(std::vector<SheetFrame> frames) {
+    frames_ = std::move(frames);
+    update();
+  }
   // A drawing laid over the backdrop and under the frames and cells, so the
   // cells can write on it; a null pixmap removes it.
   void setPicture(QPixmap picture, QRect rect);
@@ -76,6 +82,8 @@ class CellSheet : public QWidget {
   void setCellTooltip(int index, const QString& tooltip);
   void setCell(int index, const QString& text, const QColor& colour);
   void setCellRect(int index, const QRect& rect);
+  void setCellFont(int index, int font);
+  void setCellFill(int index, const QColor& fill);
 
   // The hover mark: a sunken edge around `r`; an empty rectangle removes it.
   void setHighlight(const QRect& r);
