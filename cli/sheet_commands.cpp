@@ -160,7 +160,7 @@ int Yearly(const std::vector<std::string>& a, std::ostream& out, std::ostream& e
   const auto texts = r->TemplateTexts();
   json corners = json::array();
   for (size_t i = 2; i < texts.size(); ++i) corners.push_back(ControlJson(*texts[i], kYearlyNotesTemplateTexts[i]));
-  const LabelPlaces<77> label(r->Labels(), kYearlyNotesLabels);
+  const LabelPlaces<78> label(r->Labels(), kYearlyNotesLabels);
   out << json{{"caption", ToUtf8(r->caption)},
               {"yearPillarText", ToUtf8(u" " + r->yearPillar + u" ")},
               {"yearPosition", r->yearPosition},
@@ -192,6 +192,7 @@ int Yearly(const std::vector<std::string>& a, std::ostream& out, std::ostream& e
                 {"verseHeading", label(r->verseHeading)},
                 {"oracleHeading", label(r->oracleHeading)},
                 {"ownWriting", r->earthMotherIsOurs},
+                {"ownWritingLine", label(r->ownWritingLine)},
                 {"verseLines", label(r->verseLines)},
                 {"oracleLines", label(r->oracleLines)}}},
               {"directionLine", label(r->directionLine)},
@@ -271,6 +272,7 @@ int Bone(const std::vector<std::string>& a, std::ostream& out, std::ostream& err
               {"description", ToUtf8(r->description)},
               {"descriptionOwnWriting", r->descriptionIsOurs},
               {"descriptionTooltip", ToUtf8(r->descriptionTooltip)},
+              {"ownWritingLine", ToUtf8(r->ownWritingLine)},
               {"yearPosition", r->yearPosition},
               {"lunarYear", r->lunarYear},
               {"lunarMonth", r->lunarMonth},

@@ -12,7 +12,7 @@ constexpr int kCaptionWidth = 22, kCaptionHeight = 9;
 
 }  // namespace
 
-constexpr std::array<BoneControl, 14> kBoneWeighingControls = {{
+constexpr std::array<BoneControl, 15> kBoneWeighingControls = {{
     {K::kGroup, T::kCaption, {0, 2, 190, 25}, u"農曆出生日期"},
     {K::kLabel, T::kBirthLine, {6, 14, 178, 9}, u"年 :"},
     {K::kGroup, T::kCaption, {0, 30, 190, 71}, u"袁天罡秤骨術"},
@@ -27,6 +27,8 @@ constexpr std::array<BoneControl, 14> kBoneWeighingControls = {{
     {K::kLabel, T::kCaption, {6, 133, kCaptionWidth, kCaptionHeight}, u"說 明 :"},
     {K::kSunken, T::kMansion, {30, 117, 27, 12}, u"", true},
     {K::kEdit, T::kDescription, {30, 133, 154, 22}, u""},
+    // Beside the mansion: the line that says when its saying is ours.
+    {K::kLabel, T::kOwnWriting, {62, 118, 122, 11}, u""},
 }};
 
 }  // namespace lunisol

@@ -12,7 +12,7 @@ namespace lunisol {
 enum class BoneControlKind { kGroup, kLabel, kSunken, kEdit };
 
 // Which text of the reading a control shows; kCaption: its own caption.
-enum class BoneText { kCaption, kBirthLine, kSong, kWeight, kVerdict, kMansion, kDescription };
+enum class BoneText { kCaption, kBirthLine, kSong, kWeight, kVerdict, kMansion, kDescription, kOwnWriting };
 
 struct BoneControl {
   BoneControlKind kind;
@@ -21,7 +21,7 @@ struct BoneControl {
   std::u16string_view caption;
   bool centred = false;  // else left-aligned, vertically centred
 };
-extern const std::array<BoneControl, 14> kBoneWeighingControls;
+extern const std::array<BoneControl, 15> kBoneWeighingControls;
 
 inline constexpr UnitRect kBoneWeighingSize{0, 0, 190, 162};
 

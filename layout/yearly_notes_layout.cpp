@@ -15,7 +15,7 @@ constexpr std::array<YearlyTemplateText, 10> kYearlyNotesTemplateTexts = {{
     {1208, {162, 126, 0, 0}},
 }};
 
-constexpr std::array<Rect, 77> kYearlyNotesLabels = {{
+constexpr std::array<Rect, 78> kYearlyNotesLabels = {{
     // Na Yin and the elements of the year pillar.
     {464, 90, 476, 146},
     {479, 90, 491, 146},
@@ -106,6 +106,8 @@ constexpr std::array<Rect, 77> kYearlyNotesLabels = {{
     {37, 236, 49, 430},
     {22, 236, 34, 430},
     {7, 236, 19, 430},
+    // Under the verses: the line that says they are our own writing.
+    {356, 402, 458, 416},
 }};
 
 Rect YearlyTemplateTextRect(const YearlyTemplateText& text) {

@@ -19,8 +19,8 @@ struct YearlyTemplateText {
 };
 // The two year-god columns, then the corner words 1201..1208.
 extern const std::array<YearlyTemplateText, 10> kYearlyNotesTemplateTexts;
-// The 77 labels made in code.
-extern const std::array<Rect, 77> kYearlyNotesLabels;
+// The 78 labels made in code.
+extern const std::array<Rect, 78> kYearlyNotesLabels;
 
 // The dialog: template 139, the silkworm-house picture, and the cell a
 // one-character template text gets.

@@ -54,9 +54,15 @@ std::optional<BoneWeighingRecord> WeighBones(int year, int month, int day, int h
   r.mansionName = std::u16string(kMansionNames[static_cast<size_t>(date.mansion)]);
   r.description = std::u16string(kMansionNativityTexts[static_cast<size_t>(date.mansion)]);
   r.descriptionIsOurs = kMansionNativityOrigins[static_cast<size_t>(date.mansion)] == TextOrigin::kOurs;
-  if (r.descriptionIsOurs) r.descriptionTooltip = std::u16string(kOwnMansionSayingTip);
-  r.birthLine = Format(u"農曆 %d 年 %d 月 %d 日 %s 時",
-                       {date.lunarYear, month0, date.lunarDay, kHourSelectorItems[static_cast<size_t>(hour)]});
+  if (r.descriptionIsOurs) {
+    r.descriptionTooltip = std::u16string(kOwnMansionSayingTip);
+    r.ownWritingLine = std::u16string(kOwnMansionSayingLine);
+  }
+  // The weight treats a leap month as the month it repeats; the birth line
+  // still says which of the two the birth fell in.
+  const std::u16string_view leap = date.lunarMonth < 0 ? u"閏 " : u"";
+  r.birthLine = Format(u"農曆 %d 年 %s%d 月 %d 日 %s 時",
+                       {date.lunarYear, leap, month0, date.lunarDay, kHourSelectorItems[static_cast<size_t>(hour)]});
   return r;
 }
 

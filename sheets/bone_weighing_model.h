@@ -16,6 +16,8 @@ extern const std::array<std::u16string_view, 12> kHourSelectorItems;
 // Tooltip of the description box when the mansion's saying is this
 // program's own writing rather than the almanac's.
 inline constexpr std::u16string_view kOwnMansionSayingTip = u"本宿說明為本程式擬作，非傳統原文";
+// The same said on the sheet itself, so a screenshot or a print carries it.
+inline constexpr std::u16string_view kOwnMansionSayingLine = u"本宿說明為本程式擬作";
 
 struct BoneWeighingRecord {
   std::u16string birthLine;    // "農曆 %d 年 %d 月 %d 日 %s 時"
@@ -27,6 +29,7 @@ struct BoneWeighingRecord {
   // Set when the saying is our own writing; the tooltip then says so.
   bool descriptionIsOurs = false;
   std::u16string descriptionTooltip;
+  std::u16string ownWritingLine;  // kOwnMansionSayingLine when the saying is ours
 
   int yearPosition = 0;                             // 1..60
   int lunarYear = 0, lunarMonth = 0, lunarDay = 0;  // lunarMonth as converted (−n in a leap month)

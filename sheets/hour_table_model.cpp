@@ -158,7 +158,24 @@ std::u16string HourTableLunarLine(int lunarMonth, int lunarDay, std::u16string_v
   return Format(u"農曆%s %d 月 %d 日", {leap, month, lunarDay});
 }
 
-HourSpiritTexts SplitHourSpirits(std::u16string_view entry, bool clashes) {
+std::u16string WithEmptySidesNamed(std::u16string_view entry) {
+  // The table prints an empty side as its bare label ("吉神 ：", "凶煞",
+  // "凶煞:"), which reads as if the text were cut off; the sheet says 無.
+  std::u16string text(entry);
+  constexpr std::u16string_view kNoGood = u"吉神 ： ，";
+  if (text.starts_with(kNoGood)) text.replace(0, kNoGood.size(), u"吉神 ：無 ，");
+  for (std::u16string_view bare : {u" ，凶煞:", u" ，凶煞"}) {
+    if (text.ends_with(bare)) {
+      text.replace(text.size() - bare.size(), bare.size(), u" ，凶煞 ：無");
+      break;
+    }
+  }
+  return text;
+}
+
+HourSpiritTexts SplitHourSpirits(std::u16string_view printed, bool clashes) {
+  const std::u16string named = WithEmptySidesNamed(printed);
+  const std::u16string_view entry = named;
   std::u16string good(entry), bad;
   const size_t at = entry.find(u" ，凶煞");
   if (at != std::u16string_view::npos) {
@@ -175,7 +192,7 @@ HourSpiritTexts SplitHourSpirits(std::u16string_view entry, bool clashes) {
   }
   // A clashing hour is good for nothing: the warning takes the good column.
   // A long entry has room to show its bad spirits after the warning.
-  if (entry.size() >= 22) {
+  if (printed.size() >= 22) {
     out.good = std::u16string(kClashWarning) + bad;
     out.bad = good;
   } else {

@@ -1,7 +1,5 @@
 #include "sheets/seasonal_days_model.h"
 
-#include <vector>
-
 #include "calendar/convert.h"
 #include "calendar/solar_terms.h"
 #include "calendar/state.h"
@@ -36,17 +34,8 @@ struct Found {
 
 }  // namespace
 
-int NthMatchOutsideLeapMonth(std::span<const ScannedDay> days, int wanted, bool byBranch, int n) {
-  int count = 0;
-  for (size_t i = 0; i < days.size(); ++i) {
-    const ScannedDay& d = days[i];
-    if ((byBranch ? d.branch : d.stem) == wanted) ++count;
-    if (count != n) continue;
-    if (d.lunarMonth >= 0) return static_cast<int>(i);
-    // A leap month is not counted as the season's month: take the next one.
-    ++n;
-  }
-  return -1;
+std::u16string LunarMonthDayText(int lunarMonth, int lunarDay) {
+  return lunarMonth < 0 ? Format(u"閏 %d 月 %d", {-lunarMonth, lunarDay}) : Format(u"%d 月 %d", {lunarMonth, lunarDay});
 }
 
 std::optional<SeasonalDay> FindDayAfterTerm(int year, std::u16string_view termName, std::u16string_view wanted, int n) {
@@ -57,25 +46,20 @@ std::optional<SeasonalDay> FindDayAfterTerm(int year, std::u16string_view termNa
   }
   const int want = byBranch ? IndexIn(wanted, kBranchNames) : IndexIn(wanted, kStemNames);
   int month = 0, day = 0;
-  if (want < 0 || !TermDate(year, termName, month, day)) return std::nullopt;
+  if (want < 0 || n < 1 || !TermDate(year, termName, month, day)) return std::nullopt;
 
-  std::vector<ScannedDay> days;
-  days.reserve(200);
   CalendarDate date;
+  int count = 0;
   for (int m = month; m <= 12; ++m) {
-    for (int d = m == month ? day : 1; d <= 31; ++d) {
+    for (int d = m == month ? day : 1; d <= DaysInSolarMonth(year, m); ++d) {
       if (SolarToLunar(year, m, d, date) <= 0) continue;
-      days.push_back({date.dayStem, date.dayBranch, date.lunarMonth, date.lunarDay});
+      if ((byBranch ? date.dayBranch : date.dayStem) != want || ++count < n) continue;
+      return SeasonalDay{LunarMonthDayText(date.lunarMonth, date.lunarDay),
+                         std::u16string(byBranch ? kStemNames[static_cast<size_t>(date.dayStem)]
+                                                 : kBranchNames[static_cast<size_t>(date.dayBranch)])};
     }
   }
-  const int i = NthMatchOutsideLeapMonth(days, want, byBranch, n);
-  if (i < 0) return std::nullopt;
-  const ScannedDay& hit = days[static_cast<size_t>(i)];
-  SeasonalDay out;
-  out.monthDay = Format(u"%d 月 %d", {hit.lunarMonth, hit.lunarDay});
-  out.pillarHalf = std::u16string(byBranch ? kStemNames[static_cast<size_t>(hit.stem)]
-                                           : kBranchNames[static_cast<size_t>(hit.branch)]);
-  return out;
+  return std::nullopt;
 }
 
 std::optional<WinterRainDay> WinterRainDayAfterTerm(int year, std::u16string_view termName, int daysAfter) {
@@ -93,8 +77,7 @@ std::optional<WinterRainDay> WinterRainDayAfterTerm(int year, std::u16string_vie
   CalendarDate date;
   if (SolarToLunar(y, month, day, date) <= 0) return std::nullopt;
   WinterRainDay out;
-  out.monthDay = date.lunarMonth < 0 ? Format(u"閏 %d 月 %d", {-date.lunarMonth, date.lunarDay})
-                                     : Format(u"%d 月 %d", {date.lunarMonth, date.lunarDay});
+  out.monthDay = LunarMonthDayText(date.lunarMonth, date.lunarDay);
   out.pillar = std::u16string(kStemNames[static_cast<size_t>(date.dayStem)]) +
                std::u16string(kBranchNames[static_cast<size_t>(date.dayBranch)]);
   return out;

@@ -5,7 +5,6 @@
 
 #include <array>
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 
@@ -13,31 +12,22 @@
 
 namespace lunisol {
 
-// One converted day of a scan.
-struct ScannedDay {
-  int stem = 0;
-  int branch = 0;
-  int lunarMonth = 0;  // negative in a leap month
-  int lunarDay = 0;
-};
-
-// Index in `days` of the n-th day whose stem (or branch, when byBranch) is
-// `wanted`, where a match that falls in a leap month does not end the count
-// but moves the goal on to the next match; -1 when the scan runs out.
-int NthMatchOutsideLeapMonth(std::span<const ScannedDay> days, int wanted, bool byBranch, int n);
+// "%d 月 %d" of a lunar month and day, "閏 %d 月 %d" in a leap month.
+std::u16string LunarMonthDayText(int lunarMonth, int lunarDay);
 
 struct SeasonalDay {
-  std::u16string monthDay;    // "%d 月 %d" of the lunar month and day
+  std::u16string monthDay;    // LunarMonthDayText of the day
   std::u16string pillarHalf;  // the branch for a stem search, the stem for a branch search
 };
 
 // The n-th day on or after the named term's day of Gregorian year `year`
-// whose stem is `wanted` ("-未" searches the branch 未 instead), days of leap
-// months passed over.
+// whose stem is `wanted` ("-未" searches the branch 未 instead). The days
+// are counted by the solar term and the cycle alone: a leap month is as good
+// a month for them as any, so it neither stops nor skips the count.
 std::optional<SeasonalDay> FindDayAfterTerm(int year, std::u16string_view termName, std::u16string_view wanted, int n);
 
 struct WinterRainDay {
-  std::u16string monthDay;  // "%d 月 %d", or "閏 %d 月 %d" in a leap month
+  std::u16string monthDay;  // LunarMonthDayText of the day
   std::u16string pillar;    // stem, branch
 };
 // The lunar date `daysAfter` days after the named term's day.

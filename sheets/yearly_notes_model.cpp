@@ -167,8 +167,8 @@ std::array<const SheetLabel*, 10> YearlyNotesRecord::TemplateTexts() const {
   return all;
 }
 
-std::array<const SheetLabel*, 77> YearlyNotesRecord::Labels() const {
-  std::array<const SheetLabel*, 77> all{};
+std::array<const SheetLabel*, 78> YearlyNotesRecord::Labels() const {
+  std::array<const SheetLabel*, 78> all{};
   size_t n = 0;
   auto add = [&](std::initializer_list<const SheetLabel*> labels) {
     for (const SheetLabel* l : labels) all[n++] = l;
@@ -187,6 +187,7 @@ std::array<const SheetLabel*, 77> YearlyNotesRecord::Labels() const {
   add({&climateHeading, &climateLine, &centreStar});
   addEach(starRing);
   addEach(seasonalDays);
+  add({&ownWritingLine});
   return all;
 }
 
@@ -236,6 +237,7 @@ void FillEarthMother(YearlyNotesRecord& r) {
   for (size_t i = 0; i < 3; ++i) r.oracleLines[i] = Label(oracle[i], kGreen);
   r.earthMotherIsOurs = kEarthMotherOrigins[p] == TextOrigin::kOurs;
   if (!r.earthMotherIsOurs) return;
+  r.ownWritingLine = Label(std::u16string(kOwnEarthMotherLine), kGrey);
   for (SheetLabel* l : {&r.verseLines[0], &r.verseLines[1], &r.verseLines[2], &r.verseLines[3], &r.oracleLines[0],
                         &r.oracleLines[1], &r.oracleLines[2]})
     if (!l->text.empty()) l->tooltip = std::u16string(kOwnEarthMotherTip);

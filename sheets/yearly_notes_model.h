@@ -57,6 +57,7 @@ std::array<std::u16string, 4> SplitVerseLines(std::u16string_view text);
 // is this program's own writing, so that nobody takes it for the 地母經 as
 // printed almanacs carry it.
 inline constexpr std::u16string_view kOwnEarthMotherTip = u"本年詩文為本程式擬作，非地母經原文";
+inline constexpr std::u16string_view kOwnEarthMotherLine = u"本程式擬作";
 
 struct YearlyNotesRecord {
   std::u16string caption;  // " 歲 時 記 事"
@@ -101,8 +102,11 @@ struct YearlyNotesRecord {
 
   // The template texts: the two year-god columns, then the corner words.
   std::array<const SheetLabel*, 10> TemplateTexts() const;
-  // All 77 labels in creation order.
-  std::array<const SheetLabel*, 77> Labels() const;
+  // "本程式擬作" under the verses in a year whose verse and oracle are ours,
+  // so a screenshot or a print says it too, not only a tooltip.
+  SheetLabel ownWritingLine;
+  // All 78 labels in creation order.
+  std::array<const SheetLabel*, 78> Labels() const;
 };
 
 // The sheet of the selected Gregorian date; nothing when that date does not

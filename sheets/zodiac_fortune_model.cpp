@@ -22,13 +22,11 @@ SheetLabel Label(std::u16string_view text) { return SheetLabel{std::u16string(te
 
 int fortuneRow(int yearBranch, int animalBranch) { return ((yearBranch - animalBranch) % 12 + 12) % 12 + 1; }
 
-int FortuneYearBranch(int year, int month, [[maybe_unused]] int day) {
-  // The year the month page's title names: the lunar year of the month's
-  // first day, which after a new year inside the month is the year before
-  // the selected day's own. Converting `day` instead of 1 here makes the
-  // sheet follow the selected day.
+int FortuneYearBranch(int year, int month, int day) {
+  // The lunar year the day belongs to, as the yearly notes read it: after a
+  // new year inside the month its first days still belong to the old year.
   CalendarDate date;
-  const int position = SolarToLunar(year, month, 1, date);
+  const int position = SolarToLunar(year, month, day, date);
   return position > 0 ? (position - 1) % 12 + 1 : 0;
 }
 
@@ -76,7 +74,10 @@ ZodiacFortuneSheet OpenZodiacFortune(int year, int month, int day) {
   }
   sheet.yearBranchNumber = FortuneYearBranch(year, month, day);
   FillZodiacTab(sheet, 0);
-  sheet.caption = Format(u" %d 年 12 生 肖 流 年 運 勢", {year});
+  // The caption names the lunar year whose fortunes the sheet tells.
+  CalendarDate lunar;
+  const int captionYear = SolarToLunar(year, month, day, lunar) > 0 ? lunar.lunarYear : year;
+  sheet.caption = Format(u" %d 年 12 生 肖 流 年 運 勢", {captionYear});
   for (ZodiacGroup& group : sheet.groups) {
     group.unlucky.colour = kGreen;
     group.lucky.colour = kMaroon;

@@ -17,9 +17,8 @@ namespace lunisol {
 int fortuneRow(int yearBranch, int animalBranch);
 
 // The lunar year whose fortunes the sheet shows for the selected Gregorian
-// date: the year of the first day of the date's month, the year the month
-// page's lunar title names. Its branch 1 (子) .. 12 (亥); 0 for a date that
-// does not convert.
+// date: the lunar year the date itself belongs to, as the yearly notes read
+// it. Its branch 1 (子) .. 12 (亥); 0 for a date that does not convert.
 int FortuneYearBranch(int year, int month, int day);
 
 // One animal's fifteen vertical columns: verse, comment, the heading

@@ -103,6 +103,7 @@ TEST(BoneWeighing, DescriptionSaysWhenTheSayingIsOurs) {
     const bool printed = m == 0 || m == 16 || m == 27;
     EXPECT_EQ(r->descriptionIsOurs, !printed) << U8(r->mansionName);
     EXPECT_EQ(U8(r->descriptionTooltip), printed ? "" : "本宿說明為本程式擬作，非傳統原文") << U8(r->mansionName);
+    EXPECT_EQ(U8(r->ownWritingLine), printed ? "" : "本宿說明為本程式擬作") << U8(r->mansionName);
   }
   EXPECT_EQ(std::count(seen.begin(), seen.end(), true), 28);
 }
@@ -139,13 +140,16 @@ TEST(BoneWeighing, LeapMonthWeighsAsTheMonthItRepeats) {
   ASSERT_TRUE(r.has_value());
   EXPECT_EQ(r->lunarMonth, -5);
   EXPECT_EQ(r->totalQian, 8 + 5 + 5 + 16);
-  EXPECT_EQ(U8(r->birthLine), "農曆 2009 年 5 月 1 日 子 ( 23 ~ 1 ) 時");
+  // The line says which fifth month, as the hour table does.
+  EXPECT_EQ(U8(r->birthLine), "農曆 2009 年 閏 5 月 1 日 子 ( 23 ~ 1 ) 時");
+  EXPECT_EQ(U8(WeighBones(2023, 3, 22, 0)->birthLine).rfind("農曆 2023 年 閏 2 月 1 日 ", 0), 0u);
   // The same lunar day of the ordinary fifth month weighs the same.
   const CalendarDate ordinary = Gregorian(2009, 5, 1);
   const std::optional<BoneWeighingRecord> o = WeighBones(ordinary.solarYear, ordinary.solarMonth, ordinary.solarDay, 0);
   ASSERT_TRUE(o.has_value());
   EXPECT_EQ(o->totalQian, r->totalQian);
   EXPECT_EQ(o->weight, r->weight);
+  EXPECT_EQ(U8(o->birthLine), "農曆 2009 年 5 月 1 日 子 ( 23 ~ 1 ) 時");
 }
 
 TEST(BoneWeighing, RefusedDatesAndHoursOpenNothing) {

@@ -84,14 +84,18 @@ TEST(HourSpirits, SplitAtTheBadSpiritsWithoutAClash) {
   EXPECT_EQ(U8(t.bad), "凶煞 ：日建");
   EXPECT_EQ(t.goodColour, kMaroon);
   EXPECT_EQ(t.badColour, kGreen);
-  // An entry whose bad part is only "凶煞:".
+  // An empty side says 無 rather than showing a bare label that looks cut
+  // off: the table's "凶煞:" and "凶煞", and an empty "吉神 ：".
   const HourSpiritTexts none = SplitHourSpirits(kHourSpirits[1], false);
-  EXPECT_EQ(U8(none.bad), "凶煞:");
+  ASSERT_TRUE(U8(kHourSpirits[1]).ends_with("凶煞:"));
+  EXPECT_EQ(U8(none.bad), "凶煞 ：無");
   EXPECT_EQ(U8(none.good), "吉神 ：天德 ，功曹 ，寶光 ，貴人 ，天乙 ，羅紋 ，交貴 ，六合 ，武曲");
-  // An hour no auspicious spirit rules shows the bare label.
+  EXPECT_EQ(U8(SplitHourSpirits(u"吉神 ：玉堂 ，凶煞", false).bad), "凶煞 ：無");
   const HourSpiritTexts bare = SplitHourSpirits(u"吉神 ： ，凶煞 ：玄武", false);
-  EXPECT_EQ(U8(bare.good), "吉神 ：");
+  EXPECT_EQ(U8(bare.good), "吉神 ：無");
   EXPECT_EQ(U8(bare.bad), "凶煞 ：玄武");
+  // Clashing, the whole entry moves to the bad column, named the same way.
+  EXPECT_EQ(U8(SplitHourSpirits(u"吉神 ： ，凶煞 ：玄武", true).bad), "吉神 ：無 ，凶煞 ：玄武");
 }
 
 TEST(HourSpirits, ClashShowsTheWarningAndKeepsWhatFits) {

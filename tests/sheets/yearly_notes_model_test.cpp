@@ -211,12 +211,12 @@ TEST(YearlyNotes, Year2006LabelByLabel) {
   // The earth-god days. 2006 has a leap seventh month: the second to fourth
   // 戊 days after 立秋 fall in it, but only the fifth counts, and that one
   // lies in the eighth month.
-  EXPECT_EQ(U8(r.seasonalDays[2].text), "秋社日 ：農曆 8 月 5 戊午 日");
+  EXPECT_EQ(U8(r.seasonalDays[2].text), "秋社日 ：農曆 閏 7 月 24 戊申 日");  // 2006 has a leap seventh month
   EXPECT_EQ(U8(r.seasonalDays[1].text), "春社日 ：農曆 2 月 21 戊申 日");
 
   // Creation order, which the layout's table of label places follows.
   const auto labels = r.Labels();
-  ASSERT_EQ(labels.size(), 77u);
+  ASSERT_EQ(labels.size(), 78u);
   EXPECT_EQ(labels.front(), &r.nayin);
   EXPECT_EQ(labels[15], &r.stemPair);
   EXPECT_EQ(labels[22], &r.verseLines[3]);
@@ -225,9 +225,11 @@ TEST(YearlyNotes, Year2006LabelByLabel) {
   EXPECT_EQ(labels[38], &r.springOx[5]);
   EXPECT_EQ(labels[45], &r.springOx[12]);
   EXPECT_EQ(labels[58], &r.starRing[9]);
-  EXPECT_EQ(labels.back(), &r.seasonalDays[11]);
+  EXPECT_EQ(labels[76], &r.seasonalDays[11]);
+  EXPECT_EQ(labels.back(), &r.ownWritingLine);
   for (const SheetLabel* l : labels)
-    EXPECT_FALSE(l->text.empty() && l != &r.verseLines[3] && l != &r.oracleLines[2] && l != &r.springOx[12]);
+    EXPECT_FALSE(l->text.empty() && l != &r.verseLines[3] && l != &r.oracleLines[2] && l != &r.springOx[12] &&
+                 l != &r.ownWritingLine);
 }
 
 TEST(YearlyNotes, TheYearRulesOverTwelveYears) {
@@ -302,6 +304,8 @@ TEST(YearlyNotes, EarthMotherColumnsSayWhenTheTextIsOurs) {
       labelled += !l->tooltip.empty();
     }
     EXPECT_EQ(labelled > 0, c.ours);
+    // The visible line says the same, for a screenshot or a print.
+    EXPECT_EQ(U8(r.ownWritingLine.text), c.ours ? "本程式擬作" : "");
     for (const SheetLabel* l : r.Labels()) {
       if (std::find(columns.begin(), columns.end(), l) == columns.end()) {
         EXPECT_TRUE(l->tooltip.empty()) << U8(l->text);
@@ -477,32 +481,39 @@ TEST(SpringOx, HerdsmanWordsFlowFromColumnToColumn) {
             "絲結 ，芒神晚閑 ，立於牛後左邊 。");
 }
 
-TEST(SeasonalDays, LeapMonthMatchesMoveTheCountOn) {
-  // A constructed scan: 戊 days (stem 4) at 0, 10, 20, 30, 40, 50; the fifth
-  // lies in a leap month.
-  std::vector<ScannedDay> days(60);
-  for (int i = 0; i < 60; ++i) days[static_cast<size_t>(i)] = {i % 10 == 0 ? 4 : 1, i % 12, 7, 1 + i % 29};
-  days[40].lunarMonth = -7;
-  EXPECT_EQ(NthMatchOutsideLeapMonth(days, 4, false, 4), 30);
-  EXPECT_EQ(NthMatchOutsideLeapMonth(days, 4, false, 5), 50);
-  // Two leap matches in a row push the goal twice; running out gives -1.
-  days[50].lunarMonth = -7;
-  EXPECT_EQ(NthMatchOutsideLeapMonth(days, 4, false, 5), -1);
-  // Earlier leap matches do not count against a later goal.
-  days[50].lunarMonth = 7;
-  days[0].lunarMonth = -6;
-  EXPECT_EQ(NthMatchOutsideLeapMonth(days, 4, false, 2), 10);
-  // Branch searches look at the branch.
-  EXPECT_EQ(NthMatchOutsideLeapMonth(days, 7, true, 1), 7);
-  EXPECT_EQ(NthMatchOutsideLeapMonth(days, 7, true, 2), 19);
+// The dog days counted directly: the 庚 days from 夏至 (the third and the
+// fourth) and from 立秋 (the first), by the cycle alone, whatever lunar month
+// they fall in; a day in a leap month is written with 閏.
+TEST(SeasonalDays, DogDaysAreCountedByTermAndStemOnly) {
+  auto countGeng = [](int year, int month, int termDay, int n) {
+    int seen = 0;
+    for (int m = month;; ++m)
+      for (int d = m == month ? termDay : 1; d <= DaysInSolarMonth(year, m); ++d) {
+        CalendarDate c;
+        if (SolarToLunar(year, m, d, c) <= 0 || c.dayStem != 6 || ++seen < n) continue;
+        return U8(LunarMonthDayText(c.lunarMonth, c.lunarDay)) + " 庚" +
+               U8(kBranchNames[static_cast<size_t>(c.dayBranch)]);
+      }
+  };
+  for (int year : {2009, 2012, 2020, 2023, 2025}) {
+    const SeasonalDaysSheet s = BuildSeasonalDays(year);
+    const int summer = TermDaysOfMonth(year, 6).second, autumn = TermDaysOfMonth(year, 8).first;
+    EXPECT_EQ(U8(s.labels[4].text), "初伏日 ：農曆 " + countGeng(year, 6, summer, 3) + " 日") << year;
+    EXPECT_EQ(U8(s.labels[5].text), "中伏日 ：農曆 " + countGeng(year, 6, summer, 4) + " 日") << year;
+    EXPECT_EQ(U8(s.labels[6].text), "末伏日 ：農曆 " + countGeng(year, 8, autumn, 1) + " 日") << year;
+  }
+  // 2009 has a leap fifth month: 初伏 on 閏五月廿二 (14 July), 中伏 ten days on.
+  const SeasonalDaysSheet y2009 = BuildSeasonalDays(2009);
+  EXPECT_EQ(U8(y2009.labels[4].text), "初伏日 ：農曆 閏 5 月 22 庚申 日");
+  EXPECT_EQ(U8(y2009.labels[5].text), "中伏日 ：農曆 6 月 3 庚午 日");
 }
 
 TEST(SeasonalDays, RealLeapMonthsAndTermDays) {
-  // 1919 has a leap seventh month: its fifth 戊 day after 立秋 is skipped.
+  // 1919 has a leap seventh month, which holds the fifth 戊 day after 立秋.
   std::optional<SeasonalDay> d = FindDayAfterTerm(1919, u"立秋", u"戊", 5);
   ASSERT_TRUE(d.has_value());
-  EXPECT_EQ(U8(d->monthDay), "8 月 10");
-  EXPECT_EQ(U8(d->pillarHalf), "子");
+  EXPECT_EQ(U8(d->monthDay), "閏 7 月 30");  // 1919-09-23
+  EXPECT_EQ(U8(d->pillarHalf), "寅");
 
   // 夏至 1916 falls on a 庚 day, which is itself the first 庚 day.
   CalendarState state;

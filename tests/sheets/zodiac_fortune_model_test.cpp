@@ -41,12 +41,12 @@ TEST(FortuneRow, ZiAndXuYears) {
   }
 }
 
-TEST(FortuneYearBranch, TheLunarYearOfTheMonthsFirstDay) {
+TEST(FortuneYearBranch, TheLunarYearOfTheSelectedDay) {
   EXPECT_EQ(FortuneYearBranch(2006, 6, 1), 11);  // 丙戌
   EXPECT_EQ(FortuneYearBranch(1984, 6, 1), 1);   // 甲子
   EXPECT_EQ(FortuneYearBranch(2007, 6, 1), 12);  // 丁亥
-  // 18 February 2007 opens 丁亥, but February began in 丙戌.
-  EXPECT_EQ(FortuneYearBranch(2007, 2, 20), 11);
+  // 18 February 2007 opens 丁亥, though February began in 丙戌.
+  EXPECT_EQ(FortuneYearBranch(2007, 2, 20), 12);
   EXPECT_EQ(FortuneYearBranch(1800, 6, 1), 0);
 }
 
@@ -159,13 +159,17 @@ TEST(MonthlyFortune, RatingsColourTheMonthsAndLoseTheirDigit) {
   EXPECT_NE(set.columns[3].text.back(), u'1');
 }
 
-TEST(FortuneSheet, JanuaryBeforeTheNewYearShowsTheOldBranchUnderTheNewYear) {
-  // January 2006 starts in lunar 乙酉: the sheet reads 酉 while its caption
-  // names 2006.
-  const ZodiacFortuneSheet s = OpenZodiacFortune(2006, 1, 15);
-  EXPECT_EQ(U8(s.caption), " 2006 年 12 生 肖 流 年 運 勢");
-  EXPECT_EQ(s.yearBranchNumber, 10);
-  EXPECT_EQ(s.groups[0].row, 10);  // 鼠 in a 酉 year
+TEST(FortuneSheet, TheYearIsTheLunarYearOfTheSelectedDay) {
+  // 2006-01-15 is still lunar 乙酉: 酉 rows under that year's number.
+  const ZodiacFortuneSheet before = OpenZodiacFortune(2006, 1, 15);
+  EXPECT_EQ(U8(before.caption), " 2005 年 12 生 肖 流 年 運 勢");
+  EXPECT_EQ(before.yearBranchNumber, 10);
+  EXPECT_EQ(before.groups[0].row, 10);  // 鼠 in a 酉 year
+  // 2007-02-20 is two days into 丁亥, though February began in 丙戌.
+  const ZodiacFortuneSheet after = OpenZodiacFortune(2007, 2, 20);
+  EXPECT_EQ(U8(after.caption), " 2007 年 12 生 肖 流 年 運 勢");
+  EXPECT_EQ(after.yearBranchNumber, 12);
+  EXPECT_EQ(OpenZodiacFortune(2007, 2, 17).yearBranchNumber, 11);  // 除夕, still 戌
 }
 
 }  // namespace

@@ -295,6 +295,9 @@ TEST(BoneWeighingDialog, NewYearsDayOf2006AtTheRatHour) {
   EXPECT_EQ(d.song()->document()->blockCount(), 2);
   const bool printedSaying = QStringLiteral("角胃軫").contains(d.mansion()->text());
   EXPECT_EQ(d.description()->toolTip(), printedSaying ? QString() : Q(u"本宿說明為本程式擬作，非傳統原文"));
+  // Said on the sheet too, in sight and clear of the mansion's box.
+  EXPECT_EQ(d.ownWriting()->text(), printedSaying ? QString() : Q(u"本宿說明為本程式擬作"));
+  EXPECT_FALSE(d.ownWriting()->geometry().intersects(d.mansion()->geometry()));
   // Both lines of the song and of the saying are in view at once.
   d.show();
   QCoreApplication::processEvents();

@@ -24,6 +24,8 @@ std::u16string_view TextOf(const BoneWeighingRecord& r, const BoneControl& c) {
       return r.mansionName;
     case BoneText::kDescription:
       return r.description;
+    case BoneText::kOwnWriting:
+      return r.ownWritingLine;
     case BoneText::kCaption:
       break;
   }
@@ -59,6 +61,12 @@ BoneWeighingDialog::BoneWeighingDialog(const BoneWeighingRecord& record, QWidget
         auto* label = new QLabel(text, this);
         label->setAlignment(c.centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
         if (c.kind == BoneControlKind::kSunken) label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        if (c.shows == BoneText::kOwnWriting) {
+          label->setFont(editFont);
+          QPalette pal = label->palette();
+          pal.setColor(QPalette::WindowText, Qt::darkGray);
+          label->setPalette(pal);
+        }
         w = label;
         break;
       }
@@ -100,6 +108,9 @@ void BoneWeighingDialog::keep(BoneText shows, QWidget* w) {
       break;
     case BoneText::kDescription:
       description_ = static_cast<QPlainTextEdit*>(w);
+      break;
+    case BoneText::kOwnWriting:
+      ownWriting_ = static_cast<QLabel*>(w);
       break;
     case BoneText::kCaption:
       break;

@@ -25,6 +25,7 @@ class BoneWeighingDialog : public QDialog {
   QLabel* verdict() const { return verdict_; }
   QLabel* mansion() const { return mansion_; }
   QPlainTextEdit* description() const { return description_; }
+  QLabel* ownWriting() const { return ownWriting_; }
 
  private:
   void keep(BoneText shows, QWidget* w);
@@ -35,6 +36,7 @@ class BoneWeighingDialog : public QDialog {
   QLabel* verdict_ = nullptr;
   QLabel* mansion_ = nullptr;
   QPlainTextEdit* description_ = nullptr;
+  QLabel* ownWriting_ = nullptr;
 };
 
 }  // namespace lunisol::ui
