@@ -19,6 +19,7 @@
 #include "calendar/convert.h"
 #include "calendar/text.h"
 #include "natal/chart.h"
+#include "ui/dialogs/sheet_cells.h"
 #include "ui/dialogs/sheet_dialogs.h"
 #include "ui/natal_chart_page.h"
 #include "ui/page/almanac_page.h"
@@ -349,17 +350,24 @@ SheetSelection MainWindow::selection() const {
 }
 
 std::unique_ptr<QDialog> MainWindow::makeSheet(SheetKind kind) {
+  std::unique_ptr<QDialog> dialog;
   switch (kind) {
     case SheetKind::kBone:
-      return MakeBoneWeighingDialog(selection(), this);
+      dialog = MakeBoneWeighingDialog(selection(), this);
+      break;
     case SheetKind::kYearly:
-      return MakeYearlyNotesDialog(selection(), this);
+      dialog = MakeYearlyNotesDialog(selection(), this);
+      break;
     case SheetKind::kZodiac:
-      return MakeZodiacFortuneDialog(selection(), this);
+      dialog = MakeZodiacFortuneDialog(selection(), this);
+      break;
     case SheetKind::kHours:
-      return MakeHourTableDialog(month_, {shownYear_, shownMonth_, selectedDay()}, this);
+      dialog = MakeHourTableDialog(month_, {shownYear_, shownMonth_, selectedDay()}, this);
+      break;
   }
-  return nullptr;
+  // The sheets follow the page's large print.
+  if (dialog) ZoomSheetDialog(*dialog, zoom_);
+  return dialog;
 }
 
 void MainWindow::openSheet(SheetKind kind) {
@@ -383,7 +391,10 @@ void MainWindow::openZodiacFortune() { openSheet(SheetKind::kZodiac); }
 void MainWindow::showAbout() { MakeAboutDialog(this)->exec(); }
 
 void MainWindow::openHourTableFor(int day) {
-  if (auto dialog = MakeHourTableDialog(month_, {shownYear_, shownMonth_, day}, this)) dialog->exec();
+  if (auto dialog = MakeHourTableDialog(month_, {shownYear_, shownMonth_, day}, this)) {
+    ZoomSheetDialog(*dialog, zoom_);
+    dialog->exec();
+  }
 }
 
 void MainWindow::openYearlyNotesSheet() { openSheet(SheetKind::kYearly); }

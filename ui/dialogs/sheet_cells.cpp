@@ -4,6 +4,8 @@
 #include <QIcon>
 #include <QScreen>
 
+#include "ui/widgets/page_tab_bar.h"
+
 namespace lunisol::ui {
 
 void SetUpSheetDialog(QDialog& dialog, QSize client, const QString& caption, const QString& icon) {
@@ -39,6 +41,39 @@ Cell SheetCell(const SheetLabel& label, const Rect& rect) {
   c.colour = ToQColor(label.colour);
   c.tooltip = ToQString(label.tooltip);
   return c;
+}
+
+namespace {
+
+QRect Scaled(const QRect& r, qreal zoom) {
+  return QRectF(r.x() * zoom, r.y() * zoom, r.width() * zoom, r.height() * zoom).toAlignedRect();
+}
+
+}  // namespace
+
+void ZoomSheetDialog(QDialog& dialog, qreal zoom) {
+  if (zoom == 1) return;
+  const QSize client = dialog.size();
+  for (QWidget* w : dialog.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+    if (auto* sheet = qobject_cast<CellSheet*>(w)) {
+      sheet->setZoom(zoom);
+      sheet->setGeometry(Scaled(sheet->geometry(), zoom));
+    } else if (qobject_cast<PageTabBar*>(w)) {
+      // Tabs are controls, not text to read: they keep their size along
+      // the dialog's foot.
+      const QRect r = w->geometry();
+      w->move(qRound(r.x() * zoom), qRound(client.height() * zoom) - (client.height() - r.y()));
+    } else {
+      w->setGeometry(Scaled(w->geometry(), zoom));
+      QFont f = w->font();
+      if (f.pixelSize() > 0)
+        f.setPixelSize(qRound(f.pixelSize() * zoom));
+      else
+        f.setPointSizeF(f.pointSizeF() * zoom);
+      w->setFont(f);
+    }
+  }
+  dialog.setFixedSize((QSizeF(client) * zoom).toSize());
 }
 
 }  // namespace lunisol::ui
