@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <optional>
@@ -44,6 +45,7 @@ std::optional<SheetKind> SheetNamed(const QString& name) {
 // hour and sex lists.
 struct StartChoice {
   int page = 0;  // 0 the almanac, 1 the natal chart
+  qreal zoom = 1;
   std::optional<int> hour;
   std::optional<int> sex;  // 0 男, 1 女
 };
@@ -71,6 +73,7 @@ std::optional<int> SexNamed(const QString& text) {
 }
 
 void ApplyStart(MainWindow& frame, const StartChoice& start) {
+  frame.setZoom(start.zoom);
   if (start.hour) frame.hourList()->setCurrentIndex(*start.hour);
   if (start.sex) frame.sexList()->setCurrentIndex(*start.sex);
   if (start.page != 0) {
@@ -101,6 +104,9 @@ struct Options {
       QStringLiteral("hour"),
       QStringLiteral("The birth hour for the natal chart: 0 (子) to 11 (亥), or the branch itself."),
       QStringLiteral("HOUR")};
+  QCommandLineOption zoom{QStringLiteral("zoom"),
+                          QStringLiteral("Large print: 100 (as laid out), 125, 150, 175 or 200 per cent."),
+                          QStringLiteral("PERCENT")};
   QCommandLineOption sex{QStringLiteral("sex"), QStringLiteral("The sex for the natal chart: 男 or 女 (also m or f)."),
                          QStringLiteral("SEX")};
 
@@ -109,7 +115,7 @@ struct Options {
         QStringLiteral("Lunisol 農民曆, an almanac of the Chinese lunisolar calendar, 1900-2100."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addOptions({date, grab, size, available, open, page, hour, sex});
+    parser.addOptions({date, grab, size, available, open, page, hour, sex, zoom});
   }
 };
 
@@ -235,6 +241,14 @@ int main(int argc, char* argv[]) {
   if (parser.isSet(opt.sex)) {
     start.sex = SexNamed(parser.value(opt.sex));
     if (!start.sex) return Fail(QStringLiteral("--sex wants 男 or 女 (or m or f)"));
+  }
+  if (parser.isSet(opt.zoom)) {
+    bool number = false;
+    const int percent = parser.value(opt.zoom).toInt(&number);
+    const auto& steps = MainWindow::kZoomSteps;
+    if (!number || std::find(steps.begin(), steps.end(), percent / 100.0) == steps.end())
+      return Fail(QStringLiteral("--zoom wants 100, 125, 150, 175 or 200"));
+    start.zoom = percent / 100.0;
   }
   const QString sizeRule = QStringLiteral("WIDTHxHEIGHT, each side %1 to %2 pixels, for example 1280x1024")
                                .arg(kSmallestGrabSide)

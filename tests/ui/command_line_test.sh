@@ -21,6 +21,7 @@ for size in 99999x99999 100x100 1280x 12800x800; do
   [ $? -eq 2 ] || fail "--size $size did not exit with status 2"
 done
 "$app" --grab "$work/x.png" --available 1400x900 2>/dev/null && fail "--available larger than the screen was accepted"
+"$app" --grab "$work/x.png" --zoom 130 2>/dev/null && fail "--zoom 130 was accepted"
 
 # A name that is not UTF-8 is used byte for byte.
 name=$(printf 'page-\xb0\xea.png')
