@@ -273,3 +273,33 @@ TEST(PageExport, SavesWholeOrNotAtAllAndSaysWhy) {
   EXPECT_EQ(ExportPageImage(image, path, report), 0);
   EXPECT_EQ(ReadAll(path).left(2), QByteArray("BM"));
 }
+
+// What leaves the program is the page, not the mouse's trace on it; a print
+// is painted at the printer's resolution, not a screen capture blown up.
+TEST(PageExport, PicturesLeaveOutTheHoverMarkAndPrintsAreSharp) {
+  EvaluatedMonth may(2009, 5);
+  AlmanacPage page(QSize(1024, 768));
+  page.resize(1024, 700);
+  page.showMonth(may.month, may.terms);
+  const QImage plain = page.captureVisible();
+  page.hoverColumn(30);
+  const QImage marked = page.captureVisible();
+  EXPECT_EQ(marked, plain);
+  EXPECT_FALSE(page.sheet()->highlight().isEmpty());  // the mark stays on screen
+
+  QImage print(3 * page.sheet()->width(), 3 * page.sheet()->height(), QImage::Format_RGB32);
+  print.fill(Qt::white);
+  PaintPageFitted(*page.sheet(), print);
+  // A bitmap enlarged three times would repeat every pixel in 3 × 3 blocks;
+  // painted at the larger size, text edges fall inside the blocks.
+  int mixedBlocks = 0;
+  for (int y = 0; y + 3 <= print.height(); y += 3)
+    for (int x = 0; x + 3 <= print.width(); x += 3) {
+      const QRgb first = print.pixel(x, y);
+      bool mixed = false;
+      for (int dy = 0; dy < 3 && !mixed; ++dy)
+        for (int dx = 0; dx < 3 && !mixed; ++dx) mixed = print.pixel(x + dx, y + dy) != first;
+      mixedBlocks += mixed;
+    }
+  EXPECT_GT(mixedBlocks, 10000);
+}

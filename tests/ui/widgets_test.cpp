@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QFontMetrics>
 #include <QImage>
 #include <QMouseEvent>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -16,6 +18,7 @@
 #include "ui/widgets/link_label.h"
 #include "ui/widgets/page_tab_bar.h"
 #include "ui/widgets/ruled_backdrop.h"
+#include "ui/widgets/save_dialog.h"
 
 using namespace lunisol::ui;
 
@@ -203,4 +206,11 @@ TEST(Application, QtTextsInChineseOneTipLookAndAFontNotice) {
   EXPECT_TRUE(MissingChineseFaceNotice({QStringLiteral("Noto Serif CJK TC")}).isEmpty());
   const QString notice = MissingChineseFaceNotice({QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Serif CJK JP")});
   EXPECT_TRUE(notice.contains(QStringLiteral("fonts-noto-cjk")));
+}
+
+TEST(SaveDialog, QtsDialogSettingsGoNowhereLasting) {
+  KeepQtSettingsAway();
+  const QSettings qtProject(QSettings::UserScope, QStringLiteral("QtProject"));
+  EXPECT_FALSE(qtProject.fileName().startsWith(QDir::homePath())) << qtProject.fileName().toStdString();
+  EXPECT_TRUE(qtProject.fileName().startsWith(QDir::tempPath())) << qtProject.fileName().toStdString();
 }

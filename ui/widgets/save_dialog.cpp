@@ -5,12 +5,10 @@
 #include <QTemporaryDir>
 
 namespace lunisol::ui {
-namespace {
-
 // Qt's file dialog writes the last folder and its history into the user's
 // QtProject settings when it closes; the program stores nothing, so those
 // writes go to a folder of its own that is removed at exit.
-void KeepDialogSettingsAway() {
+void KeepQtSettingsAway() {
   static QTemporaryDir scratch;
   static const bool once = [] {
     for (QSettings::Format f : {QSettings::NativeFormat, QSettings::IniFormat})
@@ -20,10 +18,8 @@ void KeepDialogSettingsAway() {
   (void)once;
 }
 
-}  // namespace
-
 QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& proposedPath, const QString& filter) {
-  KeepDialogSettingsAway();
+  KeepQtSettingsAway();
   QFileDialog dialog(parent, caption);
   // The desktop's own dialog would keep a list of recent files of its own.
   dialog.setOption(QFileDialog::DontUseNativeDialog);

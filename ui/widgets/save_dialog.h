@@ -10,6 +10,10 @@ class QWidget;
 
 namespace lunisol::ui {
 
+// Points the settings Qt keeps for its own dialogs at a folder that is
+// removed when the program ends (AskSaveFileName does this itself).
+void KeepQtSettingsAway();
+
 // The chosen path, or an empty text when the user cancels. Asks before
 // replacing an existing file.
 QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& proposedPath, const QString& filter);
