@@ -10,7 +10,10 @@ export QT_QPA_PLATFORM=offscreen
 grab() { "$app" "$@" 2>/dev/null; }
 grab --date 2009-05-26 --grab "$out/page-1280x1024.png" --size 1280x1024
 grab --date 2009-05-26 --grab "$out/page-1024x768.png" --size 1024x768
+grab --date 2009-05-26 --grab "$out/page-1280x954.png" --size 1280x1024 --available 1280x954
+grab --date 2009-05-26 --grab "$out/page-200.png" --size 1280x1024 --zoom 200
 grab --date 2009-05-19 --open hours --grab "$out/hours.png"
 grab --date 2006-05-26 --open yearly --grab "$out/yearly.png"
 grab --date 2008-06-01 --open zodiac --grab "$out/zodiac.png"
 grab --date 2006-01-29 --open bone --grab "$out/bone.png"
+grab --date 2000-08-16 --page natal --hour 2 --sex 女 --grab "$out/natal.png" --size 1280x1024
