@@ -22,6 +22,12 @@ inline nlohmann::ordered_json Cell(std::u16string_view text, const Colour& c) {
 struct Ymd {
   int year = 0, month = 0, day = 0;
 };
+// Bad arguments: one line on `err`, exit status 2.
+inline int Refuse(std::ostream& err, const std::string& message) {
+  err << "lunisol-cli: " << message << "\n";
+  return 2;
+}
+
 // One line on `err` when the year's moon-phase file could not be used as it
 // stands (the output then shows the built-in phases where it fell short).
 inline void TellMoonPhaseNotice(const YearData& data, std::ostream& err) {

@@ -54,11 +54,6 @@ std::optional<Ymd> ParseDate(std::string_view text) {
 
 namespace {
 
-int Usage(std::ostream& err, const std::string& message) {
-  err << "lunisol-cli: " << message << "\n";
-  return 2;
-}
-
 json DateJson(const CalendarDate& d, int result) {
   return {{"lunarToSolar", d.lunarToSolar}, {"solarYear", d.solarYear}, {"solarMonth", d.solarMonth},
           {"solarDay", d.solarDay},         {"lunarYear", d.lunarYear}, {"lunarMonth", d.lunarMonth},
@@ -100,24 +95,24 @@ int Convert(const std::vector<std::string>& a, std::ostream& out, std::ostream& 
     // Accept any numeric date so that the converter's own codes can be seen.
     const std::string& s = a[1];
     if (s.size() < 8 || s[s.size() - 3] != '-' || s[s.size() - 6] != '-')
-      return Usage(err, "convert: expected YYYY-MM-DD");
+      return Refuse(err, "convert: expected YYYY-MM-DD");
     auto y = ParseInt(std::string_view(s).substr(0, s.size() - 6));
     auto m = ParseInt(std::string_view(s).substr(s.size() - 5, 2));
     auto dd = ParseInt(std::string_view(s).substr(s.size() - 2, 2));
-    if (!y || !m || !dd) return Usage(err, "convert: expected YYYY-MM-DD");
+    if (!y || !m || !dd) return Refuse(err, "convert: expected YYYY-MM-DD");
     d.lunarToSolar = 0;
     d.solarYear = *y;
     d.solarMonth = *m;
     d.solarDay = *dd;
   } else if (a.size() == 5 && a[1] == "--lunar") {
     auto y = ParseInt(a[2]), m = ParseInt(a[3]), dd = ParseInt(a[4]);
-    if (!y || !m || !dd) return Usage(err, "convert --lunar: expected YYYY MM DD (MM negative for a leap month)");
+    if (!y || !m || !dd) return Refuse(err, "convert --lunar: expected YYYY MM DD (MM negative for a leap month)");
     d.lunarToSolar = 1;
     d.lunarYear = *y;
     d.lunarMonth = *m;
     d.lunarDay = *dd;
   } else {
-    return Usage(err, "usage: convert YYYY-MM-DD | convert --lunar YYYY MM DD");
+    return Refuse(err, "usage: convert YYYY-MM-DD | convert --lunar YYYY MM DD");
   }
   const int result = ConvertDate(d);
   out << DateJson(d, result).dump() << "\n";
@@ -125,12 +120,12 @@ int Convert(const std::vector<std::string>& a, std::ostream& out, std::ostream& 
 }
 
 int Days(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
-  if (a.size() != 3) return Usage(err, "usage: days FROM TO (YYYY-MM-DD)");
+  if (a.size() != 3) return Refuse(err, "usage: days FROM TO (YYYY-MM-DD)");
   auto from = ParseDate(a[1]), to = ParseDate(a[2]);
-  if (!from || !to) return Usage(err, "days: dates must be YYYY-MM-DD within 1900..2100");
+  if (!from || !to) return Refuse(err, "days: dates must be YYYY-MM-DD within 1900..2100");
   const int first = DayNumber(DateKey8(from->year, from->month, from->day));
   const int last = DayNumber(DateKey8(to->year, to->month, to->day));
-  if (last < first) return Usage(err, "days: TO is before FROM");
+  if (last < first) return Refuse(err, "days: TO is before FROM");
   YearData data;
   int year = from->year, month = from->month, day = from->day;
   int loaded = 0;
@@ -202,10 +197,10 @@ json RecordJson(const DayAlmanacRecord& r) {
 }
 
 int Month(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
-  if (a.size() != 3) return Usage(err, "usage: month YEAR MONTH");
+  if (a.size() != 3) return Refuse(err, "usage: month YEAR MONTH");
   auto y = ParseInt(a[1]), m = ParseInt(a[2]);
   if (!y || !m || *y < kFirstTermYear || *y > kLastTermYear || *m < 1 || *m > 12)
-    return Usage(err, "month: YEAR must be 1900..2100 and MONTH 1..12");
+    return Refuse(err, "month: YEAR must be 1900..2100 and MONTH 1..12");
   YearData data;
   LoadYearData(data, *y, *m);
   TellMoonPhaseNotice(data, err);
@@ -246,9 +241,9 @@ int Month(const std::vector<std::string>& a, std::ostream& out, std::ostream& er
 }
 
 int Phases(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
-  if (a.size() != 2) return Usage(err, "usage: phases YEAR");
+  if (a.size() != 2) return Refuse(err, "usage: phases YEAR");
   auto y = ParseInt(a[1]);
-  if (!y || *y < kFirstTermYear || *y > kLastTermYear) return Usage(err, "phases: YEAR must be 1900..2100");
+  if (!y || *y < kFirstTermYear || *y > kLastTermYear) return Refuse(err, "phases: YEAR must be 1900..2100");
   out << MoonPhaseFileText(*y);
   return 0;
 }
@@ -257,13 +252,13 @@ int Phases(const std::vector<std::string>& a, std::ostream& out, std::ostream& e
 
 int Run(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
   if (a.empty())
-    return Usage(err,
-                 "usage: tables | convert | days | month | phases | hours | yearly | zodiac | bone | chart | ical | "
-                 "day | choose");
+    return Refuse(err,
+                  "usage: tables | convert | days | month | phases | hours | yearly | zodiac | bone | chart | ical | "
+                  "day | choose");
   const int sheet = RunSheetCommand(a, out, err);
   if (sheet != -1) return sheet;
   const std::string& c = a[0];
-  if (c == "tables") return a.size() == 1 ? Tables(out) : Usage(err, "usage: tables");
+  if (c == "tables") return a.size() == 1 ? Tables(out) : Refuse(err, "usage: tables");
   if (c == "convert") return Convert(a, out, err);
   if (c == "days") return Days(a, out, err);
   if (c == "month") return Month(a, out, err);
@@ -272,7 +267,7 @@ int Run(const std::vector<std::string>& a, std::ostream& out, std::ostream& err)
   if (c == "ical") return RunIcalCommand(a, out, err);
   if (c == "day") return DayCommand(a, out, err);
   if (c == "choose") return ChooseCommand(a, out, err);
-  return Usage(err, "unknown command '" + c + "'");
+  return Refuse(err, "unknown command '" + c + "'");
 }
 
 }  // namespace lunisol::cli

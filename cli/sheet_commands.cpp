@@ -21,11 +21,6 @@ namespace {
 
 using json = nlohmann::ordered_json;
 
-int Refuse(std::ostream& err, const std::string& message) {
-  err << "lunisol-cli: " << message << "\n";
-  return 2;
-}
-
 json RectJson(const Rect& r) { return json::array({r.left, r.top, r.right, r.bottom}); }
 
 json HourCellJson(const SheetLabel& c, const HourCellPlace& place) {

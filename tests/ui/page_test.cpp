@@ -60,8 +60,8 @@ TEST(Page, ShowsTheEvaluatedMonthAndPlacesThePanels) {
     ASSERT_TRUE(panel->isVisibleTo(page.sheet()));
     // The panel covers its term column.
     EXPECT_EQ(page.geometry().columnAt(panel->geometry().center().x()), 33 - bar.column);
-    EXPECT_EQ(panel->cell(SolarTermBar::kName).text, ToQString(bar.name.text));
-    EXPECT_EQ(panel->cell(SolarTermBar::kPlantingRight).tooltip, ToQString(bar.tooltips[0]));
+    EXPECT_EQ(panel->cell(static_cast<int>(TermPanelCell::kName)).text, ToQString(bar.name.text));
+    EXPECT_EQ(panel->cell(static_cast<int>(TermPanelCell::kPlantingRight)).tooltip, ToQString(bar.tooltips[0]));
   }
   // February 2009 leaves three columns empty; their cells hide.
   EvaluatedMonth feb(2009, 2);

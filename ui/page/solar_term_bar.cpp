@@ -12,7 +12,6 @@ const QColor kPageBackground(255, 255, 240);
 SolarTermBar::SolarTermBar(int screenHeight, QWidget* parent) : CellSheet(parent), screenHeight_(screenHeight) {
   setBackground(kPageBackground);
   setFonts({MakePageFont(QString::fromLatin1(kPageFace), 14), MakePageFont(QString::fromLatin1(kPageFace), 18)});
-  static_assert(kCellCount == kTermPanelCellCount);
   for (const TermPanelCellSpec& spec : kTermPanelCells) {
     Cell c;
     c.rect = ToQRect(TermPanelCellRect(spec, screenHeight, 0));
@@ -28,7 +27,7 @@ void SolarTermBar::place(const QRect& pageRect, qreal zoom) {
   setZoom(zoom);
   setGeometry(QRectF(pageRect.x() * zoom, pageRect.y() * zoom, pageRect.width() * zoom, pageRect.height() * zoom)
                   .toAlignedRect());
-  for (int i = 0; i < kCellCount; ++i)
+  for (int i = 0; i < kTermPanelCellCount; ++i)
     setCellRect(i,
                 ToQRect(TermPanelCellRect(kTermPanelCells[static_cast<size_t>(i)], screenHeight_, pageRect.height())));
   std::vector<SheetFrame> frames;
@@ -38,12 +37,13 @@ void SolarTermBar::place(const QRect& pageRect, qreal zoom) {
 }
 
 void SolarTermBar::showTerm(const TermBar& bar) {
-  setCell(kName, ToQString(bar.name.text), ToQColor(bar.name.colour));
-  setCell(kTime, ToQString(bar.timeText.text), ToQColor(bar.timeText.colour));
-  static constexpr int kNoteCells[4] = {kPlantingRight, kPlantingLeft, kFishingRight, kFishingLeft};
+  using C = TermPanelCell;
+  setCell(static_cast<int>(C::kName), ToQString(bar.name.text), ToQColor(bar.name.colour));
+  setCell(static_cast<int>(C::kTime), ToQString(bar.timeText.text), ToQColor(bar.timeText.colour));
+  static constexpr C kNoteCells[4] = {C::kPlantingRight, C::kPlantingLeft, C::kFishingRight, C::kFishingLeft};
   for (int i = 0; i < 4; ++i) {
-    setCell(kNoteCells[i], ToQString(bar.notes[i].text), ToQColor(bar.notes[i].colour));
-    setCellTooltip(kNoteCells[i], ToQString(bar.tooltips[i]));
+    setCell(static_cast<int>(kNoteCells[i]), ToQString(bar.notes[i].text), ToQColor(bar.notes[i].colour));
+    setCellTooltip(static_cast<int>(kNoteCells[i]), ToQString(bar.tooltips[i]));
   }
 }
 

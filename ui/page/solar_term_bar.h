@@ -3,6 +3,7 @@
 #pragma once
 
 #include "almanac/month.h"
+#include "layout/term_panel_layout.h"
 #include "ui/widgets/cell_sheet.h"
 
 namespace lunisol::ui {
@@ -11,19 +12,6 @@ class SolarTermBar : public CellSheet {
   Q_OBJECT
 
  public:
-  // The cells, in the order of the panel's layout table.
-  enum cellIndex {
-    kName,
-    kTime,
-    kPlantingHeading,
-    kPlantingRight,
-    kPlantingLeft,
-    kFishingHeading,
-    kFishingRight,
-    kFishingLeft,
-    kCellCount
-  };
-
   SolarTermBar(int screenHeight, QWidget* parent);
 
   // Texts, colours and tips of one term; the panel's place is the page's.
