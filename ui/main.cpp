@@ -197,6 +197,87 @@ int Grab(WindowOptions options, const StartChoice& start, std::optional<SheetKin
   return SavePng(image, path);
 }
 
+// How the program was asked to start.
+struct Launch {
+  WindowOptions options;
+  StartChoice start;
+  std::optional<SheetKind> sheet;
+  QSize screen{1280, 1024};  // the screen --grab lays out for
+  QSize window;              // the window within it (--available)
+};
+
+// The date, sheet, page, hour, sex and zoom to start with; an empty text, or
+// why an option cannot be used.
+QString ReadStart(const QCommandLineParser& parser, const Options& opt, Launch& l) {
+  if (parser.isSet(opt.date)) {
+    const QDate date = QDate::fromString(parser.value(opt.date), QStringLiteral("yyyy-MM-dd"));
+    if (!date.isValid() || date.year() < 1900 || date.year() > 2100)
+      return QStringLiteral("--date wants a date from 1900-01-01 to 2100-12-31 as YYYY-MM-DD, not \"%1\"")
+          .arg(parser.value(opt.date));
+    l.options.today = [date] { return QDateTime(date, QTime(12, 0)); };
+  }
+  if (parser.isSet(opt.open) && !(l.sheet = SheetNamed(parser.value(opt.open))))
+    return QStringLiteral("--open wants bone, hours, yearly or zodiac");
+  if (parser.isSet(opt.page)) {
+    const std::optional<int> page = PageNamed(parser.value(opt.page));
+    if (!page) return QStringLiteral("--page wants almanac or natal");
+    l.start.page = *page;
+  }
+  if (parser.isSet(opt.hour) && !(l.start.hour = HourNamed(parser.value(opt.hour))))
+    return QStringLiteral("--hour wants 0 (子) to 11 (亥) or the branch character");
+  if (parser.isSet(opt.sex) && !(l.start.sex = SexNamed(parser.value(opt.sex))))
+    return QStringLiteral("--sex wants 男 or 女 (or m or f)");
+  if (parser.isSet(opt.zoom)) {
+    bool number = false;
+    const int percent = parser.value(opt.zoom).toInt(&number);
+    const auto& steps = MainWindow::kZoomSteps;
+    if (!number || std::find(steps.begin(), steps.end(), percent / 100.0) == steps.end())
+      return QStringLiteral("--zoom wants 100, 125, 150, 175 or 200");
+    l.start.zoom = percent / 100.0;
+  }
+  return {};
+}
+
+// The screen and window sizes of --grab; an empty text, or why not.
+QString ReadSizes(const QCommandLineParser& parser, const Options& opt, Launch& l) {
+  const QString rule = QStringLiteral("WIDTHxHEIGHT, each side %1 to %2 pixels, for example 1280x1024")
+                           .arg(kSmallestGrabSide)
+                           .arg(kLargestGrabSide);
+  if (parser.isSet(opt.size)) {
+    const std::optional<QSize> size = ParseSize(parser.value(opt.size));
+    if (!size) return QStringLiteral("--size wants ") + rule;
+    l.screen = *size;
+  }
+  l.window = l.screen;
+  if (parser.isSet(opt.available)) {
+    const std::optional<QSize> size = ParseSize(parser.value(opt.available));
+    if (!size || size->width() > l.screen.width() || size->height() > l.screen.height())
+      return QStringLiteral("--available wants ") + rule + QStringLiteral(", within the --size screen");
+    l.window = *size;
+  }
+  return {};
+}
+
+int RunWindow(QApplication& app, Launch& l) {
+  l.options.showAboutOnStart = !l.sheet;
+  MainWindow frame(l.options);
+  ApplyStart(frame, l.start);
+  const QString fontNotice = MissingChineseFaceNotice(QFontDatabase::families());
+  if (!fontNotice.isEmpty()) {
+    QTimer::singleShot(0, &frame,
+                       [&frame, fontNotice] { QMessageBox::warning(&frame, QStringLiteral("Lunisol"), fontNotice); });
+  }
+  // Cover the screen even where no window manager honours "maximized".
+  if (const QScreen* s = QGuiApplication::primaryScreen()) frame.setGeometry(s->availableGeometry());
+  frame.showMaximized();
+  if (l.sheet) {
+    QTimer::singleShot(0, &frame, [&frame, kind = *l.sheet] {
+      if (auto dialog = frame.makeSheet(kind)) dialog->exec();
+    });
+  }
+  return app.exec();
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -214,79 +295,12 @@ int main(int argc, char* argv[]) {
   opt.addTo(parser);
   parser.process(app);
 
-  WindowOptions options;
-  if (parser.isSet(opt.date)) {
-    const QDate date = QDate::fromString(parser.value(opt.date), QStringLiteral("yyyy-MM-dd"));
-    if (!date.isValid() || date.year() < 1900 || date.year() > 2100) {
-      return Fail(QStringLiteral("--date wants a date from 1900-01-01 to 2100-12-31 as YYYY-MM-DD, not \"%1\"")
-                      .arg(parser.value(opt.date)));
-    }
-    options.today = [date] { return QDateTime(date, QTime(12, 0)); };
-  }
-  std::optional<SheetKind> sheet;
-  if (parser.isSet(opt.open)) {
-    sheet = SheetNamed(parser.value(opt.open));
-    if (!sheet) return Fail(QStringLiteral("--open wants bone, hours, yearly or zodiac"));
-  }
-  StartChoice start;
-  if (parser.isSet(opt.page)) {
-    const std::optional<int> page = PageNamed(parser.value(opt.page));
-    if (!page) return Fail(QStringLiteral("--page wants almanac or natal"));
-    start.page = *page;
-  }
-  if (parser.isSet(opt.hour)) {
-    start.hour = HourNamed(parser.value(opt.hour));
-    if (!start.hour) return Fail(QStringLiteral("--hour wants 0 (子) to 11 (亥) or the branch character"));
-  }
-  if (parser.isSet(opt.sex)) {
-    start.sex = SexNamed(parser.value(opt.sex));
-    if (!start.sex) return Fail(QStringLiteral("--sex wants 男 or 女 (or m or f)"));
-  }
-  if (parser.isSet(opt.zoom)) {
-    bool number = false;
-    const int percent = parser.value(opt.zoom).toInt(&number);
-    const auto& steps = MainWindow::kZoomSteps;
-    if (!number || std::find(steps.begin(), steps.end(), percent / 100.0) == steps.end())
-      return Fail(QStringLiteral("--zoom wants 100, 125, 150, 175 or 200"));
-    start.zoom = percent / 100.0;
-  }
-  const QString sizeRule = QStringLiteral("WIDTHxHEIGHT, each side %1 to %2 pixels, for example 1280x1024")
-                               .arg(kSmallestGrabSide)
-                               .arg(kLargestGrabSide);
-  QSize screen(1280, 1024);
-  if (parser.isSet(opt.size)) {
-    const std::optional<QSize> size = ParseSize(parser.value(opt.size));
-    if (!size) return Fail(QStringLiteral("--size wants ") + sizeRule);
-    screen = *size;
-  }
-  QSize window = screen;
-  if (parser.isSet(opt.available)) {
-    const std::optional<QSize> size = ParseSize(parser.value(opt.available));
-    if (!size || size->width() > screen.width() || size->height() > screen.height())
-      return Fail(QStringLiteral("--available wants ") + sizeRule + QStringLiteral(", within the --size screen"));
-    window = *size;
-  }
-
+  Launch launch;
+  for (const QString& why : {ReadStart(parser, opt, launch), ReadSizes(parser, opt, launch)})
+    if (!why.isEmpty()) return Fail(why);
   if (parser.isSet(opt.grab)) {
-    options.screen = screen;
-    return Grab(options, start, sheet, window, RawOptionValue(argc, argv, "grab"));
+    launch.options.screen = launch.screen;
+    return Grab(launch.options, launch.start, launch.sheet, launch.window, RawOptionValue(argc, argv, "grab"));
   }
-
-  options.showAboutOnStart = !sheet;
-  MainWindow frame(options);
-  ApplyStart(frame, start);
-  const QString fontNotice = MissingChineseFaceNotice(QFontDatabase::families());
-  if (!fontNotice.isEmpty()) {
-    QTimer::singleShot(0, &frame,
-                       [&frame, fontNotice] { QMessageBox::warning(&frame, QStringLiteral("Lunisol"), fontNotice); });
-  }
-  // Cover the screen even where no window manager honours "maximized".
-  if (const QScreen* s = QGuiApplication::primaryScreen()) frame.setGeometry(s->availableGeometry());
-  frame.showMaximized();
-  if (sheet) {
-    QTimer::singleShot(0, &frame, [&frame, kind = *sheet] {
-      if (auto dialog = frame.makeSheet(kind)) dialog->exec();
-    });
-  }
-  return app.exec();
+  return RunWindow(app, launch);
 }
