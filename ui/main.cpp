@@ -37,6 +37,7 @@ std::optional<SheetKind> SheetNamed(const QString& name) {
   if (name == QLatin1String("hours")) return SheetKind::kHours;
   if (name == QLatin1String("yearly")) return SheetKind::kYearly;
   if (name == QLatin1String("zodiac")) return SheetKind::kZodiac;
+  if (name == QLatin1String("day")) return SheetKind::kDay;
   return std::nullopt;
 }
 
@@ -92,7 +93,7 @@ struct Options {
       QStringLiteral("available"),
       QStringLiteral("With --grab: the window's size within that screen, as a desktop with panels leaves it."),
       QStringLiteral("WxH")};
-  QCommandLineOption open{QStringLiteral("open"), QStringLiteral("Open a sheet: bone, hours, yearly or zodiac."),
+  QCommandLineOption open{QStringLiteral("open"), QStringLiteral("Open a sheet: bone, hours, yearly, zodiac or day."),
                           QStringLiteral("SHEET")};
   QCommandLineOption page{QStringLiteral("page"),
                           QStringLiteral("Start on this page: almanac (the default) or natal (the 紫微斗數 chart)."),
@@ -220,7 +221,7 @@ int main(int argc, char* argv[]) {
   std::optional<SheetKind> sheet;
   if (parser.isSet(opt.open)) {
     sheet = SheetNamed(parser.value(opt.open));
-    if (!sheet) return Fail(QStringLiteral("--open wants bone, hours, yearly or zodiac"));
+    if (!sheet) return Fail(QStringLiteral("--open wants bone, hours, yearly, zodiac or day"));
   }
   StartChoice start;
   if (parser.isSet(opt.page)) {

@@ -1,0 +1,102 @@
+#include "layout/day_sheet_layout.h"
+
+#include <algorithm>
+
+namespace lunisol {
+
+using P = DayPlace;
+using B = DayBand;
+using F = DayFont;
+
+const std::array<DayPlaceSpec, kDayPlaceCount> kDaySheetPlaces = {{
+    {P::kGregorianLine, B::kHead, {20, 10, 700, 40}, F::kTitle, true},
+    {P::kLunarLine, B::kHead, {20, 46, 700, 70}, F::kLunarTitle, true},
+    {P::kGodLabel, B::kSpirits, {14, 8, 58, 30}, F::kText, true},
+    {P::kGod, B::kSpirits, {70, 8, 280, 30}, F::kText, false},
+    {P::kOfficerLabel, B::kSpirits, {290, 8, 342, 30}, F::kText, true},
+    {P::kOfficer, B::kSpirits, {350, 8, 460, 30}, F::kText, false},
+    // The two-row spirit lists have their labels across the middle of the rows.
+    {P::kGoodLabel, B::kSpirits, {14, 49, 58, 71}, F::kText, true},
+    {P::kBadLabel, B::kSpirits, {14, 101, 58, 123}, F::kText, true},
+    {P::kYiLabel, B::kYi, {14, 6, 58, 44}, F::kLarge, true},
+    {P::kJiLabel, B::kJi, {14, 6, 58, 44}, F::kLarge, true},
+    {P::kClashLabel, B::kFoot, {14, 8, 58, 30}, F::kText, true},
+    {P::kClash, B::kFoot, {70, 8, 330, 30}, F::kText, false},
+    {P::kTabooLabel, B::kFoot, {340, 8, 420, 30}, F::kText, true},
+    {P::kTaboo, B::kFoot, {428, 8, 708, 30}, F::kText, false},
+    {P::kRuleSet, B::kFoot, {20, 44, 700, 62}, F::kSmall, true},
+}};
+
+namespace {
+
+constexpr int kTopMargin = 10, kBottomMargin = 10;
+constexpr int kHeadHeight = 82, kSpiritsHeight = 142, kFootHeight = 70;
+// The spirit slots: rows from these tops, 22 pixels apart; slots 64 across.
+constexpr int kGoodRowsTop = 38, kBadRowsTop = 90, kSlotRow = 22, kSlotLeft = 70, kSlotPitch = 64, kSlotWidth = 62;
+// The list items: rows 24 pixels apart from 8 below the band's top, columns
+// 160 across; the activity takes 64 pixels (four characters), its reasons
+// the rest in the small font, set 3 pixels lower to share its baseline.
+constexpr int kItemTop = 8, kItemRow = 24, kItemHeight = 22, kItemLeft = 70, kItemPitch = 160, kActivityWidth = 64;
+constexpr int kReasonsGap = 2, kReasonsWidth = 90, kReasonsDrop = 3;
+constexpr int kListMinHeight = 50, kListPadding = 16;
+
+int ListHeight(int items) {
+  const int rows = std::max(1, (items + kItemsPerRow - 1) / kItemsPerRow);
+  return std::max(kListMinHeight, kListPadding + kItemRow * rows);
+}
+
+Rect Moved(const Rect& r, int dy) { return {r.left, r.top + dy, r.right, r.bottom + dy}; }
+
+}  // namespace
+
+DaySheetBands DaySheetBandsFor(int yiItems, int jiItems) {
+  const std::array<int, kDayBandCount> heights{kHeadHeight, kSpiritsHeight, ListHeight(std::clamp(yiItems, 0, 60)),
+                                               ListHeight(std::clamp(jiItems, 0, 60)), kFootHeight};
+  DaySheetBands b;
+  int top = kTopMargin;
+  for (int i = 0; i < kDayBandCount; ++i) {
+    b.top[static_cast<size_t>(i)] = top;
+    // Neighbouring bands share their ruled line.
+    top += heights[static_cast<size_t>(i)] - 1;
+  }
+  b.height = top + 1 + kBottomMargin;
+  return b;
+}
+
+int DaySheetBands::bottom(DayBand band) const {
+  const auto i = static_cast<size_t>(band);
+  return i + 1 < top.size() ? top[i + 1] + 1 : height - kBottomMargin;
+}
+
+Rect DaySheetBands::place(DayPlace p) const {
+  const DayPlaceSpec& spec = kDaySheetPlaces[static_cast<size_t>(p)];
+  return Moved(spec.rect, top[static_cast<size_t>(spec.band)]);
+}
+
+Rect DaySheetBands::spiritSlot(bool bad, int slot) const {
+  const int row = slot / kSpiritSlotsPerRow, column = slot % kSpiritSlotsPerRow;
+  const int y = top[static_cast<size_t>(B::kSpirits)] + (bad ? kBadRowsTop : kGoodRowsTop) + row * kSlotRow;
+  const int x = kSlotLeft + column * kSlotPitch;
+  return {x, y, x + kSlotWidth, y + kSlotRow};
+}
+
+Rect DaySheetBands::item(bool ji, int i) const {
+  const int y = top[static_cast<size_t>(ji ? B::kJi : B::kYi)] + kItemTop + (i / kItemsPerRow) * kItemRow;
+  const int x = kItemLeft + (i % kItemsPerRow) * kItemPitch;
+  return {x, y, x + kActivityWidth, y + kItemHeight};
+}
+
+Rect DaySheetBands::reasons(bool ji, int i) const {
+  const Rect a = item(ji, i);
+  return {a.right + kReasonsGap, a.top + kReasonsDrop, a.right + kReasonsGap + kReasonsWidth, a.bottom};
+}
+
+Rect DaySheetBands::bandRect(DayBand band) const {
+  return {kDayRuleLeft, top[static_cast<size_t>(band)], kDayRuleRight, bottom(band)};
+}
+
+Rect DaySheetBands::labelRect(DayBand band) const {
+  return {kDayLabelColumn.left, top[static_cast<size_t>(band)], kDayLabelColumn.right, bottom(band)};
+}
+
+}  // namespace lunisol
