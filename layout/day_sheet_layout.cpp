@@ -9,30 +9,30 @@ using B = DayBand;
 using F = DayFont;
 
 const std::array<DayPlaceSpec, kDayPlaceCount> kDaySheetPlaces = {{
-    {P::kGregorianLine, B::kHead, {20, 10, 700, 40}, F::kTitle, true},
-    {P::kLunarLine, B::kHead, {20, 46, 700, 70}, F::kLunarTitle, true},
+    {P::kGregorianLine, B::kHead, {20, 10, 860, 40}, F::kTitle, true},
+    {P::kLunarLine, B::kHead, {20, 46, 860, 70}, F::kLunarTitle, true},
     {P::kGodLabel, B::kSpirits, {14, 8, 58, 30}, F::kText, true},
-    {P::kGod, B::kSpirits, {70, 8, 280, 30}, F::kText, false},
-    {P::kOfficerLabel, B::kSpirits, {290, 8, 342, 30}, F::kText, true},
-    {P::kOfficer, B::kSpirits, {350, 8, 460, 30}, F::kText, false},
+    {P::kGod, B::kSpirits, {70, 8, 300, 30}, F::kText, false},
+    {P::kOfficerLabel, B::kSpirits, {320, 8, 372, 30}, F::kText, true},
+    {P::kOfficer, B::kSpirits, {380, 8, 500, 30}, F::kText, false},
     // The two-row spirit lists have their labels across the middle of the rows.
     {P::kGoodLabel, B::kSpirits, {14, 49, 58, 71}, F::kText, true},
     {P::kBadLabel, B::kSpirits, {14, 101, 58, 123}, F::kText, true},
     {P::kYiLabel, B::kYi, {14, 6, 58, 44}, F::kLarge, true},
     {P::kJiLabel, B::kJi, {14, 6, 58, 44}, F::kLarge, true},
     {P::kClashLabel, B::kFoot, {14, 8, 58, 30}, F::kText, true},
-    {P::kClash, B::kFoot, {70, 8, 330, 30}, F::kText, false},
-    {P::kTabooLabel, B::kFoot, {340, 8, 420, 30}, F::kText, true},
-    {P::kTaboo, B::kFoot, {428, 8, 708, 30}, F::kText, false},
-    {P::kRuleSet, B::kFoot, {20, 44, 700, 62}, F::kSmall, true},
+    {P::kClash, B::kFoot, {70, 8, 400, 30}, F::kText, false},
+    {P::kTabooLabel, B::kFoot, {420, 8, 500, 30}, F::kText, true},
+    {P::kTaboo, B::kFoot, {508, 8, 868, 30}, F::kText, false},
+    {P::kRuleSet, B::kFoot, {20, 44, 860, 62}, F::kSmall, true},
 }};
 
 namespace {
 
 constexpr int kTopMargin = 10, kBottomMargin = 10;
 constexpr int kHeadHeight = 82, kSpiritsHeight = 142, kFootHeight = 70;
-// The spirit slots: rows from these tops, 22 pixels apart; slots 64 across.
-constexpr int kGoodRowsTop = 38, kBadRowsTop = 90, kSlotRow = 22, kSlotLeft = 70, kSlotPitch = 64, kSlotWidth = 62;
+// The spirit slots: rows from these tops, 22 pixels apart; slots 79 across.
+constexpr int kGoodRowsTop = 38, kBadRowsTop = 90, kSlotRow = 22, kSlotLeft = 70, kSlotPitch = 79, kSlotWidth = 76;
 // The list items: rows 24 pixels apart from 8 below the band's top, columns
 // 160 across; the activity takes 64 pixels (four characters), its reasons
 // the rest in the small font, set 3 pixels lower to share its baseline.

@@ -1,9 +1,10 @@
 // Where everything of the day sheet (日課) sits, in pixels of its client
 // area. The sheet reads top to bottom in five bands: the date, the day's
 // spirits, the 宜 list, the 忌 list and the foot with 沖煞, 彭祖百忌 and the
-// rule set's line. The two list bands grow with their lists, four items to a
-// row, so the sheet is as tall as its day needs; every other place is a row
-// of kDaySheetPlaces, set from the top of its band.
+// rule set's line. The two list bands grow with their lists, so the sheet is
+// as tall as its day needs; every other place is a row of kDaySheetPlaces,
+// set from the top of its band. Five items to a row keep the tallest day
+// (sixty items, thirteen rows) within a 768-pixel screen.
 #pragma once
 
 #include <array>
@@ -50,15 +51,15 @@ struct DayPlaceSpec {
 extern const std::array<DayPlaceSpec, kDayPlaceCount> kDaySheetPlaces;
 
 // The sheet's width, the label column at its left and the ruled area.
-inline constexpr int kDaySheetWidth = 720;
+inline constexpr int kDaySheetWidth = 880;
 inline constexpr Rect kDayLabelColumn{10, 0, 62, 0};  // x only; a band gives the height
-inline constexpr int kDayRuleLeft = 10, kDayRuleRight = 710;
+inline constexpr int kDayRuleLeft = 10, kDayRuleRight = 870;
 
 // The spirit names: two rows of ten slots beside each label.
 inline constexpr int kSpiritSlots = 20;
 inline constexpr int kSpiritSlotsPerRow = 10;
 // An item of the lists: the activity, then the spirits that decided it.
-inline constexpr int kItemsPerRow = 4;
+inline constexpr int kItemsPerRow = 5;
 inline constexpr int kMaxListItems = 60;  // an activity is either 宜 or 忌, never both
 
 // The bands of one day's sheet: where each begins and the sheet's height.

@@ -64,6 +64,12 @@ DayFinderDialog::DayFinderDialog(const QDate& today, std::optional<int> birthYea
   search();
 }
 
+DayFinderDialog::~DayFinderDialog() {
+  // The activity's field loses the focus while the widgets go, which would
+  // search again in a dialog that is half gone.
+  activity_->lineEdit()->disconnect(this);
+}
+
 void DayFinderDialog::buildForm(const QDate& today, std::optional<int> birthYear) {
   auto* form = new QFormLayout;
   activity_ = new QComboBox(this);
@@ -90,6 +96,7 @@ void DayFinderDialog::buildForm(const QDate& today, std::optional<int> birthYear
   birthYear_ = new QSpinBox(this);
   birthYear_->setRange(kNoBirthYear, kLastDate.year());
   birthYear_->setSpecialValueText(QStringLiteral("不指定"));
+  birthYear_->setMinimumWidth(90);
   birthYear_->setValue(birthYear.value_or(kNoBirthYear));
   birthYear_->setToolTip(
       QStringLiteral("出生的年份，用來除去與你的生肖相沖的日子。生肖依農曆年：生於春節之前者，屬前一年的生肖，"
@@ -109,11 +116,11 @@ void DayFinderDialog::buildForm(const QDate& today, std::optional<int> birthYear
   results_ = new QTreeWidget(this);
   results_->setColumnCount(kColumnCount);
   results_->setHeaderLabels({QStringLiteral("日期"), QStringLiteral("星期"), QStringLiteral("農曆"),
-                             QStringLiteral("值神"), QStringLiteral("宜之由（吉神）")});
+                             QStringLiteral("值神"), QStringLiteral("宜之由")});
   results_->setRootIsDecorated(false);
   results_->setUniformRowHeights(true);
   results_->setAllColumnsShowFocus(true);
-  results_->setToolTip(QStringLiteral("按兩下一日，在農民曆頁面上看那一天"));
+  results_->setToolTip(QStringLiteral("按兩下一日，在農民曆頁面上看那一天；宜之由是使此事合用的吉神與建除"));
 
   status_ = new QLabel(this);
   export_ = new QPushButton(QStringLiteral("匯出清單…"), this);

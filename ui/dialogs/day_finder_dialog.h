@@ -29,6 +29,7 @@ class DayFinderDialog : public QDialog {
   // The range starts on `today` and runs three months; `birthYear` is the
   // one the reader gave earlier in this run of the program.
   DayFinderDialog(const QDate& today, std::optional<int> birthYear, QWidget* parent = nullptr);
+  ~DayFinderDialog() override;
 
   QComboBox* activityList() const { return activity_; }
   QDateEdit* fromEdit() const { return from_; }
