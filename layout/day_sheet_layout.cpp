@@ -15,9 +15,9 @@ const std::array<DayPlaceSpec, kDayPlaceCount> kDaySheetPlaces = {{
     {P::kGod, B::kSpirits, {70, 8, 300, 30}, F::kText, false},
     {P::kOfficerLabel, B::kSpirits, {320, 8, 372, 30}, F::kText, true},
     {P::kOfficer, B::kSpirits, {380, 8, 500, 30}, F::kText, false},
-    // The two-row spirit lists have their labels across the middle of the rows.
-    {P::kGoodLabel, B::kSpirits, {14, 49, 58, 71}, F::kText, true},
-    {P::kBadLabel, B::kSpirits, {14, 101, 58, 123}, F::kText, true},
+    // The 凶煞 label moves down with the rows of 吉神 (see spiritSlot).
+    {P::kGoodLabel, B::kSpirits, {14, 38, 58, 60}, F::kText, true},
+    {P::kBadLabel, B::kSpirits, {14, 68, 58, 90}, F::kText, true},
     {P::kYiLabel, B::kYi, {14, 6, 58, 44}, F::kLarge, true},
     {P::kJiLabel, B::kJi, {14, 6, 58, 44}, F::kLarge, true},
     {P::kClashLabel, B::kFoot, {14, 8, 58, 30}, F::kText, true},
@@ -30,9 +30,10 @@ const std::array<DayPlaceSpec, kDayPlaceCount> kDaySheetPlaces = {{
 namespace {
 
 constexpr int kTopMargin = 10, kBottomMargin = 10;
-constexpr int kHeadHeight = 82, kSpiritsHeight = 142, kFootHeight = 70;
-// The spirit slots: rows from these tops, 22 pixels apart; slots 79 across.
-constexpr int kGoodRowsTop = 38, kBadRowsTop = 90, kSlotRow = 22, kSlotLeft = 70, kSlotPitch = 79, kSlotWidth = 76;
+constexpr int kHeadHeight = 82, kFootHeight = 70;
+// The spirit slots: rows 22 pixels apart from 38 below the band's top, the
+// 凶煞 rows 8 below the 吉神 rows; slots 79 across.
+constexpr int kGoodRowsTop = 38, kSlotRow = 22, kSpiritGap = 8, kSlotLeft = 70, kSlotPitch = 79, kSlotWidth = 76;
 // The list items: rows 24 pixels apart from 8 below the band's top, columns
 // 160 across; the activity takes 64 pixels (four characters), its reasons
 // the rest in the small font, set 3 pixels lower to share its baseline.
@@ -47,12 +48,17 @@ int ListHeight(int items) {
 
 Rect Moved(const Rect& r, int dy) { return {r.left, r.top + dy, r.right, r.bottom + dy}; }
 
+int SpiritRows(int names) { return std::clamp((names + kSpiritSlotsPerRow - 1) / kSpiritSlotsPerRow, 1, 2); }
+
 }  // namespace
 
-DaySheetBands DaySheetBandsFor(int yiItems, int jiItems) {
-  const std::array<int, kDayBandCount> heights{kHeadHeight, kSpiritsHeight, ListHeight(std::clamp(yiItems, 0, 60)),
-                                               ListHeight(std::clamp(jiItems, 0, 60)), kFootHeight};
+DaySheetBands DaySheetBandsFor(int goodSpirits, int badSpirits, int yiItems, int jiItems) {
   DaySheetBands b;
+  b.goodRows = SpiritRows(goodSpirits);
+  b.badRows = SpiritRows(badSpirits);
+  const int spirits = kGoodRowsTop + (b.goodRows + b.badRows) * kSlotRow + 2 * kSpiritGap;
+  const std::array<int, kDayBandCount> heights{kHeadHeight, spirits, ListHeight(std::clamp(yiItems, 0, 60)),
+                                               ListHeight(std::clamp(jiItems, 0, 60)), kFootHeight};
   int top = kTopMargin;
   for (int i = 0; i < kDayBandCount; ++i) {
     b.top[static_cast<size_t>(i)] = top;
@@ -70,12 +76,14 @@ int DaySheetBands::bottom(DayBand band) const {
 
 Rect DaySheetBands::place(DayPlace p) const {
   const DayPlaceSpec& spec = kDaySheetPlaces[static_cast<size_t>(p)];
-  return Moved(spec.rect, top[static_cast<size_t>(spec.band)]);
+  const int below = p == P::kBadLabel ? (goodRows - 1) * kSlotRow : 0;
+  return Moved(spec.rect, top[static_cast<size_t>(spec.band)] + below);
 }
 
 Rect DaySheetBands::spiritSlot(bool bad, int slot) const {
   const int row = slot / kSpiritSlotsPerRow, column = slot % kSpiritSlotsPerRow;
-  const int y = top[static_cast<size_t>(B::kSpirits)] + (bad ? kBadRowsTop : kGoodRowsTop) + row * kSlotRow;
+  const int rowsTop = kGoodRowsTop + (bad ? goodRows * kSlotRow + kSpiritGap : 0);
+  const int y = top[static_cast<size_t>(B::kSpirits)] + rowsTop + row * kSlotRow;
   const int x = kSlotLeft + column * kSlotPitch;
   return {x, y, x + kSlotWidth, y + kSlotRow};
 }

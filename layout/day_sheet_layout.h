@@ -55,7 +55,7 @@ inline constexpr int kDaySheetWidth = 880;
 inline constexpr Rect kDayLabelColumn{10, 0, 62, 0};  // x only; a band gives the height
 inline constexpr int kDayRuleLeft = 10, kDayRuleRight = 870;
 
-// The spirit names: two rows of ten slots beside each label.
+// The spirit names: up to two rows of ten slots beside each label.
 inline constexpr int kSpiritSlots = 20;
 inline constexpr int kSpiritSlotsPerRow = 10;
 // An item of the lists: the activity, then the spirits that decided it.
@@ -65,11 +65,13 @@ inline constexpr int kMaxListItems = 60;  // an activity is either 宜 or 忌, n
 // The bands of one day's sheet: where each begins and the sheet's height.
 struct DaySheetBands {
   std::array<int, kDayBandCount> top{};
-  int height = 0;  // of the whole sheet
+  int height = 0;                 // of the whole sheet
+  int goodRows = 2, badRows = 2;  // rows of spirit slots
 
   int bottom(DayBand band) const;
   Rect place(DayPlace place) const;
-  // Slot 0..19 of the 吉神 (bad false) or 凶煞 (bad true) names.
+  // Slot 0..19 of the 吉神 (bad false) or 凶煞 (bad true) names; the band
+  // holds the slots of its rows.
   Rect spiritSlot(bool bad, int slot) const;
   // Item i of the 宜 (ji false) or 忌 (ji true) list: the activity and, to
   // its right, its reasons.
@@ -81,8 +83,9 @@ struct DaySheetBands {
   Size size() const { return {kDaySheetWidth, height}; }
 };
 
-// The bands for lists of `yiItems` and `jiItems` (an empty list keeps one
-// row, for the word that says it is empty).
-DaySheetBands DaySheetBandsFor(int yiItems, int jiItems);
+// The bands for a day of `goodSpirits` and `badSpirits` names and lists of
+// `yiItems` and `jiItems` (an empty list keeps one row, for the word that
+// says it is empty).
+DaySheetBands DaySheetBandsFor(int goodSpirits, int badSpirits, int yiItems, int jiItems);
 
 }  // namespace lunisol

@@ -101,7 +101,7 @@ DaySheetDialog::DaySheetDialog(const DaySheetFacts& facts, QWidget* parent) : QD
   // for the whole 忌 list; 餘事勿取 follows the 宜 items.
   const int yiShown = std::max(1, d.yiCount) + (d.restBad && d.yiCount > 0 ? 1 : 0);
   const int jiShown = d.allBad ? 1 : std::max(1, d.jiCount);
-  bands_ = DaySheetBandsFor(yiShown, jiShown);
+  bands_ = DaySheetBandsFor(d.goodSpirits.Count(), d.badSpirits.Count(), yiShown, jiShown);
   const QSize sheetSize = ToQSize(bands_.size());
   SetUpSheetDialog(*this, sheetSize + QSize(0, kButtonBarHeight),
                    QStringLiteral("日課　%1 年 %2 月 %3 日").arg(d.year).arg(d.month).arg(d.day),
