@@ -71,6 +71,25 @@ DayFinderDialog::~DayFinderDialog() {
 }
 
 void DayFinderDialog::buildForm(const QDate& today, std::optional<int> birthYear) {
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(buildCriteria(today, birthYear));
+  layout->addWidget(buildResults(), 1);
+  status_ = new QLabel(this);
+  export_ = new QPushButton(QStringLiteral("匯出清單…"), this);
+  export_->setToolTip(QStringLiteral("存成文字檔（.txt）或 CSV 檔（.csv，試算表程式可開）"));
+  auto* close = new QPushButton(QStringLiteral("關閉"), this);
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(status_, 1);
+  buttons->addWidget(export_);
+  buttons->addWidget(close);
+  layout->addLayout(buttons);
+  resize(720, 560);
+  connect(export_, &QPushButton::clicked, this, &DayFinderDialog::exportList);
+  connect(close, &QPushButton::clicked, this, &QDialog::close);
+  connectFields();
+}
+
+QFormLayout* DayFinderDialog::buildCriteria(const QDate& today, std::optional<int> birthYear) {
   auto* form = new QFormLayout;
   activity_ = new QComboBox(this);
   fillActivities();
@@ -112,7 +131,10 @@ void DayFinderDialog::buildForm(const QDate& today, std::optional<int> birthYear
                                         "再凶煞少者，其餘依日期。")
                              .arg(Q(kDayRuleSetName)));
   form->addRow(QString(), bestFirst_);
+  return form;
+}
 
+QTreeWidget* DayFinderDialog::buildResults() {
   results_ = new QTreeWidget(this);
   results_->setColumnCount(kColumnCount);
   results_->setHeaderLabels({QStringLiteral("日期"), QStringLiteral("星期"), QStringLiteral("農曆"),
@@ -121,22 +143,11 @@ void DayFinderDialog::buildForm(const QDate& today, std::optional<int> birthYear
   results_->setUniformRowHeights(true);
   results_->setAllColumnsShowFocus(true);
   results_->setToolTip(QStringLiteral("按兩下一日，在農民曆頁面上看那一天；宜之由是使此事合用的吉神與建除"));
+  return results_;
+}
 
-  status_ = new QLabel(this);
-  export_ = new QPushButton(QStringLiteral("匯出清單…"), this);
-  export_->setToolTip(QStringLiteral("存成文字檔（.txt）或 CSV 檔（.csv，試算表程式可開）"));
-  auto* close = new QPushButton(QStringLiteral("關閉"), this);
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(status_, 1);
-  buttons->addWidget(export_);
-  buttons->addWidget(close);
-
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(form);
-  layout->addWidget(results_, 1);
-  layout->addLayout(buttons);
-  resize(720, 560);
-
+// Every change of a field searches again.
+void DayFinderDialog::connectFields() {
   connect(activity_, &QComboBox::currentIndexChanged, this, &DayFinderDialog::search);
   connect(activity_->lineEdit(), &QLineEdit::editingFinished, this, &DayFinderDialog::search);
   connect(from_, &QDateEdit::dateChanged, this, &DayFinderDialog::search);
@@ -148,8 +159,6 @@ void DayFinderDialog::buildForm(const QDate& today, std::optional<int> birthYear
   connect(bestFirst_, &QCheckBox::toggled, this, &DayFinderDialog::search);
   connect(results_, &QTreeWidget::itemDoubleClicked, this,
           [this](QTreeWidgetItem* item) { emit dateChosen(item->data(kDate, Qt::UserRole).toDate()); });
-  connect(export_, &QPushButton::clicked, this, &DayFinderDialog::exportList);
-  connect(close, &QPushButton::clicked, this, &QDialog::close);
 }
 
 void DayFinderDialog::fillActivities() {

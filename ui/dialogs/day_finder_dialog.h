@@ -15,6 +15,7 @@
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
+class QFormLayout;
 class QLabel;
 class QPushButton;
 class QSpinBox;
@@ -68,6 +69,9 @@ class DayFinderDialog : public QDialog {
 
  private:
   void buildForm(const QDate& today, std::optional<int> birthYear);
+  QFormLayout* buildCriteria(const QDate& today, std::optional<int> birthYear);
+  QTreeWidget* buildResults();
+  void connectFields();
   void fillActivities();
   void listDays();
   void showAnimal();

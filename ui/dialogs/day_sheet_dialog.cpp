@@ -79,6 +79,45 @@ QString LunarLine(const DaySheetFacts& f) {
            Q(CycleName(f.lists.dayCycle)));
 }
 
+// What a fixed place of the sheet says, and in which colour.
+std::pair<QString, QColor> PlaceText(DayPlace place, const DaySheetFacts& f) {
+  const DayLists& d = f.lists;
+  switch (place) {
+    case DayPlace::kGregorianLine:
+      return {GregorianLine(f), kBadColour};
+    case DayPlace::kLunarLine:
+      return {LunarLine(f), kGoodColour};
+    case DayPlace::kGodLabel:
+      return {QStringLiteral("值神"), kLabelColour};
+    case DayPlace::kGod:
+      return {DayGodText(d.dayGod, d.yellowPath), d.yellowPath ? kGoodColour : kBadColour};
+    case DayPlace::kOfficerLabel:
+      return {QStringLiteral("建除"), kLabelColour};
+    case DayPlace::kOfficer:
+      return {Q(SpiritName(OfficerSpirit(d.officer))),
+              ToQColor(OfficerColour(kOfficerNames[static_cast<size_t>(d.officer)]))};
+    case DayPlace::kGoodLabel:
+      return {QStringLiteral("吉神"), kGoodColour};
+    case DayPlace::kBadLabel:
+      return {QStringLiteral("凶煞"), kBadColour};
+    case DayPlace::kYiLabel:
+      return {QStringLiteral("宜"), kGoodColour};
+    case DayPlace::kJiLabel:
+      return {QStringLiteral("忌"), kBadColour};
+    case DayPlace::kClashLabel:
+      return {QStringLiteral("沖煞"), kLabelColour};
+    case DayPlace::kClash:
+      return {Q(f.clash.text) + QStringLiteral("　") + Q(f.yearSha.text), ToQColor(f.clash.colour)};
+    case DayPlace::kTabooLabel:
+      return {QStringLiteral("彭祖百忌"), kLabelColour};
+    case DayPlace::kTaboo:
+      return {Q(f.stemTaboo) + QStringLiteral("　") + Q(f.branchTaboo), Qt::black};
+    case DayPlace::kRuleSet:
+      return {QStringLiteral("依《%1》鋪註").arg(Q(kDayRuleSetName)), kQuietColour};
+  }
+  return {};
+}
+
 }  // namespace
 
 std::optional<DaySheetFacts> DaySheetFactsOf(int year, int month, int day) {
@@ -133,45 +172,8 @@ void DaySheetDialog::addFrames() {
 }
 
 void DaySheetDialog::addPlaces(const DaySheetFacts& f) {
-  const DayLists& d = f.lists;
-  auto text = [&](DayPlace place) -> std::pair<QString, QColor> {
-    switch (place) {
-      case DayPlace::kGregorianLine:
-        return {GregorianLine(f), kBadColour};
-      case DayPlace::kLunarLine:
-        return {LunarLine(f), kGoodColour};
-      case DayPlace::kGodLabel:
-        return {QStringLiteral("值神"), kLabelColour};
-      case DayPlace::kGod:
-        return {DayGodText(d.dayGod, d.yellowPath), d.yellowPath ? kGoodColour : kBadColour};
-      case DayPlace::kOfficerLabel:
-        return {QStringLiteral("建除"), kLabelColour};
-      case DayPlace::kOfficer:
-        return {Q(SpiritName(OfficerSpirit(d.officer))),
-                ToQColor(OfficerColour(kOfficerNames[static_cast<size_t>(d.officer)]))};
-      case DayPlace::kGoodLabel:
-        return {QStringLiteral("吉神"), kGoodColour};
-      case DayPlace::kBadLabel:
-        return {QStringLiteral("凶煞"), kBadColour};
-      case DayPlace::kYiLabel:
-        return {QStringLiteral("宜"), kGoodColour};
-      case DayPlace::kJiLabel:
-        return {QStringLiteral("忌"), kBadColour};
-      case DayPlace::kClashLabel:
-        return {QStringLiteral("沖煞"), kLabelColour};
-      case DayPlace::kClash:
-        return {Q(f.clash.text) + QStringLiteral("　") + Q(f.yearSha.text), ToQColor(f.clash.colour)};
-      case DayPlace::kTabooLabel:
-        return {QStringLiteral("彭祖百忌"), kLabelColour};
-      case DayPlace::kTaboo:
-        return {Q(f.stemTaboo) + QStringLiteral("　") + Q(f.branchTaboo), Qt::black};
-      case DayPlace::kRuleSet:
-        return {QStringLiteral("依《%1》鋪註").arg(Q(kDayRuleSetName)), kQuietColour};
-    }
-    return {};
-  };
   for (const DayPlaceSpec& spec : kDaySheetPlaces) {
-    const auto [shown, colour] = text(spec.place);
+    const auto [shown, colour] = PlaceText(spec.place, f);
     Cell c;
     c.rect = ToQRect(bands_.place(spec.place));
     c.text = shown;
@@ -182,6 +184,10 @@ void DaySheetDialog::addPlaces(const DaySheetFacts& f) {
     if (spec.place == DayPlace::kOfficerLabel || spec.place == DayPlace::kTabooLabel) c.fill = kLabelGround;
     places_[static_cast<size_t>(spec.place)] = sheet_->addCell(c);
   }
+  addPlaceTips(f.lists);
+}
+
+void DaySheetDialog::addPlaceTips(const DayLists& d) {
   auto tip = [&](DayPlace place, const QString& tip) {
     sheet_->setCellTooltip(places_[static_cast<size_t>(place)], tip);
   };

@@ -68,6 +68,7 @@ class DaySheetDialog : public QDialog {
 
  private:
   void addPlaces(const DaySheetFacts& facts);
+  void addPlaceTips(const DayLists& lists);
   void addSpirits(const DayLists& lists);
   void addLists(const DayLists& lists);
   void addItem(bool ji, const QString& name, const QString& reasons, const QString& tip, const QColor& colour);
