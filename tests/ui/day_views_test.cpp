@@ -169,9 +169,10 @@ TEST(DayViews, DaySheetShowsTheCoresItemsWithTheirReasons) {
       EXPECT_EQ(sheet.itemCell(ji, i).text, Q(ActivityName(v.activity)));
       EXPECT_EQ(sheet.reasonsCell(ji, i).text, Names(v.because).join(u' '));
       const QString tip = sheet.sheet()->cellTip(sheet.sheet()->tooltipCellAt(sheet.itemCell(ji, i).rect.center()));
-      EXPECT_TRUE(tip.startsWith((ji ? Q(u"忌　") : Q(u"宜　")) + Q(ActivityName(v.activity)))) << tip.toStdString();
+      EXPECT_TRUE(tip.startsWith((ji ? Q(u"忌：") : Q(u"宜：")) + Q(ActivityName(v.activity)) + u'（'))
+          << tip.toStdString();
       v.because.ForEach([&](SpiritId s) {
-        EXPECT_TRUE(tip.contains(Q(SpiritName(s)) + u'　')) << tip.toStdString();
+        EXPECT_TRUE(tip.contains(u'\n' + Q(SpiritName(s)) + u'（')) << tip.toStdString();
         EXPECT_TRUE(tip.contains(Q(SpiritCitation(s)))) << tip.toStdString();
       });
     }

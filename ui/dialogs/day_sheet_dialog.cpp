@@ -57,12 +57,13 @@ QString SpiritTip(const DayLists& lists, SpiritId spirit) {
   return SpiritReasonLines(one) + DecidedBy(lists, spirit);
 }
 
-// "宜　結婚姻（農民曆作「訂盟」）　卷十一 13a" and the reasons, one a line.
+// "宜：結婚姻（卷十一 13a，農民曆作「訂盟」）" and the reasons, one a line.
 QString ItemTip(bool ji, const ActivityVerdict& v) {
-  QString head = (ji ? QStringLiteral("忌　") : QStringLiteral("宜　")) + Q(ActivityName(v.activity));
+  QString head = (ji ? QStringLiteral("忌：") : QStringLiteral("宜：")) + Q(ActivityName(v.activity)) + u'（' +
+                 Q(ActivityCitation(v.activity));
   if (TaiwaneseActivityName(v.activity) != ActivityName(v.activity))
-    head += QStringLiteral("（農民曆作「%1」）").arg(Q(TaiwaneseActivityName(v.activity)));
-  return head + u'　' + Q(ActivityCitation(v.activity)) + u'\n' + SpiritReasonLines(v.because);
+    head += QStringLiteral("，農民曆作「%1」").arg(Q(TaiwaneseActivityName(v.activity)));
+  return head + u'）' + u'\n' + SpiritReasonLines(v.because);
 }
 
 QString GregorianLine(const DaySheetFacts& f) {
@@ -193,7 +194,7 @@ void DaySheetDialog::addPlaceTips(const DayLists& d) {
   };
   if (const auto god = SpiritByName(kDayGodNames[static_cast<size_t>(d.dayGod)]))
     tip(DayPlace::kGod,
-        QStringLiteral("十二值神之一，%1\n").arg(d.yellowPath ? u"黃道" : u"黑道") + SpiritTip(d, *god));
+        SpiritTip(d, *god) + QStringLiteral("\n十二值神之一，%1").arg(d.yellowPath ? u"黃道" : u"黑道"));
   tip(DayPlace::kOfficer, SpiritTip(d, OfficerSpirit(d.officer)));
   tip(DayPlace::kClash,
       QStringLiteral("沖：此日沖生肖屬%1之人；數字是其中與此日天剋地沖之年所生者今年的歲數。\n歲煞：此日歲煞所在之方。")
@@ -257,7 +258,7 @@ void DaySheetDialog::addLists(const DayLists& d) {
     const int count = ji ? d.jiCount : d.yiCount;
     if (ji && d.allBad) {
       addItem(true, QStringLiteral("諸事不宜"), SpiritNames(d.allBadBecause, blank),
-              QStringLiteral("諸事不宜\n") + SpiritReasonLines(d.allBadBecause), kBadColour);
+              QStringLiteral("忌：諸事不宜\n") + SpiritReasonLines(d.allBadBecause), kBadColour);
       continue;
     }
     for (int i = 0; i < count; ++i) {

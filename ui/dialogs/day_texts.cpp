@@ -37,7 +37,8 @@ QString SpiritKindText(SpiritId spirit) {
 QString SpiritReasonLines(const SpiritSet& spirits) {
   QStringList lines;
   spirits.ForEach([&](SpiritId s) {
-    lines << ToQString(SpiritName(s)) + u'　' + SpiritKindText(s) + u'　' + ToQString(SpiritCitation(s));
+    lines << QStringLiteral("%1（%2，%3）")
+                 .arg(ToQString(SpiritName(s)), SpiritKindText(s), ToQString(SpiritCitation(s)));
   });
   return lines.join(u'\n');
 }

@@ -18,8 +18,9 @@ QString SpiritNames(const SpiritSet& spirits, const QString& separator);
 QString ActivityNames(const std::array<ActivityVerdict, kActivityCount>& items, int count);
 // "吉神", "凶煞" or "建除" for the kind of a spirit row.
 QString SpiritKindText(SpiritId spirit);
-// One line a spirit, "天德　吉神　卷五 4b": what a reason is and where the
-// book places it.
+// One line a spirit, "天德（吉神，卷五 4b）": what a reason is and where
+// the book places it. (No blanks: a long tip is shown as rich text, which
+// would fold a run of them into one.)
 QString SpiritReasonLines(const SpiritSet& spirits);
 // "明堂（黃道）".
 QString DayGodText(int god, bool yellowPath);
