@@ -4,18 +4,23 @@
 #include <benchmark/benchmark.h>
 
 #include "ical/calendar_events.h"
+#include "ical/day_advice.h"
 #include "ical/ical_writer.h"
 
 namespace {
 
 using namespace lunisol;
 
-// Every part that needs no rule set for the day's activities.
 constexpr CalendarParts kEveryPart{CalendarPart::kTerms, CalendarPart::kFestivals, CalendarPart::kDeities,
-                                   CalendarPart::kLunar, CalendarPart::kPhases};
+                                   CalendarPart::kLunar, CalendarPart::kPhases,    CalendarPart::kYiJi};
+
+const DayAdviceSource& Advice() {
+  static const DayAdviceSource advice = RuleBookAdvice();
+  return advice;
+}
 
 void BM_CollectEveryPart_1900_2100(benchmark::State& state) {
-  const CalendarRequest request{1900, 2100, kEveryPart};
+  const CalendarRequest request{1900, 2100, kEveryPart, &Advice()};
   size_t events = 0;
   for (auto _ : state) {
     const auto collected = CollectCalendarEvents(request);
@@ -27,7 +32,7 @@ void BM_CollectEveryPart_1900_2100(benchmark::State& state) {
 BENCHMARK(BM_CollectEveryPart_1900_2100)->Unit(benchmark::kMillisecond);
 
 void BM_ExportEveryPart_1900_2100(benchmark::State& state) {
-  const CalendarRequest request{1900, 2100, kEveryPart};
+  const CalendarRequest request{1900, 2100, kEveryPart, &Advice()};
   size_t bytes = 0;
   for (auto _ : state) {
     const std::string text = MakeICalendar(request);
@@ -38,9 +43,9 @@ void BM_ExportEveryPart_1900_2100(benchmark::State& state) {
 }
 BENCHMARK(BM_ExportEveryPart_1900_2100)->Unit(benchmark::kMillisecond);
 
-// One year: the default parts, then with the lunar dates.
+// One year: the default parts, then with the lunar dates, then everything.
 void BM_ExportYear(benchmark::State& state, CalendarParts parts) {
-  const CalendarRequest request{2026, 2026, parts};
+  const CalendarRequest request{2026, 2026, parts, &Advice()};
   size_t bytes = 0;
   for (auto _ : state) {
     const std::string text = MakeICalendar(request);
@@ -53,5 +58,6 @@ BENCHMARK_CAPTURE(BM_ExportYear, default_2026, kDefaultCalendarParts)->Unit(benc
 BENCHMARK_CAPTURE(BM_ExportYear, with_lunar_2026,
                   CalendarParts{CalendarPart::kTerms, CalendarPart::kFestivals, CalendarPart::kLunar})
     ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_ExportYear, every_part_2026, kEveryPart)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "almanac/month.h"
 #include "almanac/year_data.h"
 #include "natal/chart.h"
+#include "ui/dialogs/day_texts.h"
 #include "ui/natal_chart_page.h"
 #include "ui/page/almanac_page.h"
 
@@ -81,6 +82,20 @@ void BM_MonthChange(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_MonthChange)->Unit(benchmark::kMicrosecond);
+
+// What a month change adds for the 宜/忌 tips: the lists of every day of the
+// month reckoned, worded and set on the day columns' top cells.
+void BM_DayAdviceTips(benchmark::State& state) {
+  Fixture& f = Page();
+  std::vector<MonthAlmanac> months;
+  for (int m = 1; m <= 12; ++m) months.push_back(EvaluateMonth(2009, m, f.data, f.terms));
+  int m = 0;
+  for (auto _ : state) {
+    const int month = m++ % 12;
+    f.page.showDayAdvice(DayAdviceTips(months[static_cast<size_t>(month)], 2009, month + 1));
+  }
+}
+BENCHMARK(BM_DayAdviceTips)->Unit(benchmark::kMicrosecond);
 
 // The natal chart page in the room a 1280 × 1024 window leaves it.
 struct ChartFixture {

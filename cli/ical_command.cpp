@@ -4,15 +4,12 @@
 
 #include "cli/json_util.h"
 #include "ical/calendar_events.h"
+#include "ical/day_advice.h"
 #include "ical/ical_writer.h"
 
 namespace lunisol::cli {
 
 namespace {
-
-// Calendar services such as Google Calendar drop what lies past about 1 MB
-// of an imported or subscribed file.
-constexpr size_t kLargeCalendarBytes = 1'000'000;
 
 std::string PartList(const char* separator) {
   std::string names;
@@ -69,8 +66,8 @@ std::optional<std::string> ParseRequest(const std::vector<std::string>& a, Calen
 int RunIcalCommand(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
   CalendarRequest request;
   if (auto message = ParseRequest(a, request)) return Refuse(err, "ical: " + *message);
-  if (request.parts.Has(CalendarPart::kYiJi))
-    return Refuse(err, "ical: yiji (宜/忌) is not available yet: this build has no rules for the day's activities");
+  const DayAdviceSource advice = RuleBookAdvice();
+  request.advice = &advice;
   const std::string text = MakeICalendar(request);
   if (text.size() > kLargeCalendarBytes) {
     char size[32];

@@ -2,6 +2,7 @@
 // built and serialized by libical.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,7 +16,11 @@ namespace lunisol {
 // tells a calendar program that re-imports the file that events were
 // revised. Set it to the day of the change whenever what the events say
 // changes (the ical tests hold a digest of the content that says when).
-inline constexpr std::string_view kCalendarContentRevision = "20261207T000000Z";
+inline constexpr std::string_view kCalendarContentRevision = "20261207T140000Z";
+
+// Calendar services such as Google Calendar drop what lies past about 1 MB
+// of an imported or subscribed file, so a larger file is worth a warning.
+inline constexpr size_t kLargeCalendarBytes = 1'000'000;
 
 // "Lunisol 農民曆 2026", or "Lunisol 農民曆 2025～2027" for several years.
 std::u16string CalendarName(int fromYear, int toYear);

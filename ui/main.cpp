@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QMessageBox>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTimer>
@@ -16,7 +17,9 @@
 
 #include "ui/application.h"
 #include "ui/dialogs/about_dialog.h"
+#include "ui/dialogs/day_finder_dialog.h"
 #include "ui/main_window.h"
+#include "ui/page/almanac_page.h"
 #include "ui/widgets/atomic_file.h"
 #include "ui/widgets/page_tab_bar.h"
 
@@ -38,6 +41,7 @@ std::optional<SheetKind> SheetNamed(const QString& name) {
   if (name == QLatin1String("hours")) return SheetKind::kHours;
   if (name == QLatin1String("yearly")) return SheetKind::kYearly;
   if (name == QLatin1String("zodiac")) return SheetKind::kZodiac;
+  if (name == QLatin1String("day")) return SheetKind::kDay;
   return std::nullopt;
 }
 
@@ -47,7 +51,9 @@ struct StartChoice {
   int page = 0;  // 0 the almanac, 1 the natal chart
   qreal zoom = 1;
   std::optional<int> hour;
-  std::optional<int> sex;  // 0 男, 1 女
+  std::optional<int> sex;     // 0 男, 1 女
+  bool finder = false;        // the day finder open
+  std::optional<int> tipDay;  // with --grab: the page with this day's 宜/忌 tip shown
 };
 
 std::optional<int> PageNamed(const QString& name) {
@@ -95,8 +101,14 @@ struct Options {
       QStringLiteral("available"),
       QStringLiteral("With --grab: the window's size within that screen, as a desktop with panels leaves it."),
       QStringLiteral("WxH")};
-  QCommandLineOption open{QStringLiteral("open"), QStringLiteral("Open a sheet: bone, hours, yearly or zodiac."),
-                          QStringLiteral("SHEET")};
+  QCommandLineOption open{
+      QStringLiteral("open"),
+      QStringLiteral("Open a sheet: bone, hours, yearly, zodiac or day; or the day finder: finder."),
+      QStringLiteral("SHEET")};
+  QCommandLineOption tip{QStringLiteral("tip"),
+                         QStringLiteral("With --grab: the page with the 宜/忌 tip of this day of the month shown, as "
+                                        "hovering over the day shows it."),
+                         QStringLiteral("DAY")};
   QCommandLineOption page{QStringLiteral("page"),
                           QStringLiteral("Start on this page: almanac (the default) or natal (the 紫微斗數 chart)."),
                           QStringLiteral("PAGE")};
@@ -115,7 +127,7 @@ struct Options {
         QStringLiteral("Lunisol 農民曆, an almanac of the Chinese lunisolar calendar, 1900-2100."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addOptions({date, grab, size, available, open, page, hour, sex, zoom});
+    parser.addOptions({date, grab, size, available, open, page, hour, sex, zoom, tip});
   }
 };
 
@@ -173,6 +185,24 @@ int SavePng(const QImage& image, const std::string& path) {
   return 0;
 }
 
+// The window with the tip the page shows over a day's number, laid on the
+// picture where the tip stands (a tip is a window of its own).
+std::optional<QImage> GrabWithTip(MainWindow& frame, int day) {
+  AlmanacPage* page = frame.almanacPage();
+  if (!page->markDay(day)) return std::nullopt;
+  QApplication::processEvents();
+  CellSheet* sheet = page->sheet();
+  const int index = AlmanacPage::cellIndex(page->elementOfDay(day), lunisol::PageRow::kDayNumber);
+  const QRect cell = sheet->toWidget(sheet->cell(index).rect);
+  ShowSheetTip(sheet->mapToGlobal(cell.center()), sheet->cellTip(index), sheet, cell);
+  QApplication::processEvents();
+  QImage image = frame.grab().toImage();
+  QPainter painter(&image);
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->inherits("QTipLabel") && w->isVisible()) painter.drawPixmap(frame.mapFromGlobal(w->pos()), w->grab());
+  return image;
+}
+
 int Grab(WindowOptions options, const StartChoice& start, std::optional<SheetKind> sheet, QSize window,
          const std::string& path) {
   options.showAboutOnStart = false;
@@ -184,7 +214,15 @@ int Grab(WindowOptions options, const StartChoice& start, std::optional<SheetKin
   frame.show();
   QApplication::processEvents();
   QImage image;
-  if (sheet) {
+  if (start.tipDay) {
+    const std::optional<QImage> tipped = GrabWithTip(frame, *start.tipDay);
+    if (!tipped) return Fail(QStringLiteral("the month on show has no day %1").arg(*start.tipDay));
+    image = *tipped;
+  } else if (start.finder) {
+    frame.openDayFinder();
+    QApplication::processEvents();
+    image = frame.dayFinder()->grab().toImage();
+  } else if (sheet) {
     std::unique_ptr<QDialog> dialog = frame.makeSheet(*sheet);
     if (!dialog) return Fail(QStringLiteral("the selected date has no such sheet"));
     dialog->setAttribute(Qt::WA_DontShowOnScreen);
@@ -206,7 +244,7 @@ struct Launch {
   QSize window;              // the window within it (--available)
 };
 
-// The date, sheet, page, hour, sex and zoom to start with; an empty text, or
+// The date, sheet or finder, tip, page, hour, sex and zoom to start with; an empty text, or
 // why an option cannot be used.
 QString ReadStart(const QCommandLineParser& parser, const Options& opt, Launch& l) {
   if (parser.isSet(opt.date)) {
@@ -216,8 +254,18 @@ QString ReadStart(const QCommandLineParser& parser, const Options& opt, Launch& 
           .arg(parser.value(opt.date));
     l.options.today = [date] { return QDateTime(date, QTime(12, 0)); };
   }
-  if (parser.isSet(opt.open) && !(l.sheet = SheetNamed(parser.value(opt.open))))
-    return QStringLiteral("--open wants bone, hours, yearly or zodiac");
+  if (parser.isSet(opt.open)) {
+    l.start.finder = parser.value(opt.open) == QLatin1String("finder");
+    l.sheet = SheetNamed(parser.value(opt.open));
+    if (!l.sheet && !l.start.finder) return QStringLiteral("--open wants bone, hours, yearly, zodiac, day or finder");
+  }
+  if (parser.isSet(opt.tip)) {
+    const QString text = parser.value(opt.tip);
+    const bool number = QRegularExpression(QStringLiteral("^[0-9]{1,2}$")).match(text).hasMatch();
+    if (!number || text.toInt() < 1 || text.toInt() > 31 || !parser.isSet(opt.grab))
+      return QStringLiteral("--tip wants a day of the month, 1 to 31, and goes with --grab");
+    l.start.tipDay = text.toInt();
+  }
   if (parser.isSet(opt.page)) {
     const std::optional<int> page = PageNamed(parser.value(opt.page));
     if (!page) return QStringLiteral("--page wants almanac or natal");
@@ -259,7 +307,7 @@ QString ReadSizes(const QCommandLineParser& parser, const Options& opt, Launch& 
 }
 
 int RunWindow(QApplication& app, Launch& l) {
-  l.options.showAboutOnStart = !l.sheet;
+  l.options.showAboutOnStart = !l.sheet && !l.start.finder;
   MainWindow frame(l.options);
   ApplyStart(frame, l.start);
   const QString fontNotice = MissingChineseFaceNotice(QFontDatabase::families());
@@ -275,6 +323,7 @@ int RunWindow(QApplication& app, Launch& l) {
       if (auto dialog = frame.makeSheet(kind)) dialog->exec();
     });
   }
+  if (l.start.finder) QTimer::singleShot(0, &frame, [&frame] { frame.openDayFinder(); });
   return app.exec();
 }
 

@@ -19,6 +19,10 @@
 #include "calendar/convert.h"
 #include "calendar/text.h"
 #include "natal/chart.h"
+#include "ui/dialogs/calendar_export_dialog.h"
+#include "ui/dialogs/day_finder_dialog.h"
+#include "ui/dialogs/day_sheet_dialog.h"
+#include "ui/dialogs/day_texts.h"
 #include "ui/dialogs/sheet_cells.h"
 #include "ui/dialogs/sheet_dialogs.h"
 #include "ui/natal_chart_page.h"
@@ -61,8 +65,12 @@ constexpr CommandSpec kCommands[] = {
     {Command::YearlyNotes, ":/icons/yearly.svg", u"歲時記事", u"歲時記事", &MainWindow::openYearlyNotes},
     {Command::ZodiacFortune, ":/icons/zodiac.svg", u"12 生肖流年運勢", u"12 生肖流年運勢",
      &MainWindow::openZodiacFortune},
+    {Command::DaySheet, ":/icons/day.svg", u"當日的值神、神煞與宜忌", u"日課", &MainWindow::openDaySheet},
+    {Command::DayFinder, ":/icons/finder.svg", u"找出合於某事的日子", u"擇日", &MainWindow::openDayFinder},
     {{}, nullptr, nullptr, nullptr, nullptr},
     {Command::ExportImage, ":/icons/export.svg", u"將本月頁面存成圖檔", u"存 檔", &MainWindow::exportImage},
+    {Command::ExportCalendar, ":/icons/calendar-export.svg", u"將節氣、節日等存成行事曆檔，匯入手機或電腦的行事曆",
+     u"匯出行事曆…", &MainWindow::exportCalendar},
     {Command::Print, ":/icons/print.svg", u"列印本月頁面", u"列印", &MainWindow::printPage},
     {{}, nullptr, nullptr, nullptr, nullptr},
     {Command::About, ":/icons/about.svg", u"顯示程式的資訊， 版本及版權", u"關於", &MainWindow::showAbout},
@@ -140,6 +148,7 @@ void MainWindow::buildPages() {
   connect(pageTabs_, &PageTabBar::currentChanged, this, &MainWindow::switchPage);
   connect(almanacPage_, &AlmanacPage::hourTableRequested, this, &MainWindow::openHourTableFor);
   connect(almanacPage_, &AlmanacPage::yearlyNotesRequested, this, &MainWindow::openYearlyNotesSheet);
+  connect(almanacPage_, &AlmanacPage::daySheetRequested, this, &MainWindow::openDaySheetFor);
 }
 
 void MainWindow::buildToolBar() {
@@ -273,6 +282,7 @@ void MainWindow::evaluateMonth() {
   shownMonth_ = selectedMonth();
   month_ = EvaluateMonth(shownYear_, shownMonth_, yearData_, terms_);
   almanacPage_->showMonth(month_, terms_);
+  almanacPage_->showDayAdvice(DayAdviceTips(month_, shownYear_, shownMonth_));
   almanacPage_->scrollToTitles();
   setWindowTitle(ToQString(month_.windowTitle));
 }
@@ -364,6 +374,9 @@ std::unique_ptr<QDialog> MainWindow::makeSheet(SheetKind kind) {
     case SheetKind::kHours:
       dialog = MakeHourTableDialog(month_, {shownYear_, shownMonth_, selectedDay()}, this);
       break;
+    case SheetKind::kDay:
+      dialog = MakeDaySheetDialog(selection(), this);
+      break;
   }
   // The sheets follow the page's large print.
   if (dialog) ZoomSheetDialog(*dialog, zoom_);
@@ -398,6 +411,45 @@ void MainWindow::openHourTableFor(int day) {
 }
 
 void MainWindow::openYearlyNotesSheet() { openSheet(SheetKind::kYearly); }
+
+void MainWindow::openDaySheet() { openSheet(SheetKind::kDay); }
+
+void MainWindow::openDaySheetFor(int day) {
+  if (auto dialog = MakeDaySheetDialog({shownYear_, shownMonth_, day, hourBranch()}, this)) dialog->exec();
+}
+
+DayFinderDialog* MainWindow::dayFinder() const { return finder_; }
+
+void MainWindow::openDayFinder() {
+  if (!finder_) {
+    finder_ = new DayFinderDialog(today(), birthYear_, this);
+    finder_->setAttribute(Qt::WA_DeleteOnClose);
+    connect(finder_, &DayFinderDialog::dateChosen, this, &MainWindow::showFoundDay);
+    connect(finder_, &DayFinderDialog::birthYearChanged, this,
+            [this](int year) { birthYear_ = year ? std::optional<int>(year) : std::nullopt; });
+    ZoomLaidOutDialog(*finder_, zoom_);
+  }
+  finder_->show();
+  finder_->raise();
+  finder_->activateWindow();
+}
+
+void MainWindow::showFoundDay(const QDate& date) {
+  if (!date.isValid()) return;
+  if (pageIndex_ != 0) {
+    pageTabs_->setCurrentIndex(0);
+    switchPage(0);
+  }
+  moveToMonth(date.year(), date.month());
+  selectNumber(dayList_, date.day());
+  almanacPage_->markDay(date.day());
+}
+
+void MainWindow::exportCalendar() {
+  CalendarExportDialog dialog(selectedYear(), this);
+  ZoomLaidOutDialog(dialog, zoom_);
+  dialog.exec();
+}
 
 void MainWindow::showNatalChart() {
   // The day list always holds the days of the chosen month (see fillDayList).

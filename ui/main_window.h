@@ -8,11 +8,13 @@
 #include <QDate>
 #include <QDateTime>
 #include <QMainWindow>
+#include <QPointer>
 #include <QStackedWidget>
 #include <array>
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 
@@ -26,6 +28,7 @@ class QToolBar;
 namespace lunisol::ui {
 
 class AlmanacPage;
+class DayFinderDialog;
 class NatalChartPage;
 class PageTabBar;
 
@@ -38,7 +41,7 @@ QDate LocalDateOf(const QDateTime& moment);
 // Keeps a start-up date inside the calendar's range, 1900-01-01..2100-12-31.
 QDate ClampToCalendar(const QDate& date);
 
-enum class SheetKind { kBone, kHours, kYearly, kZodiac };
+enum class SheetKind { kBone, kHours, kYearly, kZodiac, kDay };
 
 struct WindowOptions {
   QSize screen;                                    // layout screen; empty: the primary screen
@@ -54,7 +57,18 @@ class MainWindow : public QMainWindow {
 
  public:
   // The toolbar's commands.
-  enum class Command { BoneWeighing, HourTable, YearlyNotes, ZodiacFortune, ExportImage, Print, About };
+  enum class Command {
+    BoneWeighing,
+    HourTable,
+    YearlyNotes,
+    ZodiacFortune,
+    DaySheet,
+    DayFinder,
+    ExportImage,
+    ExportCalendar,
+    Print,
+    About
+  };
 
   explicit MainWindow(WindowOptions options = {});
   ~MainWindow() override;
@@ -110,11 +124,23 @@ class MainWindow : public QMainWindow {
   void showAbout();
   void exportImage();
   void printPage();
+  void openDaySheet();
+  void openDayFinder();
+  void exportCalendar();
 
   // Opens the sheets the page asks for: the hour table of a day of the month
   // on show, the yearly notes of the selection.
   void openHourTableFor(int day);
   void openYearlyNotesSheet();
+  // The day sheet of a day of the month on show (Ctrl and a double-click).
+  void openDaySheetFor(int day);
+  // A day the finder found: its month on the page with its column marked,
+  // the date chosen in the date bar.
+  void showFoundDay(const QDate& date);
+  // The finder while it is open (null otherwise), and the birth year the
+  // reader gave it: kept while the program runs, never written anywhere.
+  DayFinderDialog* dayFinder() const;
+  std::optional<int> finderBirthYear() const { return birthYear_; }
   // What the sheets read of the lists.
   SheetSelection selection() const;
 
@@ -158,6 +184,8 @@ class MainWindow : public QMainWindow {
   int shownYear_ = 0, shownMonth_ = 0;
   bool aboutShown_ = false;
   std::set<std::string> noticedFiles_;  // each unusable file is told of once
+  QPointer<DayFinderDialog> finder_;
+  std::optional<int> birthYear_;
 };
 
 }  // namespace lunisol::ui

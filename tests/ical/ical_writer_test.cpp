@@ -13,12 +13,20 @@
 #include "calendar/solar_terms.h"
 #include "calendar/tables.h"
 #include "calendar/text.h"
+#include "days/day_lists.h"
+#include "ical/day_advice.h"
 
 namespace lunisol {
 namespace {
 
 constexpr CalendarParts kEveryPart{CalendarPart::kTerms, CalendarPart::kFestivals, CalendarPart::kDeities,
-                                   CalendarPart::kLunar, CalendarPart::kPhases};
+                                   CalendarPart::kLunar, CalendarPart::kPhases,    CalendarPart::kYiJi};
+
+// The years with the parts, 宜/忌 by the rule book's lists.
+CalendarRequest Request(int from, int to, CalendarParts parts) {
+  static const DayAdviceSource advice = RuleBookAdvice();
+  return {from, to, parts, &advice};
+}
 
 struct ComponentFree {
   void operator()(icalcomponent* c) const { icalcomponent_free(c); }
@@ -52,7 +60,7 @@ std::string PropertyText(icalcomponent* c, icalproperty_kind kind) {
 // table (臘八 and 除夕 of lunar 2024 among them) and 清明 and 冬至: 27
 // festivals on 26 days, since 婦幼節 and 清明 share 4 April.
 TEST(ICalWriter, AYearParsesBackWithItsEventsOfEachKind) {
-  const Parsed cal = Parse({2025, 2025, kEveryPart});
+  const Parsed cal = Parse(Request(2025, 2025, kEveryPart));
   std::map<std::string, int> kinds;
   for (icalcomponent* e : Events(cal)) {
     const std::string uid = icalcomponent_get_uid(e);  // "20250129-lunar@lunisol", "2025-term02@lunisol"
@@ -97,7 +105,7 @@ TEST(ICalWriter, TermInstantsAreTheCoresTermTimes) {
 // Whole days end on the next day (across a month's, a leap February's and a
 // year's end); instants have no end; nothing marks the reader busy.
 TEST(ICalWriter, AllDayEventsEndTheNextDayAndNothingIsBusy) {
-  const Parsed cal = Parse({2023, 2024, kEveryPart});
+  const Parsed cal = Parse(Request(2023, 2024, kEveryPart));
   int allDay = 0;
   for (icalcomponent* e : Events(cal)) {
     const std::string uid = icalcomponent_get_uid(e);
@@ -116,10 +124,46 @@ TEST(ICalWriter, AllDayEventsEndTheNextDayAndNothingIsBusy) {
   EXPECT_GE(allDay, 365 + 366);
 }
 
+// The lunar date's description carries the day's lists as the days layer
+// gives them (and `lunisol-cli day` prints them), in the book's names, then
+// the rule set's line; a day on which nothing is undertaken says so instead
+// of listing every activity. 2009 has such days.
+TEST(ICalWriter, YiJiLinesAreTheDaysLists) {
+  const Parsed cal = Parse(Request(2009, 2009, {CalendarPart::kYiJi}));
+  auto names = [](const std::array<ActivityVerdict, kActivityCount>& items, int count) {
+    std::string list;
+    for (int i = 0; i < count; ++i)
+      list += (i ? "、" : "") + ToUtf8(ActivityName(items[static_cast<size_t>(i)].activity));
+    return list;
+  };
+  int days = 0, allBad = 0;
+  for (icalcomponent* e : Events(cal)) {
+    const icaltimetype t = icalcomponent_get_dtstart(e);
+    const DayLists d = EvaluateDayLists(t.year, t.month, t.day);
+    std::map<std::string, std::string> lines;  // "宜", "忌", the other lines by their text
+    std::string text = icalcomponent_get_description(e), last;
+    for (size_t at = 0; at <= text.size();) {
+      const size_t end = std::min(text.find('\n', at), text.size());
+      last = text.substr(at, end - at);
+      const bool listed = last.rfind("宜：", 0) == 0 || last.rfind("忌：", 0) == 0;
+      lines[listed ? last.substr(0, 3) : last] = listed ? last.substr(6) : "";
+      at = end + 1;
+    }
+    ++days;
+    allBad += d.allBad;
+    EXPECT_EQ(last, "依《欽定協紀辨方書》鋪註") << icalcomponent_get_uid(e);
+    EXPECT_EQ(lines.count("諸事不宜"), d.allBad ? 1u : 0u) << icalcomponent_get_uid(e);
+    EXPECT_EQ(lines["宜"], names(d.yi, d.yiCount)) << icalcomponent_get_uid(e);
+    EXPECT_EQ(lines["忌"], d.allBad ? "" : names(d.ji, d.jiCount)) << icalcomponent_get_uid(e);
+  }
+  EXPECT_EQ(days, 365);
+  EXPECT_GT(allBad, 0);
+}
+
 // The same request gives the same bytes, stamped with the content's revision
 // rather than the time of the run.
 TEST(ICalWriter, OutputIsReproducible) {
-  const CalendarRequest request{2026, 2026, kEveryPart};
+  const CalendarRequest request = Request(2026, 2026, kEveryPart);
   EXPECT_EQ(MakeICalendar(request), MakeICalendar(request));
   const Parsed cal = Parse(request);
   for (icalcomponent* e : Events(cal))
@@ -136,7 +180,7 @@ struct Revision {
   uint64_t digest;
   std::string_view stamp;
 };
-constexpr Revision kRevisions[] = {{0xd3e2142711fd6e90, "20261207T000000Z"}};
+constexpr Revision kRevisions[] = {{0xd3e2142711fd6e90, "20261207T000000Z"}, {0xdadc86a3182fcd79, "20261207T140000Z"}};
 
 TEST(ICalWriter, NewContentCarriesANewRevisionStamp) {
   uint64_t h = 1469598103934665603ull;  // FNV-1a
@@ -144,7 +188,7 @@ TEST(ICalWriter, NewContentCarriesANewRevisionStamp) {
     for (unsigned char c : bytes) h = (h ^ c) * 1099511628211ull;
     h = (h ^ 0xff) * 1099511628211ull;
   };
-  for (const CalendarEvent& e : CollectCalendarEvents({kFirstCalendarYear, kLastCalendarYear, kEveryPart})) {
+  for (const CalendarEvent& e : CollectCalendarEvents(Request(kFirstCalendarYear, kLastCalendarYear, kEveryPart))) {
     mix(e.uid);
     mix(std::to_string((e.year * 100 + e.month) * 100 + e.day));
     mix(std::to_string(e.minute));

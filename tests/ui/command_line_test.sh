@@ -60,6 +60,26 @@ for bad in "--page moon" "--hour 12" "--hour -1" "--hour 2x" "--hour 甲" "--sex
 done
 rm -f "$work"/*.png "$work/err"
 
+# The day sheet, the day finder and the page with a day's 宜/忌 tip render;
+# a bad sheet name or tip day is refused before any window opens.
+"$app" --date 2009-05-26 --open day --grab "$work/day.png" --size 1024x768 2>/dev/null || fail "grab of the day sheet"
+"$app" --date 2009-05-27 --open day --grab "$work/day27.png" --size 1024x768 2>/dev/null || fail "grab of another day sheet"
+"$app" --date 2009-05-26 --open hours --grab "$work/hours.png" --size 1024x768 2>/dev/null || fail "grab of the hour sheet"
+"$app" --date 2009-05-26 --open finder --grab "$work/finder.png" --size 1024x768 2>/dev/null || fail "grab of the finder"
+"$app" --date 2009-05-26 --tip 26 --grab "$work/tip.png" --size 1024x768 2>/dev/null || fail "grab with a tip"
+"$app" --date 2009-05-26 --grab "$work/page.png" --size 1024x768 2>/dev/null || fail "grab of the page"
+cmp -s "$work/day.png" "$work/day27.png" && fail "--open day shows the same sheet for two dates"
+cmp -s "$work/day.png" "$work/hours.png" && fail "--open day grabbed the hour sheet"
+cmp -s "$work/tip.png" "$work/page.png" && fail "--tip did not show a tip"
+for bad in "--open dayz" "--tip 32" "--tip x"; do
+  # shellcheck disable=SC2086
+  "$app" --date 2009-05-26 $bad --grab "$work/bad.png" 2>"$work/err" && fail "$bad was accepted"
+  [ $? -eq 2 ] || fail "$bad did not exit with status 2"
+  [ -e "$work/bad.png" ] && fail "$bad wrote a picture"
+done
+"$app" --date 2009-05-26 --tip 26 2>/dev/null && fail "--tip without --grab was accepted"
+rm -f "$work"/*.png "$work/err"
+
 # A FIFO is not replaced by a file.
 mkfifo "$work/pipe.png"
 "$app" --grab "$work/pipe.png" --size 1024x768 2>/dev/null && fail "grab replaced a FIFO"

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QScreen>
+#include <QTreeView>
 
 #include "ui/widgets/page_tab_bar.h"
 
@@ -50,6 +51,20 @@ QRect Scaled(const QRect& r, qreal zoom) {
 }
 
 }  // namespace
+
+void ZoomLaidOutDialog(QDialog& dialog, qreal zoom) {
+  if (zoom == 1) return;
+  QFont f = dialog.font();
+  if (f.pixelSize() > 0)
+    f.setPixelSize(qRound(f.pixelSize() * zoom));
+  else
+    f.setPointSizeF(f.pointSizeF() * zoom);
+  dialog.setFont(f);
+  // Lists measured their columns for the smaller print.
+  for (QTreeView* list : dialog.findChildren<QTreeView*>())
+    for (int c = 0; c + 1 < list->model()->columnCount(); ++c) list->resizeColumnToContents(c);
+  dialog.resize((QSizeF(dialog.size()) * zoom).toSize());
+}
 
 void ZoomSheetDialog(QDialog& dialog, qreal zoom) {
   if (zoom == 1) return;

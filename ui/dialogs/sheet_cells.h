@@ -30,6 +30,10 @@ CellSheet* AddSheet(QDialog& dialog, QSize client, BackdropMode mode, const QStr
 // controls with their fonts grow by `zoom`; the tab row keeps its height.
 void ZoomSheetDialog(QDialog& dialog, qreal zoom);
 
+// Large print for a dialog whose controls sit in Qt layouts: its font grows
+// by `zoom` and the layouts make room.
+void ZoomLaidOutDialog(QDialog& dialog, qreal zoom);
+
 // The client size of a "System" 10-point template.
 inline QSize TemplateSize(const UnitRect& size) { return ToQSize(kSystem10Units.rect(size).size()); }
 

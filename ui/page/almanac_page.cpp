@@ -1,5 +1,6 @@
 #include "ui/page/almanac_page.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 #include <QResizeEvent>
 #include <QScrollBar>
@@ -33,6 +34,7 @@ AlmanacPage::AlmanacPage(QSize screen, QWidget* parent)
   setWidget(sheet_);
   setWidgetResizable(false);
   connect(sheet_, &CellSheet::mouseMoved, this, [this](QPoint pos) { hoverColumn(geometry_.columnAt(pos.x())); });
+  sheet_->installEventFilter(this);
   connect(sheet_, &CellSheet::doubleClicked, this, [this](QPoint pos) {
     hoverColumn(geometry_.columnAt(pos.x()));
     openDetail();
@@ -161,6 +163,37 @@ void AlmanacPage::showMonth(const MonthAlmanac& month, const MonthTermState& ter
     if (bar.column >= 1 && bar.column <= kDayColumns) panels_[i]->showTerm(bar);
   }
   placePanels();
+}
+
+void AlmanacPage::showDayAdvice(const std::array<QString, kDayColumns>& tips) {
+  for (int e = 0; e < kDayColumns; ++e)
+    for (PageRow row : kAdviceRows) sheet_->setCellTooltip(cellIndex(e, row), tips[static_cast<size_t>(e)]);
+}
+
+bool AlmanacPage::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != sheet_ || event->type() != QEvent::MouseButtonDblClick)
+    return QScrollArea::eventFilter(watched, event);
+  const auto* click = static_cast<QMouseEvent*>(event);
+  if (click->button() != Qt::LeftButton || !(click->modifiers() & Qt::ControlModifier)) return false;
+  const int c = geometry_.columnAt((click->position() / zoom()).toPoint().x());
+  hoverColumn(c);
+  if (const int day = dayAtColumn(c)) emit daySheetRequested(day);
+  return true;
+}
+
+int AlmanacPage::dayAtColumn(int c) const {
+  const int e = 32 - c;
+  return c < 0 || e < 0 || e >= kDayColumns ? 0 : days_[static_cast<size_t>(e)];
+}
+
+bool AlmanacPage::markDay(int day) {
+  const int e = elementOfDay(day);
+  if (e < 0) return false;
+  const QRect cell = dayCell(e, PageRow::kDayNumber).rect;
+  hoverColumn(geometry_.columnAt(cell.left()));
+  const QRect shown = sheet_->toWidget(cell);
+  ensureVisible(shown.center().x(), shown.center().y(), shown.width() * 2, shown.height());
+  return true;
 }
 
 void AlmanacPage::hoverColumn(int c) {

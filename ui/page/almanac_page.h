@@ -33,6 +33,13 @@ class AlmanacPage : public QScrollArea {
   // Copies the evaluated month into the cells and panels and places the
   // panels over the term columns.
   void showMonth(const MonthAlmanac& month, const MonthTermState& terms);
+  // The tips of the day columns' top cells (day number, weekday, lunar day):
+  // the day's 宜 and 忌 as the frame worded them, by element; an empty tip
+  // leaves a column without one.
+  void showDayAdvice(const std::array<QString, kDayColumns>& tips);
+  // The rows that carry a day's 宜/忌 tip.
+  static constexpr std::array<PageRow, 4> kAdviceRows{PageRow::kDayNumber, PageRow::kWeekdayHeading, PageRow::kWeekday,
+                                                      PageRow::kLunarDay};
 
   const PageGeometry& geometry() const { return geometry_; }
   CellSheet* sheet() { return sheet_; }
@@ -50,6 +57,9 @@ class AlmanacPage : public QScrollArea {
   void openDetail();
   // The hour-table command: the column of Gregorian day `day`.
   void openDayDetail(int day);
+  // Puts the hover mark on the column of Gregorian day `day` and scrolls it
+  // into view; false when the month on show has no such day.
+  bool markDay(int day);
   // The element whose column shows Gregorian day `day`, or −1.
   int elementOfDay(int day) const;
   // The yearly-notes command.
@@ -61,11 +71,15 @@ class AlmanacPage : public QScrollArea {
  protected:
   void resizeEvent(QResizeEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  // Ctrl with a double-click asks for the day sheet instead of the hour table.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  signals:
   // The hour table of Gregorian day `day` of the month on show.
   void hourTableRequested(int day);
   void yearlyNotesRequested();
+  // The day sheet (日課) of Gregorian day `day` of the month on show.
+  void daySheetRequested(int day);
 
  private:
   void buildCells();
@@ -75,6 +89,8 @@ class AlmanacPage : public QScrollArea {
   void placePanels();
   void fitSheetToZoom();
   void fitLayoutToArea();
+  // The Gregorian day of mouse column c, or 0.
+  int dayAtColumn(int c) const;
 
   QSize screen_;
   PageGeometry geometry_;

@@ -1,0 +1,330 @@
+#include "ui/dialogs/day_sheet_dialog.h"
+
+#include <QHBoxLayout>
+#include <QMouseEvent>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+
+#include "almanac/lunar_date_names.h"
+#include "calendar/convert.h"
+#include "calendar/cycle.h"
+#include "calendar/tables.h"
+#include "days/day_finder.h"
+#include "sheets/tables.h"
+#include "ui/dialogs/day_texts.h"
+#include "ui/dialogs/sheet_cells.h"
+#include "ui/page/page_export.h"
+#include "ui/widgets/cell_sheet.h"
+
+namespace lunisol::ui {
+namespace {
+
+using namespace colours;
+
+// The sheet's colours: the almanac's maroon for what is good, navy for what
+// is bad, green for the labels on their pale ground.
+const QColor kGoodColour = ToQColor(kMaroon);
+const QColor kBadColour = ToQColor(kNavy);
+const QColor kLabelColour = ToQColor(kGreen);
+const QColor kQuietColour = ToQColor(kDarkGrey);
+const QColor kLabelGround(247, 236, 222);
+const QColor kHeadGround(253, 242, 236);
+const QColor kRuleColour(190, 150, 140);
+constexpr int kButtonBarHeight = 44;
+
+QString Q(std::u16string_view text) { return ToQString(text); }
+
+// What a spirit decided on the day: "因之而宜：祭祀", "因之而忌：取魚".
+QString DecidedBy(const DayLists& lists, SpiritId spirit) {
+  QString text;
+  auto decided = [&](const std::array<ActivityVerdict, kActivityCount>& items, int count, const QString& head) {
+    QStringList names;
+    for (int i = 0; i < count; ++i)
+      if (items[static_cast<size_t>(i)].because.Has(spirit))
+        names << Q(ActivityName(items[static_cast<size_t>(i)].activity));
+    if (!names.isEmpty()) text += u'\n' + head + names.join(u'、');
+  };
+  decided(lists.yi, lists.yiCount, QStringLiteral("因之而宜："));
+  if (!lists.allBad) decided(lists.ji, lists.jiCount, QStringLiteral("因之而忌："));
+  if (lists.allBad && lists.allBadBecause.Has(spirit)) text += QStringLiteral("\n因之而諸事不宜");
+  return text;
+}
+
+QString SpiritTip(const DayLists& lists, SpiritId spirit) {
+  SpiritSet one;
+  one.Add(spirit);
+  return SpiritReasonLines(one) + DecidedBy(lists, spirit);
+}
+
+// "宜：結婚姻（卷十一 13a，農民曆作「訂盟」）" and the reasons, one a line.
+QString ItemTip(bool ji, const ActivityVerdict& v) {
+  QString head = (ji ? QStringLiteral("忌：") : QStringLiteral("宜：")) + Q(ActivityName(v.activity)) + u'（' +
+                 Q(ActivityCitation(v.activity));
+  if (TaiwaneseActivityName(v.activity) != ActivityName(v.activity))
+    head += QStringLiteral("，農民曆作「%1」").arg(Q(TaiwaneseActivityName(v.activity)));
+  return head + u'）' + u'\n' + SpiritReasonLines(v.because);
+}
+
+QString GregorianLine(const DaySheetFacts& f) {
+  return QStringLiteral("國曆 %1 年 %2 月 %3 日　星期%4")
+      .arg(f.lists.year)
+      .arg(f.lists.month)
+      .arg(f.lists.day)
+      .arg(Q(kWeekdayNames[static_cast<size_t>(f.weekday)]));
+}
+
+QString LunarLine(const DaySheetFacts& f) {
+  return QStringLiteral("農曆 %1年 %2　%3日")
+      .arg(Q(CycleName(f.lunarYearCycle)), Q(LunarDateName(f.lists.lunarMonth, f.lists.lunarDay)),
+           Q(CycleName(f.lists.dayCycle)));
+}
+
+// What a fixed place of the sheet says, and in which colour.
+std::pair<QString, QColor> PlaceText(DayPlace place, const DaySheetFacts& f) {
+  const DayLists& d = f.lists;
+  switch (place) {
+    case DayPlace::kGregorianLine:
+      return {GregorianLine(f), kBadColour};
+    case DayPlace::kLunarLine:
+      return {LunarLine(f), kGoodColour};
+    case DayPlace::kGodLabel:
+      return {QStringLiteral("值神"), kLabelColour};
+    case DayPlace::kGod:
+      return {DayGodText(d.dayGod, d.yellowPath), d.yellowPath ? kGoodColour : kBadColour};
+    case DayPlace::kOfficerLabel:
+      return {QStringLiteral("建除"), kLabelColour};
+    case DayPlace::kOfficer:
+      return {Q(SpiritName(OfficerSpirit(d.officer))),
+              ToQColor(OfficerColour(kOfficerNames[static_cast<size_t>(d.officer)]))};
+    case DayPlace::kGoodLabel:
+      return {QStringLiteral("吉神"), kGoodColour};
+    case DayPlace::kBadLabel:
+      return {QStringLiteral("凶煞"), kBadColour};
+    case DayPlace::kYiLabel:
+      return {QStringLiteral("宜"), kGoodColour};
+    case DayPlace::kJiLabel:
+      return {QStringLiteral("忌"), kBadColour};
+    case DayPlace::kClashLabel:
+      return {QStringLiteral("沖煞"), kLabelColour};
+    case DayPlace::kClash:
+      return {Q(f.clash.text) + QStringLiteral("　") + Q(f.yearSha.text), ToQColor(f.clash.colour)};
+    case DayPlace::kTabooLabel:
+      return {QStringLiteral("彭祖百忌"), kLabelColour};
+    case DayPlace::kTaboo:
+      return {Q(f.stemTaboo) + QStringLiteral("　") + Q(f.branchTaboo), Qt::black};
+    case DayPlace::kRuleSet:
+      return {QStringLiteral("依《%1》鋪註").arg(Q(kDayRuleSetName)), kQuietColour};
+  }
+  return {};
+}
+
+}  // namespace
+
+std::optional<DaySheetFacts> DaySheetFactsOf(int year, int month, int day) {
+  DaySheetFacts f;
+  CalendarDate date;
+  const int yearNumber = SolarToLunar(year, month, day, date);
+  if (yearNumber < 1 || !EvaluateDayLists(year, month, day, f.lists)) return std::nullopt;
+  f.weekday = date.weekday;
+  f.lunarYearCycle = yearNumber - 1;
+  f.clash = ClashText(date.dayStem, date.dayBranch, f.lunarYearCycle);
+  f.yearSha = YearShaText(date.dayBranch);
+  f.stemTaboo = kStemTaboos[static_cast<size_t>(date.dayStem)];
+  f.branchTaboo = kBranchTaboos[static_cast<size_t>(date.dayBranch)];
+  return f;
+}
+
+DaySheetDialog::DaySheetDialog(const DaySheetFacts& facts, QWidget* parent) : QDialog(parent) {
+  const DayLists& d = facts.lists;
+  // An empty list keeps a row for the word that says so; 諸事不宜 stands
+  // for the whole 忌 list; 餘事勿取 follows the 宜 items.
+  const int yiShown = std::max(1, d.yiCount) + (d.restBad && d.yiCount > 0 ? 1 : 0);
+  const int jiShown = d.allBad ? 1 : std::max(1, d.jiCount);
+  bands_ = DaySheetBandsFor(d.goodSpirits.Count(), d.badSpirits.Count(), yiShown, jiShown);
+  const QSize sheetSize = ToQSize(bands_.size());
+  SetUpSheetDialog(*this, sheetSize + QSize(0, kButtonBarHeight),
+                   QStringLiteral("日課　%1 年 %2 月 %3 日").arg(d.year).arg(d.month).arg(d.day),
+                   QStringLiteral(":/icons/day.svg"));
+  sheet_ = new CellSheet(this);
+  sheet_->setBackground(kSheetDialogBackground);
+  const QString face = QString::fromLatin1(kPageFace);
+  std::vector<PageFont> fonts;
+  for (size_t i = 0; i < kDayFontCells.size(); ++i)
+    fonts.push_back(MakePageFont(face, kDayFontCells[i], static_cast<DayFont>(i) == DayFont::kLarge));
+  sheet_->setFonts(fonts);
+  sheet_->setGeometry(QRect(QPoint(0, 0), sheetSize));
+  sheet_->installEventFilter(this);
+  addFrames();
+  addPlaces(facts);
+  addSpirits(d);
+  addLists(d);
+  addButtons(sheetSize.height());
+}
+
+void DaySheetDialog::addFrames() {
+  std::vector<SheetFrame> frames;
+  frames.push_back({ToQRect(bands_.bandRect(DayBand::kHead)), Edge::kEtched, kRuleColour, kHeadGround});
+  for (DayBand band : {DayBand::kSpirits, DayBand::kYi, DayBand::kJi, DayBand::kFoot}) {
+    frames.push_back({ToQRect(bands_.labelRect(band)), Edge::kEtched, kRuleColour, kLabelGround});
+    frames.push_back({ToQRect(bands_.bandRect(band)), Edge::kEtched, kRuleColour, {}});
+  }
+  sheet_->setFrames(std::move(frames));
+}
+
+void DaySheetDialog::addPlaces(const DaySheetFacts& f) {
+  for (const DayPlaceSpec& spec : kDaySheetPlaces) {
+    const auto [shown, colour] = PlaceText(spec.place, f);
+    Cell c;
+    c.rect = ToQRect(bands_.place(spec.place));
+    c.text = shown;
+    c.colour = colour;
+    c.font = static_cast<int>(spec.font);
+    c.align = spec.centred ? Qt::AlignHCenter : Qt::AlignLeft;
+    // The labels inside a band stand on the label column's ground.
+    if (spec.place == DayPlace::kOfficerLabel || spec.place == DayPlace::kTabooLabel) c.fill = kLabelGround;
+    places_[static_cast<size_t>(spec.place)] = sheet_->addCell(c);
+  }
+  addPlaceTips(f.lists);
+}
+
+void DaySheetDialog::addPlaceTips(const DayLists& d) {
+  auto tip = [&](DayPlace place, const QString& tip) {
+    sheet_->setCellTooltip(places_[static_cast<size_t>(place)], tip);
+  };
+  if (const auto god = SpiritByName(kDayGodNames[static_cast<size_t>(d.dayGod)]))
+    tip(DayPlace::kGod,
+        SpiritTip(d, *god) + QStringLiteral("\n十二值神之一，%1").arg(d.yellowPath ? u"黃道" : u"黑道"));
+  tip(DayPlace::kOfficer, SpiritTip(d, OfficerSpirit(d.officer)));
+  tip(DayPlace::kClash,
+      QStringLiteral("沖：此日沖生肖屬%1之人；數字是其中與此日天剋地沖之年所生者今年的歲數。\n歲煞：此日歲煞所在之方。")
+          .arg(Q(kZodiacAnimals[static_cast<size_t>(ClashedAnimal(d.dayCycle))])));
+  tip(DayPlace::kRuleSet, QStringLiteral("宜忌與神煞由本程式依此書的條例推算，各項的出處見其提示。"));
+}
+
+void DaySheetDialog::addSpirits(const DayLists& lists) {
+  for (const bool bad : {false, true}) {
+    const SpiritSet& spirits = bad ? lists.badSpirits : lists.goodSpirits;
+    std::vector<SpiritId> ids;
+    spirits.ForEach([&](SpiritId s) { ids.push_back(s); });
+    firstSpirit_[bad] = static_cast<int>(sheet_->cells().size());
+    for (int slot = 0; slot < kSpiritSlots; ++slot) {
+      Cell c;
+      c.rect = ToQRect(bands_.spiritSlot(bad, slot));
+      c.colour = bad ? kBadColour : kGoodColour;
+      c.font = static_cast<int>(DayFont::kText);
+      c.align = Qt::AlignLeft;
+      const auto i = static_cast<size_t>(slot);
+      c.visible = i < ids.size();
+      if (c.visible && slot == kSpiritSlots - 1 && ids.size() > kSpiritSlots) {
+        // More names than slots (none of the range has): the last slot
+        // points to the rest.
+        SpiritSet rest;
+        for (size_t k = i; k < ids.size(); ++k) rest.Add(ids[k]);
+        c.text = QStringLiteral("……");
+        c.tooltip = SpiritNames(rest, QStringLiteral("、"));
+      } else if (c.visible) {
+        c.text = Q(SpiritName(ids[i]));
+        c.tooltip = SpiritTip(lists, ids[i]);
+      }
+      sheet_->addCell(c);
+    }
+  }
+}
+
+void DaySheetDialog::addItem(bool ji, const QString& name, const QString& reasons, const QString& tip,
+                             const QColor& colour) {
+  const int i = shownItems(ji);
+  Cell activity;
+  activity.rect = ToQRect(bands_.item(ji, i));
+  activity.text = name;
+  activity.colour = colour;
+  activity.font = static_cast<int>(DayFont::kText);
+  activity.align = Qt::AlignLeft;
+  activity.tooltip = tip;
+  items_[ji].push_back(sheet_->addCell(activity));
+  Cell because = activity;
+  because.rect = ToQRect(bands_.reasons(ji, i));
+  because.text = reasons;
+  because.colour = kQuietColour;
+  because.font = static_cast<int>(DayFont::kSmall);
+  sheet_->addCell(because);
+}
+
+void DaySheetDialog::addLists(const DayLists& d) {
+  const QString blank = QStringLiteral(" ");
+  for (const bool ji : {false, true}) {
+    const auto& items = ji ? d.ji : d.yi;
+    const int count = ji ? d.jiCount : d.yiCount;
+    if (ji && d.allBad) {
+      addItem(true, QStringLiteral("諸事不宜"), SpiritNames(d.allBadBecause, blank),
+              QStringLiteral("忌：諸事不宜\n") + SpiritReasonLines(d.allBadBecause), kBadColour);
+      continue;
+    }
+    for (int i = 0; i < count; ++i) {
+      const ActivityVerdict& v = items[static_cast<size_t>(i)];
+      addItem(ji, Q(ActivityName(v.activity)), SpiritNames(v.because, blank), ItemTip(ji, v),
+              ji ? kBadColour : kGoodColour);
+    }
+    if (count == 0) addItem(ji, QStringLiteral("無"), {}, {}, kQuietColour);
+    if (!ji && d.restBad && count > 0)
+      addItem(false, QStringLiteral("餘事勿取"), {}, QStringLiteral("此日除上列宜事之外，其餘各事皆忌（見忌欄）。"),
+              kQuietColour);
+  }
+}
+
+void DaySheetDialog::addButtons(int top) {
+  auto* bar = new QWidget(this);
+  bar->setGeometry(0, top, width(), kButtonBarHeight);
+  auto* layout = new QHBoxLayout(bar);
+  layout->setContentsMargins(10, 6, 10, 8);
+  layout->addStretch(1);
+  print_ = new QPushButton(QStringLiteral("列印…"), bar);
+  auto* close = new QPushButton(QStringLiteral("關閉"), bar);
+  close->setDefault(true);
+  layout->addWidget(print_);
+  layout->addWidget(close);
+  connect(print_, &QPushButton::clicked, this, &DaySheetDialog::print);
+  connect(close, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+const Cell& DaySheetDialog::placeCell(DayPlace place) const {
+  return sheet_->cell(places_[static_cast<size_t>(place)]);
+}
+
+const Cell& DaySheetDialog::itemCell(bool ji, int i) const {
+  return sheet_->cell(items_[ji].at(static_cast<size_t>(i)));
+}
+
+const Cell& DaySheetDialog::reasonsCell(bool ji, int i) const {
+  return sheet_->cell(items_[ji].at(static_cast<size_t>(i)) + 1);
+}
+
+const Cell& DaySheetDialog::spiritCell(bool bad, int slot) const { return sheet_->cell(firstSpirit_[bad] + slot); }
+
+void DaySheetDialog::printTo(QPrinter& printer) { PaintPageFitted(*sheet_, printer); }
+
+void DaySheetDialog::print() {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setPageOrientation(sheet_->width() > sheet_->height() ? QPageLayout::Landscape : QPageLayout::Portrait);
+  QPrintDialog dialog(&printer, this);
+  if (dialog.exec() == QDialog::Accepted) printTo(printer);
+}
+
+bool DaySheetDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == sheet_ && event->type() == QEvent::MouseButtonPress) {
+    const auto* click = static_cast<QMouseEvent*>(event);
+    const QPoint at = click->position().toPoint();
+    const int i = sheet_->tooltipCellAt(at);
+    if (i >= 0) ShowSheetTip(click->globalPosition().toPoint(), sheet_->cellTip(i), sheet_, sheet_->cell(i).rect);
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+std::unique_ptr<QDialog> MakeDaySheetDialog(const SheetSelection& selection, QWidget* parent) {
+  const std::optional<DaySheetFacts> facts = DaySheetFactsOf(selection.year, selection.month, selection.day);
+  if (!facts) return nullptr;
+  return std::make_unique<DaySheetDialog>(*facts, parent);
+}
+
+}  // namespace lunisol::ui
