@@ -319,7 +319,13 @@ void MainWindow::fillDayList() {
 
 void MainWindow::switchPage(int index) {
   pageIndex_ = index;
-  if (index == 0 || index == 1) pages_->setCurrentIndex(index);
+  if (index != 0 && index != 1) return;
+  pages_->setCurrentIndex(index);
+  // Saving and printing act on the page on show; their prompts say which.
+  const bool chart = index == 1;
+  commandAction(Command::ExportImage)
+      ->setStatusTip(chart ? QStringLiteral("將命盤存成圖檔") : QStringLiteral("將本月頁面存成圖檔"));
+  commandAction(Command::Print)->setStatusTip(chart ? QStringLiteral("列印命盤") : QStringLiteral("列印本月頁面"));
 }
 
 void MainWindow::moveToMonth(int year, int month) {

@@ -104,6 +104,8 @@ TEST(Frame, OneSelectionWhicheverPageShows) {
   MainWindow f(OnDate(2009, 5, 26));
   f.switchPage(1);
   EXPECT_EQ(f.currentPage(), f.natalChartPage());
+  // Saving and printing say they act on the chart now.
+  EXPECT_TRUE(f.commandAction(MainWindow::Command::Print)->statusTip().contains(QStringLiteral("命盤")));
   Choose(f.yearList(), QStringLiteral("2010"));
   f.showChosenYear();
   // The page and the sheets follow at once, not when the page comes back.
