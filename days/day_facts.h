@@ -36,7 +36,7 @@ struct DayFacts {
   bool moonPhaseDay = false;    // a day of 朔, 上弦, 望 or 下弦
 };
 
-// False (and `out` unspecified) outside 1900-01-01 … 2100-12-31 or for a date
+// False (and `out` not to be read) outside 1900-01-01 … 2100-12-31 or for a date
 // that does not exist.
 bool ComputeDayFacts(int year, int month, int day, DayFacts& out);
 

@@ -8,7 +8,7 @@ using P = DayPlace;
 using B = DayBand;
 using F = DayFont;
 
-const std::array<DayPlaceSpec, kDayPlaceCount> kDaySheetPlaces = {{
+const std::array<DayPlaceRow, kDayPlaceCount> kDaySheetPlaces = {{
     {P::kGregorianLine, B::kHead, {20, 10, 860, 40}, F::kTitle, true},
     {P::kLunarLine, B::kHead, {20, 46, 860, 70}, F::kLunarTitle, true},
     {P::kGodLabel, B::kSpirits, {14, 8, 58, 30}, F::kText, true},
@@ -75,9 +75,9 @@ int DaySheetBands::bottom(DayBand band) const {
 }
 
 Rect DaySheetBands::place(DayPlace p) const {
-  const DayPlaceSpec& spec = kDaySheetPlaces[static_cast<size_t>(p)];
+  const DayPlaceRow& entry = kDaySheetPlaces[static_cast<size_t>(p)];
   const int below = p == P::kBadLabel ? (goodRows - 1) * kSlotRow : 0;
-  return Moved(spec.rect, top[static_cast<size_t>(spec.band)] + below);
+  return Moved(entry.rect, top[static_cast<size_t>(entry.band)] + below);
 }
 
 Rect DaySheetBands::spiritSlot(bool bad, int slot) const {

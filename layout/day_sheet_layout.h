@@ -40,7 +40,7 @@ inline constexpr int kDayPlaceCount = 15;
 enum class DayFont { kText, kTitle, kLunarTitle, kLarge, kSmall };
 inline constexpr std::array<int, 5> kDayFontCells{18, 28, 22, 36, 15};
 
-struct DayPlaceSpec {
+struct DayPlaceRow {
   DayPlace place;
   DayBand band;
   Rect rect;  // top and bottom from the band's top
@@ -48,7 +48,7 @@ struct DayPlaceSpec {
   bool centred;
 };
 // One row per place, in DayPlace order.
-extern const std::array<DayPlaceSpec, kDayPlaceCount> kDaySheetPlaces;
+extern const std::array<DayPlaceRow, kDayPlaceCount> kDaySheetPlaces;
 
 // The sheet's width, the label column at its left and the ruled area.
 inline constexpr int kDaySheetWidth = 880;

@@ -6,7 +6,7 @@ namespace lunisol {
 
 using R = HourRow;
 
-constexpr std::array<HourRowSpec, kHourRowCount> kHourRows = {{
+constexpr std::array<HourRowPlace, kHourRowCount> kHourRows = {{
     {R::kRange, -12, 4, 0, 44, -1},
     {R::kPillar, -12, 50, 0, 90, -1},
     {R::kGood, -6, 94, 6, 390, 27100},
@@ -38,7 +38,7 @@ constexpr std::array<HourCellPlace, kHourTableCellCount> AllCells() {
   size_t n = 0;
   for (int k = 0; k < 12; ++k) {
     const int X = HourColumnX(k);
-    for (const HourRowSpec& r : kHourRows)
+    for (const HourRowPlace& r : kHourRows)
       all[n++] = {{X + r.x0, r.y0, X + r.x1, r.y1}, r.firstId < 0 ? -1 : r.firstId + k};
   }
   for (const HourCellPlace& p : kHourLabels) all[n++] = p;

@@ -14,12 +14,12 @@ namespace lunisol {
 enum class HourRow { kRange, kPillar, kGood, kBad, kJoy, kWealth, kSha, kClashAnimal, kOpposite };
 inline constexpr int kHourRowCount = 9;
 
-struct HourRowSpec {
+struct HourRowPlace {
   HourRow row;
   int x0, y0, x1, y1;  // x relative to the column's X
   int firstId;         // hour k's control is firstId + k; −1: none
 };
-extern const std::array<HourRowSpec, kHourRowCount> kHourRows;
+extern const std::array<HourRowPlace, kHourRowCount> kHourRows;
 
 // The cells of the label column, in the order the sheet creates them.
 enum class HourLabel { kJoy, kWealth, kSha, kAnimal, kOpposite, kLunarDate, kNote, kDate };

@@ -7,12 +7,12 @@ namespace {
 
 constexpr int kGridCells = 4;
 
-Rect FormRect(const NatalRowSpec& row) { return kNatalUnits.rect(row.x, row.y, row.w, row.h); }
+Rect FormRect(const NatalLayoutRow& row) { return kNatalUnits.rect(row.x, row.y, row.w, row.h); }
 
 // The outer edges of the form's boxes, in the form's pixels.
 Rect FormChartBounds() {
   Rect b = FormRect(kNatalChartRows[0]);
-  for (const NatalRowSpec& row : kNatalChartRows) {
+  for (const NatalLayoutRow& row : kNatalChartRows) {
     if (row.kind != NatalRow::kBox) continue;
     const Rect r = FormRect(row);
     b = {std::min(b.left, r.left), std::min(b.top, r.top), std::max(b.right, r.right), std::max(b.bottom, r.bottom)};
@@ -41,8 +41,8 @@ int GridY(int i) {
 struct GridCell {
   int column, row;
 };
-GridCell GridCellOf(const NatalRowSpec& spec) {
-  const Rect r = ToSheet(FormRect(spec));
+GridCell GridCellOf(const NatalLayoutRow& entry) {
+  const Rect r = ToSheet(FormRect(entry));
   GridCell cell{0, 0};
   for (int i = 1; i < kGridCells; ++i) {
     if (r.centreX() >= GridX(i)) cell.column = i;
@@ -51,22 +51,22 @@ GridCell GridCellOf(const NatalRowSpec& spec) {
   return cell;
 }
 
-const NatalRowSpec& RowOf(NatalRow kind, int slot) {
-  for (const NatalRowSpec& row : kNatalChartRows)
+const NatalLayoutRow& RowOf(NatalRow kind, int slot) {
+  for (const NatalLayoutRow& row : kNatalChartRows)
     if (row.kind == kind && row.slot == slot) return row;
   return kNatalChartRows[0];  // not reached for a slot the table has
 }
 
 }  // namespace
 
-const NatalRowSpec& NatalBoxRow(int branch) { return RowOf(NatalRow::kBox, branch); }
-const NatalRowSpec& NatalButtonRow(int branch) { return RowOf(NatalRow::kPalaceButton, branch); }
+const NatalLayoutRow& NatalBoxRow(int branch) { return RowOf(NatalRow::kBox, branch); }
+const NatalLayoutRow& NatalButtonRow(int branch) { return RowOf(NatalRow::kPalaceButton, branch); }
 
 int BranchAtGridCell(int column, int row) {
-  for (const NatalRowSpec& spec : kNatalChartRows) {
-    if (spec.kind != NatalRow::kBox) continue;
-    const GridCell cell = GridCellOf(spec);
-    if (cell.column == column && cell.row == row) return spec.slot;
+  for (const NatalLayoutRow& entry : kNatalChartRows) {
+    if (entry.kind != NatalRow::kBox) continue;
+    const GridCell cell = GridCellOf(entry);
+    if (cell.column == column && cell.row == row) return entry.slot;
   }
   return -1;
 }

@@ -47,7 +47,7 @@ enum class NatalCentreLine : uint8_t {
 };
 inline constexpr int kNatalCentreLineCount = 9;
 
-struct NatalRowSpec {
+struct NatalLayoutRow {
   NatalRow kind;
   int id;  // the control's identifier in the form, −1 for none
   int x, y, w, h;
@@ -57,7 +57,7 @@ struct NatalRowSpec {
 // The form's template, row by row (dialog units); the rows the form did not
 // have come last. The form's sample texts inside one box are left out: they
 // were placeholders, and kBoxPlaces takes their places.
-inline constexpr std::array<NatalRowSpec, 34> kNatalChartRows{{
+inline constexpr std::array<NatalLayoutRow, 34> kNatalChartRows{{
     {NatalRow::kBox, -1, 411, 168, 120, 89, 10},  // 戌
     {NatalRow::kBox, -1, 411, 85, 120, 88, 9},    // 酉
     {NatalRow::kBox, -1, 411, 253, 120, 88, 11},  // 亥
@@ -140,8 +140,8 @@ inline constexpr int kOtherStarPitch = 32;  // across
 inline constexpr int kOtherStarRowPitch = 16;
 
 // The form's row of the box (or button) that holds `branch` 0 = 子 .. 11 = 亥.
-const NatalRowSpec& NatalBoxRow(int branch);
-const NatalRowSpec& NatalButtonRow(int branch);
+const NatalLayoutRow& NatalBoxRow(int branch);
+const NatalLayoutRow& NatalButtonRow(int branch);
 // The branch whose box covers grid cell (column, row), 0..3 each from the
 // top left; −1 for the four cells of the centre block.
 int BranchAtGridCell(int column, int row);

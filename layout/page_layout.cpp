@@ -9,7 +9,7 @@ namespace lunisol {
 using R = PageRow;
 using D = DayAlmanacRecord;
 
-const std::array<PageRowSpec, kPageRowCount> kPageRows = {{
+const std::array<PageRowPlace, kPageRowCount> kPageRows = {{
     {R::kOfficer, -6, 20, 236, 249, false, u"平", &D::officerText},
     {R::kNineStar, -6, 20, 252, 265, false, u"白一", &D::nineStarText},
     {R::kNaYin, -6, 20, 220, 232, false, u"木", &D::naYinText},
@@ -36,7 +36,7 @@ const std::array<PageRowSpec, kPageRowCount> kPageRows = {{
     {R::kDayCode, -5, 20, 312, 326, false, u"1一", &D::dayCodeText},
 }};
 
-const std::array<LabelCellSpec, 8> kLabelCells = {{
+const std::array<LabelCellPlace, 8> kLabelCells = {{
     {true, 635, 675, u"每日胎", colours::kBlack},
     {false, 635, 675, u"神方位", colours::kBlack},
     {true, 531, 557, u"每日", colours::kGreen},
@@ -106,13 +106,13 @@ int PageGeometry::anchor(int e) const {
   return leftOffset + (32 - e) * columnWidth + columnWidth / 2 - 7;
 }
 
-Rect PageGeometry::cellRect(const PageRowSpec& s, int e) const {
+Rect PageGeometry::cellRect(const PageRowPlace& s, int e) const {
   const int w = anchor(e);
   const int z = s.shifted ? bottomShift : 0;
   return Rect{w + s.x0, z + s.y0, w + s.x1, z + s.y1};
 }
 
-Rect PageGeometry::labelCellRect(const LabelCellSpec& s) const {
+Rect PageGeometry::labelCellRect(const LabelCellPlace& s) const {
   const int left = s.right ? labelRight : labelRight - 13;
   return Rect{left, bottomShift + s.y0, left + 13, bottomShift + s.y1};
 }

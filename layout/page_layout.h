@@ -40,7 +40,7 @@ inline constexpr int kPageRowCount = 24;
 inline constexpr int kDayColumns = 33;   // elements 0..32, rightmost first
 inline constexpr int kLabelColumn = 33;  // mouse column of the label column
 
-struct PageRowSpec {
+struct PageRowPlace {
   PageRow row;
   int x0, x1;    // relative to the column anchor W
   int y0, y1;    // page pixels
@@ -49,15 +49,15 @@ struct PageRowSpec {
   CellText DayAlmanacRecord::*field;  // null for the weekday heading
 };
 // One row per line of the page's layout table, same order, same numbers.
-extern const std::array<PageRowSpec, kPageRowCount> kPageRows;
+extern const std::array<PageRowPlace, kPageRowCount> kPageRows;
 
-struct LabelCellSpec {
+struct LabelCellPlace {
   bool right;  // right sub-column R..R+13, else R−13..R
   int y0, y1;  // before the bottom shift
   const char16_t* text;
   Colour colour;
 };
-extern const std::array<LabelCellSpec, 8> kLabelCells;
+extern const std::array<LabelCellPlace, 8> kLabelCells;
 
 struct PageGeometry {
   int cx = 1024, cy = 768;
@@ -72,8 +72,8 @@ struct PageGeometry {
 
   // Column anchor W of element e (0 = rightmost day column).
   int anchor(int e) const;
-  Rect cellRect(const PageRowSpec& layout, int e) const;
-  Rect labelCellRect(const LabelCellSpec& layout) const;
+  Rect cellRect(const PageRowPlace& layout, int e) const;
+  Rect labelCellRect(const LabelCellPlace& layout) const;
   Rect gregorianTitleRect() const;
   Rect lunarTitleRect() const;
   Rect proverbRect() const;

@@ -6,7 +6,7 @@ namespace lunisol {
 
 using C = TermPanelCell;
 
-constexpr std::array<TermPanelCellSpec, kTermPanelCellCount> kTermPanelCells = {{
+constexpr std::array<TermPanelCellPlace, kTermPanelCellCount> kTermPanelCells = {{
     {C::kName, {3, 2, 13, 19}, u"立春", 1, colours::kMaroon},
     {C::kTime, {5, 22, 8, 35}, u"", 0, colours::kNavy},  // vertical
     {C::kPlantingHeading, {1, 59, 16, 8}, u"植種", 0, colours::kGreen},
@@ -38,9 +38,9 @@ int FishingBottom(int screenHeight) {
 
 }  // namespace
 
-Rect TermPanelCellRect(const TermPanelCellSpec& spec, int screenHeight, int panelHeight) {
-  Rect r = kTimes8Units.rect(spec.place);
-  if (spec.cell != C::kFishingRight && spec.cell != C::kFishingLeft) return r;
+Rect TermPanelCellRect(const TermPanelCellPlace& entry, int screenHeight, int panelHeight) {
+  Rect r = kTimes8Units.rect(entry.place);
+  if (entry.cell != C::kFishingRight && entry.cell != C::kFishingLeft) return r;
   const int tuned = FishingBottom(screenHeight);
   r.bottom = tuned > 0 ? tuned : std::max(r.bottom, panelHeight - 2);
   return r;

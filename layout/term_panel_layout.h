@@ -23,7 +23,7 @@ enum class TermPanelCell {
 };
 inline constexpr int kTermPanelCellCount = 8;
 
-struct TermPanelCellSpec {
+struct TermPanelCellPlace {
   TermPanelCell cell;
   UnitRect place;
   const char16_t* text;  // as the template has it
@@ -31,7 +31,7 @@ struct TermPanelCellSpec {
   Colour colour;
 };
 // In TermPanelCell order.
-extern const std::array<TermPanelCellSpec, kTermPanelCellCount> kTermPanelCells;
+extern const std::array<TermPanelCellPlace, kTermPanelCellCount> kTermPanelCells;
 // The group frames around the two headings.
 extern const std::array<UnitRect, 2> kTermPanelFrames;
 inline constexpr UnitRect kTermPanelSize{0, 0, 21, 365};
@@ -39,7 +39,7 @@ inline constexpr UnitRect kTermPanelSize{0, 0, 21, 365};
 // Pixels of a cell of a panel `panelHeight` pixels high on a page laid out
 // `screenHeight` high: the fishing notes end where the layouts tuned for that
 // height end them, and on other heights run down to the panel's foot.
-Rect TermPanelCellRect(const TermPanelCellSpec& spec, int screenHeight, int panelHeight);
+Rect TermPanelCellRect(const TermPanelCellPlace& entry, int screenHeight, int panelHeight);
 // The frames of a panel `panelWidth` pixels wide, which never reach past its
 // right edge, so a narrow column still shows whole frames.
 std::vector<Rect> TermPanelFrameRects(int panelWidth);

@@ -40,17 +40,17 @@ const char16_t* const kHourLabels[12] = {u"子 ( 23 ~ 1 )",  u"丑 ( 1 ~ 3 )",  
                                          u"辰 ( 7 ~ 9 )",   u"巳 ( 9 ~ 11 )",  u"午 ( 11 ~ 13 )", u"未 ( 13 ~ 15 )",
                                          u"申 ( 15 ~ 17 )", u"酉 ( 17 ~ 19 )", u"戌 ( 19 ~ 21 )", u"亥 ( 21 ~ 23 )"};
 
-struct ListSpec {
+struct DateListRow {
   const char16_t* caption;
   int width;
   int dropDownHeight;
 };
 // Year, month, day, hour, sex: caption, list width and drop-down height.
-constexpr ListSpec kLists[5] = {
+constexpr DateListRow kLists[5] = {
     {u"年 : ", 64, 360}, {u"月 : ", 60, 240}, {u"日 : ", 60, 240}, {u"時 : ", 98, 240}, {u"性別 : ", 52, 80}};
 
 using Command = MainWindow::Command;
-struct CommandSpec {
+struct CommandRow {
   Command id;
   const char* icon;
   const char16_t* prompt;
@@ -58,7 +58,7 @@ struct CommandSpec {
   void (MainWindow::*slot)();
 };
 // In toolbar order; an entry without an icon stands for a separator.
-constexpr CommandSpec kCommands[] = {
+constexpr CommandRow kCommands[] = {
     {Command::BoneWeighing, ":/icons/bone.svg", u"袁天罡秤骨術 與 28 星宿吉凶", u"袁天罡秤骨術 與 28 星宿吉凶",
      &MainWindow::openBoneWeighing},
     {Command::HourTable, ":/icons/hours.svg", u"當日時辰吉課", u"當日時辰吉課", &MainWindow::openHourTable},
@@ -158,7 +158,7 @@ void MainWindow::buildToolBar() {
   bar->setFloatable(false);
   bar->setIconSize(QSize(24, 24));
   bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
-  for (const CommandSpec& c : kCommands) {
+  for (const CommandRow& c : kCommands) {
     if (!c.icon) {
       bar->addSeparator();
       continue;

@@ -28,7 +28,7 @@ TEST(DaySheetLayout, EverySplitOfTheListsFitsItsBands) {
     const DaySheetBands b = DaySheetBandsFor(good, bad, yi, ji);
     tallest = std::max(tallest, b.height);
     std::vector<Rect> placed;
-    for (const DayPlaceSpec& p : kDaySheetPlaces) {
+    for (const DayPlaceRow& p : kDaySheetPlaces) {
       const Rect r = b.place(p.place);
       EXPECT_TRUE(Inside(r, b.bandRect(p.band))) << static_cast<int>(p.place);
       placed.push_back(r);

@@ -22,7 +22,7 @@ bool Inside(const Rect& inner, const Rect& outer) {
 Rect Interior(const Rect& frame) { return {frame.left + 1, frame.top + 1, frame.right - 1, frame.bottom - 1}; }
 
 // The form's rectangle of a row, moved onto the sheet as the chart is.
-Rect FormOnSheet(const NatalRowSpec& row) {
+Rect FormOnSheet(const NatalLayoutRow& row) {
   const Rect r = kNatalUnits.rect(row.x, row.y, row.w, row.h);
   const Rect origin = kNatalUnits.rect(54, 2, 0, 0);  // the form's top-left box
   const int dx = origin.left - kSheetMargin, dy = origin.top - kSheetMargin;

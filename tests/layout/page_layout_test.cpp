@@ -7,7 +7,7 @@ using namespace lunisol;
 
 namespace {
 
-const PageRowSpec& Row(PageRow r) { return kPageRows[static_cast<size_t>(r)]; }
+const PageRowPlace& Row(PageRow r) { return kPageRows[static_cast<size_t>(r)]; }
 
 }  // namespace
 
@@ -48,14 +48,14 @@ TEST(PageGeometry, EveryScreenKeepsCellsInsideTheirColumns) {
     for (int e = 0; e < kDayColumns; ++e) {
       const int c = 32 - e;
       const Rect column = g.highlightRect(c);
-      for (const PageRowSpec& layout : kPageRows) {
+      for (const PageRowPlace& layout : kPageRows) {
         const Rect r = g.cellRect(layout, e);
         EXPECT_EQ(g.columnAt(r.centreX()), c) << s.width << "x" << s.height << " e " << e;
         EXPECT_LE(r.bottom - 1, g.sheetSize().height) << s.width;
         EXPECT_GE(r.top, column.top);
       }
     }
-    for (const LabelCellSpec& layout : kLabelCells)
+    for (const LabelCellPlace& layout : kLabelCells)
       EXPECT_EQ(g.columnAt(g.labelCellRect(layout).centreX()), kLabelColumn);
     // The lower rows never climb onto the warning columns.
     EXPECT_GE(g.cellRect(Row(PageRow::kLuckyHoursFirst), 0).top, g.cellRect(Row(PageRow::kWarningC), 0).bottom - 1);

@@ -7,8 +7,8 @@
 using namespace lunisol;
 
 TEST(TermPanelLayout, FishingNotesEndByScreenHeightOrReachThePanelsFoot) {
-  const TermPanelCellSpec& fishing = kTermPanelCells[static_cast<size_t>(TermPanelCell::kFishingLeft)];
-  const TermPanelCellSpec& planting = kTermPanelCells[static_cast<size_t>(TermPanelCell::kPlantingLeft)];
+  const TermPanelCellPlace& fishing = kTermPanelCells[static_cast<size_t>(TermPanelCell::kFishingLeft)];
+  const TermPanelCellPlace& planting = kTermPanelCells[static_cast<size_t>(TermPanelCell::kPlantingLeft)];
   EXPECT_EQ(TermPanelCellRect(fishing, 1024, 928).bottom, 960);
   EXPECT_EQ(TermPanelCellRect(fishing, 768, 670).bottom, 670);
   // Untuned screens (1920 × 1080, 2560 × 1440): down to the panel's foot,

@@ -41,7 +41,7 @@ TEST(Page, ShowsTheEvaluatedMonthAndPlacesThePanels) {
   int visibleDays = 0;
   for (int e = 0; e < kDayColumns; ++e) {
     const MonthColumn& col = may.month.columns[e];
-    for (const PageRowSpec& layout : kPageRows) {
+    for (const PageRowPlace& layout : kPageRows) {
       const Cell& cell = page.dayCell(e, layout.row);
       EXPECT_EQ(cell.visible, col.visible);
       if (!layout.field) continue;

@@ -23,13 +23,13 @@
 namespace lunisol::ui {
 namespace {
 
-struct PartSpec {
+struct CalendarPartRow {
   CalendarPart part;
   const char16_t* caption;
   const char16_t* tip;
 };
 // In the order the check boxes stand.
-constexpr PartSpec kParts[] = {
+constexpr CalendarPartRow kParts[] = {
     {CalendarPart::kTerms, u"二十四節氣", u"每個節氣在它交節的時刻，標題附臺灣時間"},
     {CalendarPart::kFestivals, u"節日", u"國曆節日與春節、元宵、端午、中秋等傳統節日"},
     {CalendarPart::kDeities, u"神明聖誕與其他紀念日", u"農民曆所載的神明聖誕、祭日等，一年約百項"},
@@ -47,7 +47,7 @@ CalendarExportDialog::CalendarExportDialog(int year, QWidget* parent) : QDialog(
   setWindowIcon(QIcon(QStringLiteral(":/icons/calendar-export.svg")));
   auto* box = new QGroupBox(QStringLiteral("要放進行事曆的項目"), this);
   auto* boxLayout = new QVBoxLayout(box);
-  for (const PartSpec& p : kParts) {
+  for (const CalendarPartRow& p : kParts) {
     auto* check = new QCheckBox(Text(p.caption), box);
     check->setToolTip(Text(p.tip));
     check->setChecked(kDefaultCalendarParts.Has(p.part));

@@ -173,17 +173,17 @@ void DaySheetDialog::addFrames() {
 }
 
 void DaySheetDialog::addPlaces(const DaySheetFacts& f) {
-  for (const DayPlaceSpec& spec : kDaySheetPlaces) {
-    const auto [shown, colour] = PlaceText(spec.place, f);
+  for (const DayPlaceRow& entry : kDaySheetPlaces) {
+    const auto [shown, colour] = PlaceText(entry.place, f);
     Cell c;
-    c.rect = ToQRect(bands_.place(spec.place));
+    c.rect = ToQRect(bands_.place(entry.place));
     c.text = shown;
     c.colour = colour;
-    c.font = static_cast<int>(spec.font);
-    c.align = spec.centred ? Qt::AlignHCenter : Qt::AlignLeft;
+    c.font = static_cast<int>(entry.font);
+    c.align = entry.centred ? Qt::AlignHCenter : Qt::AlignLeft;
     // The labels inside a band stand on the label column's ground.
-    if (spec.place == DayPlace::kOfficerLabel || spec.place == DayPlace::kTabooLabel) c.fill = kLabelGround;
-    places_[static_cast<size_t>(spec.place)] = sheet_->addCell(c);
+    if (entry.place == DayPlace::kOfficerLabel || entry.place == DayPlace::kTabooLabel) c.fill = kLabelGround;
+    places_[static_cast<size_t>(entry.place)] = sheet_->addCell(c);
   }
   addPlaceTips(f.lists);
 }

@@ -43,14 +43,14 @@ AlmanacPage::AlmanacPage(QSize screen, QWidget* parent)
 
 void AlmanacPage::buildCells() {
   for (int e = 0; e < kDayColumns; ++e) {
-    for (const PageRowSpec& layout : kPageRows) {
+    for (const PageRowPlace& layout : kPageRows) {
       Cell c;
       c.rect = ToQRect(geometry_.cellRect(layout, e));
       c.text = ToQString(layout.initialText);
       sheet_->addCell(c);
     }
   }
-  for (const LabelCellSpec& layout : kLabelCells) {
+  for (const LabelCellPlace& layout : kLabelCells) {
     Cell c;
     c.rect = ToQRect(geometry_.labelCellRect(layout));
     c.text = ToQString(layout.text);
@@ -76,8 +76,8 @@ void AlmanacPage::layOutFor(int height) {
   const QSize layoutScreen(screen_.width(), height);
   int i = 0;
   for (int e = 0; e < kDayColumns; ++e)
-    for (const PageRowSpec& layout : kPageRows) sheet_->setCellRect(i++, ToQRect(geometry_.cellRect(layout, e)));
-  for (const LabelCellSpec& layout : kLabelCells) sheet_->setCellRect(i++, ToQRect(geometry_.labelCellRect(layout)));
+    for (const PageRowPlace& layout : kPageRows) sheet_->setCellRect(i++, ToQRect(geometry_.cellRect(layout, e)));
+  for (const LabelCellPlace& layout : kLabelCells) sheet_->setCellRect(i++, ToQRect(geometry_.labelCellRect(layout)));
   sheet_->setCellRect(titleIndex_, ToQRect(geometry_.gregorianTitleRect()));
   sheet_->setCellRect(titleIndex_ + 1, ToQRect(geometry_.lunarTitleRect()));
   sheet_->setCellRect(titleIndex_ + 2, ToQRect(geometry_.proverbRect()));
@@ -139,7 +139,7 @@ void AlmanacPage::showMonth(const MonthAlmanac& month, const MonthTermState& ter
   for (int e = 0; e < kDayColumns; ++e) {
     const MonthColumn& column = month.columns[e];
     days_[e] = column.kind == ColumnKind::kDay ? column.day : 0;
-    for (const PageRowSpec& layout : kPageRows) {
+    for (const PageRowPlace& layout : kPageRows) {
       const int i = cellIndex(e, layout.row);
       if (layout.field) {
         const CellText& t = column.record.*layout.field;

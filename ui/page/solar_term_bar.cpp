@@ -12,12 +12,12 @@ const QColor kPageBackground(255, 255, 240);
 SolarTermBar::SolarTermBar(int screenHeight, QWidget* parent) : CellSheet(parent), screenHeight_(screenHeight) {
   setBackground(kPageBackground);
   setFonts({MakePageFont(QString::fromLatin1(kPageFace), 14), MakePageFont(QString::fromLatin1(kPageFace), 18)});
-  for (const TermPanelCellSpec& spec : kTermPanelCells) {
+  for (const TermPanelCellPlace& entry : kTermPanelCells) {
     Cell c;
-    c.rect = ToQRect(TermPanelCellRect(spec, screenHeight, 0));
-    c.text = ToQString(spec.text);
-    c.font = spec.font;
-    c.colour = ToQColor(spec.colour);
+    c.rect = ToQRect(TermPanelCellRect(entry, screenHeight, 0));
+    c.text = ToQString(entry.text);
+    c.font = entry.font;
+    c.colour = ToQColor(entry.colour);
     addCell(c);
   }
   resize(ToQSize(kTimes8Units.rect(kTermPanelSize).size()));
