@@ -25,6 +25,7 @@
 #include "ical/day_advice.h"
 #include "ical/ical_writer.h"
 #include "sheets/tables.h"
+#include "tests/ui/view_testing.h"
 #include "ui/dialogs/calendar_export_dialog.h"
 #include "ui/dialogs/day_finder_dialog.h"
 #include "ui/dialogs/day_sheet_dialog.h"
@@ -33,17 +34,11 @@
 #include "ui/page/almanac_page.h"
 
 namespace lunisol::ui {
+using namespace lunisol::ui::testing;
+
 namespace {
 
 QString Q(std::u16string_view text) { return ToQString(text); }
-
-WindowOptions OnDate(int y, int m, int d) {
-  WindowOptions o;
-  o.screen = QSize(1280, 1024);
-  o.today = [=] { return QDateTime(QDate(y, m, d), QTime(12, 0)); };
-  o.showAboutOnStart = false;
-  return o;
-}
 
 // The names of a day's list as the core has them.
 QStringList Names(const std::array<ActivityVerdict, kActivityCount>& items, int count) {
@@ -83,24 +78,6 @@ QString PageTip(const MainWindow& f, int day) {
     EXPECT_EQ(page.dayCell(e, row).tooltip, tip) << static_cast<int>(row);
   }
   return tip;
-}
-
-// Runs `open`, which should open a modal dialog of type D, hands it to
-// `inspect` and closes it. False when no such dialog came up.
-template <typename D>
-bool CatchModal(
-    const std::function<void()>& open, const std::function<void(D&)>& inspect = [](D&) {}) {
-  bool seen = false;
-  QTimer::singleShot(0, [&] {
-    if (auto* d = qobject_cast<D*>(QApplication::activeModalWidget())) {
-      seen = true;
-      inspect(*d);
-      d->reject();
-    }
-  });
-  open();
-  QCoreApplication::processEvents();
-  return seen;
 }
 
 void DoubleClick(QWidget* w, QPoint p, Qt::KeyboardModifiers modifiers) {

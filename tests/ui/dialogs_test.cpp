@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "tests/ui/view_testing.h"
 #include "ui/dialogs/bone_weighing_dialog.h"
 #include "ui/dialogs/hour_table_dialog.h"
 #include "ui/dialogs/sheet_dialogs.h"
@@ -22,6 +23,8 @@
 #include "ui/widgets/page_tab_bar.h"
 
 namespace lunisol::ui {
+using namespace lunisol::ui::testing;
+
 namespace {
 
 QString Q(const char16_t* text) { return QString::fromUtf16(text); }
@@ -53,24 +56,6 @@ int PixelsNear(const QImage& image, const QRect& r, const QColor& colour, int to
   return n;
 }
 
-// Runs `open`, which should open a modal dialog of type D, hands that dialog
-// to `inspect` and closes it. False when no such dialog came up.
-template <typename D>
-bool CatchModal(
-    const std::function<void()>& open, const std::function<void(D&)>& inspect = [](D&) {}) {
-  bool seen = false;
-  QTimer::singleShot(0, [&] {
-    if (auto* d = qobject_cast<D*>(QApplication::activeModalWidget())) {
-      seen = true;
-      inspect(*d);
-      d->reject();
-    }
-  });
-  open();
-  QCoreApplication::processEvents();
-  return seen;
-}
-
 void Mouse(QWidget* w, QEvent::Type type, QPoint p, Qt::MouseButton button = Qt::LeftButton) {
   QMouseEvent e(type, p, w->mapToGlobal(p), button, button, Qt::NoModifier);
   QCoreApplication::sendEvent(w, &e);
@@ -98,11 +83,7 @@ HourTableRecord HoursOfMay2009(int day) {
 
 // 2009-05-19 is a 甲子 day.
 TEST(SheetDialogs, CommandsAndDoubleClicksOpenTheirSheets) {
-  WindowOptions options;
-  options.screen = QSize(1280, 1024);
-  options.today = [] { return QDateTime(QDate(2009, 5, 19), QTime(12, 0)); };
-  options.showAboutOnStart = false;
-  MainWindow frame(options);
+  MainWindow frame(OnDate(2009, 5, 19));
   auto command = [&](MainWindow::Command id) { return [&frame, id] { frame.commandAction(id)->trigger(); }; };
   const QString jiaZi = Q(u" 當日時辰吉課 ( 彭祖百忌  ：甲日不開倉,  子日不問卜 )");
   QString caption, dateLine, lunarLine;

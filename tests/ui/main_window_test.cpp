@@ -17,6 +17,7 @@
 
 #include "calendar/solar_terms.h"
 #include "calendar/text.h"
+#include "tests/ui/view_testing.h"
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/bone_weighing_dialog.h"
 #include "ui/natal_chart_page.h"
@@ -27,17 +28,9 @@
 using namespace lunisol;
 using namespace lunisol::ui;
 
+using namespace lunisol::ui::testing;
+
 namespace {
-
-WindowOptions At(QDateTime moment) {
-  WindowOptions o;
-  o.screen = QSize(1280, 1024);
-  o.today = [moment] { return moment; };
-  o.showAboutOnStart = false;
-  return o;
-}
-
-WindowOptions OnDate(int y, int m, int d) { return At(QDateTime(QDate(y, m, d), QTime(12, 0))); }
 
 int VisibleDayColumns(const MainWindow& f) {
   int n = 0;

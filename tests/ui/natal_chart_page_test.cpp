@@ -11,21 +11,16 @@
 
 #include "calendar/tables.h"
 #include "natal/chart.h"
+#include "tests/ui/view_testing.h"
 #include "ui/main_window.h"
 #include "ui/page/page_export.h"
 
 using namespace lunisol;
 using namespace lunisol::ui;
 
-namespace {
+using namespace lunisol::ui::testing;
 
-WindowOptions OnDate(int y, int m, int d) {
-  WindowOptions o;
-  o.screen = QSize(1280, 1024);
-  o.today = [=] { return QDateTime(QDate(y, m, d), QTime(12, 0)); };
-  o.showAboutOnStart = false;
-  return o;
-}
+namespace {
 
 NatalChart ChartOf(Birth birth, SolarDate today = {2025, 6, 1}) {
   const std::optional<NatalChart> chart = ComputeChart(birth, today);
