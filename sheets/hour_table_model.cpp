@@ -109,6 +109,21 @@ void FillLabelColumn(HourTableRecord& rec, const MonthAlmanac& page, const DayAl
   rec.lunarDateCell.tooltip = TipWhenLonger(rec.lunarDateCell.text, 21);
 }
 
+std::u16string WithEmptySidesNamed(std::u16string_view entry) {
+  // The table prints an empty side as its bare label ("吉神 ：", "凶煞",
+  // "凶煞:"), which reads as if the text were cut off; the sheet says 無.
+  std::u16string text(entry);
+  constexpr std::u16string_view kNoGood = u"吉神 ： ，";
+  if (text.starts_with(kNoGood)) text.replace(0, kNoGood.size(), u"吉神 ：無 ，");
+  for (std::u16string_view bare : {u" ，凶煞:", u" ，凶煞"}) {
+    if (text.ends_with(bare)) {
+      text.replace(text.size() - bare.size(), bare.size(), u" ，凶煞 ：無");
+      break;
+    }
+  }
+  return text;
+}
+
 }  // namespace
 
 std::array<const SheetLabel*, 9> HourColumn::Cells() const {
@@ -156,21 +171,6 @@ std::u16string HourTableLunarLine(int lunarMonth, int lunarDay, std::u16string_v
   if (!note.empty()) return Format(u"農曆%s %d 月 %d 日 ，%s", {leap, month, lunarDay, note});
   if (!warningC.empty()) return Format(u"農曆%s %d 月 %d 日 ，%s", {leap, month, lunarDay, warningC});
   return Format(u"農曆%s %d 月 %d 日", {leap, month, lunarDay});
-}
-
-std::u16string WithEmptySidesNamed(std::u16string_view entry) {
-  // The table prints an empty side as its bare label ("吉神 ：", "凶煞",
-  // "凶煞:"), which reads as if the text were cut off; the sheet says 無.
-  std::u16string text(entry);
-  constexpr std::u16string_view kNoGood = u"吉神 ： ，";
-  if (text.starts_with(kNoGood)) text.replace(0, kNoGood.size(), u"吉神 ：無 ，");
-  for (std::u16string_view bare : {u" ，凶煞:", u" ，凶煞"}) {
-    if (text.ends_with(bare)) {
-      text.replace(text.size() - bare.size(), bare.size(), u" ，凶煞 ：無");
-      break;
-    }
-  }
-  return text;
 }
 
 HourSpiritTexts SplitHourSpirits(std::u16string_view printed, bool clashes) {

@@ -69,8 +69,6 @@ struct HourSpiritTexts {
   Colour goodColour, badColour;
 };
 HourSpiritTexts SplitHourSpirits(std::u16string_view entry, bool clashes);
-// The entry with an empty side written as 無 ("吉神 ：無", "凶煞 ：無").
-std::u16string WithEmptySidesNamed(std::u16string_view entry);
 
 // The sheet of the Gregorian date year-month-day, whose month `page` is (as
 // EvaluateMonth made it): the day's pillar and lunar date come from the

@@ -18,17 +18,26 @@ constexpr Colour kAnimalColours[3][4] = {{kBlack, kSheetOlive, kGreen, kGreen},
 
 SheetLabel Label(std::u16string_view text) { return SheetLabel{std::u16string(text), kBlack, {}}; }
 
+// The lunar year the day belongs to, as the yearly notes read it: after a
+// new year inside the month its first days still belong to the old year.
+// Its cycle place (1..60, 0 for a date that does not convert) and number.
+struct FortuneYear {
+  int position = 0;
+  int number = 0;
+};
+FortuneYear FortuneYearOf(int year, int month, int day) {
+  CalendarDate date;
+  const int position = SolarToLunar(year, month, day, date);
+  return position > 0 ? FortuneYear{position, date.lunarYear} : FortuneYear{0, year};
+}
+
+int BranchNumber(const FortuneYear& y) { return y.position > 0 ? (y.position - 1) % 12 + 1 : 0; }
+
 }  // namespace
 
 int fortuneRow(int yearBranch, int animalBranch) { return ((yearBranch - animalBranch) % 12 + 12) % 12 + 1; }
 
-int FortuneYearBranch(int year, int month, int day) {
-  // The lunar year the day belongs to, as the yearly notes read it: after a
-  // new year inside the month its first days still belong to the old year.
-  CalendarDate date;
-  const int position = SolarToLunar(year, month, day, date);
-  return position > 0 ? (position - 1) % 12 + 1 : 0;
-}
+int FortuneYearBranch(int year, int month, int day) { return BranchNumber(FortuneYearOf(year, month, day)); }
 
 MonthlyColumnSet MakeMonthlyColumnSet() {
   MonthlyColumnSet set;
@@ -72,12 +81,11 @@ ZodiacFortuneSheet OpenZodiacFortune(int year, int month, int day) {
     group.unlucky = Label(u"凶星 : 天空，劫煞");
     group.monthly = MakeMonthlyColumnSet();
   }
-  sheet.yearBranchNumber = FortuneYearBranch(year, month, day);
+  const FortuneYear fortuneYear = FortuneYearOf(year, month, day);
+  sheet.yearBranchNumber = BranchNumber(fortuneYear);
   FillZodiacTab(sheet, 0);
   // The caption names the lunar year whose fortunes the sheet tells.
-  CalendarDate lunar;
-  const int captionYear = SolarToLunar(year, month, day, lunar) > 0 ? lunar.lunarYear : year;
-  sheet.caption = Format(u" %d 年 12 生 肖 流 年 運 勢", {captionYear});
+  sheet.caption = Format(u" %d 年 12 生 肖 流 年 運 勢", {fortuneYear.number});
   for (ZodiacGroup& group : sheet.groups) {
     group.unlucky.colour = kGreen;
     group.lucky.colour = kMaroon;

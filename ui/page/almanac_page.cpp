@@ -227,11 +227,6 @@ void AlmanacPage::openDayDetail(int day) {
   openDetail();
 }
 
-void AlmanacPage::openYearlyNotes() {
-  hoveredColumn_ = kLabelColumn;
-  openDetail();
-}
-
 QImage AlmanacPage::captureVisible() {
   // The hover mark follows the mouse; it is not part of the page.
   const QRect mark = sheet_->highlight();

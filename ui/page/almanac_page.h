@@ -55,15 +55,13 @@ class AlmanacPage : public QScrollArea {
   // Hover and double-click by mouse column (0..33 from the left).
   void hoverColumn(int c);
   void openDetail();
-  // The hour-table command: the column of Gregorian day `day`.
+  // Opens the detail of Gregorian day `day`, as a double-click on its column.
   void openDayDetail(int day);
   // Puts the hover mark on the column of Gregorian day `day` and scrolls it
   // into view; false when the month on show has no such day.
   bool markDay(int day);
   // The element whose column shows Gregorian day `day`, or −1.
   int elementOfDay(int day) const;
-  // The yearly-notes command.
-  void openYearlyNotes();
 
   // What the page shows in its viewport right now, as the screen has it.
   QImage captureVisible();
