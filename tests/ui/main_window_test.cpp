@@ -239,22 +239,3 @@ TEST(Frame, AnUnusableMoonPhaseFileIsToldOfOnce) {
   ASSERT_EQ(notices.size(), 1);
   EXPECT_TRUE(notices[0].contains(QStringLiteral("Farmer2009")));
 }
-
-TEST(Frame, SheetsFollowTheLargePrint) {
-  MainWindow f(OnDate(2009, 5, 26));
-  const QSize plain = f.makeSheet(SheetKind::kYearly)->size();
-  const QFont plainFont = static_cast<BoneWeighingDialog*>(f.makeSheet(SheetKind::kBone).get())->weight()->font();
-  f.setZoom(1.5);
-  for (SheetKind kind : {SheetKind::kYearly, SheetKind::kHours, SheetKind::kZodiac}) {
-    auto dialog = f.makeSheet(kind);
-    ASSERT_TRUE(dialog);
-    auto* sheet = dialog->findChild<CellSheet*>();
-    ASSERT_NE(sheet, nullptr);
-    EXPECT_EQ(sheet->zoom(), 1.5);
-    EXPECT_TRUE(dialog->rect().contains(sheet->geometry()));
-  }
-  EXPECT_EQ(f.makeSheet(SheetKind::kYearly)->size(), (QSizeF(plain) * 1.5).toSize());
-  auto bone = f.makeSheet(SheetKind::kBone);
-  EXPECT_EQ(static_cast<BoneWeighingDialog*>(bone.get())->weight()->font().pixelSize(),
-            qRound(plainFont.pixelSize() * 1.5));
-}

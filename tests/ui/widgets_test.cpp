@@ -7,7 +7,6 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QMouseEvent>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -18,7 +17,6 @@
 #include "ui/widgets/link_label.h"
 #include "ui/widgets/page_tab_bar.h"
 #include "ui/widgets/ruled_backdrop.h"
-#include "ui/widgets/save_dialog.h"
 
 using namespace lunisol::ui;
 
@@ -206,11 +204,4 @@ TEST(Application, QtTextsInChineseOneTipLookAndAFontNotice) {
   EXPECT_TRUE(MissingChineseFaceNotice({QStringLiteral("Noto Serif CJK TC")}).isEmpty());
   const QString notice = MissingChineseFaceNotice({QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Serif CJK JP")});
   EXPECT_TRUE(notice.contains(QStringLiteral("fonts-noto-cjk")));
-}
-
-TEST(SaveDialog, QtsDialogSettingsGoNowhereLasting) {
-  KeepQtSettingsAway();
-  const QSettings qtProject(QSettings::UserScope, QStringLiteral("QtProject"));
-  EXPECT_FALSE(qtProject.fileName().startsWith(QDir::homePath())) << qtProject.fileName().toStdString();
-  EXPECT_TRUE(qtProject.fileName().startsWith(QDir::tempPath())) << qtProject.fileName().toStdString();
 }

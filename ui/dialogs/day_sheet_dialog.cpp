@@ -13,6 +13,7 @@
 #include "days/day_finder.h"
 #include "sheets/tables.h"
 #include "ui/dialogs/day_texts.h"
+#include "ui/dialogs/dialog_fit.h"
 #include "ui/dialogs/sheet_cells.h"
 #include "ui/page/page_export.h"
 #include "ui/widgets/cell_sheet.h"
@@ -276,6 +277,7 @@ void DaySheetDialog::addLists(const DayLists& d) {
 void DaySheetDialog::addButtons(int top) {
   auto* bar = new QWidget(this);
   bar->setGeometry(0, top, width(), kButtonBarHeight);
+  MarkDialogFoot(*bar);
   auto* layout = new QHBoxLayout(bar);
   layout->setContentsMargins(10, 6, 10, 8);
   layout->addStretch(1);

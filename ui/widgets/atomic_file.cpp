@@ -12,18 +12,31 @@
 namespace lunisol::ui {
 namespace {
 
-// The file a symbolic link finally names; the path itself otherwise.
-std::string ResolvedTarget(const std::string& path) {
-  struct stat link {};
-  if (lstat(path.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) return path;
-  char resolved[PATH_MAX];
-  return realpath(path.c_str(), resolved) ? std::string(resolved) : path;
-}
-
 std::string FolderOf(const std::string& path) {
   const size_t slash = path.rfind('/');
   if (slash == std::string::npos) return ".";
   return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// The name a chain of symbolic links finally leads to, whether or not a
+// file stands there yet; ELOOP when the chain does not end.
+struct Target {
+  std::string path;
+  int error = 0;
+};
+
+Target FinalTarget(std::string path) {
+  constexpr int kMostLinks = 40;  // as the kernel allows
+  for (int hops = 0; hops < kMostLinks; ++hops) {
+    struct stat st {};
+    if (lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return {path, 0};
+    std::string to(PATH_MAX, '\0');
+    const ssize_t n = readlink(path.c_str(), to.data(), to.size());
+    if (n <= 0) return {path, n < 0 ? errno : ENOENT};
+    to.resize(static_cast<size_t>(n));
+    path = to.front() == '/' ? to : FolderOf(path) + "/" + to;
+  }
+  return {path, ELOOP};
 }
 
 // The permission bits a new file gets: those of the file it replaces, or
@@ -46,33 +59,57 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
-SaveResult Failed(int error) { return SaveResult{false, error ? error : EIO}; }
+// The check of the target, and the name to write to.
+SaveResult Check(const std::string& path, std::string& target) {
+  SaveResult r;
+  if (path.empty()) {
+    r.systemError = ENOENT;
+    return r;
+  }
+  const Target t = FinalTarget(path);
+  target = t.path;
+  r.systemError = t.error;
+  struct stat st {};
+  if (r.systemError == 0 && stat(target.c_str(), &st) == 0) {
+    r.targetExisted = true;
+    r.notRegularFile = !S_ISREG(st.st_mode);
+    r.isFolder = S_ISDIR(st.st_mode);
+  }
+  return r;
+}
 
 }  // namespace
 
 std::string SaveResult::reason() const {
-  if (notRegularFile) return "not a regular file";
+  if (notRegularFile) return isFolder ? std::strerror(EISDIR) : "not a regular file";
   return systemError ? std::strerror(systemError) : std::string();
 }
 
+SaveResult CheckSaveTarget(const std::string& path) {
+  std::string target;
+  return Check(path, target);
+}
+
 SaveResult WriteFileAtomically(const std::string& path, std::string_view bytes) {
-  if (path.empty()) return Failed(ENOENT);
-  const std::string target = ResolvedTarget(path);
-  struct stat st {};
-  if (stat(target.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) return SaveResult{true, 0};
+  std::string target;
+  SaveResult result = Check(path, target);
+  if (!result.ok()) return result;
 
   std::string temp = FolderOf(target) + "/.lunisol-XXXXXX";
   const int fd = mkstemp(temp.data());
-  if (fd < 0) return Failed(errno);
+  if (fd < 0) {
+    result.systemError = errno;
+    return result;
+  }
   bool ok = fchmod(fd, NewFileMode(target)) == 0 && WriteAll(fd, bytes) && fsync(fd) == 0;
   int error = ok ? 0 : errno;
   if (close(fd) != 0 && ok) ok = false, error = errno;
   if (ok && rename(temp.c_str(), target.c_str()) != 0) ok = false, error = errno;
   if (!ok) {
     unlink(temp.c_str());
-    return Failed(error);
+    result.systemError = error ? error : EIO;
   }
-  return {};
+  return result;
 }
 
 }  // namespace lunisol::ui
