@@ -15,7 +15,33 @@ grep -q -- "--page" <<<"$out" || fail "--help did not list --page"
 out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$app" --version 2>&1) || fail "--version exited $?"
 grep -q "lunisol" <<<"$out" || fail "--version said: $out"
 
+# Bad options are told without a display too: status 2 and one line.
+for bad in "--bogus" "--date 2009-13-01" "--date yesterday" "stray"; do
+  # shellcheck disable=SC2086
+  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$app" $bad 2>"$work/err" && fail "$bad was accepted"
+  status=$?
+  [ $status -eq 2 ] || fail "$bad without a display exited $status: $(cat "$work/err")"
+  [ "$(grep -c '^lunisol: ' "$work/err")" -eq 1 ] || fail "$bad: no one-line message: $(cat "$work/err")"
+done
+
 export QT_QPA_PLATFORM=offscreen
+# Without a Chinese face (no font at all, or Latin ones only) a picture is
+# still made, and stderr says what to install.
+printf '<?xml version="1.0"?>\n<fontconfig><cachedir>%s/fc</cachedir></fontconfig>\n' "$work" >"$work/none.conf"
+liberation=/usr/share/fonts/truetype/liberation2  # fonts-liberation2
+printf '<?xml version="1.0"?>\n<fontconfig><dir>%s</dir><cachedir>%s/fc</cachedir></fontconfig>\n' \
+  "$liberation" "$work" >"$work/latin.conf"
+for conf in none latin; do
+  FONTCONFIG_FILE="$work/$conf.conf" "$app" --date 2009-05-26 --grab "$work/boxes.png" --size 1024x768 2>"$work/err" \
+    || fail "grab without a Chinese face ($conf)"
+  grep -q "fonts-noto-cjk" "$work/err" || fail "no word of the font to install ($conf): $(cat "$work/err")"
+  grep -q "No Traditional-Chinese font" "$work/err" || fail "the warning is not in English too ($conf)"
+  [ -s "$work/boxes.png" ] || fail "no picture without a Chinese face ($conf)"
+done
+"$app" --date 2009-05-26 --grab "$work/boxes.png" --size 1024x768 2>"$work/err"
+grep -q "fonts-noto-cjk" "$work/err" && fail "a font warning with the faces installed"
+rm -rf "$work"/boxes.png "$work/err" "$work"/*.conf "$work/fc"
+
 for size in 99999x99999 100x100 1280x 12800x800; do
   "$app" --grab "$work/x.png" --size "$size" 2>/dev/null && fail "--size $size was accepted"
   [ $? -eq 2 ] || fail "--size $size did not exit with status 2"

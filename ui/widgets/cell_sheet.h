@@ -109,6 +109,8 @@ class CellSheet : public QWidget {
   QString cellTip(int index) const;
   // How many lines `text` takes in a cell `width` pixels wide in font `font`.
   int lineCount(const QString& text, int width, int font = 0) const;
+  // The lines cell `index` shows, the last ending in an ellipsis when cut.
+  QStringList shownLines(int index) const { return layOut(cells_.at(index)).lines; }
   // Whether the cell shows its text only in part (it then ends in an
   // ellipsis).
   bool isCut(int index) const;
