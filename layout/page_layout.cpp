@@ -99,8 +99,11 @@ int PageLayoutHeight(Size screen, int pageAreaHeight) {
   // A page laid out h high is h − 88 high itself: its frames end 90 pixels
   // above h and the sheet keeps two pixels below them.
   constexpr int kBelowPage = 88;
-  const int tallest = std::max(screen.height, kFullPageLayoutHeight);
-  return std::clamp(pageAreaHeight + kBelowPage, kLowestPageLayoutHeight, tallest);
+  const int wanted = pageAreaHeight + kBelowPage;
+  // Where even the lowest layout would scroll, nothing is gained by cutting
+  // notes short: the page keeps its full rows and scrolls.
+  if (wanted < kLowestPageLayoutHeight) return kFullPageLayoutHeight;
+  return std::min(wanted, std::max(screen.height, kFullPageLayoutHeight));
 }
 
 int PageGeometry::anchor(int e) const {

@@ -107,8 +107,9 @@ PageGeometry PageGeometryFor(int cx, int cy);
 // tallest layout whose whole page fits that area, so the lower rows move up
 // instead of hiding below the window's edge. Below 768 the warning notes give
 // up height (see RowShift::kGives) down to kLowestPageLayoutHeight; a page
-// area lower than that keeps that layout and scrolls. The 800-wide screen
-// keeps its own tall layout, which scrolls.
+// area lower than that cannot hold the page anyway, which then keeps the 768
+// layout, every note whole, and scrolls. The 800-wide screen keeps its own
+// tall layout, which scrolls.
 int PageLayoutHeight(Size screen, int pageAreaHeight);
 
 }  // namespace lunisol

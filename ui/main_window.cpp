@@ -195,7 +195,7 @@ void MainWindow::buildPages() {
 }
 
 void MainWindow::buildToolBar() {
-  auto* bar = addToolBar(QStringLiteral("commands"));
+  auto* bar = addToolBar(QStringLiteral("指令列"));
   commandBar_ = bar;
   bar->setAccessibleName(QStringLiteral("指令列"));
   bar->setAccessibleDescription(QStringLiteral("開啟各頁、存檔、匯出、列印與高對比"));
@@ -233,7 +233,7 @@ QAction* MainWindow::commandAction(Command id) const {
 }
 
 void MainWindow::buildDateBar() {
-  auto* bar = addToolBar(QStringLiteral("date"));
+  auto* bar = addToolBar(QStringLiteral("日期列"));
   dateBar_ = bar;
   bar->setAccessibleName(QStringLiteral("日期列"));
   bar->setAccessibleDescription(QStringLiteral("選擇國曆年、月、日、時辰與性別"));

@@ -176,10 +176,8 @@ TEST(Frame, PageKeysWalkMonthsAcrossYearsWithinTheRange) {
 TEST(MainWindow, ThePageFitsTheWorkArea) {
   const struct {
     QSize screen, work;
-  } kDesks[] = {{{1280, 1024}, {1280, 954}},
-                {{1366, 768}, {1366, 728}},
-                {{1280, 720}, {1280, 680}},
-                {{1024, 768}, {1024, 728}}};
+  } kDesks[] = {
+      {{1280, 1024}, {1280, 954}}, {{1366, 768}, {1366, 728}}, {{1280, 720}, {1280, 680}}, {{1024, 768}, {1024, 728}}};
   for (const auto& desk : kDesks) {
     WindowOptions options = OnDate(2009, 5, 26);
     options.screen = desk.screen;
