@@ -361,7 +361,7 @@ void MainWindow::warnAtStart(const QString& text) {
     options_.notice(text);
     return;
   }
-  notices_.push_back({QStringLiteral("Lunisol"), text, true});
+  notices_.push_front({QStringLiteral("Lunisol"), text, true});  // before any notice
 }
 
 void MainWindow::tell(const QString& title, const QString& text) {
