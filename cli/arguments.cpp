@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <stdexcept>
 #include <tuple>
 
 namespace lunisol::cli {
@@ -16,8 +17,9 @@ bool Args::Has(std::string_view name) const {
 const Value& Args::operator[](std::string_view name) const {
   for (const auto& [n, v] : values_)
     if (n == name) return v;
-  static const Value kNone;
-  return kNone;
+  // A run function asking for what its row does not declare, or for an
+  // optional argument without asking Has first.
+  throw std::logic_error("no argument " + std::string(name));
 }
 
 std::vector<const Value*> Args::All(std::string_view name) const {
@@ -177,8 +179,8 @@ class WordReader {
   // word stands nowhere else.
   bool MatchesLiterals(const Form& form) const {
     for (size_t k = 0; k < std::min(form.size(), positional_.size()); ++k) {
-      const bool literal = IsLiteral(form[k]);
-      if (literal != (literal ? form[k].name == positional_[k] : IsLiteralWord(positional_[k]))) return false;
+      const Param& p = form[k];
+      if (IsLiteral(p) ? p.name != positional_[k] : IsLiteralWord(positional_[k])) return false;
     }
     return true;
   }
@@ -248,8 +250,7 @@ class WordReader {
 
 }  // namespace
 
-Reading ReadArguments(std::span<const Form> forms, std::span<const Param> options,
-                      std::span<const std::string> words) {
+Reading ReadArguments(std::span<const Form> forms, std::span<const Param> options, std::span<const std::string> words) {
   return WordReader(forms, options, words).Read();
 }
 

@@ -41,13 +41,13 @@ struct Reader {
 };
 
 // The readers, each used by every command that takes its kind.
-extern const Reader kDateReader;       // YYYY-MM-DD in ASCII digits, a real day of 1900..2100
-extern const Reader kYearReader;       // 1900..2100
-extern const Reader kMonthReader;      // 1..12
-extern const Reader kHourReader;       // 0 (子) .. 11 (亥)
-extern const Reader kSexReader;        // 男 (0) or 女 (1)
-extern const Reader kActivityReader;   // by the book's name or the Taiwanese almanac's
-extern const Reader kFileReader;       // any name the system accepts
+extern const Reader kDateReader;           // YYYY-MM-DD in ASCII digits, a real day of 1900..2100
+extern const Reader kYearReader;           // 1900..2100
+extern const Reader kMonthReader;          // 1..12
+extern const Reader kHourReader;           // 0 (子) .. 11 (亥)
+extern const Reader kSexReader;            // 男 (0) or 女 (1)
+extern const Reader kActivityReader;       // by the book's name or the Taiwanese almanac's
+extern const Reader kFileReader;           // any name the system accepts
 extern const Reader kCalendarPartsReader;  // ical's "lunar,terms,…", as bits of CalendarPart
 // YYYY-MM-DD in ASCII digits whatever the numbers: the converter itself
 // answers a day that does not exist with its refusal code.
@@ -77,7 +77,8 @@ extern const Param kHelpOption;    // -h, --help
 class Args {
  public:
   bool Has(std::string_view name) const;
-  // The value of an argument that was given (the first, if repeated).
+  // The value of an argument that was given (the first, if repeated);
+  // std::logic_error for one that was not.
   const Value& operator[](std::string_view name) const;
   // Every value of a repeatable option, in the order given.
   std::vector<const Value*> All(std::string_view name) const;
@@ -93,15 +94,14 @@ class Args {
 
 struct Reading {
   Args args;
-  bool help = false;    // --help was among the words: nothing else was read
-  std::string problem;  // what was wrong, one line; empty when all was read
+  bool help = false;        // --help was among the words: nothing else was read
+  std::string problem;      // what was wrong, one line; empty when all was read
   bool wrongWords = false;  // a word missing or one too many: the usage says what fits
 };
 
 // Reads a command's words (those after its name) against its forms and
 // options.
-Reading ReadArguments(std::span<const Form> forms, std::span<const Param> options,
-                      std::span<const std::string> words);
+Reading ReadArguments(std::span<const Form> forms, std::span<const Param> options, std::span<const std::string> words);
 
 // A word as a message shows it: quoted, with bytes that are not printable
 // UTF-8 as \xNN.

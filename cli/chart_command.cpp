@@ -102,7 +102,8 @@ int RunChart(const Args& a, std::ostream& out, std::ostream& err) {
   const Ymd& date = a.Date("DATE");
   SolarDate today = ClockToday();
   if (a.Has("--today")) today = {a.Date("--today").year, a.Date("--today").month, a.Date("--today").day};
-  const Birth birth{date.year, date.month, date.day, a.Number("HOUR"), a.Number("SEX") == 0 ? Sex::kMale : Sex::kFemale};
+  const Birth birth{date.year, date.month, date.day, a.Number("HOUR"),
+                    a.Number("SEX") == 0 ? Sex::kMale : Sex::kFemale};
   const std::optional<NatalChart> chart = ComputeChart(birth, today);
   if (!chart) return Refuse(err, "chart: today's date is outside 1900..2100; pass --today");
   out << ChartJson(*chart).dump() << "\n";

@@ -135,8 +135,14 @@ json ChosenDayJson(const ChosenDay& d) {
 int RunChoose(const Args& a, std::ostream& out, std::ostream& err) {
   const Ymd& from = a.Date("FROM");
   const Ymd& to = a.Date("TO");
-  ChooseRequest request{static_cast<ActivityId>(a.Number("ACTIVITY")), from.year, from.month, from.day, to.year,
-                        to.month, to.day, std::nullopt};
+  ChooseRequest request{static_cast<ActivityId>(a.Number("ACTIVITY")),
+                        from.year,
+                        from.month,
+                        from.day,
+                        to.year,
+                        to.month,
+                        to.day,
+                        std::nullopt};
   const bool bestFirst = a.Has("--best-first");
   std::optional<int> birthYear;
   if (a.Has("--birth-year")) {

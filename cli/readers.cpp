@@ -115,8 +115,8 @@ const Reader kMonthReader = NumberReader("MONTH", 1, 12, "a month 1..12");
 const Reader kHourReader = NumberReader("HOUR", 0, 11, "an hour 0 (子) .. 11 (亥)");
 const Reader kSexReader{"SEX", "男 or 女", ReadSex};
 const Reader kActivityReader{"ACTIVITY", "an activity, one of: ", ReadActivity, Activities};
-const Reader kFileReader{"FILE", "a regular file, or a new one (a symbolic link is followed)", [](std::string_view word, Value&) { return !word.empty(); }, nullptr,
-                         true};
+const Reader kFileReader{"FILE", "a regular file, or a new one (a symbolic link is followed)",
+                         [](std::string_view word, Value&) { return !word.empty(); }, nullptr, true};
 const Reader kCalendarPartsReader{"PART,…", "a list of parts from ", ReadCalendarParts, CalendarParts};
 const Reader kConverterDateReader{"YYYY-MM-DD", "a date written YYYY-MM-DD", ReadConverterDate};
 

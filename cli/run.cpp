@@ -56,4 +56,3 @@ int Run(const std::vector<std::string>& words, std::ostream& out, std::ostream& 
 }
 
 }  // namespace lunisol::cli
-

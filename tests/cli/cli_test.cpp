@@ -99,24 +99,42 @@ TEST(CliReaders, AcceptExactlyTheirKind) {
     bool accepted;
   };
   const std::vector<Case> cases = {
-      {&kDateReader, "2009-05-26", true},     {&kDateReader, "1900-01-01", true},
-      {&kDateReader, "2100-12-31", true},     {&kDateReader, "2000-02-29", true},
-      {&kDateReader, "1900-02-29", false},    {&kDateReader, "1899-12-31", false},
-      {&kDateReader, "2101-01-01", false},    {&kDateReader, "2009-+5-+6", false},
-      {&kDateReader, "2009-5-26", false},     {&kDateReader, "2009-05-26 ", false},
-      {&kDateReader, "２００９-05-26", false}, {&kDateReader, "2009/05/26", false},
-      {&kConverterDateReader, "2009-02-30", true}, {&kConverterDateReader, "0000-13-00", true},
-      {&kConverterDateReader, "2009-+5-+6", false}, {&kConverterDateReader, "-200-01-01", false},
-      {&kYearReader, "1900", true},           {&kYearReader, "2100", true},
-      {&kYearReader, "1899", false},          {&kYearReader, "+2009", false},
-      {&kYearReader, "2009x", false},         {&kYearReader, "", false},
-      {&kMonthReader, "12", true},            {&kMonthReader, "0", false},
-      {&kHourReader, "0", true},              {&kHourReader, "11", true},
-      {&kHourReader, "12", false},            {&kHourReader, "-1", false},
-      {&kSexReader, "女", true},              {&kSexReader, "f", false},
-      {&kActivityReader, "嫁娶", true},       {&kActivityReader, "訂盟", true},
-      {&kActivityReader, "入宅", false},      {&kCalendarPartsReader, "lunar,yiji,lunar", true},
-      {&kCalendarPartsReader, "lunar,", false}, {&kCalendarPartsReader, "moon", false},
+      {&kDateReader, "2009-05-26", true},
+      {&kDateReader, "1900-01-01", true},
+      {&kDateReader, "2100-12-31", true},
+      {&kDateReader, "2000-02-29", true},
+      {&kDateReader, "1900-02-29", false},
+      {&kDateReader, "1899-12-31", false},
+      {&kDateReader, "2101-01-01", false},
+      {&kDateReader, "2009-+5-+6", false},
+      {&kDateReader, "2009-5-26", false},
+      {&kDateReader, "2009-05-26 ", false},
+      {&kDateReader, "２００９-05-26", false},
+      {&kDateReader, "2009/05/26", false},
+      {&kConverterDateReader, "2009-02-30", true},
+      {&kConverterDateReader, "0000-13-00", true},
+      {&kConverterDateReader, "2009-+5-+6", false},
+      {&kConverterDateReader, "-200-01-01", false},
+      {&kYearReader, "1900", true},
+      {&kYearReader, "2100", true},
+      {&kYearReader, "1899", false},
+      {&kYearReader, "+2009", false},
+      {&kYearReader, "2009x", false},
+      {&kYearReader, "", false},
+      {&kMonthReader, "12", true},
+      {&kMonthReader, "0", false},
+      {&kHourReader, "0", true},
+      {&kHourReader, "11", true},
+      {&kHourReader, "12", false},
+      {&kHourReader, "-1", false},
+      {&kSexReader, "女", true},
+      {&kSexReader, "f", false},
+      {&kActivityReader, "嫁娶", true},
+      {&kActivityReader, "訂盟", true},
+      {&kActivityReader, "入宅", false},
+      {&kCalendarPartsReader, "lunar,yiji,lunar", true},
+      {&kCalendarPartsReader, "lunar,", false},
+      {&kCalendarPartsReader, "moon", false},
   };
   for (const Case& c : cases) {
     Value v;
@@ -152,7 +170,9 @@ TEST_F(CliTest, OutputFileIsReplacedOnlyWhenComplete) {
   };
   EXPECT_EQ(WriteToFile("old.json", writeBig, err, full), 1);
   EXPECT_NE(err.str().find("'old.json': No space left on device"), std::string::npos) << err.str();
-  EXPECT_EQ(WriteToFile("new.json", [](std::ostream& out) { return out << "partial", 2; }, err), 2);
+  EXPECT_EQ(WriteToFile(
+                "new.json", [](std::ostream& out) { return out << "partial", 2; }, err),
+            2);
 
   EXPECT_EQ(ReadFile("old.json"), "old");
   EXPECT_FALSE(fs::exists("new.json"));
