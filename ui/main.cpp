@@ -15,14 +15,15 @@
 #include <cstring>
 #include <optional>
 
+#include "files/atomic_file.h"
 #include "ui/application.h"
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/day_finder_dialog.h"
 #include "ui/main_window.h"
 #include "ui/page/almanac_page.h"
-#include "ui/widgets/atomic_file.h"
 #include "ui/widgets/page_tab_bar.h"
 
+using namespace lunisol;
 using namespace lunisol::ui;
 
 namespace {

@@ -17,9 +17,10 @@
 #include <cerrno>
 #include <cstring>
 
-#include "ui/widgets/atomic_file.h"
+#include "files/atomic_file.h"
 #include "ui/widgets/save_dialog.h"
 
+using namespace lunisol;
 using namespace lunisol::ui;
 
 namespace {
@@ -106,6 +107,13 @@ TEST(Files, SavesFollowSymbolicLinks) {
   EXPECT_EQ(CheckSaveTarget(Bytes(a)).systemError, ELOOP);
   EXPECT_EQ(WriteFileAtomically(Bytes(a), "x").systemError, ELOOP);
   EXPECT_TRUE(IsLink(a) && IsLink(b));
+  // A folder behind a name (or a link) is no file to write.
+  const QString folderLink = dir.filePath(QStringLiteral("folder.bmp"));
+  ASSERT_EQ(symlink("kept", Bytes(folderLink).c_str()), 0);
+  const SaveResult folder = CheckSaveTarget(Bytes(folderLink));
+  EXPECT_TRUE(folder.notRegularFile && folder.isFolder && folder.targetExisted);
+  EXPECT_TRUE(SaveFailureText(folderLink, folder).contains(QStringLiteral("資料夾")));
+  EXPECT_FALSE(CheckSaveTarget(Bytes(dir.filePath(QStringLiteral("new.bmp")))).targetExisted);
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Hidden | QDir::Files).filter(QStringLiteral(".lunisol")).size(), 0);
 }
 

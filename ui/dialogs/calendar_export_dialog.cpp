@@ -15,10 +15,10 @@
 #include <QVBoxLayout>
 #include <utility>
 
+#include "files/atomic_file.h"
 #include "ical/day_advice.h"
 #include "ical/ical_writer.h"
 #include "ui/page/page_export.h"
-#include "ui/widgets/atomic_file.h"
 #include "ui/widgets/qt_text.h"
 #include "ui/widgets/save_dialog.h"
 

@@ -21,9 +21,9 @@
 #include "almanac/lunar_date_names.h"
 #include "calendar/tables.h"
 #include "days/day_lists.h"
+#include "files/atomic_file.h"
 #include "ui/dialogs/day_texts.h"
 #include "ui/page/page_export.h"
-#include "ui/widgets/atomic_file.h"
 #include "ui/widgets/cell_sheet.h"
 #include "ui/widgets/save_dialog.h"
 

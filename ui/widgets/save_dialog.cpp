@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QSettings>
 #include <cerrno>
+#include <cstring>
 
 namespace lunisol::ui {
 namespace {
@@ -100,7 +101,10 @@ QString SaveFailureText(const QString& path, const SaveResult& result) {
   return text;
 }
 
-QString SaveFailureDetails(const SaveResult& result) { return QString::fromLocal8Bit(result.reason().c_str()); }
+QString SaveFailureDetails(const SaveResult& result) {
+  if (result.isFolder) return QString::fromLocal8Bit(std::strerror(EISDIR));
+  return QString::fromLocal8Bit(result.reason().c_str());
+}
 
 void ShowSaveFailure(QWidget* parent, const QString& path, const SaveResult& result) {
   QMessageBox box(QMessageBox::Warning, QStringLiteral("警告視窗"), SaveFailureText(path, result), QMessageBox::Ok,

@@ -7,7 +7,7 @@
 
 #include <QString>
 
-#include "ui/widgets/atomic_file.h"
+#include "files/atomic_file.h"
 
 class QWidget;
 
