@@ -284,6 +284,12 @@ void MainWindow::setTabOrder() {
   for (QComboBox* list : {yearList_, monthList_, dayList_, hourList_, sexList_}) chain.push_back(list);
   chain.push_back(almanacPage_);
   chain.push_back(natalChartPage_);
+  // Whatever the chart page offers to the keys, in the order it gave it.
+  QWidget* w = natalChartPage_;
+  do {
+    w = w->nextInFocusChain();
+    if (natalChartPage_->isAncestorOf(w) && w->focusPolicy() & Qt::TabFocus) chain.push_back(w);
+  } while (w != natalChartPage_);
   chain.push_back(pageTabs_);
   for (size_t i = 0; i + 1 < chain.size(); ++i) QWidget::setTabOrder(chain[i], chain[i + 1]);
 }
@@ -435,11 +441,7 @@ void MainWindow::showFocusDay() {
 void MainWindow::stepDay(int days) {
   const QDate next = QDate(selectedYear(), selectedMonth(), selectedDay()).addDays(days);
   if (next != ClampToCalendar(next)) return;
-  if (next.year() != selectedYear() || next.month() != selectedMonth()) {
-    moveToMonth(next.year(), next.month());
-    // The month is on show; the keys go on from its first or last day.
-    almanacPage_->setFocus();
-  }
+  if (next.year() != selectedYear() || next.month() != selectedMonth()) moveToMonth(next.year(), next.month());
   selectNumber(dayList_, next.day());
 }
 

@@ -158,12 +158,16 @@ TEST(Reach, EveryCommandHasAKeyAndTabReachesEveryPart) {
   // The Tab order, from the first command to the tabs.
   QWidget* w = f.commandBar()->widgetForAction(f.commandBar()->actions().constFirst());
   QList<QWidget*> order;
-  for (int i = 0; i < 40 && w != f.pageTabs(); ++i, w = w->nextInFocusChain())
+  for (int i = 0; i < 400 && w != f.pageTabs(); ++i, w = w->nextInFocusChain())
     if (w->focusPolicy() & Qt::TabFocus) order << w;
   ASSERT_LT(order.indexOf(f.yearList()), order.indexOf(f.sexList()));
   EXPECT_EQ(order.indexOf(f.yearList()), commands);  // after the commands
   EXPECT_GT(order.indexOf(f.almanacPage()), order.indexOf(f.sexList()));
   EXPECT_EQ(w, f.pageTabs());
+  // What the chart page offers (its palace buttons, the name) comes between
+  // the date bar and the tabs too.
+  const int palace = order.indexOf(f.natalChartPage()->palaceButton(0));
+  EXPECT_GT(palace, order.indexOf(f.sexList()));
 }
 
 // The arrows choose a day in reading order (left and down: the next day,
