@@ -7,6 +7,7 @@
 #include "calendar/text.h"
 #include "cli/json_util.h"
 #include "natal/chart.h"
+#include "natal/horoscope.h"
 
 namespace lunisol::cli {
 
@@ -48,26 +49,21 @@ json PalaceJson(const NatalChart& c, int index) {
           {"minorLimitAge", p.minorLimitAge}};
 }
 
-json PalaceOrNull(int palace) { return palace < 0 ? json(nullptr) : PalaceName(palace); }
-
-json TodayJson(const NatalChart& c) {
-  const ChartToday& t = c.today;
+json TodayJson(const NatalChart& c, const Horoscope& h) {
   json decadal = nullptr;
-  if (t.decadalPalace >= 0) {
-    const ChartPalace& p = c.palaces[static_cast<size_t>(t.decadalPalace)];
-    decadal = json::array({p.decadalFrom, p.decadalTo});
-  }
-  return {{"date", DateText(t.date.year, t.date.month, t.date.day)},
-          {"lunarYear", t.lunarYear},
-          {"nominalAge", t.nominalAge},
-          {"yearlyBranch", BranchName(t.yearBranch)},
-          {"yearlyPalace", PalaceName(t.yearlyPalace)},
-          {"decadalPalace", PalaceOrNull(t.decadalPalace)},
+  if (!h.childhood) decadal = json::array({h.decadalFrom, h.decadalTo});
+  auto palace = [&](int branch) { return PalaceName(c.palaceAtBranch[static_cast<size_t>(branch)]); };
+  return {{"date", DateText(h.date.year, h.date.month, h.date.day)},
+          {"lunarYear", h.lunarYear},
+          {"nominalAge", h.nominalAge},
+          {"yearlyBranch", BranchName(h.yearly.branch)},
+          {"yearlyPalace", palace(h.yearly.palaceBranch)},
+          {"decadalPalace", h.childhood ? json(nullptr) : palace(h.decadal.palaceBranch)},
           {"decadal", decadal},
-          {"minorLimitPalace", PalaceOrNull(t.minorLimitPalace)}};
+          {"minorLimitPalace", palace(h.age.palaceBranch)}};
 }
 
-json ChartJson(const NatalChart& c) {
+json ChartJson(const NatalChart& c, const Horoscope& h) {
   const Birth& b = c.birth;
   json palaces = json::array();
   for (int i = 0; i < 12; ++i) palaces.push_back(PalaceJson(c, i));
@@ -86,7 +82,7 @@ json ChartJson(const NatalChart& c) {
           {"palaces", palaces},
           {"polarity", Name(PolaritySexName(c.yangYear, b.sex))},
           {"chartMonth", c.chartMonth},
-          {"today", TodayJson(c)}};
+          {"today", TodayJson(c, h)}};
 }
 
 SolarDate ClockToday() {
@@ -113,9 +109,11 @@ int ChartCommand(const std::vector<std::string>& a, std::ostream& out, std::ostr
     today = {t->year, t->month, t->day};
   }
   const Birth birth{date->year, date->month, date->day, *hour, a[3] == "男" ? Sex::kMale : Sex::kFemale};
-  const std::optional<NatalChart> chart = ComputeChart(birth, today);
-  if (!chart) return Refuse(err, "chart: today's date is outside 1900..2100; pass --today");
-  out << ChartJson(*chart).dump() << "\n";
+  const std::optional<NatalChart> chart = ComputeChart(birth);
+  if (!chart) return Refuse(err, "chart: the birth cannot be charted");
+  const std::optional<Horoscope> horoscope = ComputeHoroscope(*chart, today);
+  if (!horoscope) return Refuse(err, "chart: --today must be a date from the birth to 2100-12-31");
+  out << ChartJson(*chart, *horoscope).dump() << "\n";
   return 0;
 }
 

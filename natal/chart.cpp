@@ -182,6 +182,10 @@ std::optional<NatalChart> ComputeChart(const Birth& birth) {
   c.chartMonth = ChartMonth(lunar.lunarMonth, lunar.lunarDay);
   c.yearStem = (position - 1) % 10;
   c.yearBranch = (position - 1) % 12;
+  const int monthBranch = Mod12(2 + c.chartMonth - 1);
+  c.pillars = {Pillar{c.yearStem, c.yearBranch}, Pillar{PalaceStem(c.yearStem, monthBranch), monthBranch},
+               Pillar{lunar.dayStem, lunar.dayBranch},
+               Pillar{(kRatStems[At(lunar.dayStem)] + c.chartHour) % 10, c.chartHour}};
   const Basis b = MakeBasis(c);
   c.yangYear = b.yangYear;
   c.forward = b.forward;

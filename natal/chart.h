@@ -86,6 +86,10 @@ std::array<int, 10> MinorLimitAges(const ChartPalace& palace);
 // by transformation 祿, 權, 科, 忌.
 std::array<bool, 4> SelfTransformations(const ChartPalace& palace);
 
+struct Pillar {
+  int stem = 0, branch = 0;
+};
+
 struct NatalChart {
   Birth birth;  // as given, the late 子 hour included
   // The day and hour charted: the birth's date and hour, or for the late 子
@@ -98,7 +102,11 @@ struct NatalChart {
   // The month every month rule reads, 1..12: the leap month resolved (see
   // ChartMonth in natal/placement.h).
   int chartMonth = 0;
-  int yearStem = 0, yearBranch = 0;    // of the lunar year (it turns at the lunar new year, not at 立春)
+  int yearStem = 0, yearBranch = 0;  // of the lunar year (it turns at the lunar new year, not at 立春)
+  // Year, month, day and hour as the chart reckons them: the lunar year's,
+  // the chart month's (五虎遁 from the year stem, 正月 on 寅), the day's, and
+  // the hour's (五鼠遁 from the day stem).
+  std::array<Pillar, 4> pillars{};
   bool yangYear = true;                // the year stem is yang (甲丙戊庚壬)
   bool forward = true;                 // 陽男 and 陰女 run clockwise, 陰男 and 陽女 counter-clockwise
   int soulBranch = 0, bodyBranch = 0;  // 命宮 and 身宮

@@ -29,17 +29,15 @@ struct TimeSpan {
 
 // The palace name (index into kPalaceNames) a span gives the palace on
 // `branch`: 命宮 on its own branch, 兄弟 one back, and so on round the chart.
-constexpr int SpanPalaceRole(const TimeSpan& span, int branch) {
-  return ((span.palaceBranch - branch) % 12 + 12) % 12;
-}
+constexpr int SpanPalaceRole(const TimeSpan& span, int branch) { return ((span.palaceBranch - branch) % 12 + 12) % 12; }
 // The transformation (祿 … 忌, or none) a span gives `star`.
 Mutagen SpanMutagen(const TimeSpan& span, Star star);
 
 struct Horoscope {
   SolarDate date;
   int lunarYear = 0, lunarMonth = 0, lunarDay = 0;  // of the date; lunarMonth −n in a leap month
-  int flowMonth = 0;   // 1..12: the month the 流月 reads (ChartMonth of the date)
-  int nominalAge = 0;  // 虛歲
+  int flowMonth = 0;                                // 1..12: the month the 流月 reads (ChartMonth of the date)
+  int nominalAge = 0;                               // 虛歲
   // The 大限: in the 童限 years before the first, the 童限 palace, and
   // decadalFrom = decadalTo = 0.
   bool childhood = false;

@@ -18,6 +18,7 @@
 //                                             data/year_branch_stars.cpp
 //   將前 and 歲前 rings ........................ data/year_spirit_rings.cpp
 //   來因宮 never on 子 or 丑 ................... OriginalPalaceBranch (placement.h)
+//   four pillars by the chart's own reckoning . data/rat_stems.cpp
 // and for the chart read in time (natal/horoscope.h), the common Taiwanese
 // usage:
 //   the flowing year turns at the lunar new year, not at 立春, and 虛歲 counts
@@ -144,6 +145,8 @@ extern const std::array<std::array<Brightness, 12>, kMajorStarCount> kMajorStarB
 extern const std::array<std::array<Star, 4>, 10> kFourTransformations;
 // The stem of 寅 for each year stem 甲..癸 (五虎遁).
 extern const std::array<int8_t, 10> kTigerStems;
+// The stem of the 子 hour for each day stem 甲..癸 (五鼠遁).
+extern const std::array<int8_t, 10> kRatStems;
 // In order of 局 number, 水二局 first.
 extern const std::array<Bureau, 5> kBureaus;
 extern const std::array<TwelveKeyRow, 8> kMonthStars;

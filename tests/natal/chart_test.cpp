@@ -13,6 +13,7 @@
 #include <string>
 
 #include "calendar/convert.h"
+#include "calendar/tables.h"
 #include "calendar/text.h"
 
 namespace lunisol {
@@ -195,6 +196,27 @@ TEST(RatHour, LateRatHourIsTheNextDaysRatHour) {
   EXPECT_EQ(eve.yearStem, 0);
   // The late 子 hour of the calendar's last day would chart a day past it.
   EXPECT_FALSE(ComputeChart({2100, 12, 31, 12, Sex::kMale}).has_value());
+}
+
+std::string Pillars(const NatalChart& c) {
+  std::u16string s;
+  for (const Pillar& p : c.pillars) {
+    s += kStemNames[static_cast<size_t>(p.stem)];
+    s += kBranchNames[static_cast<size_t>(p.branch)];
+  }
+  return ToUtf8(s);
+}
+
+// The four pillars as the chart reckons them. 2000-08-16 is 丙午, the 17th
+// of the seventh month of 庚辰: 庚 years start 正月 at 戊寅, so the seventh is
+// 甲申; 丙 days start the 子 hour at 戊子, so 寅 is 庚寅. The late 子 hour is
+// the next day's (丁未, 丁 days start at 庚子). 2023-04-10 (戊戌, 癸卯 閏二月二十)
+// reads as month 3: 癸 years start at 甲寅, so 丙辰; 戊 days start at 壬子,
+// so 亥 is 癸亥.
+TEST(Pillars, YearMonthDayAndHourAsTheChartReckonsThem) {
+  EXPECT_EQ(Pillars(Chart(2000, 8, 16, 2, Sex::kFemale)), "庚辰甲申丙午庚寅");
+  EXPECT_EQ(Pillars(Chart(2000, 8, 16, 12, Sex::kFemale)), "庚辰甲申丁未庚子");
+  EXPECT_EQ(Pillars(Chart(2023, 4, 10, 11, Sex::kFemale)), "癸卯丙辰戊戌癸亥");
 }
 
 // Pairs the rules tie together, so that a slip in one table row shows: 擎羊

@@ -82,20 +82,90 @@ struct Reading {
 //   25–34; 小限 丑+27 辰; 流年 午; 斗君 午 back 2 months 辰, forward 11 hours
 //   卯; 流月 2 辰, 庚 year's 二月 己卯; 流日 辰+8 子.
 const Reading kReadings[] = {
-    {"陽男 in childhood", {1984, 2, 2, 0, Sex::kMale}, {1986, 6, 1}, 3, true, 0, 0, "酉癸酉破軍巨門太陰貪狼",
-     "子丙子", "寅丙寅天同天機文昌廉貞", "巳癸巳破軍巨門太陰貪狼", "辰丙子天同天機文昌廉貞"},
-    {"陽男 on 除夕", {1984, 2, 2, 0, Sex::kMale}, {2025, 1, 28}, 41, false, 36, 45, "巳己巳武曲貪狼天梁文曲",
-     "寅丙寅", "辰甲辰廉貞破軍武曲太陽", "卯丁丑太陰天同天機巨門", "未丁酉太陰天同天機巨門"},
-    {"陽男 on 正月初一", {1984, 2, 2, 0, Sex::kMale}, {2025, 1, 29}, 42, false, 36, 45, "巳己巳武曲貪狼天梁文曲",
-     "卯丁卯", "巳乙巳天機天梁紫微太陰", "巳戊寅貪狼太陰右弼天機", "巳戊戌貪狼太陰右弼天機"},
-    {"陽女", {2000, 8, 16, 2, Sex::kFemale}, {2030, 5, 1}, 31, false, 23, 32, "辰庚辰太陽武曲太陰天同", "辰庚辰",
-     "戌庚戌太陽武曲太陰天同", "申庚辰太陽武曲太陰天同", "子丙申天同天機文昌廉貞"},
-    {"陰女 in a leap month's first half", {2023, 4, 10, 11, Sex::kFemale}, {2025, 8, 8}, 3, true, 0, 0,
-     "子甲子廉貞破軍武曲太陽", "亥癸亥", "巳乙巳天機天梁紫微太陰", "未癸未破軍巨門太陰貪狼", "酉己酉武曲貪狼天梁文曲"},
-    {"陰女 in a leap month's second half", {2023, 4, 10, 11, Sex::kFemale}, {2025, 8, 9}, 3, true, 0, 0,
-     "子甲子廉貞破軍武曲太陽", "亥癸亥", "巳乙巳天機天梁紫微太陰", "申甲申廉貞破軍武曲太陽", "亥庚戌太陽武曲太陰天同"},
-    {"陰男", {2023, 4, 10, 11, Sex::kMale}, {2050, 3, 1}, 28, false, 25, 34, "卯乙卯天機天梁紫微太陰", "辰丙辰",
-     "午庚午太陽武曲太陰天同", "辰己卯武曲貪狼天梁文曲", "子庚辰太陽武曲太陰天同"},
+    {"陽男 in childhood",
+     {1984, 2, 2, 0, Sex::kMale},
+     {1986, 6, 1},
+     3,
+     true,
+     0,
+     0,
+     "酉癸酉破軍巨門太陰貪狼",
+     "子丙子",
+     "寅丙寅天同天機文昌廉貞",
+     "巳癸巳破軍巨門太陰貪狼",
+     "辰丙子天同天機文昌廉貞"},
+    {"陽男 on 除夕",
+     {1984, 2, 2, 0, Sex::kMale},
+     {2025, 1, 28},
+     41,
+     false,
+     36,
+     45,
+     "巳己巳武曲貪狼天梁文曲",
+     "寅丙寅",
+     "辰甲辰廉貞破軍武曲太陽",
+     "卯丁丑太陰天同天機巨門",
+     "未丁酉太陰天同天機巨門"},
+    {"陽男 on 正月初一",
+     {1984, 2, 2, 0, Sex::kMale},
+     {2025, 1, 29},
+     42,
+     false,
+     36,
+     45,
+     "巳己巳武曲貪狼天梁文曲",
+     "卯丁卯",
+     "巳乙巳天機天梁紫微太陰",
+     "巳戊寅貪狼太陰右弼天機",
+     "巳戊戌貪狼太陰右弼天機"},
+    {"陽女",
+     {2000, 8, 16, 2, Sex::kFemale},
+     {2030, 5, 1},
+     31,
+     false,
+     23,
+     32,
+     "辰庚辰太陽武曲太陰天同",
+     "辰庚辰",
+     "戌庚戌太陽武曲太陰天同",
+     "申庚辰太陽武曲太陰天同",
+     "子丙申天同天機文昌廉貞"},
+    {"陰女 in a leap month's first half",
+     {2023, 4, 10, 11, Sex::kFemale},
+     {2025, 8, 8},
+     3,
+     true,
+     0,
+     0,
+     "子甲子廉貞破軍武曲太陽",
+     "亥癸亥",
+     "巳乙巳天機天梁紫微太陰",
+     "未癸未破軍巨門太陰貪狼",
+     "酉己酉武曲貪狼天梁文曲"},
+    {"陰女 in a leap month's second half",
+     {2023, 4, 10, 11, Sex::kFemale},
+     {2025, 8, 9},
+     3,
+     true,
+     0,
+     0,
+     "子甲子廉貞破軍武曲太陽",
+     "亥癸亥",
+     "巳乙巳天機天梁紫微太陰",
+     "申甲申廉貞破軍武曲太陽",
+     "亥庚戌太陽武曲太陰天同"},
+    {"陰男",
+     {2023, 4, 10, 11, Sex::kMale},
+     {2050, 3, 1},
+     28,
+     false,
+     25,
+     34,
+     "卯乙卯天機天梁紫微太陰",
+     "辰丙辰",
+     "午庚午太陽武曲太陰天同",
+     "辰己卯武曲貪狼天梁文曲",
+     "子庚辰太陽武曲太陰天同"},
 };
 
 TEST(Horoscope, SpansOfEachPolarityAndSexAsWorkedByHand) {
@@ -138,7 +208,7 @@ TEST(Horoscope, FlowingYearStarsAndSpirits) {
   ASSERT_TRUE(h.has_value());
   std::u16string at;
   for (int8_t b : h->flowingStarBranch) at += kBranchNames[static_cast<size_t>(b)];
-  EXPECT_EQ(ToUtf8(at), "丑未亥卯申酉未申巳亥子");  // 流魁 … 年解 in FlowingStar order
+  EXPECT_EQ(ToUtf8(at), "丑未亥卯申酉未申巳亥子");                    // 流魁 … 年解 in FlowingStar order
   EXPECT_EQ(h->jiangqian[static_cast<size_t>(BranchOf(u'午'))], 0);   // 將星
   EXPECT_EQ(h->jiangqian[static_cast<size_t>(BranchOf(u'巳'))], 11);  // 亡神
   EXPECT_EQ(h->suiqian[static_cast<size_t>(BranchOf(u'戌'))], 0);     // 歲建
@@ -165,7 +235,8 @@ TEST(Horoscope, DatesBeforeTheBirthGiveNothingAndEveryAgeHasItsDecade) {
     if (h->childhood) continue;
     EXPECT_LE(h->decadalFrom, h->nominalAge);
     EXPECT_GE(h->decadalTo, h->nominalAge);
-    const ChartPalace& p = old.palaces[static_cast<size_t>(old.palaceAtBranch[static_cast<size_t>(h->decadal.palaceBranch)])];
+    const ChartPalace& p =
+        old.palaces[static_cast<size_t>(old.palaceAtBranch[static_cast<size_t>(h->decadal.palaceBranch)])];
     EXPECT_EQ((h->decadalFrom - p.decadalFrom) % 120, 0) << y;
   }
 }
