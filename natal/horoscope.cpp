@@ -1,6 +1,9 @@
 #include "natal/horoscope.h"
 
+#include <algorithm>
+
 #include "calendar/convert.h"
+#include "calendar/tables.h"
 #include "natal/placement.h"
 #include "natal/rules.h"
 
@@ -98,6 +101,21 @@ std::optional<Horoscope> ComputeHoroscope(const NatalChart& chart, const SolarDa
   ReadMonthAndDay(chart, lunar, h);
   PlaceFlowingStars(h);
   return h;
+}
+
+std::optional<SolarDate> DateAtAge(const NatalChart& chart, int nominalAge, const SolarDate& near) {
+  const int lunarYear = chart.lunarYear + std::max(nominalAge, 1) - 1;
+  CalendarDate lunar;
+  SolarDate date{lunarYear, near.month, 1};
+  if (near.month >= 1 && near.month <= 12 && lunarYear <= kLastTermYear)
+    date.day = std::clamp(near.day, 1, DaysInSolarMonth(lunarYear, near.month));
+  if (!IsCalendarDate(date) || SolarToLunar(date.year, date.month, date.day, lunar) <= 0 ||
+      lunar.lunarYear != lunarYear) {
+    if (LunarToSolar(lunarYear, 1, 1, lunar) <= 0) return std::nullopt;
+    date = {lunar.solarYear, lunar.solarMonth, lunar.solarDay};
+    if (!IsCalendarDate(date)) return std::nullopt;
+  }
+  return std::max(date, chart.chartDate);
 }
 
 }  // namespace lunisol

@@ -54,4 +54,10 @@ struct Horoscope {
 // 1900..2100 or falls before the day charted.
 std::optional<Horoscope> ComputeHoroscope(const NatalChart& chart, const SolarDate& date);
 
+// A date on which the chart's 虛歲 is `nominalAge`, for a time bar's jump
+// to a 大限: `near`'s month and day in that lunar year's Gregorian year when
+// they fall in it, otherwise its 正月初一; never before the day charted.
+// Nothing when that lunar year is past the calendar's last.
+std::optional<SolarDate> DateAtAge(const NatalChart& chart, int nominalAge, const SolarDate& near);
+
 }  // namespace lunisol

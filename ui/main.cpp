@@ -62,13 +62,13 @@ std::optional<int> PageNamed(const QString& name) {
   return std::nullopt;
 }
 
-// 0..11, or the hour's branch 子..亥.
+// 0..12 (12: the late 子 hour, 23 to 24 h), or the hour's branch 子..亥.
 std::optional<int> HourNamed(const QString& text) {
   static const QString kBranches = QStringLiteral("子丑寅卯辰巳午未申酉戌亥");
   if (text.size() == 1 && kBranches.contains(text)) return static_cast<int>(kBranches.indexOf(text));
   if (!QRegularExpression(QStringLiteral("^[0-9]{1,2}$")).match(text).hasMatch()) return std::nullopt;
   const int hour = text.toInt();
-  if (hour > 11) return std::nullopt;
+  if (hour > 12) return std::nullopt;
   return hour;
 }
 
@@ -114,7 +114,8 @@ struct Options {
                           QStringLiteral("PAGE")};
   QCommandLineOption hour{
       QStringLiteral("hour"),
-      QStringLiteral("The birth hour for the natal chart: 0 (子) to 11 (亥), or the branch itself."),
+      QStringLiteral("The birth hour for the natal chart: 0 (子, 0-1 h) to 11 (亥), 12 (子, 23-24 h, charted as the "
+                     "next day's 子 hour), or the branch itself."),
       QStringLiteral("HOUR")};
   QCommandLineOption zoom{QStringLiteral("zoom"),
                           QStringLiteral("Large print: 100 (as laid out), 125, 150, 175 or 200 per cent."),
@@ -272,7 +273,7 @@ QString ReadStart(const QCommandLineParser& parser, const Options& opt, Launch& 
     l.start.page = *page;
   }
   if (parser.isSet(opt.hour) && !(l.start.hour = HourNamed(parser.value(opt.hour))))
-    return QStringLiteral("--hour wants 0 (子) to 11 (亥) or the branch character");
+    return QStringLiteral("--hour wants 0 (子) to 11 (亥), 12 (the late 子 hour) or the branch character");
   if (parser.isSet(opt.sex) && !(l.start.sex = SexNamed(parser.value(opt.sex))))
     return QStringLiteral("--sex wants 男 or 女 (or m or f)");
   if (parser.isSet(opt.zoom)) {

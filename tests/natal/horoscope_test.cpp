@@ -241,6 +241,20 @@ TEST(Horoscope, DatesBeforeTheBirthGiveNothingAndEveryAgeHasItsDecade) {
   }
 }
 
+// The time bar's jump to a 大限: the same month and day in the lunar year of
+// that 虛歲, its 正月初一 when that day is still in the year before, never
+// before the birth, nothing past 2100.
+TEST(Horoscope, DateAtAgeKeepsTheDayInTheLunarYearOfTheAge) {
+  const NatalChart c = Chart({2000, 8, 16, 2, Sex::kFemale});          // 庚辰, born on 七月十七
+  EXPECT_EQ(DateAtAge(c, 23, {2030, 5, 1}), (SolarDate{2022, 5, 1}));  // 壬寅 is 23
+  // 2022-01-15 is still 辛丑: 壬寅's 正月初一 is 2022-02-01.
+  EXPECT_EQ(DateAtAge(c, 23, {2030, 1, 15}), (SolarDate{2022, 2, 1}));
+  EXPECT_EQ(DateAtAge(c, 1, {2030, 5, 1}), (SolarDate{2000, 8, 16}));
+  EXPECT_EQ(DateAtAge(c, 24, {2024, 2, 29}), (SolarDate{2023, 2, 28}));
+  EXPECT_FALSE(DateAtAge(c, 102, {2030, 5, 1}).has_value());
+  EXPECT_EQ(ComputeHoroscope(c, *DateAtAge(c, 33, {2030, 1, 15}))->nominalAge, 33);
+}
+
 // 宮干四化 of the 陽女 chart above, whose twelve palaces carry all ten stems
 // (寅戊 … 亥丁, 子戊 丑己). Its stars: 紫微 午, 天機 巳, 太陽 卯, 武曲 寅, 天同 丑,
 // 廉貞 戌, 天府 戌, 太陰 亥, 貪狼 子, 巨門 丑, 天相 寅, 天梁 卯, 七殺 辰, 破軍 申,
