@@ -338,7 +338,7 @@ void NatalChartPage::showChart(const NatalChart& chart, const SolarDate& today) 
   today_ = today;
   date_ = Clamp(first ? today : date_, chart.chartDate);
   horoscope_ = ComputeHoroscope(chart, date_);
-  bar_->setYears(chart.chartDate.year, kLastDate.year);
+  showDecades();
   for (int b = 0; b < 12; ++b) showBox(b);
   showCentre();
   showTime();
@@ -589,9 +589,10 @@ void NatalChartPage::showFlightsInCentre() {
                           flights.join(QStringLiteral("，")));
 }
 
-void NatalChartPage::showTimeBar() {
+// The bar's buttons: the 童限 and the twelve 大限 of the chart, each with
+// its palace and years; those past the calendar's last year are disabled.
+void NatalChartPage::showDecades() {
   const NatalChart& c = *chart_;
-  const Horoscope& h = *horoscope_;
   std::vector<DecadeChoice> decades;
   decades.push_back({1, c.bureau - 1, QStringLiteral("童限"),
                      QStringLiteral("童限：虛歲 1 至 %1 歲，一命二財三疾厄，四夫妻五福德").arg(c.bureau - 1), true});
@@ -609,8 +610,13 @@ void NatalChartPage::showTimeBar() {
                        firstYear <= kLastDate.year});
   }
   bar_->setEnabled(true);
+  bar_->setYears(c.chartDate.year, kLastDate.year);
   bar_->setDecades(decades);
-  bar_->showDate(date_, h.childhood ? 0 : DecadeOfAge(c.bureau, h.nominalAge) + 1);
+}
+
+void NatalChartPage::showTimeBar() {
+  const Horoscope& h = *horoscope_;
+  bar_->showDate(date_, h.childhood ? 0 : DecadeOfAge(chart_->bureau, h.nominalAge) + 1);
 }
 
 void NatalChartPage::highlightPalace(int palace) {
@@ -642,8 +648,8 @@ void NatalChartPage::paintFrames() {
   sheet_->setFrames(std::move(frames));
 }
 
-// The outlines of the 大限 and 流年 marks, of the legend's samples, and of
-// the stars the picked palace transforms itself; the picked palace's arrows.
+// The outlines of the 大限 and 流年 marks and of the legend's samples, then
+// the picked palace's arrows and the stars it transforms at home.
 void NatalChartPage::paintMarks() {
   std::vector<MarkOutline> outlines;
   for (int b = 0; b < 12 && horoscope_; ++b)
@@ -659,24 +665,30 @@ void NatalChartPage::paintMarks() {
     outlines.push_back(
         {ToQRect(NatalLegendMarkRect(NatalCentreLine::kMarkLegend, m)), mutagenColour(Mutagen::kLu), samples[m - 2]});
   std::vector<FlightArrow> flights;
-  int pickedBranch = -1;
-  if (chart_ && picked_ >= 0) {
-    const ChartPalace& p = chart_->palaces[static_cast<size_t>(picked_)];
-    pickedBranch = p.branch;
-    const std::vector<PlacedStar> columns = ColumnStars(p);
-    for (size_t k = 0; k < 4; ++k) {
-      const QColor colour = mutagenColour(static_cast<Mutagen>(k + 1));
-      flights.push_back({p.flights[k].toBranch, colour, NameAt(kMutagenNames, static_cast<int>(k) + 1)});
-      for (size_t c = 0; c < columns.size(); ++c) {
-        if (p.flights[k].toBranch != p.branch || columns[c].star != p.flights[k].star) continue;
-        const QRect name = boxCell(p.branch, BoxPart::kStarName, static_cast<int>(c)).rect;
-        const QRect grade = boxCell(p.branch, BoxPart::kBrightness, static_cast<int>(c)).rect;
-        outlines.push_back({name.united(grade).adjusted(-1, -1, 1, 1), colour, MarkOutline::Shape::kDashed});
-      }
+  const int branch = chart_ && picked_ >= 0 ? chart_->palaces[static_cast<size_t>(picked_)].branch : -1;
+  if (branch >= 0) flights = pickedFlights(outlines);
+  sheet_->setOutlines(std::move(outlines));
+  sheet_->setPicked(branch, std::move(flights));
+}
+
+// The picked palace's four transformations as arrows; a star transformed
+// in the palace itself also gets a dashed frame in `outlines`.
+std::vector<FlightArrow> NatalChartPage::pickedFlights(std::vector<MarkOutline>& outlines) const {
+  const ChartPalace& p = chart_->palaces[static_cast<size_t>(picked_)];
+  const std::vector<PlacedStar> columns = ColumnStars(p);
+  std::vector<FlightArrow> flights;
+  for (size_t k = 0; k < 4; ++k) {
+    const QColor colour = mutagenColour(static_cast<Mutagen>(k + 1));
+    flights.push_back({p.flights[k].toBranch, colour, NameAt(kMutagenNames, static_cast<int>(k) + 1)});
+    if (p.flights[k].toBranch != p.branch) continue;
+    for (size_t c = 0; c < columns.size(); ++c) {
+      if (columns[c].star != p.flights[k].star) continue;
+      const QRect name = boxCell(p.branch, BoxPart::kStarName, static_cast<int>(c)).rect;
+      const QRect grade = boxCell(p.branch, BoxPart::kBrightness, static_cast<int>(c)).rect;
+      outlines.push_back({name.united(grade).adjusted(-1, -1, 1, 1), colour, MarkOutline::Shape::kDashed});
     }
   }
-  sheet_->setOutlines(std::move(outlines));
-  sheet_->setPicked(pickedBranch, std::move(flights));
+  return flights;
 }
 
 // What a screen reader says for a palace: its names, its stars with their

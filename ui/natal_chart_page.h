@@ -95,11 +95,13 @@ class NatalChartPage : public QWidget {
   void showCentre();
   void showTimeInCentre();
   void showFlightsInCentre();
+  void showDecades();
   void showTimeBar();
   void describePalace(int branch);
   void setTabOrder();
   void clearBox(int branch);
   void paintMarks();
+  std::vector<FlightArrow> pickedFlights(std::vector<MarkOutline>& outlines) const;
   void paintFrames();
   void chooseDecade(int index);
   void chooseDate(const SolarDate& date);
