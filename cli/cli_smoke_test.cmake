@@ -73,6 +73,10 @@ file(REMOVE_RECURSE ${empty})
 
 # A 庚辰 girl born in the 寅 hour of the seventeenth day of the seventh month:
 # 命宮 午 with 紫微, 木三局, counted backward from the 命宮.
+# The late 子 hour of 乙酉's 除夕 (2006-01-28) weighs as 丙戌's 正月初一 at the
+# 子 hour, 3.3 兩.
+run(0 out bone 2006-01-28 12)
+expect_in("${out}" [["birthLine":"農曆 2006 年 1 月 1 日 子 ( 23 ~ 24 ) 時","weight":"三兩三"]])
 run(0 out chart 2000-08-16 2 女 --today 2025-06-01)
 expect_in("${out}" [=[{"date":"2000-08-16","hour":2,"sex":"女","chartDate":"2000-08-16","lunarDate":{"year":2000,"month":7,"day":17},"yearPillar":"庚辰","soulPalaceBranch":"午","bodyPalaceBranch":"戌","fiveElementsClass":"木三局","soulStar":"破軍","bodyStar":"文昌","palaces":[{"name":"命宮","stem":"壬","branch":"午","isBodyPalace":false,"majorStars":[{"name":"紫微","brightness":"廟","mutagen":""}]]=])
 expect_in("${out}" [["name":"兄弟","stem":"辛","branch":"巳"]])

@@ -322,7 +322,7 @@ void MainWindow::switchPage(int index) {
   // Saving and printing act on the page on show; their prompts say which.
   const bool chart = index == 1;
   commandAction(Command::ExportImage)
-      ->setStatusTip(chart ? QStringLiteral("將命盤存成圖檔") : QStringLiteral("將本月頁面存成圖檔"));
+      ->setStatusTip(chart ? QStringLiteral("將整張命盤存成 PNG 圖檔或 PDF") : QStringLiteral("將本月頁面存成圖檔"));
   commandAction(Command::Print)->setStatusTip(chart ? QStringLiteral("列印命盤") : QStringLiteral("列印本月頁面"));
 }
 
