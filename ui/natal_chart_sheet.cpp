@@ -15,6 +15,8 @@
 namespace lunisol::ui {
 namespace {
 
+const QColor kHalo(252, 251, 246, 160);
+
 QPointF Anchor(int branch) {
   const ChartPoint p = NatalBoxAnchor(branch);
   return {p.x + 0.5, p.y + 0.5};
@@ -137,11 +139,14 @@ void NatalChartSheet::paintFlight(QPainter& p, const FlightArrow& f, int index) 
   QPointF to = Anchor(f.toBranch);
   to += Across(from, to) * ((index - 1.5) * 7);
   const QPointF mid = (from + to) / 2;
-  const QPointF bend = mid + (CentreOfBlock() - mid) * 0.45;
+  const QPointF bend = mid + (CentreOfBlock() - mid) * 0.55;
   QPainterPath path(from);
   path.quadTo(bend, to);
-  p.setPen(QPen(f.colour, 2, Qt::SolidLine, Qt::RoundCap));
   p.setBrush(Qt::NoBrush);
+  // A halo of paper under the line keeps it readable over the centre's text.
+  p.setPen(QPen(kHalo, 4, Qt::SolidLine, Qt::RoundCap));
+  p.drawPath(path);
+  p.setPen(QPen(f.colour, 2, Qt::SolidLine, Qt::RoundCap));
   p.drawPath(path);
   ArrowHead(p, to, OnCurve(from, bend, to, 0.9), f.colour);
   Badge(p, OnCurve(from, bend, to, 0.7), f.colour, f.label);
