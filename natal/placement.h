@@ -49,7 +49,8 @@ constexpr std::array<int, 4> ThreeSidesFourFronts(int branch) {
 // 陽男 and 陰女 run their 大限, 長生 and 博士 rings forward.
 constexpr bool RunsForward(bool yangYear, bool male) { return yangYear == male; }
 
-// 來因宮: the palace whose stem is the birth year's own. 子 and 丑 repeat the
+// 來因宮: the palace whose stem is the birth year's own, as the 四化 (飛星)
+// schools of Taiwan mark it; the 全書 has no such palace. 子 and 丑 repeat the
 // stems of 寅 and 卯, so in 壬 years (子) and 辛 years (丑) two palaces carry
 // the year stem;
 // as Taiwanese charts do, we take the one among 寅..亥, never 子 or 丑.
@@ -73,11 +74,13 @@ constexpr int DecadeOfAge(int bureau, int age) { return age < bureau ? -1 : ((ag
 // The palace (index into kPalaceNames) of 大限 `decade` (0..11).
 constexpr int DecadePalace(bool forward, int decade) { return forward ? Mod12(-decade) : decade; }
 
-// 斗君, the palace of a flowing year's first month: from the year's branch
-// count the months back to the birth month (正月 on the year's branch), then
-// the hours forward from there (子 on that palace) to the birth hour. Month n
-// of the year stands n − 1 palaces forward of it, and day d of a month d − 1
-// palaces forward of the month's.
+// 斗君, the palace of a flowing year's first month (《紫微斗數全書》, the 斗君
+// rule, read for any year rather than through its table of 子 years): from
+// the year's branch count the months back to the birth month (正月 on the
+// year's branch), then the hours forward from there (子 on that palace) to
+// the birth hour. Month n of the year stands n − 1 palaces forward of it,
+// and day d of a month d − 1 palaces forward of the month's; in a leap
+// month's second half the days run on from its 16th.
 constexpr int FirstMonthBranch(int yearBranch, int birthMonth, int birthHour) {
   return Mod12(yearBranch - (birthMonth - 1) + birthHour);
 }
