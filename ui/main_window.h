@@ -81,7 +81,7 @@ class MainWindow : public QMainWindow {
   int selectedYear() const;
   int selectedMonth() const;
   int selectedDay() const;
-  int hourBranch() const;
+  int hourBranch() const;  // the hour list's entry: 0 = 子 .. 11 = 亥, 12 = the late 子 hour
   int sex() const;
   int pageIndex() const { return pageIndex_; }
 
@@ -160,7 +160,8 @@ class MainWindow : public QMainWindow {
   void warnAtStart(const QString& text);
 
  signals:
-  // The large print changed; the natal chart page follows it.
+  // The large print changed (the pages follow it themselves; a window of
+  // its own, such as an open finder, may follow this).
   void zoomChanged(qreal zoom);
 
  protected:

@@ -166,7 +166,7 @@ TEST(Reach, EveryCommandHasAKeyAndTabReachesEveryPart) {
   EXPECT_EQ(w, f.pageTabs());
   // What the chart page offers (its palace buttons, the name) comes between
   // the date bar and the tabs too.
-  const int palace = order.indexOf(f.natalChartPage()->palaceButton(0));
+  const int palace = order.indexOf(f.natalChartPage()->palaceKey(0));
   EXPECT_GT(palace, order.indexOf(f.sexList()));
 }
 

@@ -6,9 +6,11 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDateTime>
+#include <QDialog>
 #include <QTimer>
 #include <functional>
 
+#include "ui/dialogs/sheet_dialogs.h"
 #include "ui/main_window.h"
 
 namespace lunisol::ui::testing {
