@@ -17,6 +17,7 @@
 #include "ui/dialogs/day_texts.h"
 #include "ui/natal_chart_page.h"
 #include "ui/page/almanac_page.h"
+#include "ui/widgets/line_images.h"
 
 using namespace lunisol;
 using namespace lunisol::ui;
@@ -75,6 +76,13 @@ void BM_PaintPage(benchmark::State& state) {
 }
 BENCHMARK(BM_PaintPage)->Unit(benchmark::kMicrosecond);
 
+// The kept line images the twelve months leave (at most their capacity).
+void CountLineImages(benchmark::State& state) {
+  const LineImageCache& kept = LineImageCache::shared();
+  state.counters["images"] = kept.count();
+  state.counters["image_kB"] = static_cast<double>(kept.bytes()) / 1024;
+}
+
 void BM_MonthChange(benchmark::State& state) {
   Fixture& f = Page();
   int m = 0;
@@ -82,8 +90,24 @@ void BM_MonthChange(benchmark::State& state) {
     f.page.showMonth(EvaluateMonth(2009, m++ % 12 + 1, f.data, f.terms), f.terms);
     f.paint();
   }
+  CountLineImages(state);
 }
 BENCHMARK(BM_MonthChange)->Unit(benchmark::kMicrosecond);
+
+// The same on a page enlarged twice, as Ctrl and plus leave it.
+void BM_MonthChangeZoomed(benchmark::State& state) {
+  Fixture& f = Page();
+  QImage zoomed(f.canvas.size() * 2, QImage::Format_RGB32);
+  int m = 0;
+  for (auto _ : state) {
+    f.page.showMonth(EvaluateMonth(2009, m++ % 12 + 1, f.data, f.terms), f.terms);
+    QPainter p(&zoomed);
+    p.scale(2, 2);
+    f.page.sheet()->renderWhole(p);
+  }
+  CountLineImages(state);
+}
+BENCHMARK(BM_MonthChangeZoomed)->Unit(benchmark::kMicrosecond);
 
 // What a month change adds for the 宜/忌 tips: the lists of every day of the
 // month reckoned, worded and set on the day columns' top cells.

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPainter>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -19,6 +20,7 @@
 #include "layout/page_layout.h"
 #include "ui/page/almanac_page.h"
 #include "ui/page/page_export.h"
+#include "ui/widgets/line_images.h"
 
 using namespace lunisol;
 using namespace lunisol::ui;
@@ -165,6 +167,59 @@ TEST(Page, RendersEachTextInItsColour) {
     }
   }
   EXPECT_EQ(checked, 31 * 4);
+}
+
+namespace {
+
+// The whole page painted as a print at `zoom` on an image of `ratio` device
+// pixels a pixel, its lines copied from kept images or all drawn.
+QImage PaintedPage(AlmanacPage& page, qreal zoom, qreal ratio, bool copies) {
+  LineImageCache::shared().setEnabled(copies);
+  QImage image((QSizeF(page.sheet()->layoutSize()) * zoom * ratio).toSize(), QImage::Format_RGB32);
+  image.setDevicePixelRatio(ratio);
+  image.fill(Qt::white);
+  {
+    QPainter p(&image);
+    p.scale(zoom, zoom);
+    page.sheet()->renderWhole(p);
+  }
+  LineImageCache::shared().setEnabled(true);
+  return image;
+}
+
+}  // namespace
+
+// A line copied from the kept images leaves the very pixels drawing it
+// leaves, at every zoom and on high-density screens, after a month change
+// (which also redraws the ruled backdrop's term columns) as on a fresh page.
+TEST(Page, CopiedTextPaintsAsDrawnText) {
+  EvaluatedMonth may(2009, 5), june(2009, 6), feb(2009, 2);
+  AlmanacPage page(QSize(1280, 1024));
+  page.resize(1280, 1024);
+  for (const auto& [zoom, ratio] :
+       {std::pair{1.0, 1.0}, {1.25, 1.0}, {1.5, 1.0}, {2.0, 1.0}, {1.0, 2.0}, {1.25, 1.5}}) {
+    page.showMonth(may.month, may.terms);
+    PaintedPage(page, zoom, ratio, true);
+    for (const EvaluatedMonth* next : {&june, &feb}) {
+      page.showMonth(next->month, next->terms);
+      const qint64 before = LineImageCache::shared().copiedLines();
+      const QImage changed = PaintedPage(page, zoom, ratio, true);
+      EXPECT_GT(LineImageCache::shared().copiedLines() - before, 1000) << zoom << " " << ratio;
+      AlmanacPage fresh(QSize(1280, 1024));
+      fresh.resize(1280, 1024);
+      fresh.showMonth(next->month, next->terms);
+      EXPECT_TRUE(changed == PaintedPage(fresh, zoom, ratio, false)) << "zoom " << zoom << " ratio " << ratio;
+    }
+  }
+  // On the screen, where the term panels lie over the page.
+  page.showMonth(may.month, may.terms);
+  page.sheet()->grab();
+  page.showMonth(june.month, june.terms);
+  const QImage shown = page.sheet()->grab().toImage();
+  LineImageCache::shared().setEnabled(false);
+  const QImage drawn = page.sheet()->grab().toImage();
+  LineImageCache::shared().setEnabled(true);
+  EXPECT_TRUE(shown == drawn);
 }
 
 namespace {

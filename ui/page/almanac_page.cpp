@@ -229,6 +229,8 @@ void AlmanacPage::keyPressEvent(QKeyEvent* event) {
 }
 
 void AlmanacPage::showMonth(const MonthAlmanac& month, const MonthTermState& terms) {
+  // Every column changes: one repaint of the sheet rather than one a cell.
+  sheet_->updateAll();
   for (int e = 0; e < kDayColumns; ++e) {
     const MonthColumn& column = month.columns[e];
     days_[e] = column.kind == ColumnKind::kDay ? column.day : 0;
@@ -249,7 +251,6 @@ void AlmanacPage::showMonth(const MonthAlmanac& month, const MonthTermState& ter
   sheet_->setCell(titleIndex_ + 1, ToQString(month.lunarTitle.text), ToQColor(month.lunarTitle.colour));
   sheet_->setCell(titleIndex_ + 2, ToQString(month.proverbLine.text), ToQColor(month.proverbLine.colour));
   sheet_->backdrop()->setTermDays(terms.firstTermDay, terms.secondTermDay);
-  sheet_->update(sheet_->toWidget(ToQRect(geometry_.backdropRect())));
   showFocusMark();
   for (int i = 0; i < 2; ++i) {
     const TermBar& bar = month.termBars[i];

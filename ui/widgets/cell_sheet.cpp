@@ -14,8 +14,6 @@ namespace lunisol::ui {
 
 const QColor CellSheet::kTipBackground(255, 232, 232);
 
-QColor ToQColor(const Colour& c) { return QColor(c.r, c.g, c.b); }
-
 namespace {
 
 bool IsWordChar(QChar c) { return c.unicode() > 0x20 && c.unicode() < 0x7F; }
@@ -107,6 +105,10 @@ QStringList BreakLines(const QString& text, const Measure& measure, int width) {
   return lines;
 }
 
+// How many shaped lines and broken texts a font keeps: the page shows some
+// 1,500 a month.
+constexpr int kKeptTexts = 8192;
+
 }  // namespace
 
 QStringList BreakCellLines(const QString& text, const QFontMetrics& metrics, int width) {
@@ -114,7 +116,17 @@ QStringList BreakCellLines(const QString& text, const QFontMetrics& metrics, int
       text, [&](const QString& s) { return metrics.horizontalAdvance(s); }, width);
 }
 
-CellSheet::FontCache::FontCache(const PageFont& f) : font(f), metrics(f.font) {}
+CellSheet::FontCache::FontCache(const PageFont& f)
+    : font(f), metrics(f.font), identity(FontIdentity(f.font)), shaped(kKeptTexts), broken(kKeptTexts) {}
+
+const QStringList& CellSheet::FontCache::lines(const QString& text, int width) {
+  const Breaking key{text, width};
+  if (const QStringList* kept = broken.object(key)) return *kept;
+  auto* made = new QStringList(BreakLines(
+      text, [&](const QString& s) { return advance(s); }, width));
+  broken.insert(key, made);  // costs 1 of many: kept
+  return *made;
+}
 
 int CellSheet::FontCache::advance(const QString& unit) {
   auto it = advances.constFind(unit);
@@ -123,60 +135,67 @@ int CellSheet::FontCache::advance(const QString& unit) {
 }
 
 const CellSheet::ShapedLine& CellSheet::FontCache::line(const QString& text) {
-  auto it = lines.find(text);
-  if (it == lines.end()) {
-    // Shaped once: the glyph runs (one per face the line falls back on) and
-    // the baseline's place in them.
-    QTextLayout layout(text, font.font);
-    layout.beginLayout();
-    QTextLine l = layout.createLine();
-    layout.endLayout();
-    ShapedLine shaped;
-    shaped.runs = layout.glyphRuns();
-    shaped.ascent = l.isValid() ? l.ascent() : 0;
-    shaped.width = l.isValid() ? qRound(l.naturalTextWidth()) : 0;
-    it = lines.insert(text, shaped);
-  }
-  return *it;
+  if (const ShapedLine* kept = shaped.object(text)) return *kept;
+  // Shaped once: the glyph runs (one per face the line falls back on) and
+  // the baseline's place in them.
+  QTextLayout layout(text, font.font);
+  layout.beginLayout();
+  QTextLine l = layout.createLine();
+  layout.endLayout();
+  auto* made = new ShapedLine;
+  made->shaped = {text, identity, layout.glyphRuns()};
+  made->ascent = l.isValid() ? l.ascent() : 0;
+  made->width = l.isValid() ? qRound(l.naturalTextWidth()) : 0;
+  shaped.insert(text, made);  // costs 1 of many: kept
+  return *made;
 }
 
 CellSheet::CellSheet(QWidget* parent) : QWidget(parent) {
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
-  fonts_.emplace_back(MakePageFont(QString::fromLatin1(kPageFace), 14));
+  fonts_.push_back(std::make_unique<FontCache>(MakePageFont(QString::fromLatin1(kPageFace), 14)));
 }
 
 void CellSheet::setBackground(const QColor& colour) {
   background_ = colour;
-  update();
+  updateAll();
 }
 
 void CellSheet::setFonts(std::vector<PageFont> fonts) {
   if (fonts.empty()) return;
   fonts_.clear();
-  for (const PageFont& f : fonts) fonts_.emplace_back(f);
-  update();
+  for (const PageFont& f : fonts) fonts_.push_back(std::make_unique<FontCache>(f));
+  for (Shown& s : shown_) s = Shown{};
+  updateAll();
 }
 
 void CellSheet::setBackdrop(std::unique_ptr<RuledBackdrop> backdrop, QRect bounds) {
   backdrop_ = std::move(backdrop);
   backdropBounds_ = bounds;
-  update();
+  updateAll();
 }
 
 void CellSheet::setPicture(QPixmap picture, QRect rect) {
   picture_ = std::move(picture);
   pictureRect_ = picture_.isNull() ? QRect() : rect;
-  update();
+  updateAll();
 }
 
 int CellSheet::addCell(Cell cell) {
   cells_.push_back(std::move(cell));
+  shown_.emplace_back();
   touch(static_cast<int>(cells_.size()) - 1);
   return static_cast<int>(cells_.size()) - 1;
 }
 
-void CellSheet::touch(int index) { update(toWidget(cells_[index].rect.adjusted(-2, 0, 2, 0))); }
+void CellSheet::touch(int index) {
+  if (!wholeAsked_) update(toWidget(cells_[index].rect.adjusted(-2, 0, 2, 0)));
+}
+
+void CellSheet::updateAll() {
+  update();
+  wholeAsked_ = true;
+}
 
 QRect CellSheet::toWidget(const QRect& r) const {
   if (zoom_ == 1) return r;
@@ -186,13 +205,16 @@ QRect CellSheet::toWidget(const QRect& r) const {
 void CellSheet::setZoom(qreal zoom) {
   if (zoom == zoom_) return;
   zoom_ = zoom;
-  update();
+  // Lines drawn at the old size will not be met again.
+  LineImageCache::shared().clear();
+  updateAll();
 }
 
 void CellSheet::setCellText(int index, const QString& text) {
   Cell& c = cells_.at(index);
   if (c.text == text) return;
   c.text = text;
+  forget(index);
   touch(index);
 }
 
@@ -213,6 +235,7 @@ void CellSheet::setCellRect(int index, const QRect& rect) {
   if (c.rect == rect) return;
   touch(index);
   c.rect = rect;
+  forget(index);
   touch(index);
 }
 
@@ -220,6 +243,7 @@ void CellSheet::setCellFont(int index, int font) {
   Cell& c = cells_.at(index);
   if (c.font == font) return;
   c.font = font;
+  forget(index);
   touch(index);
 }
 
@@ -255,16 +279,38 @@ int CellSheet::tooltipCellAt(const QPoint& pos) const {
   return -1;
 }
 
+CellSheet::FontCache& CellSheet::fontOf(const Cell& c) const {
+  return *fonts_.at(static_cast<size_t>(c.font) < fonts_.size() ? c.font : 0);
+}
+
+const CellSheet::Shown& CellSheet::shown(int index) const {
+  Shown& s = shown_.at(static_cast<size_t>(index));
+  if (!s.laidOut) {
+    s.lines = layOut(cells_[static_cast<size_t>(index)]);
+    s.laidOut = true;
+  }
+  return s;
+}
+
+const std::vector<CellSheet::ShapedLine>& CellSheet::shapedLines(int index) const {
+  const Shown& s = shown(index);
+  auto& shaped = shown_[static_cast<size_t>(index)].shaped;
+  if (shaped.empty() && !s.lines.lines.isEmpty()) {
+    FontCache& fc = fontOf(cells_[static_cast<size_t>(index)]);
+    shaped.reserve(static_cast<size_t>(s.lines.lines.size()));
+    for (const QString& line : s.lines.lines) shaped.push_back(fc.line(line));
+  }
+  return shaped;
+}
+
 int CellSheet::lineCount(const QString& text, int width, int font) const {
-  FontCache& fc = fonts_.at(static_cast<size_t>(font) < fonts_.size() ? font : 0);
-  return static_cast<int>(BreakLines(
-                              text, [&](const QString& s) { return fc.advance(s); }, width)
-                              .size());
+  FontCache& fc = *fonts_.at(static_cast<size_t>(font) < fonts_.size() ? font : 0);
+  return static_cast<int>(fc.lines(text, width).size());
 }
 
 bool CellSheet::isCut(int index) const {
   const Cell& c = cells_.at(index);
-  return c.visible && !c.text.isEmpty() && layOut(c).cut;
+  return c.visible && !c.text.isEmpty() && shown(index).lines.cut;
 }
 
 QString CellSheet::cellTip(int index) const {
@@ -278,10 +324,9 @@ QString CellSheet::cellTip(int index) const {
 }
 
 CellSheet::CellLines CellSheet::layOut(const Cell& c) const {
-  FontCache& fc = fonts_.at(static_cast<size_t>(c.font) < fonts_.size() ? c.font : 0);
+  FontCache& fc = fontOf(c);
   CellLines out;
-  out.lines = BreakLines(
-      c.text, [&](const QString& s) { return fc.advance(s); }, c.rect.width());
+  out.lines = fc.lines(c.text, c.rect.width());
   // A line counts as shown when three quarters of it are inside the cell:
   // the page's one-line rows are a little lower than the font's line.
   const int lineHeight = fc.font.cellHeight;
@@ -315,34 +360,27 @@ QColor CellSheet::groundOf(int index) const {
 
 QColor CellSheet::inkOf(int index) const { return InkOn(cells_.at(index).colour, groundOf(index)); }
 
-void CellSheet::drawCell(QPainter& p, int index) {
+void CellSheet::drawCell(LinePainter& lines, int index) {
   const Cell& c = cells_[static_cast<size_t>(index)];
   if (!c.visible || c.text.isEmpty()) return;
-  if (c.fill.isValid()) p.fillRect(c.rect, c.fill);
-  FontCache& fc = fonts_.at(static_cast<size_t>(c.font) < fonts_.size() ? c.font : 0);
-  const int lineHeight = fc.font.cellHeight;
+  if (c.fill.isValid()) lines.painter().fillRect(c.rect, c.fill);
+  const PageFont& font = fontOf(c).font;
+  const int lineHeight = font.cellHeight;
   // Ideographs sit centred in their line: their em box runs from 0.88 em
   // above the baseline to 0.12 em below it.
-  const int em = fc.font.font.pixelSize();
+  const int em = font.font.pixelSize();
   const int baseline = lineHeight / 2 + (em * 38 + 50) / 100;
-  p.setFont(fc.font.font);
-  p.setPen(inkOf(index));
-  const QStringList lines = layOut(c).lines;
+  const QColor ink = inkOf(index), ground = groundOf(index);
   int top = c.rect.top();
   const int bottom = c.rect.bottom() + 1;
-  for (const QString& line : lines) {
+  for (const ShapedLine& s : shapedLines(index)) {
     if (top >= bottom) break;
-    const bool partial = top + lineHeight > bottom;
-    if (partial) {
-      p.save();
-      p.setClipRect(QRect(c.rect.left() - 2, top, c.rect.width() + 4, bottom - top), Qt::IntersectClip);
-    }
-    const ShapedLine& s = fc.line(line);
+    // A line lower than the room left is clipped to the cell.
+    const QRect clip =
+        top + lineHeight > bottom ? QRect(c.rect.left() - 2, top, c.rect.width() + 4, bottom - top) : QRect();
     int x = c.rect.left();
     if (c.align & Qt::AlignHCenter) x += (c.rect.width() - s.width) / 2;
-    const QPointF origin(x, top + baseline - s.ascent);
-    for (const QGlyphRun& run : s.runs) p.drawGlyphRun(origin, run);
-    if (partial) p.restore();
+    lines.draw(s.shaped, QPointF(x, top + baseline - s.ascent), ink, ground, clip);
     top += lineHeight;
   }
 }
@@ -375,8 +413,11 @@ void CellSheet::render(QPainter& p, const QRect& clip, Marks marks) {
     p.setBrush(Qt::NoBrush);
     p.drawRect(f.rect.adjusted(0, 0, -1, -1));  // on the border pixels of rect, as DrawEdge draws
   }
-  for (int i = 0; i < static_cast<int>(cells_.size()); ++i) {
-    if (cells_[static_cast<size_t>(i)].rect.adjusted(-2, 0, 2, 0).intersects(clip)) drawCell(p, i);
+  {
+    LinePainter lines(p);
+    for (int i = 0; i < static_cast<int>(cells_.size()); ++i) {
+      if (cells_[static_cast<size_t>(i)].rect.adjusted(-2, 0, 2, 0).intersects(clip)) drawCell(lines, i);
+    }
   }
   if (marks == Marks::kLeftOut) return;
   if (!highlight_.isEmpty()) DrawEdge(p, highlight_, Edge::kSunkenInner);
@@ -409,6 +450,7 @@ void CellSheet::renderWhole(QPainter& p) {
 }
 
 void CellSheet::paintEvent(QPaintEvent* event) {
+  wholeAsked_ = false;
   QPainter p(this);
   p.setClipRect(event->rect());
   if (zoom_ == 1) {

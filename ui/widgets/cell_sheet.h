@@ -4,6 +4,7 @@
 // asks for one repaint, and a sheet renders to an image without a screen.
 #pragma once
 
+#include <QCache>
 #include <QColor>
 #include <QGlyphRun>
 #include <QHash>
@@ -18,6 +19,7 @@
 
 #include "almanac/colour.h"
 #include "ui/widgets/edges.h"
+#include "ui/widgets/line_images.h"
 #include "ui/widgets/page_font.h"
 #include "ui/widgets/qt_text.h"
 #include "ui/widgets/ruled_backdrop.h"
@@ -42,7 +44,7 @@ struct SheetFrame {
   QColor fill{};  // valid: painted inside the frame, under the cells
 };
 
-QColor ToQColor(const Colour& c);
+inline QColor ToQColor(const Colour& c) { return QColor(c.r, c.g, c.b); }
 
 // Breaks `text` into the lines a narrow static text shows: words of Latin
 // letters and digits stay together, every ideograph may start a line, blanks
@@ -59,18 +61,22 @@ class CellSheet : public QWidget {
   void setBackground(const QColor& colour);
   // Font 0 is the sheet's default.
   void setFonts(std::vector<PageFont> fonts);
-  const PageFont& sheetFont(int index) const { return fonts_.at(index).font; }
+  const PageFont& sheetFont(int index) const { return fonts_.at(index)->font; }
   void setBackdrop(std::unique_ptr<RuledBackdrop> backdrop, QRect bounds);
   RuledBackdrop* backdrop() { return backdrop_.get(); }
   const QRect& backdropBounds() const { return backdropBounds_; }
   void setFrames(std::vector<SheetFrame> frames) {
     frames_ = std::move(frames);
-    update();
+    updateAll();
   }
   // A drawing laid over the backdrop and under the frames and cells, so the
   // cells can write on it; a null pixmap removes it.
   void setPicture(QPixmap picture, QRect rect);
   const QRect& pictureRect() const { return pictureRect_; }
+
+  // Repaints the whole sheet; changes to cells ask for nothing more until
+  // it is painted (a month change touches most cells).
+  void updateAll();
 
   int addCell(Cell cell);
   const std::vector<Cell>& cells() const { return cells_; }
@@ -110,7 +116,7 @@ class CellSheet : public QWidget {
   // How many lines `text` takes in a cell `width` pixels wide in font `font`.
   int lineCount(const QString& text, int width, int font = 0) const;
   // The lines cell `index` shows, the last ending in an ellipsis when cut.
-  QStringList shownLines(int index) const { return layOut(cells_.at(index)).lines; }
+  QStringList shownLines(int index) const { return shown(index).lines.lines; }
   // Whether the cell shows its text only in part (it then ends in an
   // ellipsis).
   bool isCut(int index) const;
@@ -146,45 +152,71 @@ class CellSheet : public QWidget {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:
-  struct CellLines {
-    QStringList lines;  // what fits, the last one ending in an ellipsis when cut
-    bool cut = false;
-  };
-  CellLines layOut(const Cell& c) const;
-  QPoint toLayout(const QPointF& widgetPos) const;
-  void drawCell(QPainter& p, int index);
-  void touch(int index);
-
   // Widths of words and laid-out lines, kept per font: a month change meets
   // mostly the same characters again, so shaping happens once per string.
   struct ShapedLine {
-    QList<QGlyphRun> runs;
+    ShapedText shaped;
     qreal ascent = 0;
     int width = 0;
+  };
+  struct Breaking {
+    QString text;
+    int width = 0;
+    bool operator==(const Breaking& o) const = default;
+    friend size_t qHash(const Breaking& b, size_t seed = 0) { return qHashMulti(seed, b.text, b.width); }
   };
   struct FontCache {
     explicit FontCache(const PageFont& f);
     int advance(const QString& unit);
     const ShapedLine& line(const QString& text);
+    // `text` broken into lines `width` pixels wide (see BreakCellLines).
+    const QStringList& lines(const QString& text, int width);
     PageFont font;
     QFontMetrics metrics;
+    int identity;  // FontIdentity of font.font
     QHash<QString, int> advances;
-    QHash<QString, ShapedLine> lines;
+    QCache<QString, ShapedLine> shaped;    // the lines of the last few months
+    QCache<Breaking, QStringList> broken;  // the texts of the last few months
   };
+  struct CellLines {
+    QStringList lines;  // what fits, the last one ending in an ellipsis when cut
+    bool cut = false;
+  };
+  // What a cell shows, kept from one painting to the next until its text,
+  // rectangle or font changes: hovering and tips then cost no measuring.
+  struct Shown {
+    bool laidOut = false;
+    CellLines lines;
+    std::vector<ShapedLine> shaped;  // one per line, filled when first painted
+  };
+  FontCache& fontOf(const Cell& c) const;
+  const Shown& shown(int index) const;
+  const std::vector<ShapedLine>& shapedLines(int index) const;
+  void forget(int index) {
+    Shown& s = shown_[static_cast<size_t>(index)];
+    s.laidOut = false;
+    s.shaped.clear();
+  }
+  CellLines layOut(const Cell& c) const;
+  QPoint toLayout(const QPointF& widgetPos) const;
+  void drawCell(LinePainter& lines, int index);
+  void touch(int index);
 
   QColor background_{255, 255, 240};
   // Caches: filled while painting and measuring, so they change under const.
-  mutable std::vector<FontCache> fonts_;
+  std::vector<std::unique_ptr<FontCache>> fonts_;
   std::unique_ptr<RuledBackdrop> backdrop_;
   QRect backdropBounds_;
   std::vector<SheetFrame> frames_;
   QPixmap picture_;
   QRect pictureRect_;
   std::vector<Cell> cells_;
+  mutable std::vector<Shown> shown_;  // one per cell
   QRect highlight_;
   QRect focusMark_;
   bool focusMarkShown_ = false;
   qreal zoom_ = 1;
+  bool wholeAsked_ = false;  // a whole repaint is pending
 };
 
 // Shows `text` as a tooltip at `globalPos`, wrapped at the tips' width.

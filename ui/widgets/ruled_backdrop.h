@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QPixmap>
 #include <QRect>
+#include <QRegion>
 #include <QSize>
 
 #include "layout/backdrop_layout.h"
@@ -13,9 +14,9 @@ class QPainter;
 
 namespace lunisol::ui {
 
-// Paints the shapes once into a pixmap and reuses it until the layout or the
-// term columns change: a month change then costs one blit, not 34 frames and
-// some 400 lines.
+// Paints the shapes once into a pixmap and reuses it until the layout
+// changes: a month change then costs one blit, not 34 frames and some 400
+// lines, and redraws only the columns whose rules the term columns move.
 class RuledBackdrop {
  public:
   RuledBackdrop(BackdropMode mode, QSize screen);
@@ -31,7 +32,11 @@ class RuledBackdrop {
   BackdropMode mode() const { return mode_; }
 
  private:
-  void drawShapes(QPainter& p, QPoint origin) const;
+  // Draws the shapes that reach into `within` (all when it is empty).
+  void drawShapes(QPainter& p, QPoint origin, const QRegion& within = {}) const;
+  // Redraws in the cache the columns that gained or lost rules since it
+  // was drawn for other term days.
+  void mendTermColumns();
 
   BackdropMode mode_;
   BackdropMetrics metrics_;
@@ -40,6 +45,7 @@ class RuledBackdrop {
   QSize cacheSize_;
   QColor cacheBackground_;
   qreal cacheRatio_ = 0;
+  int cacheFirstTermDay_ = -1, cacheSecondTermDay_ = -1;  // the term days the cache shows
 };
 
 }  // namespace lunisol::ui
