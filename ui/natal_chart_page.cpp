@@ -20,6 +20,7 @@
 #include "natal/placement.h"
 #include "natal/stars.h"
 #include "ui/page/page_export.h"
+#include "ui/page/pdf_text_map.h"
 #include "ui/widgets/edges.h"
 #include "ui/widgets/page_font.h"
 #include "ui/widgets/save_dialog.h"
@@ -759,12 +760,16 @@ QString NatalChartPage::exportTo(const QString& path) const {
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   if (path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
-    QPdfWriter pdf(&buffer);
-    pdf.setTitle(imageName());
-    pdf.setCreator(QStringLiteral("Lunisol"));
-    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10)));
-    QPainter p(&pdf);
-    paintFitted(p, p.viewport());
+    {
+      QPdfWriter pdf(&buffer);
+      pdf.setTitle(imageName());
+      pdf.setCreator(QStringLiteral("Lunisol"));
+      pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10)));
+      QPainter p(&pdf);
+      paintFitted(p, p.viewport());
+    }
+    // Its text should copy as the characters shown, not as radicals.
+    MendPdfTextMap(bytes);
   } else if (!renderImage().save(&buffer, "PNG")) {
     return QStringLiteral("無法產生圖檔。");
   }
@@ -787,8 +792,13 @@ void NatalChartPage::print(QWidget* parent) {
   printer.setDocName(imageName());
   QPrintDialog dialog(&printer, parent);
   if (dialog.exec() != QDialog::Accepted) return;
-  QPainter p(&printer);
-  paintFitted(p, p.viewport());
+  {
+    QPainter p(&printer);
+    paintFitted(p, p.viewport());
+  }
+  // Printed into a PDF file, its text should copy as the characters shown.
+  if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
+    MendPdfTextMapFile(printer.outputFileName());
 }
 
 QString NatalChartPage::imageName() const {

@@ -418,6 +418,13 @@ TEST(NatalChartPage, ExportsTheWholeChartAtAnyWindowSize) {
   QFile file(pdf);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_TRUE(file.read(5).startsWith("%PDF-"));
+  // Its text reads as the chart shows it (with poppler's pdftotext): no CJK
+  // radical stands in for the ideograph of its shape (長 of 長生, 日, 月).
+  const QString text = TextOfPdf(pdf);
+  ASSERT_FALSE(text.isEmpty()) << "pdftotext (poppler-utils) is needed";
+  for (const QString& word : {QStringLiteral("王小明"), QStringLiteral("長生"), QStringLiteral("命宮")})
+    EXPECT_TRUE(text.contains(word)) << word.toStdString() << " not in: " << text.left(300).toStdString();
+  for (QChar c : text) EXPECT_FALSE(IsRadical(c)) << QString(c).toStdString();
   // A folder in the way: refused, nothing written.
   QDir(dir.path()).mkdir(QStringLiteral("taken.png"));
   EXPECT_FALSE(page.exportTo(dir.filePath(QStringLiteral("taken.png"))).isEmpty());

@@ -9,8 +9,6 @@
 #include <QFile>
 #include <QPainter>
 #include <QPrinter>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <csignal>
@@ -18,6 +16,7 @@
 #include "almanac/month.h"
 #include "almanac/year_data.h"
 #include "layout/page_layout.h"
+#include "tests/ui/view_testing.h"
 #include "ui/page/almanac_page.h"
 #include "ui/page/page_export.h"
 #include "ui/widgets/line_images.h"
@@ -394,11 +393,8 @@ TEST(PageExport, PdfOfAPageIsTextAndLines) {
   ASSERT_FALSE(bytes.isEmpty());
   EXPECT_LT(bytes.size(), 1'000'000);
   EXPECT_FALSE(bytes.contains("/Subtype /Image")) << "a picture in the PDF";
-  QProcess text;
-  text.start(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-")});
-  ASSERT_TRUE(text.waitForFinished(60000)) << "pdftotext (poppler-utils) is needed";
-  const QString found =
-      QString::fromUtf8(text.readAllStandardOutput()).remove(QRegularExpression(QStringLiteral("\\s")));
+  const QString found = ui::testing::TextOfPdf(path);
+  ASSERT_FALSE(found.isEmpty()) << "pdftotext (poppler-utils) is needed";
   // Columns one character wide read a character a line, so whole words are
   // looked for where a cell writes them on one line.
   const MonthColumn& first = may.month.columns[static_cast<size_t>(page.elementOfDay(1))];
@@ -408,5 +404,5 @@ TEST(PageExport, PdfOfAPageIsTextAndLines) {
     EXPECT_TRUE(found.contains(word)) << word.toStdString() << " not in: " << found.left(300).toStdString();
   // Every character reads as itself: no Kangxi radical stands in for an
   // ideograph of the same shape.
-  for (QChar c : found) EXPECT_FALSE(c.unicode() >= 0x2F00 && c.unicode() <= 0x2FDF) << QString(c).toStdString();
+  for (QChar c : found) EXPECT_FALSE(ui::testing::IsRadical(c)) << QString(c).toStdString();
 }

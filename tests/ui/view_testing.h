@@ -7,6 +7,8 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QDialog>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTimer>
 #include <functional>
 
@@ -45,5 +47,19 @@ bool CatchModal(
   QCoreApplication::processEvents();
   return seen;
 }
+
+// The text of a PDF as poppler's pdftotext reads it, blanks and line breaks
+// left out (a column one character wide reads a character a line); empty
+// when pdftotext cannot read it.
+inline QString TextOfPdf(const QString& path) {
+  QProcess text;
+  text.start(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-")});
+  if (!text.waitForFinished(60000)) return {};
+  return QString::fromUtf8(text.readAllStandardOutput()).remove(QRegularExpression(QStringLiteral("\\s")));
+}
+
+// Whether `c` is a CJK radical (U+2E80–U+2FDF), which a PDF's text map may
+// give in place of the ideograph of the same shape.
+inline bool IsRadical(QChar c) { return c.unicode() >= 0x2E80 && c.unicode() <= 0x2FDF; }
 
 }  // namespace lunisol::ui::testing
