@@ -7,6 +7,8 @@
 #include <QScrollBar>
 #include <QtMath>
 
+#include "ui/widgets/line_images.h"
+
 namespace lunisol::ui {
 namespace {
 
@@ -131,6 +133,9 @@ void AlmanacPage::placePanels() {
 void AlmanacPage::setZoom(qreal zoom) {
   const qreal old = this->zoom();
   if (zoom == old) return;
+  // The page's zoom is the program's: sheets, dialogs and the chart follow
+  // it, and the lines kept at the old size would only wait to be pushed out.
+  LineImageCache::shared().clear();
   sheet_->setZoom(zoom);
   for (SolarTermBar* panel : panels_) panel->setZoom(zoom);
   fitSheetToZoom();

@@ -205,8 +205,6 @@ QRect CellSheet::toWidget(const QRect& r) const {
 void CellSheet::setZoom(qreal zoom) {
   if (zoom == zoom_) return;
   zoom_ = zoom;
-  // Lines drawn at the old size will not be met again.
-  LineImageCache::shared().clear();
   updateAll();
 }
 

@@ -2,6 +2,8 @@
 // ruled backdrop, group frames, the cells' texts and a hover mark. Cells are
 // records, not widgets, so a month change only copies texts and colours and
 // asks for one repaint, and a sheet renders to an image without a screen.
+// On a screen or an image a line drawn before is copied rather than drawn
+// again (see line_images.h); on a printer or a PDF every line is text.
 #pragma once
 
 #include <QCache>

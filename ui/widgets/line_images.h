@@ -62,6 +62,8 @@ class LineImageCache {
   static LineImageCache& shared();
   // The image of `line` for `key`, drawn now if it is not kept.
   const LineImage& image(const Key& key, const ShapedText& line);
+  // Lets every image go, as when the program's zoom changes: those made at
+  // the old size will not be met again.
   void clear() { cache_.clear(); }
   // Bytes of pixels kept, and the most it keeps.
   qint64 bytes() const { return cache_.totalCost(); }
