@@ -94,6 +94,40 @@ void BM_MonthChange(benchmark::State& state) {
 }
 BENCHMARK(BM_MonthChange)->Unit(benchmark::kMicrosecond);
 
+// A month change that meets no line it drew before: the worst case, as the
+// first month shown after start-up or a change of zoom.
+void BM_MonthChangeFirstSight(benchmark::State& state) {
+  Fixture& f = Page();
+  int m = 0;
+  for (auto _ : state) {
+    LineImageCache::shared().clear();
+    f.page.showMonth(EvaluateMonth(2009, m++ % 12 + 1, f.data, f.terms), f.terms);
+    f.paint();
+  }
+}
+BENCHMARK(BM_MonthChangeFirstSight)->Unit(benchmark::kMicrosecond);
+
+// Month after month from 1901 on, each shown once, as paging through the
+// years meets them: the lines they share (weekdays, numbers, stems and
+// branches, labels) are copied, the notes of each month drawn.
+void BM_MonthChangeUnseen(benchmark::State& state) {
+  Fixture& f = Page();
+  YearData data;
+  MonthTermState terms;
+  int n = 0;
+  for (auto _ : state) {
+    const int year = 1901 + n / 12 % 199, month = n % 12 + 1;
+    ++n;
+    state.PauseTiming();
+    LoadYearData(data, year, month);
+    state.ResumeTiming();
+    f.page.showMonth(EvaluateMonth(year, month, data, terms), terms);
+    f.paint();
+  }
+  CountLineImages(state);
+}
+BENCHMARK(BM_MonthChangeUnseen)->Unit(benchmark::kMicrosecond);
+
 // The same on a page enlarged twice, as Ctrl and plus leave it.
 void BM_MonthChangeZoomed(benchmark::State& state) {
   Fixture& f = Page();

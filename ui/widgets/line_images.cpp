@@ -27,16 +27,20 @@ bool OnGrid(qreal v) {
 
 // The box of pixels that differ from `ground`.
 QRect ChangedBox(const QImage& image, QRgb ground) {
-  int left = image.width(), right = -1, top = -1, bottom = -1;
-  for (int y = 0; y < image.height(); ++y) {
-    const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-    for (int x = 0; x < image.width(); ++x) {
-      if (row[x] == ground) continue;
-      left = std::min(left, x);
-      right = std::max(right, x);
-      if (top < 0) top = y;
-      bottom = y;
-    }
+  const int width = image.width(), height = image.height();
+  const qsizetype stride = image.bytesPerLine();
+  const uchar* bits = image.constBits();
+  int left = width, right = -1, top = -1, bottom = -1;
+  for (int y = 0; y < height; ++y) {
+    const auto* row = reinterpret_cast<const QRgb*>(bits + y * stride);
+    int first = 0, last = width - 1;
+    while (first < width && row[first] == ground) ++first;
+    if (first == width) continue;
+    while (row[last] == ground) --last;
+    left = std::min(left, first);
+    right = std::max(right, last);
+    if (top < 0) top = y;
+    bottom = y;
   }
   return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
 }
