@@ -48,15 +48,14 @@ constexpr std::u16string_view kClashWarning = u"日時相沖 ，不宜諸吉事 
 
 // The note column opens with the month line ("農曆 1 月庚寅", "農曆 12
 // 月丙子", "農曆閏 4 月…") when the day opens a lunar month. The lunar line
-// already names the month, so the line gives up its first six characters and
-// the "月" after them, keeping the month pillar.
+// already names the month, so the note keeps only the month's pillar from
+// the line.
 std::u16string WithoutMonthLine(std::u16string_view noteA) {
   std::u16string note(noteA);
   const size_t at = note.find(u"農曆");
   if (at == std::u16string::npos) return note;
-  note.erase(at, 6);
-  const size_t m = note.find(u'月');
-  if (m != std::u16string::npos) note.erase(m, 1);
+  const size_t m = note.find(u'月', at);
+  if (m != std::u16string::npos) note.erase(at, m + 1 - at);
   return note;
 }
 

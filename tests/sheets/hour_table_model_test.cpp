@@ -254,15 +254,18 @@ TEST(HourTable, CaptionAndTheSpiritTooltipThreshold) {
 TEST(HourTableLabelColumn, DateLinesAndTheirTips) {
   EXPECT_EQ(U8(HourTableDateLine(u"國曆 95 年  1 月", 29)), "國曆 95 年  1 月 29 日");
 
-  // The month line of the note loses "農曆 1 " and its "月", keeping the pillar.
+  // The month line of the note loses "農曆 1 月", keeping the pillar.
   EXPECT_EQ(U8(HourTableLunarLine(1, 1, u"農曆 1 月庚寅", u"")), "農曆 1 月 1 日 ，庚寅");
   EXPECT_EQ(U8(HourTableLunarLine(1, 1, u"農曆 1 月庚寅", u"月破")), "農曆 1 月 1 日 ，庚寅 ，月破");
   EXPECT_EQ(U8(HourTableLunarLine(1, 1, u"", u"月破")), "農曆 1 月 1 日 ，月破");
   EXPECT_EQ(U8(HourTableLunarLine(1, 1, u"", u"")), "農曆 1 月 1 日");
-  // A two-digit month: the six characters end before "月", which goes next.
+  // A two-digit month.
   EXPECT_EQ(U8(HourTableLunarLine(11, 1, u"農曆 11 月戊子 ，刀砧", u"")), "農曆 11 月 1 日 ，戊子 ，刀砧");
-  // 24 August 2006 opens the leap seventh month.
+  // 24 August 2006 opens the leap seventh month; 22 December 2033 the leap
+  // eleventh, whose line is longest.
   EXPECT_EQ(U8(HourTableLunarLine(-7, 1, u"農曆閏 7 月丙申", u"")), "農曆閏 7 月 1 日 ，丙申");
+  EXPECT_EQ(U8(HourTableLunarLine(-11, 1, u"農曆閏 11 月甲子 ，朔 02時 46分", u"")),
+            "農曆閏 11 月 1 日 ，甲子 ，朔 02時 46分");
 
   // The lunar date is the calendar's: 29 January 2006 is lunar 1/1, 31
   // January 1900 too, 1 December 2005 lunar 11/1, 24 August 2006 閏 7/1.
