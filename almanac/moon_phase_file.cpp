@@ -54,19 +54,6 @@ std::u16string Latin1ToUtf16(std::string_view bytes) {
   return text;
 }
 
-// Tokens are cut at white space, so there are no trailing blanks to strip.
-void StorePhaseToken(std::u16string token, std::vector<std::u16string>& list) {
-  if (token.find(u'-') == std::u16string::npos) {
-    list.push_back(std::move(token));
-    return;
-  }
-  // A phase that falls twice in the month: the first moment, then whatever
-  // follows the joining character. The cut is by position, so an odd token
-  // such as "0101-12" still gives two entries (the second one empty).
-  list.push_back(token.substr(0, kMomentLength));
-  list.push_back(token.size() > kMomentLength + 1 ? token.substr(kMomentLength + 1) : std::u16string());
-}
-
 struct ConverterCloser {
   void operator()(UConverter* converter) const { ucnv_close(converter); }
 };
@@ -169,13 +156,6 @@ MoonPhaseFileParts SplitMoonPhaseFile(std::string_view bytes) {
   return parts;
 }
 
-void StoreMonthTokens(const MoonPhaseFileParts& parts, int month, MoonPhaseData& out) {
-  for (int k = 0; k < kTokensPerMonth; ++k) {
-    const std::size_t i = static_cast<std::size_t>((month - 1) * kTokensPerMonth + k);
-    if (i < parts.tokens.size()) StorePhaseToken(parts.tokens[i], out.moonPhaseLists[static_cast<std::size_t>(k)]);
-  }
-}
-
 namespace {
 
 int TwoDigits(std::u16string_view t, std::size_t at) {
@@ -198,7 +178,51 @@ bool IsTokenOf(std::u16string_view token, int month) {
   return IsMomentOf(token, month);
 }
 
+void StoreMoment(std::u16string_view t, MoonPhase phase, int month, std::vector<MoonPhaseEvent>& out) {
+  if (!IsMomentOf(t, month)) return;
+  out.push_back({phase, month, TwoDigits(t, 2), {TwoDigits(t, 4), TwoDigits(t, 6)}});
+}
+
 }  // namespace
+
+void StoreMonthTokens(const MoonPhaseFileParts& parts, int month, std::vector<MoonPhaseEvent>& out) {
+  for (int k = 0; k < kTokensPerMonth; ++k) {
+    const std::size_t i = static_cast<std::size_t>((month - 1) * kTokensPerMonth + k);
+    if (i >= parts.tokens.size()) return;
+    const std::u16string_view token = parts.tokens[i];
+    if (!IsTokenOf(token, month)) continue;
+    StoreMoment(token.substr(0, kMomentLength), PhaseAt(k), month, out);
+    // A phase that falls twice in the month: two moments joined by "-".
+    if (token.size() > kMomentLength) StoreMoment(token.substr(kMomentLength + 1), PhaseAt(k), month, out);
+  }
+}
+
+std::vector<DatedNote> DatedNotes(const std::vector<std::u16string>& pieces) {
+  std::vector<DatedNote> notes;
+  notes.reserve(pieces.size());
+  for (const std::u16string& piece : pieces) {
+    DatedNote note{0, 0, piece};
+    if (piece.size() >= 4) {
+      const int month = TwoDigits(piece, 0), day = TwoDigits(piece, 2);
+      if (month >= 0 && day >= 0) {
+        note.month = month;
+        note.day = day;
+      }
+    }
+    notes.push_back(std::move(note));
+  }
+  return notes;
+}
+
+std::u16string_view DatedNote::text() const {
+  return line.size() > 5 ? std::u16string_view(line).substr(5) : std::u16string_view();
+}
+
+std::optional<MoonPhaseEvent> MoonPhaseData::PhaseOn(int month, int day) const {
+  for (const MoonPhaseEvent& event : phases)
+    if (event.month == month && event.day == day) return event;
+  return std::nullopt;
+}
 
 uint16_t MonthsCoveredBy(const MoonPhaseFileParts& parts) {
   uint16_t months = 0;
@@ -213,11 +237,14 @@ uint16_t MonthsCoveredBy(const MoonPhaseFileParts& parts) {
   return months;
 }
 
-void ParseMoonPhaseFile(std::string_view bytes, MoonPhaseData& out) {
-  for (auto& list : out.moonPhaseLists) list.clear();
+uint16_t ParseMoonPhaseFile(std::string_view bytes, MoonPhaseData& out) {
   const MoonPhaseFileParts parts = SplitMoonPhaseFile(bytes);
-  for (int month = 1; month <= 12; ++month) StoreMonthTokens(parts, month, out);
-  out.datedNotes = parts.notes;
+  const uint16_t months = MonthsCoveredBy(parts);
+  out.phases.clear();
+  for (int month = 1; month <= 12; ++month)
+    if (months & (1u << (month - 1))) StoreMonthTokens(parts, month, out.phases);
+  out.notes = DatedNotes(parts.notes);
+  return months;
 }
 
 std::string MoonPhaseFileName(int year) { return "Farmer" + std::to_string(year); }
@@ -249,8 +276,7 @@ MoonFileRead ReadMoonPhaseFileBytes(int year, const std::string& directory, std:
 }
 
 bool ReadMoonPhaseFile(int year, MoonPhaseData& out, const std::string& directory) {
-  for (auto& list : out.moonPhaseLists) list.clear();
-  out.datedNotes.clear();
+  out = MoonPhaseData{};
   std::string bytes;
   if (ReadMoonPhaseFileBytes(year, directory, bytes) != MoonFileRead::kRead) return false;
   ParseMoonPhaseFile(bytes, out);

@@ -14,19 +14,16 @@ namespace {
 // date, so it is never shown; it keeps the four tokens of a line in place.
 constexpr char kNoPhase[] = "00000000";
 
-// "MMDDHHMM" of every moment of each list in the month, in time order.
-std::array<std::vector<std::string>, 4> MonthMoments(int year, int month) {
-  std::array<std::vector<std::string>, 4> lists;
+// The month's phases in the order of a file's line: 望, 下弦, 朔, 上弦, each
+// phase's moments in time order.
+std::vector<MoonPhaseEvent> MonthEvents(int year, int month) {
   const MonthMoonPhases phases = MoonPhasesOfMonth(year, month);
-  for (int i = 0; i < phases.count; ++i) {
-    const MoonPhaseMoment& p = phases.moments[static_cast<size_t>(i)];
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%02d%02d%02d%02d", month, p.day, p.hour, p.minute);
-    lists[static_cast<size_t>(p.list)].push_back(buf);
-  }
-  for (auto& list : lists)
-    if (list.empty()) list.push_back(kNoPhase);
-  return lists;
+  std::vector<MoonPhaseEvent> events;
+  for (int phase = 0; phase < 4; ++phase)
+    for (int i = 0; i < phases.count; ++i)
+      if (Index(phases.moments[static_cast<size_t>(i)].phase) == phase)
+        events.push_back(phases.moments[static_cast<size_t>(i)]);
+  return events;
 }
 
 bool InRange(int year) { return year >= kFirstTermYear && year <= kLastTermYear; }
@@ -50,10 +47,16 @@ std::string MoonPhaseFileText(int year) {
   std::string text;
   if (!InRange(year)) return text;
   for (int month = 1; month <= 12; ++month) {
-    const auto lists = MonthMoments(year, month);
-    for (size_t list = 0; list < lists.size(); ++list) {
-      if (list) text += ' ';
-      for (size_t i = 0; i < lists[list].size(); ++i) text += (i ? "-" : "") + lists[list][i];
+    const std::vector<MoonPhaseEvent> events = MonthEvents(year, month);
+    for (int phase = 0; phase < 4; ++phase) {
+      std::string token;
+      for (const MoonPhaseEvent& e : events) {
+        if (Index(e.phase) != phase) continue;
+        char moment[16];
+        std::snprintf(moment, sizeof moment, "%02d%02d%02d%02d", e.month, e.day, e.time.hour, e.time.minute);
+        token += (token.empty() ? "" : "-") + std::string(moment);
+      }
+      text += (phase ? " " : "") + (token.empty() ? std::string(kNoPhase) : token);
     }
     text += '\n';
   }
@@ -61,13 +64,6 @@ std::string MoonPhaseFileText(int year) {
 }
 
 namespace {
-
-void AppendTableMonth(int year, int month, MoonPhaseData& out) {
-  const auto lists = MonthMoments(year, month);
-  for (size_t list = 0; list < lists.size(); ++list)
-    for (const std::string& moment : lists[list])
-      out.moonPhaseLists[list].push_back(std::u16string(moment.begin(), moment.end()));
-}
 
 std::string FilePath(const std::string& folder, int year) {
   return folder.empty() ? MoonPhaseFileName(year) : folder + "/" + MoonPhaseFileName(year);
@@ -90,10 +86,12 @@ std::string MissingMonths(uint16_t fromFile) {
 }  // namespace
 
 void MoonPhasesFromTable(int year, MoonPhaseData& out) {
-  for (auto& list : out.moonPhaseLists) list.clear();
-  out.datedNotes.clear();
+  out = MoonPhaseData{};
   if (!InRange(year)) return;
-  for (int month = 1; month <= 12; ++month) AppendTableMonth(year, month, out);
+  for (int month = 1; month <= 12; ++month) {
+    const std::vector<MoonPhaseEvent> events = MonthEvents(year, month);
+    out.phases.insert(out.phases.end(), events.begin(), events.end());
+  }
 }
 
 MoonPhaseReport LoadMoonPhases(int year, MoonPhaseData& out, const std::vector<std::string>& folders) {
@@ -107,20 +105,23 @@ MoonPhaseReport LoadMoonPhases(int year, MoonPhaseData& out, const std::vector<s
       report.use = MoonPhaseReport::Use::kIgnoredLarge;
       break;
     }
-    const MoonPhaseFileParts parts = SplitMoonPhaseFile(bytes);
-    report.monthsFromFile = MonthsCoveredBy(parts);
+    MoonPhaseData file;
+    report.monthsFromFile = ParseMoonPhaseFile(bytes, file);
     if (report.monthsFromFile == 0) {
       report.use = MoonPhaseReport::Use::kIgnoredEmpty;
       break;
     }
-    for (auto& list : out.moonPhaseLists) list.clear();
+    out = MoonPhaseData{};
     for (int month = 1; month <= 12; ++month) {
-      if (report.monthsFromFile & (1u << (month - 1)))
-        StoreMonthTokens(parts, month, out);
-      else if (InRange(year))
-        AppendTableMonth(year, month, out);
+      if (report.monthsFromFile & (1u << (month - 1))) {
+        for (const MoonPhaseEvent& e : file.phases)
+          if (e.month == month) out.phases.push_back(e);
+      } else if (InRange(year)) {
+        const std::vector<MoonPhaseEvent> events = MonthEvents(year, month);
+        out.phases.insert(out.phases.end(), events.begin(), events.end());
+      }
     }
-    out.datedNotes = parts.notes;
+    out.notes = std::move(file.notes);
     report.use = report.monthsFromFile == 0xFFF ? MoonPhaseReport::Use::kFile : MoonPhaseReport::Use::kFileInPart;
     return report;
   }

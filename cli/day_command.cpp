@@ -6,7 +6,7 @@
 
 #include "almanac/lookups.h"
 #include "almanac/lunar_date_names.h"
-#include "calendar/cycle.h"
+#include "calendar/names.h"
 #include "calendar/tables.h"
 #include "calendar/text.h"
 #include "cli/json_util.h"
@@ -108,8 +108,7 @@ int DayCommand(const std::vector<std::string>& a, std::ostream& out, std::ostrea
   DayLists lists;
   std::string line;
   for (int n = first; n <= last && out; ++n) {
-    int y = 0, m = 0, d = 0;
-    CivilDate(n, y, m, d);
+    const auto [y, m, d] = CivilDate(n);
     EvaluateDayLists(y, m, d, lists);
     line.clear();
     AppendDay(line, names, lists);
@@ -164,7 +163,7 @@ json ChosenDayJson(const ChosenDay& d) {
   json because = json::array();
   d.because.ForEach([&](SpiritId s) { because.push_back(ToUtf8(SpiritName(s))); });
   return {{"date", date},
-          {"lunarDate", ToUtf8(LunarDateName(d.lunarMonth, d.lunarDay))},
+          {"lunarDate", ToUtf8(LunarDateName(LunarDateFromSigned(d.lunarYear, d.lunarMonth, d.lunarDay)))},
           {"dayGod",
            {{"name", ToUtf8(kDayGodNames[static_cast<size_t>(d.dayGod)])}, {"kind", d.yellowPath ? "黃道" : "黑道"}}},
           {"because", because}};

@@ -14,7 +14,6 @@
 #include "almanac/year_data.h"
 #include "calendar/convert.h"
 #include "calendar/solar_terms.h"
-#include "calendar/state.h"
 #include "calendar/tables.h"
 #include "cli/chart_command.h"
 #include "cli/day_command.h"
@@ -54,11 +53,20 @@ std::optional<Ymd> ParseDate(std::string_view text) {
 
 namespace {
 
-json DateJson(const CalendarDate& d, int result) {
-  return {{"lunarToSolar", d.lunarToSolar}, {"solarYear", d.solarYear}, {"solarMonth", d.solarMonth},
-          {"solarDay", d.solarDay},         {"lunarYear", d.lunarYear}, {"lunarMonth", d.lunarMonth},
-          {"lunarDay", d.lunarDay},         {"weekday", d.weekday},     {"dayStem", d.dayStem},
-          {"dayBranch", d.dayBranch},       {"mansion", d.mansion},     {"result", result}};
+// The record as the command's JSON has it, a leap month written as −n.
+json DateJson(bool fromLunar, const CalendarDate& d, int result) {
+  return {{"lunarToSolar", fromLunar ? 1 : 0},
+          {"solarYear", d.solar.year},
+          {"solarMonth", d.solar.month},
+          {"solarDay", d.solar.day},
+          {"lunarYear", d.lunar.year},
+          {"lunarMonth", SignedMonth(d.lunar)},
+          {"lunarDay", d.lunar.day},
+          {"weekday", d.weekday},
+          {"dayStem", Index(d.dayPillar.stem())},
+          {"dayBranch", Index(d.dayPillar.branch())},
+          {"mansion", Index(d.mansion)},
+          {"result", result}};
 }
 
 int Tables(std::ostream& out) {
@@ -73,7 +81,6 @@ int Tables(std::ostream& out) {
                      {"bigMonth", r.bigMonth}});
   }
   json days = json::array(), times = json::array();
-  CalendarState state;
   for (int y = kFirstTermYear; y <= kLastTermYear; ++y) {
     json d = json::array(), t = json::array();
     for (int m = 1; m <= 12; ++m) {
@@ -81,7 +88,12 @@ int Tables(std::ostream& out) {
       d.push_back(days.first);
       d.push_back(days.second);
     }
-    for (int i = 0; i < 24; ++i) t.push_back(ToUtf8(SolarTermTime(y, i)));
+    for (int i = 0; i < 24; ++i) {
+      const std::optional<ClockTime> time = TermTime(y, TermAt(i));
+      char hhmm[8];
+      std::snprintf(hhmm, sizeof hhmm, "%02d%02d", time->hour, time->minute);
+      t.push_back(hhmm);
+    }
     days.push_back({{"year", y}, {"days", d}});
     times.push_back({{"year", y}, {"times", t}});
   }
@@ -100,22 +112,18 @@ int Convert(const std::vector<std::string>& a, std::ostream& out, std::ostream& 
     auto m = ParseInt(std::string_view(s).substr(s.size() - 5, 2));
     auto dd = ParseInt(std::string_view(s).substr(s.size() - 2, 2));
     if (!y || !m || !dd) return Refuse(err, "convert: expected YYYY-MM-DD");
-    d.lunarToSolar = 0;
-    d.solarYear = *y;
-    d.solarMonth = *m;
-    d.solarDay = *dd;
+    d.solar = {*y, *m, *dd};
+    const int result = SolarToLunar(*y, *m, *dd, d);
+    out << DateJson(false, d, result).dump() << "\n";
   } else if (a.size() == 5 && a[1] == "--lunar") {
     auto y = ParseInt(a[2]), m = ParseInt(a[3]), dd = ParseInt(a[4]);
     if (!y || !m || !dd) return Refuse(err, "convert --lunar: expected YYYY MM DD (MM negative for a leap month)");
-    d.lunarToSolar = 1;
-    d.lunarYear = *y;
-    d.lunarMonth = *m;
-    d.lunarDay = *dd;
+    d.lunar = LunarDateFromSigned(*y, *m, *dd);
+    const int result = LunarToSolar(d.lunar, d);
+    out << DateJson(true, d, result).dump() << "\n";
   } else {
     return Refuse(err, "usage: convert YYYY-MM-DD | convert --lunar YYYY MM DD");
   }
-  const int result = ConvertDate(d);
-  out << DateJson(d, result).dump() << "\n";
   return 0;
 }
 
@@ -123,38 +131,36 @@ int Days(const std::vector<std::string>& a, std::ostream& out, std::ostream& err
   if (a.size() != 3) return Refuse(err, "usage: days FROM TO (YYYY-MM-DD)");
   auto from = ParseDate(a[1]), to = ParseDate(a[2]);
   if (!from || !to) return Refuse(err, "days: dates must be YYYY-MM-DD within 1900..2100");
-  const int first = DayNumber(DateKey8(from->year, from->month, from->day));
-  const int last = DayNumber(DateKey8(to->year, to->month, to->day));
+  const int first = CivilDayNumber(from->year, from->month, from->day);
+  const int last = CivilDayNumber(to->year, to->month, to->day);
   if (last < first) return Refuse(err, "days: TO is before FROM");
   YearData data;
   int year = from->year, month = from->month, day = from->day;
   int loaded = 0;
   for (;;) {
     if (loaded != year) {
-      // The December marker completes the nine stars after 冬至.
-      LoadYearData(data, year, 12);
+      LoadYearData(data, year);
       TellMoonPhaseNotice(data, err);
       loaded = year;
     }
     CalendarDate d;
     const int result = SolarToLunar(year, month, day, d);
-    const int n = DayOfYear(year, month, day);
-    const int term = SolarTermOnDay(data.calendar, year, month, day);
+    const std::optional<SolarTerm> term = TermOnDay(year, month, day);
     char buf[11];
     std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", year, month, day);
     out << json{{"date", buf},
-                {"lunarYear", d.lunarYear},
-                {"lunarMonth", d.lunarMonth},
-                {"lunarDay", d.lunarDay},
+                {"lunarYear", d.lunar.year},
+                {"lunarMonth", SignedMonth(d.lunar)},
+                {"lunarDay", d.lunar.day},
                 {"weekday", d.weekday},
-                {"dayStem", d.dayStem},
-                {"dayBranch", d.dayBranch},
-                {"mansion", d.mansion},
+                {"dayStem", Index(d.dayPillar.stem())},
+                {"dayBranch", Index(d.dayPillar.branch())},
+                {"mansion", Index(d.mansion)},
                 {"cycleNumber", result},
-                {"term", term},
-                {"nineStar", NineStarOfDay(data.calendar, year, month, day)},
-                {"hexagram", data.calendar.dayHexagramTable[static_cast<size_t>(n - 1)]},
-                {"officer", ToUtf8(DayOfficer(year, month, day))}}
+                {"term", term ? Index(*term) : -1},
+                {"nineStar", data.NineStarOf(month, day)},
+                {"hexagram", data.HexagramOf(month, day)},
+                {"officer", ToUtf8(Name(DayOfficer(year, month, day)))}}
                .dump()
         << "\n";
     if (year == to->year && month == to->month && day == to->day) break;
@@ -202,7 +208,7 @@ int Month(const std::vector<std::string>& a, std::ostream& out, std::ostream& er
   if (!y || !m || *y < kFirstTermYear || *y > kLastTermYear || *m < 1 || *m > 12)
     return Refuse(err, "month: YEAR must be 1900..2100 and MONTH 1..12");
   YearData data;
-  LoadYearData(data, *y, *m);
+  LoadYearData(data, *y);
   TellMoonPhaseNotice(data, err);
   MonthTermState terms;
   const MonthAlmanac month = EvaluateMonth(*y, *m, data, terms);
@@ -224,7 +230,7 @@ int Month(const std::vector<std::string>& a, std::ostream& out, std::ostream& er
     json notes = json::array();
     for (const CellText& n : b.notes) notes.push_back(Cell(n.text, n.colour));
     bars.push_back({{"column", b.column},
-                    {"termIndex", b.termIndex},
+                    {"termIndex", b.term ? Index(*b.term) : -1},
                     {"name", Cell(b.name.text, b.name.colour)},
                     {"timeText", Cell(b.timeText.text, b.timeText.colour)},
                     {"notes", notes}});

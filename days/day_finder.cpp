@@ -35,8 +35,7 @@ int ChooseDays(const ChooseRequest& r, std::vector<ChosenDay>& out) {
   if (last < first) return kBadChooseRange;
   if (last - first + 1 > kMaxChooseDays) return kChooseRangeTooLong;
   for (int n = first; n <= last; ++n) {
-    int y = 0, m = 0, day = 0;
-    CivilDate(n, y, m, day);
+    const auto [y, m, day] = CivilDate(n);
     EvaluateDayLists(y, m, day, d);
     const ActivityVerdict* verdict = nullptr;
     if (!IsSuitable(d, r.activity, verdict)) continue;

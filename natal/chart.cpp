@@ -154,10 +154,10 @@ bool ReadToday(const NatalChart& c, const SolarDate& date, ChartToday& t) {
   const int position = SolarToLunar(date.year, date.month, date.day, lunar);
   if (position <= 0) return false;
   t.date = date;
-  t.lunarYear = lunar.lunarYear;
+  t.lunarYear = lunar.lunar.year;
   t.yearStem = (position - 1) % 10;
   t.yearBranch = (position - 1) % 12;
-  t.nominalAge = lunar.lunarYear >= c.lunarYear ? lunar.lunarYear - c.lunarYear + 1 : 0;
+  t.nominalAge = lunar.lunar.year >= c.lunarYear ? lunar.lunar.year - c.lunarYear + 1 : 0;
   t.yearlyPalace = c.palaceAtBranch[At(t.yearBranch)];
   t.decadalPalace = -1;
   t.minorLimitPalace = -1;
@@ -180,10 +180,10 @@ std::optional<NatalChart> ComputeChart(const Birth& birth, const SolarDate& toda
   if (position <= 0) return std::nullopt;
   NatalChart c;
   c.birth = birth;
-  c.lunarYear = lunar.lunarYear;
-  c.lunarMonth = lunar.lunarMonth;
-  c.lunarDay = lunar.lunarDay;
-  c.chartMonth = ChartMonth(lunar.lunarMonth, lunar.lunarDay);
+  c.lunarYear = lunar.lunar.year;
+  c.lunarMonth = SignedMonth(lunar.lunar);
+  c.lunarDay = lunar.lunar.day;
+  c.chartMonth = ChartMonth(c.lunarMonth, c.lunarDay);
   c.yearStem = (position - 1) % 10;
   c.yearBranch = (position - 1) % 12;
   const Basis b = MakeBasis(c);

@@ -258,8 +258,8 @@ void MainWindow::selectDate(const QDate& date) {
   showChosenYear();
 }
 
-void MainWindow::computeYearData(int year, int month) {
-  lunisol::LoadYearData(yearData_, year, month);
+void MainWindow::computeYearData(int year) {
+  lunisol::LoadYearData(yearData_, year);
   const MoonPhaseReport& report = yearData_.moonReport;
   if (!report.needsNotice() || !noticedFiles_.insert(report.path).second) return;
   const QString text = ToQString(MoonPhaseNoticeChinese(report, year));
@@ -291,18 +291,14 @@ void MainWindow::evaluateMonth() {
 // natal chart always read one selection.
 void MainWindow::showChosenYear() {
   fillDayList();
-  computeYearData(selectedYear(), selectedMonth());
+  computeYearData(selectedYear());
   evaluateMonth();
   showNatalChart();
 }
 
 void MainWindow::showChosenMonth() {
   fillDayList();
-  if (yearData_.year != selectedYear()) {
-    computeYearData(selectedYear(), selectedMonth());
-  } else {
-    lunisol::RefreshYearDataForMonth(yearData_, selectedYear(), selectedMonth());
-  }
+  if (yearData_.year != selectedYear()) computeYearData(selectedYear());
   evaluateMonth();
   showNatalChart();
 }

@@ -1,10 +1,21 @@
-// Gregorian festivals: key MMDD, then the text shown.
+// Gregorian festivals: the day, then the name shown.
 #include "almanac/tables.h"
 
 namespace lunisol {
 
-const std::array<std::u16string_view, 12> kSolarFestivals{
-    u"0101元旦",   u"0214西洋情人節", u"0308婦女節", u"0312植樹節", u"0315消費者節", u"0401愚人節",
-    u"0404婦幼節", u"0501勞動節",     u"0808父親節", u"0928教師節", u"1010國慶日",   u"1225聖誕節"};
+const std::array<SolarFestivalRow, 12> kSolarFestivals{{
+    {1, 1, u"元旦"},
+    {2, 14, u"西洋情人節"},
+    {3, 8, u"婦女節"},
+    {3, 12, u"植樹節"},
+    {3, 15, u"消費者節"},
+    {4, 1, u"愚人節"},
+    {4, 4, u"婦幼節"},
+    {5, 1, u"勞動節"},
+    {8, 8, u"父親節"},
+    {9, 28, u"教師節"},
+    {10, 10, u"國慶日"},
+    {12, 25, u"聖誕節"},
+}};
 
 }  // namespace lunisol

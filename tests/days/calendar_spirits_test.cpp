@@ -109,8 +109,7 @@ TEST(TermSpirits, EarthKingDaysRunUpToEachBeginningOfSeason) {
       const int end = CivilDayNumber(y, li / 2 + 1, TermDay(y, li));
       int run = 0;
       for (int n = end - 1;; --n) {
-        int yy = 0, mm = 0, dd = 0;
-        CivilDate(n, yy, mm, dd);
+        const auto [yy, mm, dd] = CivilDate(n);
         const DayLists d = EvaluateDayLists(yy, mm, dd);
         if (!Has(d, u"土王用事")) break;
         ++run;
@@ -119,8 +118,7 @@ TEST(TermSpirits, EarthKingDaysRunUpToEachBeginningOfSeason) {
       }
       EXPECT_GE(run, 17) << y << " " << li;
       EXPECT_LE(run, 19) << y << " " << li;
-      int yy = 0, mm = 0, dd = 0;
-      CivilDate(end, yy, mm, dd);
+      const auto [yy, mm, dd] = CivilDate(end);
       EXPECT_FALSE(Has(EvaluateDayLists(yy, mm, dd), u"土王用事"));
     }
 }

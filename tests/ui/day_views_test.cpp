@@ -56,8 +56,7 @@ QStringList Names(const SpiritSet& spirits) {
 DayLists FirstDayWhere(int year, const std::function<bool(const DayLists&)>& want) {
   DayLists d;
   for (int n = CivilDayNumber(year, 1, 1); n <= CivilDayNumber(year, 12, 31); ++n) {
-    int y = 0, m = 0, day = 0;
-    CivilDate(n, y, m, day);
+    const auto [y, m, day] = CivilDate(n);
     if (EvaluateDayLists(y, m, day, d) && want(d)) return d;
   }
   ADD_FAILURE() << "no such day in " << year;

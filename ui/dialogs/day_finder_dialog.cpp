@@ -45,7 +45,8 @@ QString AnimalName(int branch) { return Q(kZodiacAnimals[static_cast<size_t>(bra
 // The fields of one found day, in the list's column order.
 QStringList Fields(const ChosenDay& d) {
   const QDate date = DateOf(d);
-  return {date.toString(Qt::ISODate), WeekdayOf(date), Q(LunarDateName(d.lunarMonth, d.lunarDay)),
+  return {date.toString(Qt::ISODate), WeekdayOf(date),
+          Q(LunarDateName(LunarDateFromSigned(d.lunarYear, d.lunarMonth, d.lunarDay))),
           DayGodText(d.dayGod, d.yellowPath), SpiritNames(d.because, QStringLiteral("、"))};
 }
 
