@@ -12,20 +12,20 @@
 
 namespace lunisol {
 
-// The twelve officers (建除十二神) in their order: 建 除 滿 平 定 執 破 危 成 收 開 閉.
+// The twelve officers (建除十二神) in their order.
 enum class Officer : uint8_t {
-  kEstablish,
-  kRemove,
-  kFull,
-  kBalance,
-  kSettle,
-  kHold,
-  kBreak,
-  kDanger,
-  kSuccess,
-  kReceive,
-  kOpen,
-  kClose,
+  kEstablish,  // 建
+  kRemove,     // 除
+  kFull,       // 滿
+  kBalance,    // 平
+  kSettle,     // 定
+  kHold,       // 執
+  kBreak,      // 破
+  kDanger,     // 危
+  kSuccess,    // 成
+  kReceive,    // 收
+  kOpen,       // 開
+  kClose,      // 閉
 };
 constexpr Officer OfficerAt(int i) { return static_cast<Officer>(((i % 12) + 12) % 12); }
 

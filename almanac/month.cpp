@@ -77,13 +77,13 @@ void RefreshTooltips(MonthColumn& column) {
 struct MonthWalk {
   int year = 0;
   int month = 0;
-  MonthTermState& terms;                   // termInForce follows the term days
-  std::optional<Pillar> lunarMonthPillar;  // of the latest lunar month begun in the month
-  Colour starColour = kBlack;              // of the day before
+  MonthTermState& terms;                     // termInForce follows the term days
+  std::optional<Pillar> lunarMonthPillar{};  // of the latest lunar month begun in the month
+  Colour starColour = kBlack;                // of the day before
   int termBarsFilled = 0;
   int daysWalked = 0;
   CalendarDate firstDate{}, lastDate{};
-  Pillar firstLunarYear, lastLunarYear;
+  Pillar firstLunarYear{}, lastLunarYear{};
 };
 
 // The context of the month's next day: its own facts and what the days

@@ -12,6 +12,7 @@ struct CalendarDate {
   int weekday = 0;  // 0 = Sunday
   Pillar dayPillar;
   Mansion mansion = Mansion::kHorn;  // filled in the Gregorian-to-lunar direction only
+  friend bool operator==(const CalendarDate&, const CalendarDate&) = default;
 };
 
 inline constexpr int kBadYear = -1;

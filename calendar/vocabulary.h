@@ -21,65 +21,63 @@ enum class Stem : uint8_t { kJia, kYi, kBing, kDing, kWu, kJi, kGeng, kXin, kRen
 enum class Branch : uint8_t { kZi, kChou, kYin, kMao, kChen, kSi, kWu, kWei, kShen, kYou, kXu, kHai };
 // 木 火 土 金 水, in the order in which each produces the next.
 enum class Element : uint8_t { kWood, kFire, kEarth, kMetal, kWater };
-// 小寒 大寒 立春 雨水 驚蟄 春分 清明 穀雨 立夏 小滿 芒種 夏至
-// 小暑 大暑 立秋 處暑 白露 秋分 寒露 霜降 立冬 小雪 大雪 冬至: the order of
-// the Gregorian year, term t beginning in month t / 2 + 1.
+// In the order of the Gregorian year, term t beginning in month t / 2 + 1.
 enum class SolarTerm : uint8_t {
-  kMinorCold,
-  kMajorCold,
-  kStartOfSpring,
-  kRainWater,
-  kAwakeningOfInsects,
-  kSpringEquinox,
-  kClearAndBright,
-  kGrainRain,
-  kStartOfSummer,
-  kGrainBuds,
-  kGrainInEar,
-  kSummerSolstice,
-  kMinorHeat,
-  kMajorHeat,
-  kStartOfAutumn,
-  kEndOfHeat,
-  kWhiteDew,
-  kAutumnEquinox,
-  kColdDew,
-  kFrostsDescent,
-  kStartOfWinter,
-  kMinorSnow,
-  kMajorSnow,
-  kWinterSolstice,
+  kMinorCold,           // 小寒
+  kMajorCold,           // 大寒
+  kStartOfSpring,       // 立春
+  kRainWater,           // 雨水
+  kAwakeningOfInsects,  // 驚蟄
+  kSpringEquinox,       // 春分
+  kClearAndBright,      // 清明
+  kGrainRain,           // 穀雨
+  kStartOfSummer,       // 立夏
+  kGrainBuds,           // 小滿
+  kGrainInEar,          // 芒種
+  kSummerSolstice,      // 夏至
+  kMinorHeat,           // 小暑
+  kMajorHeat,           // 大暑
+  kStartOfAutumn,       // 立秋
+  kEndOfHeat,           // 處暑
+  kWhiteDew,            // 白露
+  kAutumnEquinox,       // 秋分
+  kColdDew,             // 寒露
+  kFrostsDescent,       // 霜降
+  kStartOfWinter,       // 立冬
+  kMinorSnow,           // 小雪
+  kMajorSnow,           // 大雪
+  kWinterSolstice,      // 冬至
 };
-// 角 亢 氐 房 心 尾 箕 斗 牛 女 虛 危 室 壁 奎 婁 胃 昴 畢 觜 參 井 鬼 柳 星 張 翼 軫
+// The 28 lunar mansions in their order.
 enum class Mansion : uint8_t {
-  kHorn,
-  kNeck,
-  kRoot,
-  kRoom,
-  kHeart,
-  kTail,
-  kWinnowingBasket,
-  kDipper,
-  kOx,
-  kGirl,
-  kEmptiness,
-  kRooftop,
-  kEncampment,
-  kWall,
-  kLegs,
-  kBond,
-  kStomach,
-  kHairyHead,
-  kNet,
-  kTurtleBeak,
-  kThreeStars,
-  kWell,
-  kGhost,
-  kWillow,
-  kStar,
-  kExtendedNet,
-  kWings,
-  kChariot,
+  kHorn,             // 角
+  kNeck,             // 亢
+  kRoot,             // 氐
+  kRoom,             // 房
+  kHeart,            // 心
+  kTail,             // 尾
+  kWinnowingBasket,  // 箕
+  kDipper,           // 斗
+  kOx,               // 牛
+  kGirl,             // 女
+  kEmptiness,        // 虛
+  kRooftop,          // 危
+  kEncampment,       // 室
+  kWall,             // 壁
+  kLegs,             // 奎
+  kBond,             // 婁
+  kStomach,          // 胃
+  kHairyHead,        // 昴
+  kNet,              // 畢
+  kTurtleBeak,       // 觜
+  kThreeStars,       // 參
+  kWell,             // 井
+  kGhost,            // 鬼
+  kWillow,           // 柳
+  kStar,             // 星
+  kExtendedNet,      // 張
+  kWings,            // 翼
+  kChariot,          // 軫
 };
 // The almanac's order of the phases: 望, 下弦, 朔, 上弦.
 enum class MoonPhase : uint8_t { kFull, kLastQuarter, kNew, kFirstQuarter };

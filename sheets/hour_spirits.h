@@ -16,68 +16,64 @@ namespace lunisol {
 // In the order an almanac lists them within each side; the generated table
 // checks this order against its own at compile time.
 enum class HourSpirit : uint8_t {
-  // 吉神: the 黃道 among the twelve hour spirits (青龍 明堂 金匱 天德 玉堂 司命),
-  kQingLong,
-  kMingTang,
-  kJinKui,
-  kTianDe,
-  kYuTang,
-  kSiMing,
-  // 大進 功曹 天官 天廚 驛馬 福星 臨官 喜神 日祿 比肩 福德 寶光 貴人 天乙 羅紋
-  kDaJin,
-  kGongCao,
-  kTianGuan,
-  kTianChu,
-  kYiMa,
-  kFuXing,
-  kLinGuan,
-  kXiShen,
-  kRiLu,
-  kBiJian,
-  kFuDe,
-  kBaoGuang,
-  kGuiRen,
-  kTianYi,
-  kLuoWen,
-  // 交貴 六合 武曲 三合 長生 帝旺 五合 國印 文昌 金輿 天喜 華蓋
-  kJiaoGui,
-  kLiuHe,
-  kWuQu,
-  kSanHe,
-  kChangSheng,
-  kDiWang,
-  kWuHe,
-  kGuoYin,
-  kWenChang,
-  kJinYu,
-  kTianXi,
-  kHuaGai,
-  // 凶煞: 日建 日破 天兵 地兵 雷兵, the 黑道 (天刑 朱雀 白虎 天牢 玄武 勾陳),
-  kRiJian,
-  kRiPo,
-  kTianBing,
-  kDiBing,
-  kLeiBing,
-  kTianXing,
-  kZhuQue,
-  kBaiHu,
-  kTianLao,
-  kXuanWu,
-  kGouChen,
-  // 六戊 日刑 日害 羊刃 劫煞 亡神 寡宿 咸池 旬空 路空
-  kLiuWu,
-  kRiXing,
-  kRiHai,
-  kYangRen,
-  kJieSha,
-  kWangShen,
-  kGuaSu,
-  kXianChi,
-  kXunKong,
-  kLuKong,
-  // and the remedy that closes the list on a 白虎 hour (麒麟符) or a 朱雀 hour (鳳凰符).
-  kTigerRemedy,
-  kBirdRemedy,
+  // 吉神: the 黃道 of the twelve hour spirits first, then the others.
+  kQingLong,    // 青龍
+  kMingTang,    // 明堂
+  kJinKui,      // 金匱
+  kTianDe,      // 天德
+  kYuTang,      // 玉堂
+  kSiMing,      // 司命
+  kDaJin,       // 大進
+  kGongCao,     // 功曹
+  kTianGuan,    // 天官
+  kTianChu,     // 天廚
+  kYiMa,        // 驛馬
+  kFuXing,      // 福星
+  kLinGuan,     // 臨官
+  kXiShen,      // 喜神
+  kRiLu,        // 日祿
+  kBiJian,      // 比肩
+  kFuDe,        // 福德
+  kBaoGuang,    // 寶光
+  kGuiRen,      // 貴人
+  kTianYi,      // 天乙
+  kLuoWen,      // 羅紋
+  kJiaoGui,     // 交貴
+  kLiuHe,       // 六合
+  kWuQu,        // 武曲
+  kSanHe,       // 三合
+  kChangSheng,  // 長生
+  kDiWang,      // 帝旺
+  kWuHe,        // 五合
+  kGuoYin,      // 國印
+  kWenChang,    // 文昌
+  kJinYu,       // 金輿
+  kTianXi,      // 天喜
+  kHuaGai,      // 華蓋
+  // 凶煞: the 黑道 of the twelve among them; a remedy closes the list.
+  kRiJian,       // 日建
+  kRiPo,         // 日破
+  kTianBing,     // 天兵
+  kDiBing,       // 地兵
+  kLeiBing,      // 雷兵
+  kTianXing,     // 天刑
+  kZhuQue,       // 朱雀
+  kBaiHu,        // 白虎
+  kTianLao,      // 天牢
+  kXuanWu,       // 玄武
+  kGouChen,      // 勾陳
+  kLiuWu,        // 六戊
+  kRiXing,       // 日刑
+  kRiHai,        // 日害
+  kYangRen,      // 羊刃
+  kJieSha,       // 劫煞
+  kWangShen,     // 亡神
+  kGuaSu,        // 寡宿
+  kXianChi,      // 咸池
+  kXunKong,      // 旬空
+  kLuKong,       // 路空
+  kTigerRemedy,  // 時值 白虎 …麒麟符 制化
+  kBirdRemedy,   // 時值 朱雀 …鳳凰符 制化
 };
 inline constexpr int kHourSpiritCount = 56;
 constexpr bool IsGood(HourSpirit s) { return s < HourSpirit::kRiJian; }

@@ -22,23 +22,27 @@ namespace {
 // the solar eclipse of 8 April 2024 (18:21 UT). Published tables round to
 // the minute where ours cut it, so a minute either way is allowed.
 TEST(BuiltInMoonPhases, PublishedMomentsWithinAMinute) {
+  using enum MoonPhase;
   struct Published {
-    int year, month, list, day, hour, minute;
+    int year, month;
+    MoonPhase phase;
+    int day, hour, minute;
   };
   const Published cases[] = {
-      {2009, 7, kFullMoon, 7, 17, 21},    {2009, 7, kLastQuarter, 15, 17, 53}, {2009, 7, kNewMoon, 22, 10, 35},
-      {2009, 7, kFirstQuarter, 29, 6, 0}, {2019, 1, kFullMoon, 21, 13, 16},    {2018, 1, kFullMoon, 31, 21, 27},
-      {2024, 4, kNewMoon, 9, 2, 21},
+      {2009, 7, kFull, 7, 17, 21},        {2009, 7, kLastQuarter, 15, 17, 53}, {2009, 7, kNew, 22, 10, 35},
+      {2009, 7, kFirstQuarter, 29, 6, 0}, {2019, 1, kFull, 21, 13, 16},        {2018, 1, kFull, 31, 21, 27},
+      {2024, 4, kNew, 9, 2, 21},
   };
   for (const Published& c : cases) {
     const MonthMoonPhases month = MoonPhasesOfMonth(c.year, c.month);
     std::optional<int> off;
     for (int i = 0; i < month.count; ++i) {
-      const MoonPhaseMoment& m = month.moments[static_cast<size_t>(i)];
-      if (m.list == c.list && m.day == c.day) off = (m.hour - c.hour) * 60 + m.minute - c.minute;
+      const MoonPhaseEvent& m = month.moments[static_cast<size_t>(i)];
+      EXPECT_EQ(m.month, c.month);
+      if (m.phase == c.phase && m.day == c.day) off = (m.time.hour - c.hour) * 60 + m.time.minute - c.minute;
     }
-    ASSERT_TRUE(off.has_value()) << c.year << "-" << c.month << " list " << c.list;
-    EXPECT_LE(std::abs(*off), 1) << c.year << "-" << c.month << " list " << c.list;
+    ASSERT_TRUE(off.has_value()) << c.year << "-" << c.month << " phase " << Index(c.phase);
+    EXPECT_LE(std::abs(*off), 1) << c.year << "-" << c.month << " phase " << Index(c.phase);
   }
 }
 
@@ -48,22 +52,25 @@ TEST(BuiltInMoonPhases, ListsAreWhatTheirPrintedFileReadsAs) {
     const std::string text = MoonPhaseFileText(year);
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 12) << year;
     MoonPhaseData parsed, table;
-    ParseMoonPhaseFile(text, parsed);
+    EXPECT_EQ(ParseMoonPhaseFile(text, parsed), 0xFFF) << year;
     MoonPhasesFromTable(year, table);
-    EXPECT_EQ(parsed.moonPhaseLists, table.moonPhaseLists) << year;
-    EXPECT_TRUE(table.datedNotes.empty());
+    EXPECT_EQ(parsed, table) << year;
+    EXPECT_TRUE(table.notes.empty());
   }
   // 2018 (UTC+8 dates): full moons on 2 and 31 January, none in February, on
   // 2 and 31 March.
   MoonPhaseData y2018;
   MoonPhasesFromTable(2018, y2018);
-  std::vector<std::u16string> keys;
-  for (size_t i = 0; i < 5; ++i) keys.push_back(y2018.moonPhaseLists[kFullMoon].at(i).substr(0, 4));
-  EXPECT_EQ(keys, (std::vector<std::u16string>{u"0102", u"0131", u"0000", u"0302", u"0331"}));
+  std::vector<int> days;
+  for (const MoonPhaseEvent& e : y2018.phases)
+    if (e.phase == MoonPhase::kFull && e.month <= 3) days.push_back(e.month * 100 + e.day);
+  EXPECT_EQ(days, (std::vector<int>{102, 131, 302, 331}));
+  const std::string text2018 = MoonPhaseFileText(2018);
+  EXPECT_EQ(text2018.substr(text2018.find('\n') + 1, 9), "00000000 ");  // February's full moon
 
   EXPECT_EQ(MoonPhaseFileText(1899), "");
   MoonPhasesFromTable(2101, y2018);
-  for (const auto& list : y2018.moonPhaseLists) EXPECT_TRUE(list.empty());
+  EXPECT_EQ(y2018, MoonPhaseData{});
 }
 
 // Sets an environment variable (or unsets it, for nullopt) for one scope.
@@ -125,8 +132,8 @@ TEST(LoadMoonPhases, FindsTheUsersFileInTheDataFolder) {
     report = LoadMoonPhases(2011, loaded);
   }
   std::filesystem::remove_all(data);
-  EXPECT_EQ(loaded.moonPhaseLists[kFullMoon].front(), u"01011200");
-  EXPECT_EQ(loaded.moonPhaseLists[kNewMoon].front(), u"00000000");
+  EXPECT_EQ(loaded.phases.front(), (MoonPhaseEvent{MoonPhase::kFull, 1, 1, {12, 0}}));
+  EXPECT_EQ(loaded.phases[1].month, 2) << "January's other phases are not in the month";
   EXPECT_EQ(report.path, (data / "lunisol" / "Farmer2011").string());
   EXPECT_EQ(report.monthsFromFile, 1);
 }
@@ -158,8 +165,7 @@ TEST(LoadMoonPhases, UsesOnlyTheMonthsAFileGivesWell) {
     MoonPhaseData out;
     const MoonPhaseReport r = load(bytes, out);
     EXPECT_EQ(r.use, Use::kIgnoredEmpty) << bytes.size();
-    EXPECT_EQ(out.moonPhaseLists, table.moonPhaseLists) << bytes.size();
-    EXPECT_TRUE(out.datedNotes.empty());
+    EXPECT_EQ(out, table) << bytes.size();
     EXPECT_TRUE(r.needsNotice());
     EXPECT_NE(MoonPhaseNotice(r, 2009).find("ignored"), std::string::npos);
   }
@@ -171,22 +177,23 @@ TEST(LoadMoonPhases, UsesOnlyTheMonthsAFileGivesWell) {
   const MoonPhaseReport partly = load(twoLines, cut);
   EXPECT_EQ(partly.use, Use::kFileInPart);
   EXPECT_EQ(partly.monthsFromFile, 0b11);
-  EXPECT_EQ(cut.moonPhaseLists[kFullMoon].front(), u"01111111");
-  for (int list = 0; list < 4; ++list)
-    EXPECT_EQ(cut.moonPhaseLists[static_cast<size_t>(list)].size(),
-              table.moonPhaseLists[static_cast<size_t>(list)].size());
+  EXPECT_EQ(cut.phases.front(), (MoonPhaseEvent{MoonPhase::kFull, 1, 11, {11, 11}}));
+  EXPECT_EQ(cut.phases.size(), table.phases.size());
+  EXPECT_TRUE(std::equal(cut.phases.begin() + 1, cut.phases.end(), table.phases.begin() + 1));
   EXPECT_NE(MoonPhaseNotice(partly, 2009).find("months 3-12"), std::string::npos) << MoonPhaseNotice(partly, 2009);
 
   MoonPhaseData good;
   const MoonPhaseReport full = load(whole + "0101 開國紀念日\n", good);
   EXPECT_EQ(full.use, Use::kFile);
   EXPECT_FALSE(full.needsNotice());
-  EXPECT_EQ(good.moonPhaseLists, table.moonPhaseLists);
+  EXPECT_EQ(good.phases, table.phases);
+  ASSERT_EQ(good.notes.size(), 1u);
+  EXPECT_EQ(good.notes[0].month * 100 + good.notes[0].day, 101);
 
   MoonPhaseData large;
   const MoonPhaseReport big = load(whole + std::string(kLargestMoonPhaseFile, ' '), large);
   EXPECT_EQ(big.use, Use::kIgnoredLarge);
-  EXPECT_EQ(large.moonPhaseLists, table.moonPhaseLists);
+  EXPECT_EQ(large, table);
   std::filesystem::remove_all(dir);
 }
 

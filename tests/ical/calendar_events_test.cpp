@@ -35,7 +35,7 @@ std::vector<CalendarEvent> Collect(int from, int to, CalendarParts parts, const 
 // 天赦日, which are no occasions, and rows holding only a vow are none either.
 DayOccasions PageOccasions() {
   std::set<std::u16string_view> festivals(kLunarTableFestivals.begin(), kLunarTableFestivals.end()), others;
-  for (std::u16string_view entry : kSolarFestivals) festivals.insert(entry.substr(4));
+  for (const SolarFestivalRow& row : kSolarFestivals) festivals.insert(row.name);
   for (std::u16string_view entry : kLunarFestivals)
     if (std::find(kLunarVowDays.begin(), kLunarVowDays.end(), entry.substr(0, 4)) == kLunarVowDays.end())
       for (std::u16string_view o : Split(entry.substr(4), u" ，")) others.insert(o);
@@ -43,7 +43,7 @@ DayOccasions PageOccasions() {
   for (int y = 2025; y <= 2026; ++y)
     for (int m = 1; m <= 12; ++m) {
       YearData data;
-      LoadYearData(data, y, m);
+      LoadYearData(data, y);
       MonthTermState terms;
       for (const MonthColumn& c : EvaluateMonth(y, m, data, terms).columns) {
         if (c.kind != ColumnKind::kDay) continue;

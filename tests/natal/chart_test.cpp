@@ -110,8 +110,8 @@ TEST(Direction, DecadesAndRingsByYearPolarityAndSex) {
 
 SolarDate Gregorian(int lunarYear, int lunarMonth, int lunarDay) {
   CalendarDate d;
-  EXPECT_GT(LunarToSolar(lunarYear, lunarMonth, lunarDay, d), 0);
-  return {d.solarYear, d.solarMonth, d.solarDay};
+  EXPECT_GT(LunarToSolar(LunarDateFromSigned(lunarYear, lunarMonth, lunarDay), d), 0);
+  return {d.solar.year, d.solar.month, d.solar.day};
 }
 
 // A leap month's first fifteen days read as the month it repeats, the rest

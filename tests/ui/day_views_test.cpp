@@ -122,7 +122,8 @@ TEST(DayViews, DaySheetShowsTheCoresItemsWithTheirReasons) {
   EXPECT_EQ(sheet.placeCell(DayPlace::kLunarLine).text, Q(u"農曆 己丑年 五月初三　辛未日"));
   EXPECT_EQ(sheet.placeCell(DayPlace::kGod).text, Q(u"明堂（黃道）"));
   EXPECT_EQ(sheet.placeCell(DayPlace::kOfficer).text, Q(u"滿日"));
-  EXPECT_EQ(sheet.placeCell(DayPlace::kClash).text, Q(ClashText(7, 7, 25).text) + Q(u"　歲煞西"));
+  EXPECT_EQ(sheet.placeCell(DayPlace::kClash).text,
+            Q(ClashText(Pillar(Stem::kXin, Branch::kWei), Pillar(25)).text) + Q(u"　歲煞西"));
   EXPECT_EQ(sheet.placeCell(DayPlace::kTaboo).text, Q(u"辛日不合醬　未日不服藥"));
   EXPECT_EQ(sheet.placeCell(DayPlace::kRuleSet).text, Q(u"依《欽定協紀辨方書》鋪註"));
 
