@@ -65,7 +65,7 @@ std::u16string MonthLineOf(const DayContext& day) {
 // 楊公忌日 and the moon phase; noteB: the lunar festival.
 void FillNotes(const DayContext& day, DayAlmanacRecord& r) {
   std::u16string noteA = MonthLineOf(day);
-  const auto festival = SolarFestival(day.month, day.day);
+  const auto festival = SolarFestival(day.year, day.month, day.day);
   if (festival) noteA += *festival;
   if (day.term) {
     if (festival) noteA += u" ，";

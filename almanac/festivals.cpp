@@ -42,9 +42,9 @@ std::optional<std::u16string_view> LunarEntry(int key) {
 
 }  // namespace
 
-std::optional<std::u16string_view> SolarFestival(int month, int day) {
+std::optional<std::u16string_view> SolarFestival(int year, int month, int day) {
   for (const SolarFestivalRow& row : kSolarFestivals)
-    if (row.month == month && row.day == day) return row.name;
+    if (row.month == month && row.day == day && row.KeptIn(year)) return row.name;
   return std::nullopt;
 }
 

@@ -11,8 +11,8 @@
 
 namespace lunisol {
 
-// Gregorian festival of the day, if any.
-std::optional<std::u16string_view> SolarFestival(int month, int day);
+// Gregorian observance of the day, if one was kept in that year.
+std::optional<std::u16string_view> SolarFestival(int year, int month, int day);
 // Lunar festival text of the day (none in a leap month). `isYearEnd` marks
 // the last day of the lunar year, which also carries 除夕 (after the day's
 // own entry, if it has one).

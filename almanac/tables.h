@@ -9,13 +9,18 @@
 
 namespace lunisol {
 
-// Gregorian festivals: the day and the name shown.
+// Gregorian observances: the day, the name shown and the years it is shown,
+// with the source of those years.
 struct SolarFestivalRow {
   int month;
   int day;
   std::u16string_view name;
+  int firstYear;  // first year kept in Taiwan or the Republic; 0: not known, shown in every year
+  int lastYear;   // last year under this name; 0: still kept
+  std::string_view source;
+  bool KeptIn(int year) const { return year >= firstYear && (lastYear == 0 || year <= lastYear); }
 };
-extern const std::array<SolarFestivalRow, 12> kSolarFestivals;
+extern const std::array<SolarFestivalRow, 14> kSolarFestivals;
 // Lunar festivals and deity birthdays: "MMDD" (lunar month and day) followed
 // by the occasions of that day joined with " ，". The last entry, "0100除夕",
 // belongs to the last day of the lunar year.

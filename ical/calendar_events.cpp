@@ -99,9 +99,9 @@ void SortLunarOccasions(const CalendarDate& lunar, bool yearEnd, DayOccasions& o
   }
 }
 
-DayOccasions OccasionsOfDay(int month, int day, int term, const CalendarDate& lunar, bool yearEnd) {
+DayOccasions OccasionsOfDay(int year, int month, int day, int term, const CalendarDate& lunar, bool yearEnd) {
   DayOccasions out;
-  if (auto solar = SolarFestival(month, day)) Append(out.festivals, *solar);
+  if (auto solar = SolarFestival(year, month, day)) Append(out.festivals, *solar);
   for (const TermFestival& f : kTermFestivals)
     if (f.term == term) Append(out.festivals, f.name);
   SortLunarOccasions(lunar, yearEnd, out);
@@ -151,7 +151,7 @@ void AddAllDayEvents(const Wants& w, const Day& d, std::vector<CalendarEvent>& o
   }
   if (!w.festivals && !w.deities) return;
   const bool yearEnd = d.lunar.lunar.day >= 29 && IsLunarYearEnd(d.year, d.month, d.day);
-  DayOccasions o = OccasionsOfDay(d.month, d.day, d.term, d.lunar, yearEnd);
+  DayOccasions o = OccasionsOfDay(d.year, d.month, d.day, d.term, d.lunar, yearEnd);
   if (w.festivals && !o.festivals.empty())
     out.push_back(DayEvent(EventKind::kFestival, d.year, d.month, d.day, "festival", std::move(o.festivals)));
   if (w.deities && !o.deities.empty())

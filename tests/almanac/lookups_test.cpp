@@ -63,16 +63,25 @@ TEST(DayTablesShape, HexagramRows) {
 }
 
 TEST(FestivalTablesShape, SolarFestivalsAndProverbs) {
-  std::set<int> keys;
   for (const SolarFestivalRow& f : kSolarFestivals) {
     EXPECT_TRUE(f.month >= 1 && f.month <= 12 && f.day >= 1 && f.day <= DaysInSolarMonth(2000, f.month))
         << ToUtf8(f.name);
-    EXPECT_TRUE(keys.insert(f.month * 100 + f.day).second);
     EXPECT_FALSE(f.name.empty());
+    // Every row says where its years come from, or that none was found.
+    EXPECT_FALSE(f.source.empty()) << ToUtf8(f.name);
+    EXPECT_EQ(f.firstYear == 0, f.source.starts_with("no source found")) << ToUtf8(f.name);
+    EXPECT_TRUE(f.lastYear == 0 || f.lastYear >= f.firstYear) << ToUtf8(f.name);
   }
-  EXPECT_EQ(*SolarFestival(12, 25), u"聖誕節");
-  EXPECT_EQ(*SolarFestival(1, 1), u"元旦");
-  EXPECT_FALSE(SolarFestival(12, 24).has_value());
+  // A day has one observance in any year.
+  for (int year = 1900; year <= 2100; ++year)
+    for (size_t i = 0; i < kSolarFestivals.size(); ++i)
+      for (size_t j = i + 1; j < kSolarFestivals.size(); ++j) {
+        const SolarFestivalRow &a = kSolarFestivals[i], &b = kSolarFestivals[j];
+        EXPECT_FALSE(a.month == b.month && a.day == b.day && a.KeptIn(year) && b.KeptIn(year)) << year;
+      }
+  EXPECT_EQ(*SolarFestival(2009, 12, 25), u"聖誕節");
+  EXPECT_EQ(*SolarFestival(1900, 1, 1), u"元旦");
+  EXPECT_FALSE(SolarFestival(2009, 12, 24).has_value());
   for (size_t i = 0; i < 12; ++i) {
     const std::u16string_view p = kTermProverbs[i];
     // Four seven-character lines joined by " ，".
@@ -82,6 +91,27 @@ TEST(FestivalTablesShape, SolarFestivalsAndProverbs) {
   // Each proverb names a term of its own pair.
   EXPECT_TRUE(Contains(kTermProverbs[2], u"驚蟄"));
   EXPECT_TRUE(Contains(kTermProverbs[11], u"冬至"));
+}
+
+// Each Gregorian observance from the year it was first kept, under the name
+// of its years; the page shows what the table says.
+TEST(FestivalLookups, ObservancesStartInTheYearTheyWereFirstKept) {
+  EXPECT_FALSE(SolarFestival(1911, 10, 10).has_value());
+  EXPECT_EQ(*SolarFestival(1912, 10, 10), u"國慶日");
+  EXPECT_FALSE(SolarFestival(1931, 4, 4).has_value());
+  EXPECT_EQ(*SolarFestival(1932, 4, 4), u"兒童節");
+  EXPECT_EQ(*SolarFestival(1990, 4, 4), u"兒童節");
+  EXPECT_EQ(*SolarFestival(1991, 4, 4), u"婦幼節");
+  EXPECT_EQ(*SolarFestival(2010, 4, 4), u"婦幼節");
+  EXPECT_EQ(*SolarFestival(2011, 4, 4), u"兒童節");
+  EXPECT_EQ(*SolarFestival(2100, 4, 4), u"兒童節");
+  EXPECT_FALSE(SolarFestival(1951, 9, 28).has_value());
+  EXPECT_EQ(*SolarFestival(1952, 9, 28), u"教師節");
+  EXPECT_FALSE(SolarFestival(1944, 8, 8).has_value());
+  EXPECT_FALSE(SolarFestival(1982, 3, 15).has_value());
+  EXPECT_EQ(*SolarFestival(1983, 3, 15), u"消費者節");
+  // Rows without a sourced first year keep every year.
+  EXPECT_EQ(*SolarFestival(1900, 2, 14), u"西洋情人節");
 }
 
 TEST(FestivalLookups, LunarDaysTheLeapMonthAndTheEve) {

@@ -328,6 +328,18 @@ TEST(MonthEvaluation, TheYearEndCarriesNewYearsEveWithAnyOwnFestival) {
   EXPECT_TRUE(seen29 && seen30);
 }
 
+// The page names a Gregorian observance only in the years it was kept:
+// 國慶日 from 1912, 教師節 from 1952.
+TEST(MonthEvaluation, ObservancesFromTheirFirstYear) {
+  auto noteA = [](int year, int month, int day) {
+    return DayColumn(Evaluate(year, month).month, day).record.noteA.text;
+  };
+  EXPECT_FALSE(Has(noteA(1911, 10, 10), u"國慶日"));
+  EXPECT_TRUE(Has(noteA(1912, 10, 10), u"國慶日"));
+  EXPECT_FALSE(Has(noteA(1951, 9, 28), u"教師節"));
+  EXPECT_TRUE(Has(noteA(1952, 9, 28), u"教師節"));
+}
+
 TEST(MonthEvaluation, MoonPhaseLinesAndDatedNotesFromTheYearFile) {
   YearData data;
   LoadYearData(data, 2009, {});

@@ -87,6 +87,20 @@ TEST(CalendarEvents, FestivalsAndDeitiesFallOnTheDaysThePageShowsThem) {
   EXPECT_EQ(Text(events[20260216]), "deities 華嚴菩薩聖誕; festival 除夕; ");
 }
 
+// The calendar file follows the page's table: 國慶日 from 1912, the 4 April
+// observance under the name of its years.
+TEST(CalendarEvents, ObservancesFromTheYearTheyWereFirstKept) {
+  std::map<int, std::string> festivals;
+  for (const CalendarEvent& e : Collect(1911, 2011, {CalendarPart::kFestivals}))
+    festivals[(e.year * 100 + e.month) * 100 + e.day] = ToUtf8(e.summary);
+  EXPECT_FALSE(festivals.count(19111010));
+  EXPECT_EQ(festivals[19121010], "國慶日");
+  EXPECT_FALSE(festivals.count(19310404));
+  EXPECT_EQ(festivals[19320404], "兒童節");
+  EXPECT_EQ(festivals[19910404], "婦幼節");
+  EXPECT_EQ(festivals[20110404], "兒童節");
+}
+
 // The festival list names occasions the page's table really has, and every
 // occasion the table calls a 節 is on it (a new one must be sorted).
 TEST(CalendarEvents, FestivalListMatchesThePagesTable) {
