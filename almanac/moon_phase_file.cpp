@@ -10,6 +10,8 @@
 #include <system_error>
 #include <type_traits>
 
+#include "calendar/text.h"
+
 namespace lunisol {
 namespace {
 
@@ -96,33 +98,68 @@ std::u16string DecodeBig5(UConverter* converter, std::string_view bytes) {
   return text;
 }
 
+// Whether the bytes are well-formed UTF-8: no stray continuation bytes, no
+// overlong forms, no surrogates, nothing above U+10FFFF.
+bool IsValidUtf8(std::string_view bytes) {
+  std::size_t i = 0;
+  while (i < bytes.size()) {
+    const auto b = static_cast<unsigned char>(bytes[i]);
+    const std::size_t length = b < 0x80                 ? 1
+                               : b >= 0xC2 && b <= 0xDF ? 2
+                               : b >= 0xE0 && b <= 0xEF ? 3
+                               : b >= 0xF0 && b <= 0xF4 ? 4
+                                                        : 0;
+    if (length == 0 || i + length > bytes.size()) return false;
+    for (std::size_t k = 1; k < length; ++k)
+      if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80) return false;
+    const auto second = static_cast<unsigned char>(length > 1 ? bytes[i + 1] : 0);
+    if ((b == 0xE0 && second < 0xA0) || (b == 0xED && second > 0x9F) || (b == 0xF0 && second < 0x90) ||
+        (b == 0xF4 && second > 0x8F))
+      return false;
+    i += length;
+  }
+  return true;
+}
+
+// How the notes are written: UTF-8 when all of them are valid UTF-8, else
+// code page 950, the encoding of the tools these files come from.
+enum class NoteEncoding { kUtf8, kBig5 };
+
+// The bytes of the character that starts at `pos`, which a piece keeps
+// whole: a UTF-8 sequence, a Big5 pair, or one byte.
+std::size_t CharacterBytes(std::string_view bytes, std::size_t pos, NoteEncoding encoding) {
+  const auto c = static_cast<unsigned char>(bytes[pos]);
+  if (encoding == NoteEncoding::kUtf8) return c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+  const bool pair = IsBig5Lead(c) && pos + 1 < bytes.size() && IsBig5Trail(static_cast<unsigned char>(bytes[pos + 1]));
+  return pair ? 2 : 1;
+}
+
 // Cuts the next note piece starting at `pos`: bytes up to and including the
 // line end, at most 63 of them. The CR of a CR LF line end needs no care of
 // its own: it is a trailing blank of its piece, or, pushed over the size, a
 // piece of its own that strips to nothing. Advances `pos` past the piece.
-std::string NextPiece(std::string_view bytes, std::size_t& pos) {
+std::string NextPiece(std::string_view bytes, std::size_t& pos, NoteEncoding encoding) {
   std::string piece;
   const std::size_t n = bytes.size();
   while (pos < n && piece.size() < kMoonPhaseFieldBytes) {
-    const auto c = static_cast<unsigned char>(bytes[pos]);
-    if (c == '\n') {
+    if (bytes[pos] == '\n') {
       piece.push_back('\n');
       ++pos;
       break;
     }
-    if (IsBig5Lead(c) && pos + 1 < n && IsBig5Trail(static_cast<unsigned char>(bytes[pos + 1]))) {
-      // Splitting the pair would turn its lead byte into a substitution
-      // character here and its trail byte into a stray letter in the next
-      // piece, so the pair moves to the next piece whole.
-      if (piece.size() + 2 > kMoonPhaseFieldBytes) break;
-      piece.append(bytes.substr(pos, 2));
-      pos += 2;
-      continue;
-    }
-    piece.push_back(static_cast<char>(c));
-    ++pos;
+    // Splitting a character would turn its first bytes into a substitution
+    // character here and the rest into stray letters in the next piece, so
+    // the character moves to the next piece whole.
+    const std::size_t length = CharacterBytes(bytes, pos, encoding);
+    if (piece.size() + length > kMoonPhaseFieldBytes) break;
+    piece.append(bytes.substr(pos, length));
+    pos += length;
   }
   return piece;
+}
+
+std::u16string DecodeNote(UConverter* big5, std::string_view bytes, NoteEncoding encoding) {
+  return encoding == NoteEncoding::kUtf8 ? FromUtf8(bytes) : DecodeBig5(big5, bytes);
 }
 
 }  // namespace
@@ -146,10 +183,11 @@ MoonPhaseFileParts SplitMoonPhaseFile(std::string_view bytes) {
 
   // Everything after the last token, starting with the rest of its own line,
   // is free text.
-  const ConverterPtr converter = OpenBig5Converter();
+  const NoteEncoding encoding = IsValidUtf8(bytes.substr(pos)) ? NoteEncoding::kUtf8 : NoteEncoding::kBig5;
+  const ConverterPtr converter = encoding == NoteEncoding::kBig5 ? OpenBig5Converter() : nullptr;
   while (pos < n) {
-    const std::string piece = NextPiece(bytes, pos);
-    std::u16string note = DecodeBig5(converter.get(), UpToNul(piece));
+    const std::string piece = NextPiece(bytes, pos, encoding);
+    std::u16string note = DecodeNote(converter.get(), UpToNul(piece), encoding);
     TrimTrailingBlanks(note);
     if (!note.empty()) parts.notes.push_back(std::move(note));
   }

@@ -1,5 +1,6 @@
 // The yearly moon-phase file "Farmer<year>": the moments of the four moon
-// phases of each Gregorian month, followed by free dated note lines in Big5.
+// phases of each Gregorian month, followed by free dated note lines in UTF-8
+// or Big5.
 //
 // Layout of the file:
 //   * 48 whitespace-separated tokens, four per month for January..December:
@@ -7,9 +8,11 @@
 //     or two such moments joined by "-" when a phase falls twice in a month;
 //     "00000000" stands for a phase that does not fall in the month and is
 //     kept as it is.
-//   * Every byte after the 48th token is free text in code page 950 (Big5),
-//     read line by line in pieces of at most 63 bytes; each non-empty piece
-//     becomes one dated note ("MMDD", one separator character, the note).
+//   * Every byte after the 48th token is free text, read line by line in
+//     pieces of at most 63 bytes; each non-empty piece becomes one dated note
+//     ("MMDD", one separator character, the note). The text is UTF-8 when
+//     all of it is valid UTF-8, else code page 950 (Big5), in which the
+//     tools these files come from write.
 //
 // The file comes from outside the program, so the reader accepts any bytes:
 // it never reads past its input, runs in time linear in the file size, and
@@ -91,10 +94,10 @@ std::vector<DatedNote> DatedNotes(const std::vector<std::u16string>& pieces);
 //   * Byte 0x1A (Ctrl-Z) ends the file, as it does for a file read in text
 //     mode by the DOS and Windows tools these files are written with.
 //   * CR LF line ends read like LF ones; a lone CR inside a line is text.
-//   * A note piece never ends between the two bytes of a Big5 character: when
-//     the 63rd byte would be the lead byte of a pair, the piece ends after 62
-//     bytes and the pair starts the next piece. Bytes that are not valid in
-//     code page 950 decode to U+FFFD.
+//   * A note piece never ends inside a character: when the 63rd byte would
+//     start a Big5 pair or a UTF-8 sequence that does not fit, the piece ends
+//     before it and the character starts the next piece. Bytes that are not
+//     valid in code page 950 decode to U+FFFD.
 uint16_t ParseMoonPhaseFile(std::string_view bytes, MoonPhaseData& out);
 
 // File name of the moon-phase file of `year`, e.g. "Farmer2009".

@@ -272,6 +272,30 @@ TEST(MoonPhaseFileNotes, Big5LinesDecodeToTraditionalCharacters) {
   EXPECT_EQ(data.tokens.size(), 48u);
 }
 
+// Notes written in UTF-8 read as UTF-8; a file whose notes are not all valid
+// UTF-8 is read as Big5, as the tools these files come from write them.
+TEST(MoonPhaseFileNotes, Utf8WhenAllOfThemAreValidUtf8ElseBig5) {
+  EXPECT_EQ(Split(TwelveRecords() + "0101 農曆\n0404 兒童節\r\n").notes,
+            (std::vector<std::u16string>{u"0101 農曆", u"0404 兒童節"}));
+  // A piece never splits a UTF-8 character: 62 bytes and a three-byte 農
+  // would make 65, so 農 opens the next piece.
+  EXPECT_EQ(Split(TwelveRecords() + std::string(62, 'a') + "農z\n").notes,
+            (std::vector<std::u16string>{Ascii(std::string(62, 'a')), u"農z"}));
+  EXPECT_EQ(Split(TwelveRecords() + std::string(60, 'a') + "農\n").notes,
+            (std::vector<std::u16string>{Ascii(std::string(60, 'a')) + u"農"}));
+  // One Big5 line makes the whole part Big5.
+  std::string mixed = TwelveRecords() + "0202 x\n0101 ";
+  mixed += kBig5NongLi;
+  mixed += "\n";
+  EXPECT_EQ(Split(mixed).notes, (std::vector<std::u16string>{u"0202 x", u"0101 農曆"}));
+  // An overlong form, a surrogate or a cut sequence is not UTF-8 either.
+  for (std::string_view bad : {"\xC0\xAE", "\xED\xA0\x80", "\xE8\xBE"}) {
+    const std::vector<std::u16string> notes = Split(TwelveRecords() + "0303 " + std::string(bad) + "\n").notes;
+    ASSERT_EQ(notes.size(), 1u);
+    EXPECT_GE(notes[0][5], u'\u3000') << "read as Big5, a Han character";
+  }
+}
+
 TEST(MoonPhaseFileNotes, RestOfTheTwelfthRecordLineComesFirst) {
   std::string text = TwelveRecords();
   text.pop_back();  // the line end of December

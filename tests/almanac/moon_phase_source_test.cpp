@@ -189,6 +189,7 @@ TEST(LoadMoonPhases, UsesOnlyTheMonthsAFileGivesWell) {
   EXPECT_EQ(good.phases, table.phases);
   ASSERT_EQ(good.notes.size(), 1u);
   EXPECT_EQ(good.notes[0].month * 100 + good.notes[0].day, 101);
+  EXPECT_EQ(good.notes[0].text(), u"開國紀念日");  // written in UTF-8
 
   MoonPhaseData large;
   const MoonPhaseReport big = load(whole + std::string(kLargestMoonPhaseFile, ' '), large);
