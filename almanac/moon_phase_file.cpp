@@ -287,20 +287,58 @@ uint16_t ParseMoonPhaseFile(std::string_view bytes, MoonPhaseData& out) {
 
 std::string MoonPhaseFileName(int year) { return "Farmer" + std::to_string(year); }
 
+namespace {
+
+MoonFileRead ByType(std::filesystem::file_type type) {
+  using std::filesystem::file_type;
+  switch (type) {
+    case file_type::regular:
+      return MoonFileRead::kRead;
+    case file_type::directory:
+      return MoonFileRead::kFolder;
+    case file_type::fifo:
+      return MoonFileRead::kFifo;
+    case file_type::block:
+    case file_type::character:
+      return MoonFileRead::kDevice;
+    case file_type::socket:
+      return MoonFileRead::kSocket;
+    default:
+      return MoonFileRead::kNotAFile;
+  }
+}
+
+// What the path names, before anything is opened: a FIFO or a device under
+// the file's name would block or never end.
+MoonFileRead Classify(const std::filesystem::path& path) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  const fs::file_status own = fs::symlink_status(path, error);
+  if (own.type() == fs::file_type::not_found) return MoonFileRead::kAbsent;
+  if (error) return MoonFileRead::kUnreadable;
+  if (own.type() != fs::file_type::symlink) return ByType(own.type());
+  const fs::file_status target = fs::status(path, error);
+  if (error == std::errc::too_many_symbolic_link_levels) return MoonFileRead::kLinkLoop;
+  if (target.type() == fs::file_type::not_found) return MoonFileRead::kDanglingLink;
+  if (error) return MoonFileRead::kUnreadable;
+  return ByType(target.type());
+}
+
+}  // namespace
+
 MoonFileRead ReadMoonPhaseFileBytes(int year, const std::string& directory, std::string& bytes) {
   bytes.clear();
   const std::filesystem::path path = directory.empty() ? std::filesystem::path(MoonPhaseFileName(year))
                                                        : std::filesystem::path(directory) / MoonPhaseFileName(year);
-  // Only a regular file: a FIFO or a device under that name would block or
-  // never end.
+  const MoonFileRead kind = Classify(path);
+  if (kind != MoonFileRead::kRead) return kind;
   std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error) || error) return MoonFileRead::kAbsent;
   const auto size = std::filesystem::file_size(path, error);
-  if (error) return MoonFileRead::kAbsent;
+  if (error) return MoonFileRead::kUnreadable;
   if (size > kLargestMoonPhaseFile) return MoonFileRead::kTooLarge;
 
   std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
-  if (!file) return MoonFileRead::kAbsent;
+  if (!file) return MoonFileRead::kUnreadable;
   char chunk[1 << 16];
   for (;;) {
     const std::size_t got = std::fread(chunk, 1, sizeof chunk, file.get());
@@ -308,7 +346,10 @@ MoonFileRead ReadMoonPhaseFileBytes(int year, const std::string& directory, std:
     // A file that grows while it is read stops at the limit.
     if (got < sizeof chunk || bytes.size() > kLargestMoonPhaseFile) break;
   }
-  if (std::ferror(file.get())) return MoonFileRead::kAbsent;  // Unreadable: treated like a missing file.
+  if (std::ferror(file.get())) {
+    bytes.clear();
+    return MoonFileRead::kUnreadable;
+  }
   if (bytes.size() > kLargestMoonPhaseFile) return MoonFileRead::kTooLarge;
   return MoonFileRead::kRead;
 }

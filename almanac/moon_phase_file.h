@@ -103,15 +103,27 @@ uint16_t ParseMoonPhaseFile(std::string_view bytes, MoonPhaseData& out);
 // File name of the moon-phase file of `year`, e.g. "Farmer2009".
 std::string MoonPhaseFileName(int year);
 
-enum class MoonFileRead { kAbsent, kRead, kTooLarge };
-// The bytes of "Farmer<year>" in `directory`. A missing or unreadable file,
-// or one that is not a regular file, is kAbsent; one over
-// kLargestMoonPhaseFile is kTooLarge and not read.
+// What became of the file looked for: not there, read, too large to be
+// one, or there but unusable for one of the reasons after kTooLarge.
+enum class MoonFileRead {
+  kAbsent,
+  kRead,
+  kTooLarge,
+  kUnreadable,    // the system refused to read it
+  kFolder,        // a folder by the file's name
+  kFifo,          // a named pipe, which would block
+  kDevice,        // a device, which may never end
+  kSocket,        // a socket
+  kDanglingLink,  // a symbolic link to nothing
+  kLinkLoop,      // symbolic links that lead round in a loop
+  kNotAFile,      // anything else that is not a regular file
+};
+constexpr bool IsUnusable(MoonFileRead r) { return r > MoonFileRead::kTooLarge; }
+// The bytes of "Farmer<year>" in `directory`; what became of the file.
 MoonFileRead ReadMoonPhaseFileBytes(int year, const std::string& directory, std::string& bytes);
 
 // Reads "Farmer<year>" from `directory` (default: the current directory) and
-// says whether it did. A missing or unreadable file, or one that is not a
-// regular file, leaves `out` empty and is not an error.
+// says whether it did. A missing or unusable file leaves `out` empty.
 bool ReadMoonPhaseFile(int year, MoonPhaseData& out, const std::string& directory = ".");
 
 }  // namespace lunisol

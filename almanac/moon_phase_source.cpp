@@ -100,6 +100,11 @@ MoonPhaseReport LoadMoonPhases(int year, MoonPhaseData& out, const std::vector<s
     std::string bytes;
     const MoonFileRead read = ReadMoonPhaseFileBytes(year, folder, bytes);
     if (read == MoonFileRead::kAbsent) continue;
+    if (IsUnusable(read)) {
+      // Said, then passed over: the next folder's file may serve.
+      report.unusable.push_back({FilePath(folder, year), read});
+      continue;
+    }
     report.path = FilePath(folder, year);
     if (read == MoonFileRead::kTooLarge) {
       report.use = MoonPhaseReport::Use::kIgnoredLarge;
@@ -126,39 +131,110 @@ MoonPhaseReport LoadMoonPhases(int year, MoonPhaseData& out, const std::vector<s
     return report;
   }
   MoonPhasesFromTable(year, out);
+  if (report.path.empty() && !report.unusable.empty()) report.path = report.unusable.front().path;
   return report;
 }
 
-std::string MoonPhaseNotice(const MoonPhaseReport& r, int year) {
-  using Use = MoonPhaseReport::Use;
-  const std::string head = r.path + ": ";
-  switch (r.use) {
-    case Use::kIgnoredLarge:
-      return head + "larger than 1 MB, not read; the built-in moon phases of " + std::to_string(year) + " are shown";
-    case Use::kIgnoredEmpty:
-      return head + "no month in the moon-phase format, ignored; the built-in moon phases are shown";
-    case Use::kFileInPart:
-      return head + "months " + MissingMonths(r.monthsFromFile) +
-             " are missing or not in the moon-phase format; the built-in phases are shown for them";
+namespace {
+
+std::string_view WhyUnusable(MoonFileRead why) {
+  switch (why) {
+    case MoonFileRead::kFolder:
+      return "is a folder, not a moon-phase file";
+    case MoonFileRead::kFifo:
+      return "is a named pipe (FIFO), not a moon-phase file";
+    case MoonFileRead::kDevice:
+      return "is a device, not a moon-phase file";
+    case MoonFileRead::kSocket:
+      return "is a socket, not a moon-phase file";
+    case MoonFileRead::kDanglingLink:
+      return "is a symbolic link to a file that does not exist";
+    case MoonFileRead::kLinkLoop:
+      return "is a symbolic link that leads round in a loop";
+    case MoonFileRead::kNotAFile:
+      return "is not a regular file";
     default:
-      return {};
+      return "cannot be read";
   }
 }
 
-std::u16string MoonPhaseNoticeChinese(const MoonPhaseReport& r, int year) {
+std::u16string_view WhyUnusableChinese(MoonFileRead why) {
+  switch (why) {
+    case MoonFileRead::kFolder:
+      return u"是資料夾，不是月相檔";
+    case MoonFileRead::kFifo:
+      return u"是具名管道（FIFO），不是月相檔";
+    case MoonFileRead::kDevice:
+      return u"是裝置檔，不是月相檔";
+    case MoonFileRead::kSocket:
+      return u"是通訊端，不是月相檔";
+    case MoonFileRead::kDanglingLink:
+      return u"是符號連結，指向的檔案不存在";
+    case MoonFileRead::kLinkLoop:
+      return u"是循環的符號連結";
+    case MoonFileRead::kNotAFile:
+      return u"不是一般檔案";
+    default:
+      return u"無法讀取";
+  }
+}
+
+// Whether a file other than the unusable ones gave the phases.
+bool FileRead(const MoonPhaseReport& r) {
   using Use = MoonPhaseReport::Use;
-  const std::u16string path = FromUtf8(r.path);
+  return r.use == Use::kFile || r.use == Use::kFileInPart;
+}
+
+}  // namespace
+
+std::vector<std::string> MoonPhaseNotices(const MoonPhaseReport& r, int year) {
+  using Use = MoonPhaseReport::Use;
+  std::vector<std::string> lines;
+  const std::string instead = FileRead(r) ? r.path + " is read instead" : "the built-in moon phases are shown";
+  for (const MoonPhaseReport::Unusable& u : r.unusable)
+    lines.push_back(u.path + ": " + std::string(WhyUnusable(u.why)) + "; " + instead);
+  const std::string head = r.path + ": ";
   switch (r.use) {
     case Use::kIgnoredLarge:
-      return path + u" 超過 1 MB，不是月相檔，未讀取；" + FromUtf8(std::to_string(year)) + u" 年顯示內建的月相。";
+      lines.push_back(head + "larger than 1 MB, not read; the built-in moon phases of " + std::to_string(year) +
+                      " are shown");
+      break;
     case Use::kIgnoredEmpty:
-      return path + u" 沒有一個月合乎月相檔的格式，已略過；顯示內建的月相。";
+      lines.push_back(head + "no month in the moon-phase format, ignored; the built-in moon phases are shown");
+      break;
     case Use::kFileInPart:
-      return path + u" 的 " + FromUtf8(MissingMonths(r.monthsFromFile)) +
-             u" 月缺漏或格式不合，這幾個月顯示內建的月相。";
+      lines.push_back(head + "months " + MissingMonths(r.monthsFromFile) +
+                      " are missing or not in the moon-phase format; the built-in phases are shown for them");
+      break;
     default:
-      return {};
+      break;
   }
+  return lines;
+}
+
+std::vector<std::u16string> MoonPhaseNoticesChinese(const MoonPhaseReport& r, int year) {
+  using Use = MoonPhaseReport::Use;
+  std::vector<std::u16string> lines;
+  const std::u16string path = FromUtf8(r.path);
+  const std::u16string instead = FileRead(r) ? u"改讀 " + path + u"。" : std::u16string(u"顯示內建的月相。");
+  for (const MoonPhaseReport::Unusable& u : r.unusable)
+    lines.push_back(FromUtf8(u.path) + u" " + std::u16string(WhyUnusableChinese(u.why)) + u"，" + instead);
+  switch (r.use) {
+    case Use::kIgnoredLarge:
+      lines.push_back(path + u" 超過 1 MB，不是月相檔，未讀取；" + FromUtf8(std::to_string(year)) +
+                      u" 年顯示內建的月相。");
+      break;
+    case Use::kIgnoredEmpty:
+      lines.push_back(path + u" 沒有一個月合乎月相檔的格式，已略過；顯示內建的月相。");
+      break;
+    case Use::kFileInPart:
+      lines.push_back(path + u" 的 " + FromUtf8(MissingMonths(r.monthsFromFile)) +
+                      u" 月缺漏或格式不合，這幾個月顯示內建的月相。");
+      break;
+    default:
+      break;
+  }
+  return lines;
 }
 
 }  // namespace lunisol

@@ -262,7 +262,9 @@ void MainWindow::computeYearData(int year) {
   lunisol::LoadYearData(yearData_, year);
   const MoonPhaseReport& report = yearData_.moonReport;
   if (!report.needsNotice() || !noticedFiles_.insert(report.path).second) return;
-  const QString text = ToQString(MoonPhaseNoticeChinese(report, year));
+  QStringList lines;
+  for (const std::u16string& line : MoonPhaseNoticesChinese(report, year)) lines << ToQString(line);
+  const QString text = lines.join(u'\n');
   if (options_.notice) {
     options_.notice(text);
     return;

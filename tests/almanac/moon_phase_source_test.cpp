@@ -1,12 +1,14 @@
 #include "almanac/moon_phase_source.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -167,7 +169,8 @@ TEST(LoadMoonPhases, UsesOnlyTheMonthsAFileGivesWell) {
     EXPECT_EQ(r.use, Use::kIgnoredEmpty) << bytes.size();
     EXPECT_EQ(out, table) << bytes.size();
     EXPECT_TRUE(r.needsNotice());
-    EXPECT_NE(MoonPhaseNotice(r, 2009).find("ignored"), std::string::npos);
+    ASSERT_EQ(MoonPhaseNotices(r, 2009).size(), 1u);
+    EXPECT_NE(MoonPhaseNotices(r, 2009)[0].find("ignored"), std::string::npos);
   }
 
   // Cut after two lines, with a January full moon of the reader's own.
@@ -180,12 +183,13 @@ TEST(LoadMoonPhases, UsesOnlyTheMonthsAFileGivesWell) {
   EXPECT_EQ(cut.phases.front(), (MoonPhaseEvent{MoonPhase::kFull, 1, 11, {11, 11}}));
   EXPECT_EQ(cut.phases.size(), table.phases.size());
   EXPECT_TRUE(std::equal(cut.phases.begin() + 1, cut.phases.end(), table.phases.begin() + 1));
-  EXPECT_NE(MoonPhaseNotice(partly, 2009).find("months 3-12"), std::string::npos) << MoonPhaseNotice(partly, 2009);
+  EXPECT_NE(MoonPhaseNotices(partly, 2009).at(0).find("months 3-12"), std::string::npos);
 
   MoonPhaseData good;
   const MoonPhaseReport full = load(whole + "0101 開國紀念日\n", good);
   EXPECT_EQ(full.use, Use::kFile);
   EXPECT_FALSE(full.needsNotice());
+  EXPECT_TRUE(MoonPhaseNotices(full, 2009).empty());
   EXPECT_EQ(good.phases, table.phases);
   ASSERT_EQ(good.notes.size(), 1u);
   EXPECT_EQ(good.notes[0].month * 100 + good.notes[0].day, 101);
@@ -196,6 +200,69 @@ TEST(LoadMoonPhases, UsesOnlyTheMonthsAFileGivesWell) {
   EXPECT_EQ(big.use, Use::kIgnoredLarge);
   EXPECT_EQ(large, table);
   std::filesystem::remove_all(dir);
+}
+
+// A file by the year's name that is no moon-phase file at all is named in a
+// notice and passed over: the data folder's file is read instead, else the
+// built-in table, and neither happens silently. Nothing is opened that could
+// block, such as a FIFO.
+TEST(LoadMoonPhases, UnusableFilesAreNamedAndPassedOver) {
+  namespace fs = std::filesystem;
+  const fs::path root = fs::temp_directory_path() / ("lunisol_unusable_" + std::to_string(::getpid()));
+  const fs::path work = root / "work", data = root / "data";
+  const std::string name = MoonPhaseFileName(2009);
+  MoonPhaseData table;
+  MoonPhasesFromTable(2009, table);
+  using Why = MoonFileRead;
+  const std::vector<std::pair<Why, std::function<void(const fs::path&)>>> cases{
+      {Why::kFolder, [](const fs::path& p) { fs::create_directory(p); }},
+      {Why::kFifo, [](const fs::path& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0600), 0); }},
+      {Why::kDevice, [](const fs::path& p) { fs::create_symlink("/dev/null", p); }},
+      {Why::kDanglingLink, [](const fs::path& p) { fs::create_symlink(p.parent_path() / "nowhere", p); }},
+      {Why::kLinkLoop,
+       [](const fs::path& p) {
+         fs::create_symlink(p.parent_path() / "loop", p);
+         fs::create_symlink(p, p.parent_path() / "loop");
+       }},
+  };
+  for (const auto& [why, make] : cases) {
+    for (const bool dataFile : {true, false}) {
+      fs::remove_all(root);
+      fs::create_directories(work);
+      fs::create_directories(data);
+      make(work / name);
+      if (dataFile) std::ofstream(data / name) << MoonPhaseFileText(2009);
+      MoonPhaseData out;
+      const MoonPhaseReport r = LoadMoonPhases(2009, out, {work.string(), data.string()});
+      SCOPED_TRACE(std::to_string(static_cast<int>(why)) + (dataFile ? " with" : " without") + " a data file");
+      ASSERT_EQ(r.unusable.size(), 1u);
+      EXPECT_EQ(r.unusable[0].path, (work / name).string());
+      EXPECT_EQ(r.unusable[0].why, why);
+      EXPECT_TRUE(r.needsNotice());
+      EXPECT_EQ(out, table);
+      const std::vector<std::string> notices = MoonPhaseNotices(r, 2009);
+      ASSERT_EQ(notices.size(), 1u);
+      EXPECT_EQ(notices[0].rfind((work / name).string() + ": ", 0), 0u) << notices[0];
+      EXPECT_NE(notices[0].find(dataFile ? (data / name).string() + " is read instead" : "built-in"), std::string::npos)
+          << notices[0];
+      EXPECT_EQ(r.use, dataFile ? MoonPhaseReport::Use::kFile : MoonPhaseReport::Use::kBuiltIn);
+      EXPECT_EQ(r.path, ((dataFile ? data : work) / name).string());
+      EXPECT_EQ(MoonPhaseNoticesChinese(r, 2009).size(), 1u);
+    }
+  }
+  // A file whose reading fails: the start of a process's memory is never
+  // mapped, so reading /proc/self/mem there fails even for root.
+  if (fs::exists("/proc/self/mem")) {
+    fs::remove_all(root);
+    fs::create_directories(work);
+    fs::create_symlink("/proc/self/mem", work / name);
+    MoonPhaseData out;
+    const MoonPhaseReport r = LoadMoonPhases(2009, out, {work.string()});
+    ASSERT_EQ(r.unusable.size(), 1u);
+    EXPECT_EQ(r.unusable[0].why, MoonFileRead::kUnreadable);
+    EXPECT_NE(MoonPhaseNotices(r, 2009)[0].find("cannot be read"), std::string::npos);
+  }
+  fs::remove_all(root);
 }
 
 }  // namespace
