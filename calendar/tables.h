@@ -36,7 +36,7 @@ extern const std::array<LunarYearRow, kLunarYearCount> LunarYearTable;
 // second term on 15 + l.
 extern const std::array<std::array<uint8_t, 12>, kTermYearCount> SolarTermTable;
 // Minute of the day (UTC+8) at which each term begins, index
-// (year - 1900) * 24 + t. Read through SolarTermTime (calendar/solar_terms.h).
+// (year - 1900) * 24 + t. Read through TermTime (calendar/solar_terms.h).
 extern const std::array<uint16_t, kTermYearCount * 24> SolarTermMinutes;
 // The moon phases of every Gregorian month 1900..2100, UTC+8, to the minute.
 // MoonPhaseMinutes: (day - 1) * 1440 + minute of day of each phase, in time
