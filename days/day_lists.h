@@ -38,6 +38,9 @@ struct DayLists {
   bool allBad = false;  // 諸事不宜: every activity is under ji
   SpiritSet allBadBecause;
   bool restBad = false;  // 餘事勿取: every activity not under yi is under ji
+  // 止註: a rule of the day lets only a few activities be noted 宜 (月忌日,
+  // 晦日, 無祿), whatever the day's spirits would make 宜.
+  bool yiLimited = false;
 };
 
 // Pure: the same date gives the same record, on any thread.

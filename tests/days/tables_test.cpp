@@ -52,6 +52,8 @@ TEST(Tables, EveryRowNamesItsSourceAndResolves) {
   for (const BodySpiritRow& r : kBodySpiritRows) EXPECT_TRUE(IsCitation(r.cite));
   for (const FreeDayRow& r : kFreeDayRows) EXPECT_TRUE(IsCitation(r.cite));
   for (const SharedYiRow& r : kSharedYiRows) EXPECT_TRUE(IsCitation(r.cite));
+  for (const SpiritReliefRow& r : kSpiritReliefRows) EXPECT_TRUE(IsCitation(r.cite)) << ToUtf8(r.pillars);
+  for (const SpiritYiShareRow& r : kSpiritYiShareRows) EXPECT_TRUE(IsCitation(r.cite));
 }
 
 TEST(Tables, NamesAreDistinctAndTraditional) {
