@@ -431,16 +431,11 @@ SpiritId OfficerSpirit(int officer) {
 
 std::u16string_view ActivityName(ActivityId id) { return kActivityRows[static_cast<size_t>(id)].name; }
 
-std::u16string_view TaiwaneseActivityName(ActivityId id) {
-  const ActivityRow& r = kActivityRows[static_cast<size_t>(id)];
-  return r.taiwanese.empty() ? r.name : r.taiwanese;
-}
-
 std::u16string_view ActivityCitation(ActivityId id) { return kActivityRows[static_cast<size_t>(id)].cite; }
 
 std::optional<ActivityId> ActivityByName(std::u16string_view name) {
   for (size_t i = 0; i < kActivityRows.size(); ++i)
-    if (kActivityRows[i].name == name || kActivityRows[i].taiwanese == name) return static_cast<ActivityId>(i);
+    if (kActivityRows[i].name == name) return static_cast<ActivityId>(i);
   return std::nullopt;
 }
 

@@ -60,10 +60,8 @@ std::optional<SpiritId> SpiritByName(std::u16string_view name);
 SpiritId OfficerSpirit(int officer);
 
 std::u16string_view ActivityName(ActivityId id);
-// The word Taiwanese almanacs print (the book's where they print the same).
-std::u16string_view TaiwaneseActivityName(ActivityId id);
 std::u16string_view ActivityCitation(ActivityId id);
-// By the book's name or the Taiwanese word.
+// By the book's name (the almanac's words are AlmanacWordByName's).
 std::optional<ActivityId> ActivityByName(std::u16string_view name);
 
 // 青龍 明堂 天刑 朱雀 金匱 寶光 白虎 玉堂 天牢 玄武 司命 勾陳 (卷七 3b).

@@ -62,12 +62,11 @@ struct DaySpiritRow {
 };
 extern const std::span<const DaySpiritRow> kDaySpiritRows;
 
-// 通書選擇六十事, with the Taiwanese almanac's word where it differs, the
-// spirits that make the activity suitable (宜) and those that forbid it (忌).
+// 通書選擇六十事, with the spirits that make the activity suitable (宜) and
+// those that forbid it (忌).
 struct ActivityRow {
   std::u16string_view name;
-  std::u16string_view taiwanese;  // empty: the almanacs use the book's word
-  std::u16string_view yi;         // spirit names, blank separated
+  std::u16string_view yi;  // spirit names, blank separated
   std::u16string_view ji;
   std::u16string_view cite;
 };
