@@ -66,6 +66,8 @@ struct Almanac {
   WordMask common = 0;
   WordMask quiet = 0;  // words of 卷十 69a's eleven, kept on a 諸事不宜 day
   std::array<WordMask, kActivityCount> byActivity{};
+  // The words of the activities of each byte of an activity mask.
+  std::array<std::array<WordMask, 256>, 8> byActivityByte{};
   std::array<std::array<DongCell, 60>, 12> dong{};  // [month branch][cycle]
   std::vector<uint16_t> dongRows;
   std::vector<WordMask> dongWords;  // by row of kDongGongRows: the almanac words it speaks of
@@ -155,6 +157,10 @@ void AlmanacBuilder::AddWords() {
     a_.byActivity[static_cast<size_t>(*a)] |= bit;
     if ((quietActivities >> static_cast<int>(*a)) & 1) a_.quiet |= bit;
   }
+  for (size_t byte = 0; byte < 8; ++byte)
+    for (size_t v = 0; v < 256; ++v)
+      for (size_t b = 0; b < 8 && byte * 8 + b < static_cast<size_t>(kActivityCount); ++b)
+        if ((v >> b) & 1) a_.byActivityByte[byte][v] |= a_.byActivity[byte * 8 + b];
 }
 
 void AlmanacBuilder::AddMarks() {
@@ -292,34 +298,34 @@ class ListBuilder {
   void ReadFolk();
   void Decide();
   void AddReasons(AlmanacItem& item, WordMask bit, bool ji) const;
-  int Strength(int word) const;
   void WriteYi();
   void WriteJi();
 
   const Almanac& a_;
   const DayLists& d_;
   AlmanacList& out_;
-  std::array<int8_t, kActivityCount> yiSlot_{}, jiSlot_{};
-  WordMask bookYi_ = 0, bookJi_ = 0, folkForbids_ = 0, keep_ = 0, ruleYi_ = 0, ruleJi_ = 0, dongYi_ = 0;
+  WordMask WordsOf(ActivityMask activities) const;
+  // The item of activity a in a book list whose mask is `mask`.
+  static size_t Slot(ActivityMask mask, int a) {
+    return static_cast<size_t>(std::popcount(mask & ((ActivityMask{1} << a) - 1)));
+  }
+  WordMask bookYi_ = 0, bookJi_ = 0, markForbids_ = 0, folkForbids_ = 0, keep_ = 0, ruleYi_ = 0, ruleJi_ = 0,
+           dongYi_ = 0;
   WordMask yi_ = 0, ji_ = 0;
   bool folkAllBad_ = false;
   SpiritSet daySpirits_;
   const DongCell* cell_ = nullptr;
 };
 
+WordMask ListBuilder::WordsOf(ActivityMask activities) const {
+  WordMask m = 0;
+  for (size_t byte = 0; byte < 8; ++byte) m |= a_.byActivityByte[byte][(activities >> (8 * byte)) & 0xFF];
+  return m;
+}
+
 void ListBuilder::ReadBook() {
-  yiSlot_.fill(-1);
-  jiSlot_.fill(-1);
-  for (int i = 0; i < d_.yiCount; ++i) {
-    const auto a = static_cast<size_t>(d_.yi[static_cast<size_t>(i)].activity);
-    yiSlot_[a] = static_cast<int8_t>(i);
-    bookYi_ |= a_.byActivity[a];
-  }
-  for (int i = 0; i < d_.jiCount; ++i) {
-    const auto a = static_cast<size_t>(d_.ji[static_cast<size_t>(i)].activity);
-    jiSlot_[a] = static_cast<int8_t>(i);
-    bookJi_ |= a_.byActivity[a];
-  }
+  bookYi_ = WordsOf(d_.yiMask);
+  bookJi_ = WordsOf(d_.jiMask);
   daySpirits_ = d_.goodSpirits | d_.badSpirits;
   daySpirits_.Add(OfficerSpirit(d_.officer));
 }
@@ -329,14 +335,14 @@ void ListBuilder::ReadFolk() {
     const CompiledMark& mark = a_.marks[m];
     if (!MarkFalls(mark, d_)) continue;
     out_.marks |= static_cast<uint16_t>(1u << m);
-    if (mark.effect == MarkEffect::kForbids) folkForbids_ |= mark.words;
+    if (mark.effect == MarkEffect::kForbids) markForbids_ |= mark.words;
     if (mark.effect == MarkEffect::kAllBad) {
       folkAllBad_ = true;
       keep_ |= mark.words;
     }
   }
   cell_ = &a_.dong[static_cast<size_t>(d_.monthBranch)][static_cast<size_t>(d_.dayCycle)];
-  folkForbids_ |= cell_->forbids;
+  folkForbids_ = markForbids_ | cell_->forbids;
   for (const CompiledRule& r : a_.rules) {
     if (daySpirits_.Intersects(r.ji))
       ruleJi_ |= Bit(r.word);
@@ -383,53 +389,40 @@ void ListBuilder::AddReasons(AlmanacItem& item, WordMask bit, bool ji) const {
 
 void ListBuilder::WriteYi() {
   ForEachWord(yi_, [&](int w) {
+    // (Set field by field: a long list of days rewrites these thousands of times.)
     AlmanacItem& item = out_.yi[static_cast<size_t>(out_.yiCount++)];
-    item = AlmanacItem{};
     item.word = w;
+    item.folkCount = 0;
     const int a = a_.activity[static_cast<size_t>(w)];
-    if ((bookYi_ & Bit(w)) && a >= 0) {
-      item.activity = a;
-      item.byBook = true;
-      item.spirits = d_.yi[static_cast<size_t>(yiSlot_[static_cast<size_t>(a)])].because;
+    item.byBook = (bookYi_ & Bit(w)) && a >= 0;
+    item.activity = item.byBook ? a : -1;
+    if (item.byBook) {
+      item.spirits = d_.yi[Slot(d_.yiMask, a)].because;
       return;
     }
+    item.spirits = SpiritSet{};
     AddReasons(item, Bit(w), false);
   });
 }
 
-// The weight of a word's 忌: a folk mark or a firm spirit of the book first,
-// then 董公 and the book's major spirits, then the rest.
-int ListBuilder::Strength(int w) const {
-  int s = 0;
-  const WordMask bit = Bit(w);
-  for (size_t m = 0; m < a_.marks.size(); ++m)
-    if (((out_.marks >> m) & 1) && a_.marks[m].effect == MarkEffect::kForbids && (a_.marks[m].words & bit)) s = 3;
-  if (cell_->forbids & bit) s = std::max(s, 2);
-  const int a = a_.activity[static_cast<size_t>(w)];
-  if ((bookJi_ & bit) && a >= 0) {
-    const SpiritSet& why = d_.ji[static_cast<size_t>(jiSlot_[static_cast<size_t>(a)])].because;
-    s = std::max(s, why.Intersects(Rules().firm) || d_.allBad ? 3 : why.Intersects(Rules().major) ? 2 : 1);
-  }
-  return std::max(s, (ruleJi_ & bit) ? 1 : 0);
-}
-
+// The 忌 that matter most first: a folk mark's or a firm spirit's, then
+// 董公's or a major spirit's, then the rest, each in the almanac's order.
 void ListBuilder::WriteJi() {
-  std::array<std::pair<int, int>, kMaxAlmanacWords> order{};  // (−strength, word)
-  int n = 0;
-  ForEachWord(ji_, [&](int w) { order[static_cast<size_t>(n++)] = {-Strength(w), w}; });
-  std::sort(order.begin(), order.begin() + n);
-  for (int i = 0; i < n && out_.jiCount < kMaxAlmanacJi; ++i) {
-    const int w = order[static_cast<size_t>(i)].second;
-    AlmanacItem& item = out_.ji[static_cast<size_t>(out_.jiCount++)];
-    item = AlmanacItem{};
-    item.word = w;
-    item.activity = a_.activity[static_cast<size_t>(w)];
-    if ((bookJi_ & Bit(w)) && item.activity >= 0) {
-      item.byBook = true;
-      item.spirits = d_.ji[static_cast<size_t>(jiSlot_[static_cast<size_t>(item.activity)])].because;
-    }
-    AddReasons(item, Bit(w), true);
-  }
+  const WordMask strong = markForbids_ | WordsOf(d_.firmJi);
+  const WordMask middle = cell_->forbids | WordsOf(d_.majorJi);
+  for (const WordMask tier : {ji_ & strong, ji_ & middle & ~strong, ji_ & ~middle & ~strong})
+    ForEachWord(tier, [&](int w) {
+      if (out_.jiCount == kMaxAlmanacJi) return;
+      AlmanacItem& item = out_.ji[static_cast<size_t>(out_.jiCount++)];
+      item = AlmanacItem{};
+      item.word = w;
+      item.activity = a_.activity[static_cast<size_t>(w)];
+      if ((bookJi_ & Bit(w)) && item.activity >= 0) {
+        item.byBook = true;
+        item.spirits = d_.ji[Slot(d_.jiMask, item.activity)].because;
+      }
+      AddReasons(item, Bit(w), true);
+    });
 }
 
 void ListBuilder::Run() {

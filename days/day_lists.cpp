@@ -362,6 +362,8 @@ void DayEvaluation::Write(DayLists& out) const {
   out.restBad = restBad_;
   out.yiLimited = yiLimited_ && !allBad_;
   out.yiCount = out.jiCount = 0;
+  out.yiMask = yi_;
+  out.jiMask = ji_;
   std::array<uint8_t, kActivityCount> yiSlot{}, jiSlot{};
   ForEachActivity(yi_, [&](ActivityId a) {
     yiSlot[static_cast<size_t>(a)] = static_cast<uint8_t>(out.yiCount);
@@ -374,11 +376,16 @@ void DayEvaluation::Write(DayLists& out) const {
     v.because = allBad_ ? allBadBecause_ : SpiritSet{};
   });
   const ActivityMask forb = forbidden_;
+  const SpiritSet firm = rb_.firm | dayFirm_;
+  out.firmJi = allBad_ ? ji_ : 0;
+  out.majorJi = 0;
   for (int i = 0; i < count_; ++i) {
     const Part& p = parts_[static_cast<size_t>(i)];
     ForEachActivity(p.yi & yi_, [&](ActivityId a) { out.yi[yiSlot[static_cast<size_t>(a)]].because.Add(p.spirit); });
-    ForEachActivity((p.forbids | (p.cancels & ~forb)) & ji_,
-                    [&](ActivityId a) { out.ji[jiSlot[static_cast<size_t>(a)]].because.Add(p.spirit); });
+    const ActivityMask ji = (p.forbids | (p.cancels & ~forb)) & ji_;
+    ForEachActivity(ji, [&](ActivityId a) { out.ji[jiSlot[static_cast<size_t>(a)]].because.Add(p.spirit); });
+    if (firm.Has(p.spirit)) out.firmJi |= ji;
+    if (rb_.major.Has(p.spirit)) out.majorJi |= ji;
   }
   for (const auto& [a, as] : rb_.sharedYi)
     if ((yi_ >> a & 1) && (yi_ >> as & 1))

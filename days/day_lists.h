@@ -35,6 +35,12 @@ struct DayLists {
   int yiCount = 0;
   std::array<ActivityVerdict, kActivityCount> ji{};
   int jiCount = 0;
+  // The same as sets: bit a is activity a. The lists hold their items in
+  // activity order, so item i of yi is the i-th set bit of yiMask.
+  ActivityMask yiMask = 0, jiMask = 0;
+  // The 忌 a spirit holds firm against the 德 (猶忌; all of them on a 諸事不宜
+  // day), and those a spirit 卷十 weighs month by month forbids.
+  ActivityMask firmJi = 0, majorJi = 0;
   bool allBad = false;  // 諸事不宜: every activity is under ji
   SpiritSet allBadBecause;
   bool restBad = false;  // 餘事勿取: every activity not under yi is under ji
