@@ -428,11 +428,10 @@ DayFinderDialog* MainWindow::dayFinder() const { return finder_; }
 
 void MainWindow::openDayFinder() {
   if (!finder_) {
-    finder_ = new DayFinderDialog(today(), birthYear_, this);
+    finder_ = new DayFinderDialog(today(), births_, this);
     finder_->setAttribute(Qt::WA_DeleteOnClose);
     connect(finder_, &DayFinderDialog::dateChosen, this, &MainWindow::showFoundDay);
-    connect(finder_, &DayFinderDialog::birthYearChanged, this,
-            [this](int year) { birthYear_ = year ? std::optional<int>(year) : std::nullopt; });
+    connect(finder_, &DayFinderDialog::birthsChanged, this, [this](const QList<QDate>& births) { births_ = births; });
     ZoomLaidOutDialog(*finder_, zoom_);
   }
   finder_->show();

@@ -137,10 +137,10 @@ class MainWindow : public QMainWindow {
   // A day the finder found: its month on the page with its column marked,
   // the date chosen in the date bar.
   void showFoundDay(const QDate& date);
-  // The finder while it is open (null otherwise), and the birth year the
+  // The finder while it is open (null otherwise), and the birth dates the
   // reader gave it: kept while the program runs, never written anywhere.
   DayFinderDialog* dayFinder() const;
-  std::optional<int> finderBirthYear() const { return birthYear_; }
+  QList<QDate> finderBirths() const { return births_; }
   // What the sheets read of the lists.
   SheetSelection selection() const;
 
@@ -185,7 +185,7 @@ class MainWindow : public QMainWindow {
   bool aboutShown_ = false;
   std::set<std::string> noticedFiles_;  // each unusable file is told of once
   QPointer<DayFinderDialog> finder_;
-  std::optional<int> birthYear_;
+  QList<QDate> births_;
 };
 
 }  // namespace lunisol::ui
