@@ -98,21 +98,12 @@ SolarDate ClockToday() {
 
 }  // namespace
 
-int ChartCommand(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
-  if (a.size() != 4 && !(a.size() == 6 && a[4] == "--today"))
-    return Refuse(err, "usage: chart YYYY-MM-DD HOUR SEX [--today YYYY-MM-DD] (HOUR 0 = 子 .. 11 = 亥, SEX 男 or 女)");
-  const std::optional<Ymd> date = ParseDate(a[1]);
-  if (!date) return Refuse(err, "chart: the date must be YYYY-MM-DD within 1900..2100");
-  const std::optional<int> hour = ParseInt(a[2]);
-  if (!hour || *hour < 0 || *hour > 11) return Refuse(err, "chart: HOUR must be 0 (子) .. 11 (亥)");
-  if (a[3] != "男" && a[3] != "女") return Refuse(err, "chart: SEX must be 男 or 女");
+int RunChart(const Args& a, std::ostream& out, std::ostream& err) {
+  const Ymd& date = a.Date("DATE");
   SolarDate today = ClockToday();
-  if (a.size() == 6) {
-    const std::optional<Ymd> t = ParseDate(a[5]);
-    if (!t) return Refuse(err, "chart: --today must be YYYY-MM-DD within 1900..2100");
-    today = {t->year, t->month, t->day};
-  }
-  const Birth birth{date->year, date->month, date->day, *hour, a[3] == "男" ? Sex::kMale : Sex::kFemale};
+  if (a.Has("--today")) today = {a.Date("--today").year, a.Date("--today").month, a.Date("--today").day};
+  const Birth birth{date.year, date.month, date.day, a.Number("HOUR"),
+                    a.Number("SEX") == 0 ? Sex::kMale : Sex::kFemale};
   const std::optional<NatalChart> chart = ComputeChart(birth, today);
   if (!chart) return Refuse(err, "chart: today's date is outside 1900..2100; pass --today");
   out << ChartJson(*chart).dump() << "\n";

@@ -139,6 +139,64 @@ foreach(bad "month;2009;13" "month;1899;1" "convert" "days;2009-01-02;2009-01-01
   endif()
 endforeach()
 
+# What each refusal names: the argument and the word, the flag given twice,
+# the end of a range before its start, the word missing or too many.
+foreach(case
+    "day;2009-+5-+6|DATE '2009-+5-+6' is not a date YYYY-MM-DD within 1900-01-01..2100-12-31"
+    "day;2009-5-26|DATE '2009-5-26' is not a date"
+    "hours;2009-02-29|DATE '2009-02-29' is not a date"
+    "day;2009-05-26;2009-05-25|TO 2009-05-25 is before FROM 2009-05-26"
+    "days;2009-01-02;2009-01-01|TO 2009-01-01 is before FROM 2009-01-02"
+    "ical;2026;2025|TO_YEAR 2025 is before YEAR 2026"
+    "chart;2000-08-16;2;女;--today;2000-08-15|--today 2000-08-15 is before DATE 2000-08-16"
+    "choose;嫁娶;2026-01-01;2026-02-01;--best-first;--best-first|--best-first is given twice"
+    "choose;嫁娶;2026-01-01;2026-02-01;--birth-year;1990;--birth-year=1991|--birth-year is given twice"
+    "choose;嫁娶;2026-01-01;2026-02-01;--best-first=yes|--best-first takes no value"
+    "day;2009-05-26;-o;a.json;-o;b.json|-o is given twice"
+    "ical;2026;--include;lunar;--include;terms|--include is given twice"
+    "convert;2009-+5-+6|DATE '2009-+5-+6' is not a date written YYYY-MM-DD"
+    "convert;--lunar;2009;+5;1|MONTH '+5' is not a number -99..99"
+    "month;2009|month: MONTH is missing; usage: month YEAR MONTH"
+    "phases;2009;2010|unexpected word '2010'; usage: phases YEAR"
+    "day;2009-05-26;--bogus|day: unknown option '--bogus'"
+    "bone;2009-05-26;-1|HOUR '-1' is not an hour 0 (子) .. 11 (亥)"
+    "chart;2000-08-16;2;M|SEX 'M' is not 男 or 女"
+    "help;nosuch|help: unknown command 'nosuch'"
+    "--version;x|unexpected word 'x'")
+  string(FIND "${case}" "|" bar)
+  string(SUBSTRING "${case}" 0 ${bar} words)
+  math(EXPR bar "${bar} + 1")
+  string(SUBSTRING "${case}" ${bar} -1 message)
+  run(2 out ${words})
+  expect_in("${last_err}" "lunisol-cli: ")
+  expect_in("${last_err}" "${message}")
+endforeach()
+run(2 out)
+expect_in("${last_err}" "no command given")
+
+# The help: every command with its summary, each command's forms, arguments
+# and example (the same by `help CMD` and `CMD --help`), and the version.
+run(0 overview --help)
+run(0 same -h)
+if(NOT overview STREQUAL same)
+  message(FATAL_ERROR "-h and --help differ")
+endif()
+foreach(c tables convert days month phases hours yearly zodiac bone chart day choose ical)
+  expect_in("${overview}" "\n  ${c} ")
+endforeach()
+run(0 help_day help day)
+run(0 same day --help)
+if(NOT help_day STREQUAL same)
+  message(FATAL_ERROR "help day and day --help differ")
+endif()
+foreach(part "usage: lunisol-cli day DATE [-o FILE]" "       lunisol-cli day FROM TO [-o FILE]" "  TO " "Example:\n  lunisol-cli day ")
+  expect_in("${help_day}" "${part}")
+endforeach()
+run(0 out --version)
+if(NOT out STREQUAL "lunisol-cli ${VERSION}\n")
+  message(FATAL_ERROR "--version said: ${out}")
+endif()
+
 # Output that cannot be written is a failure, not a success.
 execute_process(COMMAND bash -c "\"${CLI}\" month 2024 1 > /dev/full" RESULT_VARIABLE rc ERROR_VARIABLE err)
 if(rc EQUAL 0)

@@ -96,14 +96,11 @@ void AppendDay(std::string& line, const Names& names, const DayLists& d) {
 
 }  // namespace
 
-int DayCommand(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
-  if (a.size() != 2 && a.size() != 3) return Refuse(err, "usage: day DATE | day FROM TO (YYYY-MM-DD)");
-  const std::optional<Ymd> from = ParseDate(a[1]);
-  const std::optional<Ymd> to = a.size() == 3 ? ParseDate(a[2]) : from;
-  if (!from || !to) return Refuse(err, "day: dates must be YYYY-MM-DD within 1900-01-01..2100-12-31");
-  const int first = CivilDayNumber(from->year, from->month, from->day);
-  const int last = CivilDayNumber(to->year, to->month, to->day);
-  if (last < first) return Refuse(err, "day: TO is before FROM");
+int RunDay(const Args& a, std::ostream& out, std::ostream&) {
+  const Ymd& from = a.Has("DATE") ? a.Date("DATE") : a.Date("FROM");
+  const Ymd& to = a.Has("TO") ? a.Date("TO") : from;
+  const int first = CivilDayNumber(from.year, from.month, from.day);
+  const int last = CivilDayNumber(to.year, to.month, to.day);
   const Names names;
   DayLists lists;
   std::string line;
@@ -121,43 +118,6 @@ int DayCommand(const std::vector<std::string>& a, std::ostream& out, std::ostrea
 
 namespace {
 
-std::string ValidActivities() {
-  std::string names;
-  for (int a = 0; a < kActivityCount; ++a) {
-    const ActivityId id = static_cast<ActivityId>(a);
-    names += (a ? " " : "") + ToUtf8(ActivityName(id));
-    if (TaiwaneseActivityName(id) != ActivityName(id)) names += "(" + ToUtf8(TaiwaneseActivityName(id)) + ")";
-  }
-  return names;
-}
-
-struct ChooseArgs {
-  ChooseRequest request;
-  std::optional<int> birthYear;
-  bool bestFirst = false;
-};
-
-// "" on success, else the message.
-std::string ReadChooseArgs(const std::vector<std::string>& a, ChooseArgs& c) {
-  if (a.size() < 4) return "usage: choose ACTIVITY FROM TO [--birth-year Y] [--best-first]";
-  const std::optional<ActivityId> activity = ActivityByName(FromUtf8(a[1]));
-  if (!activity) return "choose: unknown activity '" + a[1] + "'; one of: " + ValidActivities();
-  const std::optional<Ymd> from = ParseDate(a[2]), to = ParseDate(a[3]);
-  if (!from || !to) return "choose: dates must be YYYY-MM-DD within 1900-01-01..2100-12-31";
-  c.request = {*activity, from->year, from->month, from->day, to->year, to->month, to->day, std::nullopt};
-  for (size_t i = 4; i < a.size(); ++i) {
-    if (a[i] == "--best-first") {
-      c.bestFirst = true;
-    } else if (a[i] == "--birth-year" && i + 1 < a.size() && ParseInt(a[i + 1])) {
-      c.birthYear = *ParseInt(a[++i]);
-      c.request.animal = ZodiacAnimalOfYear(*c.birthYear);
-    } else {
-      return "choose: unknown option '" + a[i] + "' (--birth-year Y, --best-first)";
-    }
-  }
-  return "";
-}
-
 json ChosenDayJson(const ChosenDay& d) {
   char date[11];
   std::snprintf(date, sizeof date, "%04d-%02d-%02d", d.year, d.month, d.day);
@@ -172,21 +132,35 @@ json ChosenDayJson(const ChosenDay& d) {
 
 }  // namespace
 
-int ChooseCommand(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
-  ChooseArgs c;
-  if (const std::string message = ReadChooseArgs(a, c); !message.empty()) return Refuse(err, message);
+int RunChoose(const Args& a, std::ostream& out, std::ostream& err) {
+  const Ymd& from = a.Date("FROM");
+  const Ymd& to = a.Date("TO");
+  ChooseRequest request{static_cast<ActivityId>(a.Number("ACTIVITY")),
+                        from.year,
+                        from.month,
+                        from.day,
+                        to.year,
+                        to.month,
+                        to.day,
+                        std::nullopt};
+  const bool bestFirst = a.Has("--best-first");
+  std::optional<int> birthYear;
+  if (a.Has("--birth-year")) {
+    birthYear = a.Number("--birth-year");
+    request.animal = ZodiacAnimalOfYear(*birthYear);
+  }
   std::vector<ChosenDay> days;
-  const int result = ChooseDays(c.request, days);
+  const int result = ChooseDays(request, days);
   if (result == kChooseRangeTooLong) return Refuse(err, "choose: the range may span at most ten years");
-  if (result != 0) return Refuse(err, "choose: TO is before FROM");
-  if (c.bestFirst) SortBestFirst(days);
+  if (result != 0) return Refuse(err, "choose: FROM..TO is not a range of the calendar");
+  if (bestFirst) SortBestFirst(days);
   json list = json::array();
   for (const ChosenDay& d : days) list.push_back(ChosenDayJson(d));
-  out << json{{"activity", ToUtf8(ActivityName(c.request.activity))},
-              {"from", a[2]},
-              {"to", a[3]},
-              {"birthYear", c.birthYear ? json(*c.birthYear) : json(nullptr)},
-              {"order", c.bestFirst ? "bestFirst" : "date"},
+  out << json{{"activity", ToUtf8(ActivityName(request.activity))},
+              {"from", a.Text("FROM")},
+              {"to", a.Text("TO")},
+              {"birthYear", birthYear ? json(*birthYear) : json(nullptr)},
+              {"order", bestFirst ? "bestFirst" : "date"},
               {"days", list}}
              .dump()
       << "\n";
