@@ -462,6 +462,18 @@ int FolkMarkCount() { return static_cast<int>(kFolkMarkRows.size()); }
 std::u16string_view FolkMarkName(int mark) { return kFolkMarkRows[static_cast<size_t>(mark)].mark; }
 std::u16string_view FolkMarkCitation(int mark) { return kFolkMarkRows[static_cast<size_t>(mark)].cite; }
 
+int FolkRuleCount(FolkRuleKind kind) {
+  switch (kind) {
+    case FolkRuleKind::kDongGong:
+      return static_cast<int>(kDongGongRows.size());
+    case FolkRuleKind::kMark:
+      return FolkMarkCount();
+    case FolkRuleKind::kWordRule:
+      break;
+  }
+  return static_cast<int>(kWordRuleRows.size());
+}
+
 std::u16string_view ItemSource(const AlmanacItem& item) {
   if (item.byBook || item.folkCount == 0) return u"書";
   const FolkReason& r = item.folk[0];

@@ -64,6 +64,9 @@ int FolkMarkCount();
 std::u16string_view FolkMarkName(int mark);
 std::u16string_view FolkMarkCitation(int mark);
 
+// How many rules of a kind there are (rows 0 … count − 1).
+int FolkRuleCount(FolkRuleKind kind);
+
 // "書", or the short name of the folk source that decided it ("董公", "月忌",
 // "通書" …).
 std::u16string_view ItemSource(const AlmanacItem& item);
