@@ -190,7 +190,9 @@ struct Revision {
   uint64_t digest;
   std::string_view stamp;
 };
-constexpr Revision kRevisions[] = {{0xd3e2142711fd6e90, "20261207T000000Z"}, {0xdadc86a3182fcd79, "20261207T140000Z"}};
+constexpr Revision kRevisions[] = {{0xd3e2142711fd6e90, "20261207T000000Z"},
+                                   {0xdadc86a3182fcd79, "20261207T140000Z"},
+                                   {0x1907e36754cd51ca, "20261207T180000Z"}};
 
 TEST(ICalWriter, NewContentCarriesANewRevisionStamp) {
   uint64_t h = 1469598103934665603ull;  // FNV-1a
