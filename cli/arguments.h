@@ -48,7 +48,7 @@ struct Reader {
 extern const Reader kDateReader;           // YYYY-MM-DD in ASCII digits, a real day of 1900..2100
 extern const Reader kYearReader;           // 1900..2100
 extern const Reader kMonthReader;          // 1..12
-extern const Reader kHourReader;           // 0 (子) .. 11 (亥)
+extern const Reader kHourReader;           // 0 (子) .. 11 (亥), 12 (the late 子 hour)
 extern const Reader kSexReader;            // 男 (0) or 女 (1)
 extern const Reader kActivityReader;       // an almanac word (嫁娶, 入宅 …) or one of the book's sixty
 extern const Reader kFileReader;           // any name the system accepts

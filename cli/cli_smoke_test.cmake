@@ -73,13 +73,29 @@ file(REMOVE_RECURSE ${empty})
 
 # A 庚辰 girl born in the 寅 hour of the seventeenth day of the seventh month:
 # 命宮 午 with 紫微, 木三局, counted backward from the 命宮.
+# The late 子 hour of 乙酉's 除夕 (2006-01-28) weighs as 丙戌's 正月初一 at the
+# 子 hour, 3.3 兩.
+run(0 out bone 2006-01-28 12)
+expect_in("${out}" [["birthLine":"農曆 2006 年 1 月 1 日 子 ( 23 ~ 24 ) 時","weight":"三兩三"]])
 run(0 out chart 2000-08-16 2 女 --today 2025-06-01)
-expect_in("${out}" [=[{"date":"2000-08-16","hour":2,"sex":"女","lunarDate":{"year":2000,"month":7,"day":17},"yearPillar":"庚辰","soulPalaceBranch":"午","bodyPalaceBranch":"戌","fiveElementsClass":"木三局","soulStar":"破軍","bodyStar":"文昌","palaces":[{"name":"命宮","stem":"壬","branch":"午","isBodyPalace":false,"majorStars":[{"name":"紫微","brightness":"廟","mutagen":""}]]=])
+expect_in("${out}" [=[{"date":"2000-08-16","hour":2,"sex":"女","chartDate":"2000-08-16","lunarDate":{"year":2000,"month":7,"day":17},"yearPillar":"庚辰","soulPalaceBranch":"午","bodyPalaceBranch":"戌","fiveElementsClass":"木三局","soulStar":"破軍","bodyStar":"文昌","palaces":[{"name":"命宮","stem":"壬","branch":"午","isBodyPalace":false,"majorStars":[{"name":"紫微","brightness":"廟","mutagen":""}]]=])
 expect_in("${out}" [["name":"兄弟","stem":"辛","branch":"巳"]])
 expect_in("${out}" [=["decadal":[13,22]]=])
 expect_in("${out}" [["today":{"date":"2025-06-01","lunarYear":2025,"nominalAge":26,"yearlyBranch":"巳","yearlyPalace":"兄弟","decadalPalace":"夫妻"]])
 run(0 out chart 2000-08-16 2 女)
 expect_in("${out}" [["fiveElementsClass":"木三局"]])
+# The late 子 hour charts the next day's 子 hour: 2000-08-17, 七月十八, 命宮
+# and 身宮 on 申 (甲申, 泉中水: 水二局), the 大限 running back from 2–11; on
+# 2030-05-01 (庚戌) she is 31, in the third, 夫妻 on 午 (壬午), 22–31. 命宮's
+# stem 甲 sends 廉貞祿 to 寅 and 太陽忌 to 未.
+run(0 out chart 2000-08-16 12 女 --at 2030-05-01)
+expect_in("${out}" [["date":"2000-08-16","hour":12,"sex":"女","chartDate":"2000-08-17","lunarDate":{"year":2000,"month":7,"day":18}]])
+expect_in("${out}" [["fiveElementsClass":"水二局"]])
+expect_in("${out}" [["name":"命宮","stem":"甲","branch":"申","isBodyPalace":true]])
+expect_in("${out}" [=["flies":[{"mutagen":"祿","star":"廉貞","toBranch":"寅"}]=])
+expect_in("${out}" [=["horoscope":{"date":"2030-05-01","nominalAge":31,"decadal":{"stem":"壬","branch":"午","range":[22,31],"palaceNames":["遷移","疾厄","財帛","子女","夫妻","兄弟","命宮"]=])
+expect_in("${out}" [=["yearly":{"stem":"庚","branch":"戌"]=])
+run(0 out chart 2000-08-16 2 女 --today 2025-06-01)
 
 # The default iCalendar: terms at their UTC instants titled with Taiwan time,
 # and festivals. Past 1 MB the command warns; a lost write is an error.
@@ -139,9 +155,10 @@ expect_in("${last_err}" "訂盟")
 run(2 out choose 嫁娶 2026-01-01 2036-12-31)
 
 foreach(bad "month;2009;13" "month;1899;1" "convert" "days;2009-01-02;2009-01-01" "phases;abc" "nosuchcommand"
-            "bone;2009-05-26;12" "zodiac;2009-05-26;3" "hours;2009-02-30" "yearly"
-            "chart;2000-08-16;12;女" "chart;2000-08-16;2;X" "chart;1899-12-31;2;男" "chart;2000-08-16;2"
-            "chart;2000-08-16;2;男;--today;2101-01-01"
+            "bone;2009-05-26;13" "zodiac;2009-05-26;3" "hours;2009-02-30" "yearly"
+            "chart;2000-08-16;13;女" "chart;2000-08-16;2;X" "chart;1899-12-31;2;男" "chart;2000-08-16;2"
+            "chart;2000-08-16;2;男;--today;2101-01-01" "chart;2100-12-31;12;男"
+            "chart;2000-08-16;2;男;--at;2030-01-01;--today;2030-01-01"
             "ical;1899" "ical;2026;2025" "ical;2026;--include;terms,moon" "ical;2026;--include" "ical;2026;x"
             "day" "day;2101-01-01" "day;2009-05-26;2009-05-25")
   run(2 out ${bad})
@@ -162,6 +179,7 @@ foreach(case
     "days;2009-01-02;2009-01-01|TO 2009-01-01 is before FROM 2009-01-02"
     "ical;2026;2025|TO_YEAR 2025 is before YEAR 2026"
     "chart;2000-08-16;2;女;--today;2000-08-15|--today 2000-08-15 is before DATE 2000-08-16"
+    "chart;2000-08-16;12;女;--at;2000-08-16|--at 2000-08-16 is before the day charted 2000-08-17"
     "choose;嫁娶;2026-01-01;2026-02-01;--best-first;--best-first|--best-first is given twice"
     "choose;嫁娶;2026-01-01;2026-02-01;--birth-year;1990;--birth-year=1991|--birth-year is given twice"
     "choose;嫁娶;2026-01-01;2026-02-01;--best-first=yes|--best-first takes no value"
@@ -172,7 +190,7 @@ foreach(case
     "month;2009|month: MONTH is missing; usage: month YEAR MONTH"
     "phases;2009;2010|unexpected word '2010'; usage: phases YEAR"
     "day;2009-05-26;--bogus|day: unknown option '--bogus'"
-    "bone;2009-05-26;-1|HOUR '-1' is not an hour 0 (子) .. 11 (亥)"
+    "bone;2009-05-26;-1|HOUR '-1' is not an hour 0 (子, 0-1 h) .. 11 (亥)"
     "chart;2000-08-16;2;M|SEX 'M' is not 男 or 女"
     "help;nosuch|help: unknown command 'nosuch'"
     "--version;x|unexpected word 'x'")

@@ -94,12 +94,16 @@ const std::vector<Command> kCommands{
     {.name = "chart",
      .summary = "the natal chart (紫微斗數命盤) of a birth",
      .forms = {{kBirthDate, kBirthHour, {"SEX", &kSexReader, "the sex"}}},
-     .options = {{.name = "--today",
+     .options = {{.name = "--at",
                   .reader = &kDateReader,
                   .help = "read the chart on this day rather than today (not before the birth)",
-                  .notBefore = "DATE"}},
-     .details = "One JSON object: the twelve palaces with their stars, and the limits in force today.",
-     .example = "chart 2000-08-16 2 女 --today 2025-06-01",
+                  .notBefore = "DATE"},
+                 {.name = "--today", .reader = &kDateReader, .help = "the older name of --at", .notBefore = "DATE"}},
+     .details = "One JSON object: the twelve palaces with their stars, spirits, 小限 ages and the 四化 their stems "
+                "fly (flies, selfMutagen), and the horoscope on the day read: 大限 (or 童限), 小限, 流年 with its "
+                "stars, 流月 and 流日. HOUR 12 is the 子 hour of 23 to 24 h, charted as the next day's 子 hour "
+                "(chartDate).",
+     .example = "chart 2000-08-16 2 女 --at 2030-05-01",
      .run = RunChart},
     {.name = "day",
      .summary = "a day's spirits and 宜/忌 with their reasons, and the almanac's list",

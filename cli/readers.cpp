@@ -113,7 +113,8 @@ const Reader kDateReader{"YYYY-MM-DD",
                          ReadDate};
 const Reader kYearReader = NumberReader("YEAR", kFirstTermYear, kLastTermYear, "a year " + YearRange());
 const Reader kMonthReader = NumberReader("MONTH", 1, 12, "a month 1..12");
-const Reader kHourReader = NumberReader("HOUR", 0, 11, "an hour 0 (子) .. 11 (亥)");
+const Reader kHourReader =
+    NumberReader("HOUR", 0, 12, "an hour 0 (子, 0-1 h) .. 11 (亥), or 12 (子, 23-24 h: the next day's)");
 const Reader kSexReader{"SEX", "男 or 女", ReadSex};
 const Reader kActivityReader{"ACTIVITY", "an almanac word, one of: ", ReadActivity, Activities};
 

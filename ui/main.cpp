@@ -19,6 +19,7 @@
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/day_finder_dialog.h"
 #include "ui/main_window.h"
+#include "ui/natal_chart_page.h"
 #include "ui/page/almanac_page.h"
 #include "ui/widgets/atomic_file.h"
 #include "ui/widgets/page_tab_bar.h"
@@ -54,6 +55,7 @@ struct StartChoice {
   std::optional<int> sex;     // 0 男, 1 女
   bool finder = false;        // the day finder open
   std::optional<int> tipDay;  // with --grab: the page with this day's 宜/忌 tip shown
+  std::optional<QDate> at;    // the day the natal chart is read on (its time bar)
 };
 
 std::optional<int> PageNamed(const QString& name) {
@@ -62,13 +64,13 @@ std::optional<int> PageNamed(const QString& name) {
   return std::nullopt;
 }
 
-// 0..11, or the hour's branch 子..亥.
+// 0..12 (12: the late 子 hour, 23 to 24 h), or the hour's branch 子..亥.
 std::optional<int> HourNamed(const QString& text) {
   static const QString kBranches = QStringLiteral("子丑寅卯辰巳午未申酉戌亥");
   if (text.size() == 1 && kBranches.contains(text)) return static_cast<int>(kBranches.indexOf(text));
   if (!QRegularExpression(QStringLiteral("^[0-9]{1,2}$")).match(text).hasMatch()) return std::nullopt;
   const int hour = text.toInt();
-  if (hour > 11) return std::nullopt;
+  if (hour > 12) return std::nullopt;
   return hour;
 }
 
@@ -82,6 +84,7 @@ void ApplyStart(MainWindow& frame, const StartChoice& start) {
   frame.setZoom(start.zoom);
   if (start.hour) frame.hourList()->setCurrentIndex(*start.hour);
   if (start.sex) frame.sexList()->setCurrentIndex(*start.sex);
+  if (start.at) frame.natalChartPage()->showDate({start.at->year(), start.at->month(), start.at->day()});
   if (start.page != 0) {
     frame.pageTabs()->setCurrentIndex(start.page);
     frame.switchPage(start.page);
@@ -114,11 +117,15 @@ struct Options {
                           QStringLiteral("PAGE")};
   QCommandLineOption hour{
       QStringLiteral("hour"),
-      QStringLiteral("The birth hour for the natal chart: 0 (子) to 11 (亥), or the branch itself."),
+      QStringLiteral("The birth hour for the natal chart: 0 (子, 0-1 h) to 11 (亥), 12 (子, 23-24 h, charted as the "
+                     "next day's 子 hour), or the branch itself."),
       QStringLiteral("HOUR")};
   QCommandLineOption zoom{QStringLiteral("zoom"),
                           QStringLiteral("Large print: 100 (as laid out), 125, 150, 175 or 200 per cent."),
                           QStringLiteral("PERCENT")};
+  QCommandLineOption at{QStringLiteral("at"),
+                        QStringLiteral("Read the natal chart on this date (its 大限, 流年 …) instead of today."),
+                        QStringLiteral("YYYY-MM-DD")};
   QCommandLineOption sex{QStringLiteral("sex"), QStringLiteral("The sex for the natal chart: 男 or 女 (also m or f)."),
                          QStringLiteral("SEX")};
 
@@ -127,7 +134,7 @@ struct Options {
         QStringLiteral("Lunisol 農民曆, an almanac of the Chinese lunisolar calendar, 1900-2100."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addOptions({date, grab, size, available, open, page, hour, sex, zoom, tip});
+    parser.addOptions({date, grab, size, available, open, page, hour, sex, at, zoom, tip});
   }
 };
 
@@ -272,9 +279,14 @@ QString ReadStart(const QCommandLineParser& parser, const Options& opt, Launch& 
     l.start.page = *page;
   }
   if (parser.isSet(opt.hour) && !(l.start.hour = HourNamed(parser.value(opt.hour))))
-    return QStringLiteral("--hour wants 0 (子) to 11 (亥) or the branch character");
+    return QStringLiteral("--hour wants 0 (子) to 11 (亥), 12 (the late 子 hour) or the branch character");
   if (parser.isSet(opt.sex) && !(l.start.sex = SexNamed(parser.value(opt.sex))))
     return QStringLiteral("--sex wants 男 or 女 (or m or f)");
+  if (parser.isSet(opt.at)) {
+    l.start.at = QDate::fromString(parser.value(opt.at), QStringLiteral("yyyy-MM-dd"));
+    if (!l.start.at->isValid() || l.start.at->year() < 1900 || l.start.at->year() > 2100)
+      return QStringLiteral("--at wants a date from 1900-01-01 to 2100-12-31 as YYYY-MM-DD");
+  }
   if (parser.isSet(opt.zoom)) {
     bool number = false;
     const int percent = parser.value(opt.zoom).toInt(&number);

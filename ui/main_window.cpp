@@ -19,6 +19,7 @@
 #include "calendar/convert.h"
 #include "calendar/text.h"
 #include "natal/chart.h"
+#include "sheets/bone_weighing_model.h"
 #include "ui/dialogs/calendar_export_dialog.h"
 #include "ui/dialogs/day_finder_dialog.h"
 #include "ui/dialogs/day_sheet_dialog.h"
@@ -35,10 +36,6 @@ namespace lunisol::ui {
 namespace {
 
 constexpr int kFirstYear = 1900, kLastYear = 2100;
-
-const char16_t* const kHourLabels[12] = {u"子 ( 23 ~ 1 )",  u"丑 ( 1 ~ 3 )",   u"寅 ( 3 ~ 5 )",   u"卯 ( 5 ~ 7 )",
-                                         u"辰 ( 7 ~ 9 )",   u"巳 ( 9 ~ 11 )",  u"午 ( 11 ~ 13 )", u"未 ( 13 ~ 15 )",
-                                         u"申 ( 15 ~ 17 )", u"酉 ( 17 ~ 19 )", u"戌 ( 19 ~ 21 )", u"亥 ( 21 ~ 23 )"};
 
 struct DateListRow {
   const char16_t* caption;
@@ -203,7 +200,7 @@ void MainWindow::buildDateBar() {
   // it shows.
   for (int y = kFirstYear; y <= kLastYear; ++y) yearList_->addItem(QString::number(y), y);
   for (int m = 1; m <= 12; ++m) monthList_->addItem(ToQString(MonthSelectorText(m)), m);
-  for (const char16_t* label : kHourLabels) hourList_->addItem(ToQString(label));
+  for (std::u16string_view label : kHourSelectorItems) hourList_->addItem(ToQString(label));
   sexList_->addItems({QStringLiteral("男"), QStringLiteral("女")});
 
   // Every change of a list, by the reader or by a key, goes through one
@@ -237,6 +234,7 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 void MainWindow::setZoom(qreal zoom) {
   zoom_ = std::clamp(zoom, kZoomSteps.front(), kZoomSteps.back());
   almanacPage_->setZoom(zoom_);
+  natalChartPage_->setZoom(zoom_);
 }
 
 void MainWindow::zoomBy(int steps) {
@@ -324,7 +322,7 @@ void MainWindow::switchPage(int index) {
   // Saving and printing act on the page on show; their prompts say which.
   const bool chart = index == 1;
   commandAction(Command::ExportImage)
-      ->setStatusTip(chart ? QStringLiteral("將命盤存成圖檔") : QStringLiteral("將本月頁面存成圖檔"));
+      ->setStatusTip(chart ? QStringLiteral("將整張命盤存成 PNG 圖檔或 PDF") : QStringLiteral("將本月頁面存成圖檔"));
   commandAction(Command::Print)->setStatusTip(chart ? QStringLiteral("列印命盤") : QStringLiteral("列印本月頁面"));
 }
 
@@ -461,8 +459,8 @@ void MainWindow::showNatalChart() {
   const QDate date(selectedYear(), selectedMonth(), selectedDay());
   const QDate now = today();
   const Birth birth{date.year(), date.month(), date.day(), hourBranch(), sex() == 1 ? Sex::kFemale : Sex::kMale};
-  if (const std::optional<NatalChart> chart = ComputeChart(birth, {now.year(), now.month(), now.day()}))
-    natalChartPage_->showChart(*chart);
+  if (const std::optional<NatalChart> chart = ComputeChart(birth))
+    natalChartPage_->showChart(*chart, {now.year(), now.month(), now.day()});
   else
     natalChartPage_->showNoChart(
         QStringLiteral("%1 年 %2 月 %3 日無法排盤。").arg(date.year()).arg(date.month()).arg(date.day()));
@@ -470,14 +468,17 @@ void MainWindow::showNatalChart() {
 
 void MainWindow::exportImage() {
   if (currentPage() == natalChartPage_) {
-    ExportImageWithDialog(natalChartPage_->captureVisible(), natalChartPage_->imageName(), this);
+    natalChartPage_->exportWithDialog(this);
     return;
   }
   ExportPageWithDialog(*almanacPage_, yearList_->currentText(), selectedMonth(), this);
 }
 
 void MainWindow::printPage() {
-  PrintPage(currentPage() == natalChartPage_ ? *natalChartPage_->sheet() : *almanacPage_->sheet(), this);
+  if (currentPage() == natalChartPage_)
+    natalChartPage_->print(this);
+  else
+    PrintPage(*almanacPage_->sheet(), this);
 }
 
 }  // namespace lunisol::ui

@@ -77,7 +77,7 @@ class MainWindow : public QMainWindow {
   int selectedYear() const;
   int selectedMonth() const;
   int selectedDay() const;
-  int hourBranch() const;
+  int hourBranch() const;  // the hour list's entry: 0 = 子 .. 11 = 亥, 12 = the late 子 hour
   int sex() const;
   int pageIndex() const { return pageIndex_; }
 

@@ -125,7 +125,8 @@ TEST(CliReaders, AcceptExactlyTheirKind) {
       {&kMonthReader, "0", false},
       {&kHourReader, "0", true},
       {&kHourReader, "11", true},
-      {&kHourReader, "12", false},
+      {&kHourReader, "12", true},  // the late 子 hour
+      {&kHourReader, "13", false},
       {&kHourReader, "-1", false},
       {&kSexReader, "女", true},
       {&kSexReader, "f", false},

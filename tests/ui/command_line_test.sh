@@ -51,7 +51,20 @@ rm -f "$work"/*.png
 cmp -s "$work/natal.png" "$work/natal-named.png" || fail "--hour 寅 --sex f differs from --hour 2 --sex 女"
 cmp -s "$work/natal.png" "$work/natal-male.png" && fail "--sex did not change the chart"
 cmp -s "$work/natal.png" "$work/almanac.png" && fail "--page natal grabbed the almanac page"
-for bad in "--page moon" "--hour 12" "--hour -1" "--hour 2x" "--hour 甲" "--sex x"; do
+# --hour 12 is the late 子 hour, the next day's 子 hour; --at reads the chart
+# on another day; --zoom enlarges the chart.
+"$app" --date 2000-08-16 --page natal --hour 12 --sex 女 --grab "$work/natal-late.png" --size 1024x768 2>/dev/null \
+  || fail "grab of the natal page at the late 子 hour"
+"$app" --date 2000-08-17 --page natal --hour 0 --sex 女 --grab "$work/natal-next.png" --size 1024x768 2>/dev/null \
+  || fail "grab of the natal page of the next day"
+cmp -s "$work/natal-late.png" "$work/natal.png" && fail "--hour 12 charted the 寅 hour"
+"$app" --date 2000-08-16 --page natal --hour 2 --sex 女 --at 2030-05-01 --grab "$work/natal-2030.png" \
+  --size 1024x768 2>/dev/null || fail "grab of the natal page read in 2030"
+cmp -s "$work/natal-2030.png" "$work/natal.png" && fail "--at did not change the chart's reading"
+"$app" --date 2000-08-16 --page natal --hour 2 --sex 女 --zoom 200 --grab "$work/natal-200.png" --size 1024x768 \
+  2>/dev/null || fail "grab of the natal page at 200 %"
+cmp -s "$work/natal-200.png" "$work/natal.png" && fail "--zoom 200 left the natal page as at 100 %"
+for bad in "--page moon" "--hour 13" "--hour -1" "--hour 2x" "--hour 甲" "--sex x" "--at 2030-13-01"; do
   # shellcheck disable=SC2086
   "$app" --date 2000-08-16 $bad --grab "$work/bad.png" 2>"$work/err" && fail "$bad was accepted"
   [ $? -eq 2 ] || fail "$bad did not exit with status 2"

@@ -47,10 +47,10 @@ TEST(Frame, StartsOnTodayWithTheDateBarFilled) {
   EXPECT_EQ(f.yearList()->currentText(), QStringLiteral("2009"));
   EXPECT_EQ(f.monthList()->currentText(), QStringLiteral(" 8"));
   EXPECT_EQ(f.dayList()->currentText(), QStringLiteral("15"));
-  EXPECT_EQ(f.hourList()->currentText(), QStringLiteral("子 ( 23 ~ 1 )"));
+  EXPECT_EQ(f.hourList()->currentText(), QStringLiteral("子 ( 0 ~ 1 )"));
   EXPECT_EQ(f.sexList()->currentText(), QStringLiteral("男"));
   EXPECT_EQ(f.yearList()->count(), 201);
-  EXPECT_EQ(f.hourList()->count(), 12);
+  EXPECT_EQ(f.hourList()->count(), 13);
   EXPECT_EQ(f.pageIndex(), 0);
   const QString title = f.windowTitle();
   EXPECT_TRUE(title.startsWith(QStringLiteral("Lunisol 農民曆 (1900 ~ 2100) { ")));
