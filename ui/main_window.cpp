@@ -432,7 +432,7 @@ void MainWindow::showFocusDay() {
                            .arg(ToQString(kWeekdayNames[static_cast<size_t>(facts->weekday)]));
   const QString description = QStringLiteral("農曆%1。%2")
                                   .arg(ToQString(LunarDateName(d.lunarMonth, d.lunarDay)),
-                                       DayAdviceTip(d).replace(u'\n', QStringLiteral("。")));
+                                       DayAdviceTip(facts->almanac).replace(u'\n', QStringLiteral("。")));
   almanacPage_->setFocusDay(d.day, name, description);
 }
 
@@ -594,11 +594,10 @@ DayFinderDialog* MainWindow::dayFinder() const { return finder_; }
 
 void MainWindow::openDayFinder() {
   if (!finder_) {
-    finder_ = new DayFinderDialog(today(), birthYear_, this);
+    finder_ = new DayFinderDialog(today(), births_, this);
     finder_->setAttribute(Qt::WA_DeleteOnClose);
     connect(finder_, &DayFinderDialog::dateChosen, this, &MainWindow::showFoundDay);
-    connect(finder_, &DayFinderDialog::birthYearChanged, this,
-            [this](int year) { birthYear_ = year ? std::optional<int>(year) : std::nullopt; });
+    connect(finder_, &DayFinderDialog::birthsChanged, this, [this](const QList<QDate>& births) { births_ = births; });
     present(*finder_);
   }
   finder_->show();
