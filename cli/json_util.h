@@ -2,7 +2,6 @@
 #pragma once
 
 #include <nlohmann/json.hpp>
-#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -13,15 +12,11 @@
 
 namespace lunisol::cli {
 
-inline nlohmann::ordered_json Utf8(std::u16string_view text) { return ToUtf8(text); }
 inline nlohmann::ordered_json Rgb(const Colour& c) { return nlohmann::ordered_json::array({c.r, c.g, c.b}); }
 inline nlohmann::ordered_json Cell(std::u16string_view text, const Colour& c) {
   return {{"text", ToUtf8(text)}, {"colour", Rgb(c)}};
 }
 
-struct Ymd {
-  int year = 0, month = 0, day = 0;
-};
 // Bad arguments: one line on `err`, exit status 2.
 inline int Refuse(std::ostream& err, const std::string& message) {
   err << "lunisol-cli: " << message << "\n";
@@ -33,10 +28,5 @@ inline int Refuse(std::ostream& err, const std::string& message) {
 inline void TellMoonPhaseNotice(const YearData& data, std::ostream& err) {
   for (const std::string& line : MoonPhaseNotices(data.moonReport, data.year)) err << "lunisol-cli: " << line << "\n";
 }
-
-// "YYYY-MM-DD" with a real Gregorian date in the calendar's range.
-std::optional<Ymd> ParseDate(std::string_view text);
-// A whole decimal number, nothing else.
-std::optional<int> ParseInt(std::string_view text);
 
 }  // namespace lunisol::cli

@@ -96,12 +96,12 @@ PageDay EvaluatePage(const Ymd& date, std::ostream& err) {
   return page;
 }
 
-int Hours(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
-  if (a.size() != 2) return Refuse(err, "usage: hours YYYY-MM-DD");
-  const std::optional<Ymd> date = ParseDate(a[1]);
-  if (!date) return Refuse(err, "hours: the date must be YYYY-MM-DD within 1900..2100");
-  const PageDay page = EvaluatePage(*date, err);
-  const std::optional<HourTableRecord> r = BuildHourTable(page.month, date->year, date->month, date->day);
+}  // namespace
+
+int RunHours(const Args& a, std::ostream& out, std::ostream& err) {
+  const Ymd& date = a.Date("DATE");
+  const PageDay page = EvaluatePage(date, err);
+  const std::optional<HourTableRecord> r = BuildHourTable(page.month, date.year, date.month, date.day);
   if (page.column == nullptr || !r) return Refuse(err, "hours: the month page has no column for that day");
 
   json hours = json::array();
@@ -145,11 +145,9 @@ int Hours(const std::vector<std::string>& a, std::ostream& out, std::ostream& er
   return 0;
 }
 
-int Yearly(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
-  if (a.size() != 2) return Refuse(err, "usage: yearly YYYY-MM-DD");
-  const std::optional<Ymd> date = ParseDate(a[1]);
-  if (!date) return Refuse(err, "yearly: the date must be YYYY-MM-DD within 1900..2100");
-  const std::optional<YearlyNotesRecord> r = BuildYearlyNotes(date->year, date->month, date->day);
+int RunYearly(const Args& a, std::ostream& out, std::ostream& err) {
+  const Ymd& date = a.Date("DATE");
+  const std::optional<YearlyNotesRecord> r = BuildYearlyNotes(date.year, date.month, date.day);
   if (!r) return Refuse(err, "yearly: the date does not convert");
 
   const auto texts = r->TemplateTexts();
@@ -201,17 +199,10 @@ int Yearly(const std::vector<std::string>& a, std::ostream& out, std::ostream& e
   return 0;
 }
 
-int Zodiac(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
-  if (a.size() != 2 && a.size() != 3) return Refuse(err, "usage: zodiac YYYY-MM-DD [TAB]");
-  const std::optional<Ymd> date = ParseDate(a[1]);
-  if (!date) return Refuse(err, "zodiac: the date must be YYYY-MM-DD within 1900..2100");
-  int tab = 0;
-  if (a.size() == 3) {
-    const std::optional<int> t = ParseInt(a[2]);
-    if (!t || *t < 0 || *t > 2) return Refuse(err, "zodiac: TAB must be 0, 1 or 2");
-    tab = *t;
-  }
-  ZodiacFortuneSheet sheet = OpenZodiacFortune(date->year, date->month, date->day);
+int RunZodiac(const Args& a, std::ostream& out, std::ostream&) {
+  const Ymd& date = a.Date("DATE");
+  const int tab = a.Has("TAB") ? a.Number("TAB") : 0;
+  ZodiacFortuneSheet sheet = OpenZodiacFortune(date.year, date.month, date.day);
   // Choosing the tab already shown changes nothing.
   if (tab != sheet.selectedTab) FillZodiacTab(sheet, tab);
 
@@ -246,13 +237,10 @@ int Zodiac(const std::vector<std::string>& a, std::ostream& out, std::ostream& e
   return 0;
 }
 
-int Bone(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
-  if (a.size() != 3) return Refuse(err, "usage: bone YYYY-MM-DD HOUR");
-  const std::optional<Ymd> date = ParseDate(a[1]);
-  if (!date) return Refuse(err, "bone: the date must be YYYY-MM-DD within 1900..2100");
-  const std::optional<int> hour = ParseInt(a[2]);
-  if (!hour || *hour < 0 || *hour > 11) return Refuse(err, "bone: HOUR must be 0 (子) .. 11 (亥)");
-  const std::optional<BoneWeighingRecord> r = WeighBones(date->year, date->month, date->day, *hour);
+int RunBone(const Args& a, std::ostream& out, std::ostream&) {
+  const Ymd& date = a.Date("DATE");
+  const int hour = a.Number("HOUR");
+  const std::optional<BoneWeighingRecord> r = WeighBones(date.year, date.month, date.day, hour);
   if (!r) {
     // The dialog does not open for a date the converter refuses.
     out << json{{"opens", false}}.dump() << "\n";
@@ -277,18 +265,6 @@ int Bone(const std::vector<std::string>& a, std::ostream& out, std::ostream& err
              .dump()
       << "\n";
   return 0;
-}
-
-}  // namespace
-
-int RunSheetCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  if (args.empty()) return -1;
-  const std::string& c = args[0];
-  if (c == "hours") return Hours(args, out, err);
-  if (c == "yearly") return Yearly(args, out, err);
-  if (c == "zodiac") return Zodiac(args, out, err);
-  if (c == "bone") return Bone(args, out, err);
-  return -1;
 }
 
 }  // namespace lunisol::cli

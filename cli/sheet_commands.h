@@ -1,19 +1,17 @@
 // The sheet commands of lunisol-cli: hours, yearly, zodiac and bone, each
-// printing the record its dialog shows as one UTF-8 JSON object.
+// printing the record its dialog shows as one UTF-8 JSON object (see
+// commands.cpp for their arguments).
 #pragma once
 
 #include <ostream>
-#include <string>
-#include <vector>
+
+#include "cli/arguments.h"
 
 namespace lunisol::cli {
 
-// args[0] is the command. Returns 0 on success, 2 (with a one-line message on
-// `err`) for bad arguments, and −1 when args[0] is not a sheet command.
-//   hours YYYY-MM-DD
-//   yearly YYYY-MM-DD
-//   zodiac YYYY-MM-DD [TAB]   (TAB 0..2, default 0)
-//   bone YYYY-MM-DD HOUR      (HOUR 0 = 子 .. 11 = 亥)
-int RunSheetCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunHours(const Args& args, std::ostream& out, std::ostream& err);
+int RunYearly(const Args& args, std::ostream& out, std::ostream& err);
+int RunZodiac(const Args& args, std::ostream& out, std::ostream& err);
+int RunBone(const Args& args, std::ostream& out, std::ostream& err);
 
 }  // namespace lunisol::cli

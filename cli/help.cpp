@@ -1,0 +1,137 @@
+#include "cli/help.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace lunisol::cli {
+
+namespace {
+
+constexpr std::string_view kProgram = "lunisol-cli";
+constexpr size_t kWidth = 100;  // columns of a help line
+
+// Terminal columns of UTF-8 text, near enough: two for a character of three
+// or four bytes (the CJK ones), one for any other.
+size_t Columns(std::string_view text) {
+  size_t n = 0;
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if ((byte & 0xC0) != 0x80) n += byte >= 0xE0 ? 2 : 1;
+  }
+  return n;
+}
+
+// `text` in lines of at most kWidth columns (a longer word alone on its
+// line), every line after the first indented by `indent`.
+std::string Wrapped(std::string_view text, size_t indent) {
+  std::string wrapped;
+  size_t column = indent;
+  while (!text.empty()) {
+    const size_t space = text.find(' ');
+    const std::string_view word = text.substr(0, space);
+    text = space == std::string_view::npos ? std::string_view() : text.substr(space + 1);
+    if (!wrapped.empty() && column + 1 + Columns(word) > kWidth) {
+      wrapped += "\n" + std::string(indent, ' ');
+      column = indent;
+    } else if (!wrapped.empty()) {
+      wrapped += ' ';
+      ++column;
+    }
+    wrapped += word;
+    column += Columns(word);
+  }
+  return wrapped;
+}
+
+// "--birth-year YEAR", "--best-first", "DATE".
+std::string OptionWords(const Param& o) {
+  std::string words(o.name);
+  if (o.reader) words += " " + std::string(o.reader->form);
+  return words;
+}
+
+// "choose ACTIVITY FROM TO [--birth-year YEAR] [--best-first]"
+std::string FormLine(const Command& c, const Form& form) {
+  std::string line(c.name);
+  size_t open = 0;
+  for (const Param& p : form) {
+    line += p.optional ? " [" : " ";
+    line += p.name;
+    open += p.optional;
+  }
+  line += std::string(open, ']');
+  for (const Param& o : c.options) line += " [" + OptionWords(o) + "]" + (o.repeatable ? "…" : "");
+  return line;
+}
+
+// The params a command's help explains, each once, in the order they come.
+std::vector<const Param*> Explained(const Command& c) {
+  std::vector<const Param*> params;
+  auto add = [&](const Param& p) {
+    const bool seen = std::any_of(params.begin(), params.end(), [&](const Param* q) { return q->name == p.name; });
+    if (!seen) params.push_back(&p);
+  };
+  for (const Form& f : c.forms)
+    for (const Param& p : f) add(p);
+  for (const Param& o : c.options) add(o);
+  add(kOutputOption);
+  return params;
+}
+
+std::string Explanation(const Param& p) {
+  std::string text(p.help);
+  if (p.reader) text += ": " + p.reader->Expects();
+  if (p.repeatable) text += " (may be given more than once)";
+  return text;
+}
+
+void PrintColumns(std::ostream& out, const std::vector<std::pair<std::string, std::string>>& rows) {
+  size_t width = 0;
+  for (const auto& [left, right] : rows) width = std::max(width, left.size());
+  for (const auto& [left, right] : rows)
+    out << "  " << left << std::string(width - left.size() + 2, ' ') << Wrapped(right, width + 4) << "\n";
+}
+
+}  // namespace
+
+std::string UsageLine(const Command& command) {
+  std::string line;
+  for (const Form& f : command.forms) line += (line.empty() ? "" : " | ") + FormLine(command, f);
+  return line;
+}
+
+void PrintOverview(std::ostream& out) {
+  out << "usage: " << kProgram << " COMMAND [ARGUMENTS] [-o FILE]\n"
+      << "       " << kProgram << " help COMMAND\n"
+      << "       " << kProgram << " --help | --version\n\n"
+      << "The traditional Chinese almanac (農民曆) of 1900–2100 for other programs. Every command prints\n"
+      << "UTF-8 JSON, except phases (a moon-phase file) and ical (an iCalendar file).\n\n"
+      << "Commands:\n";
+  std::vector<std::pair<std::string, std::string>> rows;
+  for (const Command& c : Commands()) rows.emplace_back(c.name, c.summary);
+  PrintColumns(out, rows);
+  out << "\nEvery command takes -o FILE, which writes FILE only once the whole output is there (a failure\n"
+      << "leaves the old file as it was), and --help.\n"
+      << "Exit status: 0 done, 1 the output could not be written, 2 bad arguments.\n";
+}
+
+void PrintCommandHelp(const Command& command, std::ostream& out) {
+  const char* lead = "usage: ";
+  for (const Form& f : command.forms) {
+    out << lead << kProgram << " " << FormLine(command, f) << " [-o FILE]\n";
+    lead = "       ";
+  }
+  std::string about(command.summary);
+  if (!about.empty() && about[0] >= 'a' && about[0] <= 'z') about[0] = static_cast<char>(about[0] - 'a' + 'A');
+  out << "\n" << Wrapped(about + ". " + std::string(command.details), 0) << "\n\nArguments and options:\n";
+  std::vector<std::pair<std::string, std::string>> rows;
+  for (const Param* p : Explained(command))
+    rows.emplace_back(p->name.starts_with('-') ? OptionWords(*p) : std::string(p->name), Explanation(*p));
+  rows.emplace_back("-h, --help", std::string(kHelpOption.help));
+  PrintColumns(out, rows);
+  out << "\nExample:\n  " << kProgram << " " << command.example << "\n";
+}
+
+void PrintVersion(std::ostream& out) { out << kProgram << " " << LUNISOL_VERSION << "\n"; }
+
+}  // namespace lunisol::cli
