@@ -2,12 +2,11 @@
 
 namespace lunisol {
 
-std::u16string LunarDateName(int lunarMonth, int lunarDay) {
-  const int month = lunarMonth < 0 ? -lunarMonth : lunarMonth;
-  if (month < 1 || month > 12 || lunarDay < 1 || lunarDay > 30) return {};
-  std::u16string name = lunarMonth < 0 ? u"閏" : u"";
-  name += kLunarMonthNames[static_cast<size_t>(month - 1)];
-  name += kLunarDayNames30[static_cast<size_t>(lunarDay - 1)];
+std::u16string LunarDateName(const LunarDate& date) {
+  if (date.month < 1 || date.month > 12 || date.day < 1 || date.day > 30) return {};
+  std::u16string name = date.leap ? u"閏" : u"";
+  name += kLunarMonthNames[static_cast<size_t>(date.month - 1)];
+  name += kLunarDayNames30[static_cast<size_t>(date.day - 1)];
   return name;
 }
 

@@ -13,6 +13,10 @@
 #include <utility>
 #include <vector>
 
+namespace lunisol {
+struct ChooseTarget;
+}
+
 namespace lunisol::cli {
 
 struct Ymd {
@@ -46,12 +50,17 @@ extern const Reader kYearReader;           // 1900..2100
 extern const Reader kMonthReader;          // 1..12
 extern const Reader kHourReader;           // 0 (子) .. 11 (亥), 12 (the late 子 hour)
 extern const Reader kSexReader;            // 男 (0) or 女 (1)
-extern const Reader kActivityReader;       // by the book's name or the Taiwanese almanac's
+extern const Reader kActivityReader;       // an almanac word (嫁娶, 入宅 …) or one of the book's sixty
 extern const Reader kFileReader;           // any name the system accepts
 extern const Reader kCalendarPartsReader;  // ical's "lunar,terms,…", as bits of CalendarPart
 // YYYY-MM-DD in ASCII digits whatever the numbers: the converter itself
 // answers a day that does not exist with its refusal code.
 extern const Reader kConverterDateReader;
+// What kActivityReader read, as the number it keeps: an almanac word's index,
+// or kBookActivityNumbers and up for the book's activities.
+inline constexpr int kBookActivityNumbers = 1000;
+int ActivityNumber(const ChooseTarget& target);
+ChooseTarget ActivityOfNumber(int number);
 // A whole number min..max in ASCII digits ('-' only when min is negative).
 Reader NumberReader(std::string_view form, int min, int max, std::string expects);
 

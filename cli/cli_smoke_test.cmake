@@ -104,10 +104,12 @@ expect_in("${out}" "X-WR-CALNAME:Lunisol 農民曆 2026")
 expect_in("${out}" "DTSTART:20260203T200200Z")
 expect_in("${out}" "SUMMARY:立春 04:02")
 expect_in("${out}" "SUMMARY:春節")
-# 宜/忌 ride on the lunar dates, a 諸事不宜 day saying only that.
+# 宜/忌 ride on the lunar dates as the almanac list, a 諸事不宜 day saying
+# only that (and its marks).
 run(0 out ical 2026 --include yiji)
 expect_in("${out}" "SUMMARY:十一月十四")
-expect_in("${out}" "DESCRIPTION:諸事不宜\\n依《欽定協紀辨方書》鋪註")
+expect_in("${out}" "\n 諸事不宜\\n依《欽定協紀辨方書》鋪註，參《董公選擇日")
+expect_in("${out}" "\n 月忌\\n諸事不宜\\n依")
 run(0 out ical 2000 2020 --include lunar)
 expect_in("${last_err}" "warning")
 execute_process(COMMAND ${CLI} ical 2026 OUTPUT_FILE /dev/full RESULT_VARIABLE rc ERROR_VARIABLE err)
@@ -120,7 +122,9 @@ endif()
 run(0 out day 2009-05-26)
 expect_in("${out}" [["dayPillar":"辛未","monthBranch":"巳","officer":"滿","dayGod":{"name":"明堂","kind":"黃道"}]])
 expect_in("${out}" [[{"activity":"祭祀","because":["天德","天巫","益後"]}]])
-expect_in("${out}" [["ruleSet":"欽定協紀辨方書"}]])
+expect_in("${out}" [["ruleSet":"欽定協紀辨方書","almanac":{"yi":[{"word":"祭祀","activity":"祭祀","because":["天德","天巫","益後"],"source":"書"}]])
+expect_in("${out}" [[{"word":"嫁娶","activity":"嫁娶","because":["三娘煞","董公：四月滿未日忌婚姻、起造、修造"],"source":"三娘煞"}]])
+expect_in("${out}" [["restBad":false,"allBad":false,"marks":["三娘煞"]}}]])
 run(0 out day 2009-02-01 2009-02-28)
 string(REGEX MATCHALL "\n" lines "${out}")
 list(LENGTH lines count)
@@ -132,12 +136,21 @@ if(rc EQUAL 0)
   message(FATAL_ERROR "day 2009-05-26 > /dev/full: exit 0, expected a failure")
 endif()
 
-# The day finder: the days that suit an activity, and the valid names when
-# the name is not one of them.
+# The day finder: the days whose almanac list suits a word, for one or two
+# people whose years count from 立春, and the valid words when the word is
+# empty or not one of them.
 run(0 out choose 嫁娶 2026-01-01 2026-12-31 --birth-year 1990)
-expect_in("${out}" [[{"activity":"嫁娶","from":"2026-01-01","to":"2026-12-31","birthYear":1990,"order":"date","days":[{"date":]])
-expect_in("${out}" [["lunarDate":"十一月十五"]])
-run(2 out choose 入宅 2026-01-01 2026-01-31)
+expect_in("${out}" [[{"activity":"嫁娶","from":"2026-01-01","to":"2026-12-31","births":[],"birthYear":1990,"order":"date","days":[{"date":]])
+run(0 out choose 入宅 2026-01-01 2026-12-31 --birth 1990-01-20 --birth 1992-06-01)
+expect_in("${out}" [["births":[{"date":"1990-01-20","animal":"蛇"},{"date":"1992-06-01","animal":"猴"}],"birthYear":null]])
+expect_in("${out}" [["word":"入宅","because":["月德合"],"source":"書"}]])
+execute_process(COMMAND ${CLI} choose "" 2026-01-01 2026-02-01 RESULT_VARIABLE rc ERROR_VARIABLE err OUTPUT_QUIET)
+if(NOT rc EQUAL 2)
+  message(FATAL_ERROR "choose '' …: exit ${rc}, expected 2")
+endif()
+expect_in("${err}" "ACTIVITY '' is not an almanac word, one of: 祭祀")
+expect_in("${err}" "入宅")
+run(2 out choose 搬家 2026-01-01 2026-01-31)
 expect_in("${last_err}" "訂盟")
 run(2 out choose 嫁娶 2026-01-01 2036-12-31)
 

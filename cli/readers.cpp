@@ -6,6 +6,8 @@
 #include "calendar/tables.h"
 #include "calendar/text.h"
 #include "cli/arguments.h"
+#include "days/almanac_list.h"
+#include "days/day_finder.h"
 #include "days/day_lists.h"
 #include "ical/calendar_events.h"
 
@@ -58,18 +60,17 @@ bool ReadSex(std::string_view word, Value& value) {
 }
 
 bool ReadActivity(std::string_view word, Value& value) {
-  const std::optional<ActivityId> activity = ActivityByName(FromUtf8(word));
-  if (activity) value.number = static_cast<int>(*activity);
-  return activity.has_value();
+  if (!IsUtf8(word)) return false;
+  const std::optional<ChooseTarget> target = ChooseTargetByName(FromUtf8(word));
+  if (target) value.number = ActivityNumber(*target);
+  return target.has_value();
 }
 
 std::string Activities() {
   std::string names;
-  for (int a = 0; a < kActivityCount; ++a) {
-    const ActivityId id = static_cast<ActivityId>(a);
-    names += (a ? " " : "") + ToUtf8(ActivityName(id));
-    if (TaiwaneseActivityName(id) != ActivityName(id)) names += "(" + ToUtf8(TaiwaneseActivityName(id)) + ")";
-  }
+  for (int w = 0; w < AlmanacWordCount(); ++w) names += (w ? " " : "") + ToUtf8(AlmanacWordName(w));
+  names += "; or one of the book's sixty:";
+  for (int a = 0; a < kActivityCount; ++a) names += " " + ToUtf8(ActivityName(static_cast<ActivityId>(a)));
   return names;
 }
 
@@ -115,7 +116,16 @@ const Reader kMonthReader = NumberReader("MONTH", 1, 12, "a month 1..12");
 const Reader kHourReader =
     NumberReader("HOUR", 0, 12, "an hour 0 (子, 0-1 h) .. 11 (亥), or 12 (子, 23-24 h: the next day's)");
 const Reader kSexReader{"SEX", "男 or 女", ReadSex};
-const Reader kActivityReader{"ACTIVITY", "an activity, one of: ", ReadActivity, Activities};
+const Reader kActivityReader{"ACTIVITY", "an almanac word, one of: ", ReadActivity, Activities};
+
+int ActivityNumber(const ChooseTarget& target) {
+  return target.word ? *target.word : kBookActivityNumbers + static_cast<int>(*target.activity);
+}
+
+ChooseTarget ActivityOfNumber(int number) {
+  if (number >= kBookActivityNumbers) return {std::nullopt, static_cast<ActivityId>(number - kBookActivityNumbers)};
+  return {number, std::nullopt};
+}
 const Reader kFileReader{"FILE", "a regular file, or a new one (a symbolic link is followed)",
                          [](std::string_view word, Value&) { return !word.empty(); }, nullptr, true};
 const Reader kCalendarPartsReader{"PART,…", "a list of parts from ", ReadCalendarParts, CalendarParts};

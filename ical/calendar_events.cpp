@@ -61,12 +61,12 @@ bool IsLunarYearEnd(int year, int month, int day) {
     }
   }
   CalendarDate next;
-  return SolarToLunar(year, month, day, next) > 0 && next.lunarMonth == 1 && next.lunarDay == 1;
+  return SolarToLunar(year, month, day, next) > 0 && next.lunar == LunarDate{next.lunar.year, 1, false, 1};
 }
 
-bool IsVowOnlyDay(int lunarMonth, int lunarDay) {
-  if (lunarMonth <= 0) return false;
-  const std::u16string key = Format(u"%02d%02d", {lunarMonth, lunarDay});
+bool IsVowOnlyDay(const LunarDate& date) {
+  if (date.leap || date.month <= 0) return false;
+  const std::u16string key = Format(u"%02d%02d", {date.month, date.day});
   return std::find(kLunarVowDays.begin(), kLunarVowDays.end(), key) != kLunarVowDays.end();
 }
 
@@ -85,9 +85,8 @@ struct DayOccasions {
 // its day, so such a day keeps nothing but a 除夕 it may also be.
 void SortLunarOccasions(const CalendarDate& lunar, bool yearEnd, DayOccasions& out) {
   // Month 0 matches no row of the table, which leaves only the eve.
-  const bool vowOnly = IsVowOnlyDay(lunar.lunarMonth, lunar.lunarDay);
-  const std::optional<std::u16string> text =
-      vowOnly ? LunarFestival(0, 0, yearEnd) : LunarFestival(lunar.lunarMonth, lunar.lunarDay, yearEnd);
+  const bool vowOnly = IsVowOnlyDay(lunar.lunar);
+  const std::optional<std::u16string> text = LunarFestival(vowOnly ? LunarDate{} : lunar.lunar, yearEnd);
   if (!text) return;
   static constexpr std::u16string_view kSeparator = u" ，";
   std::u16string_view rest = *text;
@@ -100,17 +99,18 @@ void SortLunarOccasions(const CalendarDate& lunar, bool yearEnd, DayOccasions& o
   }
 }
 
-DayOccasions OccasionsOfDay(int month, int day, int term, const CalendarDate& lunar, bool yearEnd) {
+DayOccasions OccasionsOfDay(int year, int month, int day, int term, const CalendarDate& lunar, bool yearEnd) {
   DayOccasions out;
-  if (auto solar = SolarFestival(month, day)) Append(out.festivals, *solar);
+  if (auto solar = SolarFestival(year, month, day)) Append(out.festivals, *solar);
   for (const TermFestival& f : kTermFestivals)
     if (f.term == term) Append(out.festivals, f.name);
   SortLunarOccasions(lunar, yearEnd, out);
   return out;
 }
 
-// "諸事不宜" on such a day, "宜：a、b", "忌：c、d" (each when it has items) and
-// the rule set's line, one a line.
+// The day's marks ("楊公忌　月忌"), "諸事不宜" on such a day, "宜：a、b" (with
+// "、餘事勿取" on a day that allows nothing else), "忌：c、d" (each when it has
+// items) and the rule set's line, one a line.
 std::u16string AdviceLines(const DayAdviceSource& source, int year, int month, int day) {
   const DayAdvice advice = source.ofDay(year, month, day);
   std::u16string lines;
@@ -124,8 +124,11 @@ std::u16string AdviceLines(const DayAdviceSource& source, int year, int month, i
     for (size_t i = 0; i < items.size(); ++i) text += (i ? u"、" : u"") + items[i];
     return text;
   };
+  std::u16string marks;
+  for (const std::u16string& m : advice.marks) marks += (marks.empty() ? u"" : u"　") + m;
+  line(marks);
   if (advice.allBad) line(u"諸事不宜");
-  line(list(u"宜：", advice.yi));
+  line(list(u"宜：", advice.yi) + (advice.restBad && !advice.yi.empty() ? u"、餘事勿取" : u""));
   line(list(u"忌：", advice.ji));
   line(source.ruleSetLine);
   return lines;
@@ -147,13 +150,12 @@ struct Wants {
 
 void AddAllDayEvents(const Wants& w, const Day& d, std::vector<CalendarEvent>& out) {
   if (w.lunar) {
-    out.push_back(DayEvent(EventKind::kLunarDate, d.year, d.month, d.day, "lunar",
-                           LunarDateName(d.lunar.lunarMonth, d.lunar.lunarDay)));
+    out.push_back(DayEvent(EventKind::kLunarDate, d.year, d.month, d.day, "lunar", LunarDateName(d.lunar.lunar)));
     if (w.advice) out.back().description = AdviceLines(*w.advice, d.year, d.month, d.day);
   }
   if (!w.festivals && !w.deities) return;
-  const bool yearEnd = d.lunar.lunarDay >= 29 && IsLunarYearEnd(d.year, d.month, d.day);
-  DayOccasions o = OccasionsOfDay(d.month, d.day, d.term, d.lunar, yearEnd);
+  const bool yearEnd = d.lunar.lunar.day >= 29 && IsLunarYearEnd(d.year, d.month, d.day);
+  DayOccasions o = OccasionsOfDay(d.year, d.month, d.day, d.term, d.lunar, yearEnd);
   if (w.festivals && !o.festivals.empty())
     out.push_back(DayEvent(EventKind::kFestival, d.year, d.month, d.day, "festival", std::move(o.festivals)));
   if (w.deities && !o.deities.empty())
@@ -161,8 +163,8 @@ void AddAllDayEvents(const Wants& w, const Day& d, std::vector<CalendarEvent>& o
 }
 
 CalendarEvent TermEvent(const Day& d) {
-  const std::u16string_view hhmm = SolarTermTime(d.year, d.term);
-  const int minute = ParseDecimal(hhmm.substr(0, 2)) * 60 + ParseDecimal(hhmm.substr(2, 2));
+  const std::optional<ClockTime> time = TermTime(d.year, TermAt(d.term));
+  const int minute = time ? time->hour * 60 + time->minute : 0;
   const std::u16string_view name = kSolarTermNames[static_cast<size_t>(d.term)];
   CalendarEvent e = DayEvent(EventKind::kSolarTerm, d.year, d.month, d.day, "term", std::u16string(name));
   // A term comes once a year, so its UID names the year and the term: a
@@ -176,10 +178,10 @@ CalendarEvent TermEvent(const Day& d) {
   return e;
 }
 
-CalendarEvent PhaseEvent(const Day& d, const MoonPhaseMoment& m) {
-  const int minute = m.hour * 60 + m.minute;
+CalendarEvent PhaseEvent(const Day& d, const MoonPhaseEvent& m) {
+  const int minute = m.time.hour * 60 + m.time.minute;
   const std::u16string summary =
-      std::u16string(kMoonPhaseNames[static_cast<size_t>(m.list)]) + u" " + ClockText(minute);
+      std::u16string(kMoonPhaseNames[static_cast<size_t>(Index(m.phase))]) + u" " + ClockText(minute);
   CalendarEvent e = DayEvent(EventKind::kMoonPhase, d.year, d.month, d.day, "phase", summary);
   e.minute = minute;
   return e;

@@ -147,10 +147,10 @@ class MainWindow : public QMainWindow {
   // A day the finder found: its month on the page with its column marked,
   // the date chosen in the date bar.
   void showFoundDay(const QDate& date);
-  // The finder while it is open (null otherwise), and the birth year the
+  // The finder while it is open (null otherwise), and the birth dates the
   // reader gave it: kept while the program runs, never written anywhere.
   DayFinderDialog* dayFinder() const;
-  std::optional<int> finderBirthYear() const { return birthYear_; }
+  QList<QDate> finderBirths() const { return births_; }
   // What the sheets read of the lists.
   SheetSelection selection() const;
 
@@ -168,7 +168,7 @@ class MainWindow : public QMainWindow {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
-  void computeYearData(int year, int month);
+  void computeYearData(int year);
   void buildDateBar();
   void buildToolBar();
   void buildPages();
@@ -225,7 +225,7 @@ class MainWindow : public QMainWindow {
   bool started_ = false;                // the start-up boxes have been shown
   bool telling_ = false;                // a notice box is open
   QPointer<DayFinderDialog> finder_;
-  std::optional<int> birthYear_;
+  QList<QDate> births_;
 };
 
 }  // namespace lunisol::ui

@@ -31,7 +31,7 @@ struct EvaluatedMonth {
   MonthTermState terms;
   MonthAlmanac month;
   EvaluatedMonth(int year, int m) {
-    LoadYearData(data, year, m);
+    LoadYearData(data, year);
     month = EvaluateMonth(year, m, data, terms);
   }
 };
