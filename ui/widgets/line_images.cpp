@@ -25,17 +25,16 @@ bool OnGrid(qreal v) {
   return scaled == std::floor(scaled) && qAbs(scaled) < (1 << 30);
 }
 
-// The box of pixels that differ from `ground`.
-QRect ChangedBox(const QImage& image, QRgb ground) {
-  const int width = image.width(), height = image.height();
+// The box of the pixels within `area` that differ from `ground`.
+QRect ChangedBox(const QImage& image, const QRect& area, QRgb ground) {
   const qsizetype stride = image.bytesPerLine();
   const uchar* bits = image.constBits();
-  int left = width, right = -1, top = -1, bottom = -1;
-  for (int y = 0; y < height; ++y) {
+  int left = area.right() + 1, right = -1, top = -1, bottom = -1;
+  for (int y = area.top(); y <= area.bottom(); ++y) {
     const auto* row = reinterpret_cast<const QRgb*>(bits + y * stride);
-    int first = 0, last = width - 1;
-    while (first < width && row[first] == ground) ++first;
-    if (first == width) continue;
+    int first = area.left(), last = area.right();
+    while (first <= last && row[first] == ground) ++first;
+    if (first > last) continue;
     while (row[last] == ground) --last;
     left = std::min(left, first);
     right = std::max(right, last);
@@ -60,26 +59,11 @@ bool PlainUnder(const QImage& image, const QRect& box, QRgb ground) {
   return true;
 }
 
-// `line` drawn in `ink` on a plain `ground` in `room` (device pixels, from
-// the device pixel of the line's origin).
-QImage Drawn(const LineImageCache::Key& key, const ShapedText& line, const QRect& room, QRgb ground,
-             const QColor& ink) {
-  QImage canvas(room.size(), key.format);
-  canvas.fill(ground);
-  QPainter p(&canvas);
-  p.setRenderHints(p.renderHints(), false);
-  p.setRenderHints(QPainter::RenderHints(key.hints), true);
-  const qreal s = key.scale;
-  p.setTransform(QTransform(s, 0, 0, s, key.phaseX - room.x(), key.phaseY - room.y()));
-  p.setPen(ink);
-  for (const QGlyphRun& run : line.runs) p.drawGlyphRun(QPointF(0, 0), run);
-  return canvas;
-}
-
 // Draws `line` in room enough for its glyphs' boxes and keeps the pixels its
-// glyphs cover. White on black shows every covered pixel, even one a faint
-// edge leaves unchanged on the real ground (where a rule under it would not
-// be); ink that reaches the edge of the room may have been cut, so such a
+// glyphs cover. It is drawn twice, one band above the other: white on black,
+// which shows every covered pixel, even one a faint edge leaves unchanged on
+// the real ground (where a rule under it would not be), and in its ink on its
+// ground. Ink that reaches the edge of the room may have been cut, so such a
 // line is marked unusable and is always drawn.
 LineImage DrawLine(const LineImageCache::Key& key, const ShapedText& line) {
   QRectF ink;
@@ -96,14 +80,27 @@ LineImage DrawLine(const LineImageCache::Key& key, const ShapedText& line) {
                          .toAlignedRect()
                          .adjusted(-pad, -pad, pad, pad);
   const QRgb black = 0xff000000;
-  const QRect covered = ChangedBox(Drawn(key, line, room, black, Qt::white), black);
+  const int h = room.height();
+  QImage canvas(room.width(), 2 * h, key.format);
+  canvas.fill(key.ground);
+  {
+    QPainter p(&canvas);
+    p.fillRect(QRect(0, 0, room.width(), h), QColor::fromRgb(black));
+    p.setRenderHints(p.renderHints(), false);
+    p.setRenderHints(QPainter::RenderHints(key.hints), true);
+    for (int band = 0; band < 2; ++band) {
+      p.setTransform(QTransform(s, 0, 0, s, key.phaseX - room.x(), key.phaseY - room.y() + band * h));
+      p.setPen(band == 0 ? QColor(Qt::white) : QColor(QRgba64::fromRgba64(key.ink)));
+      for (const QGlyphRun& run : line.runs) p.drawGlyphRun(QPointF(0, 0), run);
+    }
+  }
+  const QRect covered = ChangedBox(canvas, QRect(0, 0, room.width(), h), black);
   if (covered.isEmpty()) return out;
-  if (covered.left() == 0 || covered.top() == 0 || covered.right() == room.width() - 1 ||
-      covered.bottom() == room.height() - 1) {
+  if (covered.left() == 0 || covered.top() == 0 || covered.right() == room.width() - 1 || covered.bottom() == h - 1) {
     out.usable = false;
     return out;
   }
-  out.image = Drawn(key, line, room, key.ground, QColor(QRgba64::fromRgba64(key.ink))).copy(covered);
+  out.image = canvas.copy(covered.translated(0, h));
   out.offset = room.topLeft() + covered.topLeft();
   return out;
 }
