@@ -27,17 +27,26 @@ struct Value {
   int number = 0;    // numbers, and the index (or set of bits) of a named choice
 };
 
+// A word a reader accepts by name, and the other name the same thing may
+// be given by (the Taiwanese almanac's word beside the book's), if any.
+struct Choice {
+  std::string name;
+  std::string alias;
+};
+
 // One kind of argument.
 struct Reader {
   std::string_view form;  // how help writes its value: "YYYY-MM-DD", "YEAR"
   std::string expects;    // what it accepts: "a date YYYY-MM-DD within …"
   std::function<bool(std::string_view word, Value& value)> read;
-  // The names it accepts, when it reads names from a table of another part
-  // of the program (asked for only when shown, once every table is there).
-  std::string (*names)() = nullptr;
+  // The names it accepts, when it reads names: the help lists them after
+  // `expects` and the shell's completion offers them. Asked for only when
+  // needed, once the tables of the rest of the program are there.
+  std::vector<Choice> (*names)() = nullptr;
   bool anyBytes = false;  // a file name: bytes as the system spells them, not necessarily UTF-8
 
-  std::string Expects() const { return names ? expects + names() : expects; }
+  // `expects`, followed by the names: "an activity, one of: 祭祀, 冠帶(冠笄), …"
+  std::string Expects() const;
 };
 
 // The readers, each used by every command that takes its kind.
@@ -46,6 +55,7 @@ extern const Reader kYearReader;           // 1900..2100
 extern const Reader kMonthReader;          // 1..12
 extern const Reader kHourReader;           // 0 (子) .. 11 (亥)
 extern const Reader kSexReader;            // 男 (0) or 女 (1)
+extern const Reader kColourReader;         // when to highlight: auto (0), always (1) or never (2)
 extern const Reader kActivityReader;       // by the book's name or the Taiwanese almanac's
 extern const Reader kFileReader;           // any name the system accepts
 extern const Reader kCalendarPartsReader;  // ical's "lunar,terms,…", as bits of CalendarPart

@@ -160,7 +160,7 @@ foreach(case
     "phases;2009;2010|unexpected word '2010'; usage: phases YEAR"
     "day;2009-05-26;--bogus|day: unknown option '--bogus'"
     "bone;2009-05-26;-1|HOUR '-1' is not an hour 0 (子) .. 11 (亥)"
-    "chart;2000-08-16;2;M|SEX 'M' is not 男 or 女"
+    "chart;2000-08-16;2;M|SEX 'M' is not one of: 男, 女"
     "help;nosuch|help: unknown command 'nosuch'"
     "--version;x|unexpected word 'x'")
   string(FIND "${case}" "|" bar)

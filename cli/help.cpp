@@ -3,42 +3,33 @@
 #include <algorithm>
 #include <vector>
 
+#include "cli/text_width.h"
+
 namespace lunisol::cli {
 
 namespace {
 
 constexpr std::string_view kProgram = "lunisol-cli";
-constexpr size_t kWidth = 100;  // columns of a help line
-
-// Terminal columns of UTF-8 text, near enough: two for a character of three
-// or four bytes (the CJK ones), one for any other.
-size_t Columns(std::string_view text) {
-  size_t n = 0;
-  for (const char c : text) {
-    const auto byte = static_cast<unsigned char>(c);
-    if ((byte & 0xC0) != 0x80) n += byte >= 0xE0 ? 2 : 1;
-  }
-  return n;
-}
+constexpr int kWidth = 100;  // columns of a help line
 
 // `text` in lines of at most kWidth columns (a longer word alone on its
 // line), every line after the first indented by `indent`.
-std::string Wrapped(std::string_view text, size_t indent) {
+std::string Wrapped(std::string_view text, int indent) {
   std::string wrapped;
-  size_t column = indent;
+  int column = indent;
   while (!text.empty()) {
     const size_t space = text.find(' ');
     const std::string_view word = text.substr(0, space);
     text = space == std::string_view::npos ? std::string_view() : text.substr(space + 1);
-    if (!wrapped.empty() && column + 1 + Columns(word) > kWidth) {
-      wrapped += "\n" + std::string(indent, ' ');
+    if (!wrapped.empty() && column + 1 + DisplayWidth(word) > kWidth) {
+      wrapped += "\n" + std::string(static_cast<size_t>(indent), ' ');
       column = indent;
     } else if (!wrapped.empty()) {
       wrapped += ' ';
       ++column;
     }
     wrapped += word;
-    column += Columns(word);
+    column += DisplayWidth(word);
   }
   return wrapped;
 }
@@ -86,10 +77,9 @@ std::string Explanation(const Param& p) {
 }
 
 void PrintColumns(std::ostream& out, const std::vector<std::pair<std::string, std::string>>& rows) {
-  size_t width = 0;
-  for (const auto& [left, right] : rows) width = std::max(width, left.size());
-  for (const auto& [left, right] : rows)
-    out << "  " << left << std::string(width - left.size() + 2, ' ') << Wrapped(right, width + 4) << "\n";
+  int width = 0;
+  for (const auto& [left, right] : rows) width = std::max(width, DisplayWidth(left));
+  for (const auto& [left, right] : rows) out << "  " << PadRight(left, width + 2) << Wrapped(right, width + 4) << "\n";
 }
 
 }  // namespace
@@ -104,8 +94,9 @@ void PrintOverview(std::ostream& out) {
   out << "usage: " << kProgram << " COMMAND [ARGUMENTS] [-o FILE]\n"
       << "       " << kProgram << " help COMMAND\n"
       << "       " << kProgram << " --help | --version\n\n"
-      << "The traditional Chinese almanac (農民曆) of 1900–2100 for other programs. Every command prints\n"
-      << "UTF-8 JSON, except phases (a moon-phase file) and ical (an iCalendar file).\n\n"
+      << "The traditional Chinese almanac (農民曆) of 1900–2100 on the command line. Every command prints\n"
+      << "UTF-8 JSON for other programs, except cal (a calendar to read), phases (a moon-phase file) and\n"
+      << "ical (an iCalendar file).\n\n"
       << "Commands:\n";
   std::vector<std::pair<std::string, std::string>> rows;
   for (const Command& c : Commands()) rows.emplace_back(c.name, c.summary);

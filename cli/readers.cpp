@@ -51,11 +51,19 @@ bool ReadConverterDate(std::string_view word, Value& value) {
   return date.has_value();
 }
 
-bool ReadSex(std::string_view word, Value& value) {
-  if (word != "男" && word != "女") return false;
-  value.number = word == "男" ? 0 : 1;
-  return true;
+// The index of `word` among the reader's names (or their aliases).
+bool ReadChoice(const std::vector<Choice>& choices, std::string_view word, Value& value) {
+  for (size_t i = 0; i < choices.size(); ++i)
+    if (choices[i].name == word || (!choices[i].alias.empty() && choices[i].alias == word)) {
+      value.number = static_cast<int>(i);
+      return true;
+    }
+  return false;
 }
+
+std::vector<Choice> Sexes() { return {{"男", ""}, {"女", ""}}; }
+
+std::vector<Choice> ColourChoices() { return {{"auto", ""}, {"always", ""}, {"never", ""}}; }
 
 bool ReadActivity(std::string_view word, Value& value) {
   const std::optional<ActivityId> activity = ActivityByName(FromUtf8(word));
@@ -63,12 +71,12 @@ bool ReadActivity(std::string_view word, Value& value) {
   return activity.has_value();
 }
 
-std::string Activities() {
-  std::string names;
+std::vector<Choice> Activities() {
+  std::vector<Choice> names;
   for (int a = 0; a < kActivityCount; ++a) {
     const ActivityId id = static_cast<ActivityId>(a);
-    names += (a ? " " : "") + ToUtf8(ActivityName(id));
-    if (TaiwaneseActivityName(id) != ActivityName(id)) names += "(" + ToUtf8(TaiwaneseActivityName(id)) + ")";
+    const std::u16string_view taiwanese = TaiwaneseActivityName(id);
+    names.push_back({ToUtf8(ActivityName(id)), taiwanese != ActivityName(id) ? ToUtf8(taiwanese) : ""});
   }
   return names;
 }
@@ -86,16 +94,27 @@ bool ReadCalendarParts(std::string_view list, Value& value) {
   }
 }
 
-std::string CalendarParts() {
-  std::string names;
+std::vector<Choice> CalendarParts() {
+  std::vector<Choice> names;
   for (int i = 0; i < kCalendarPartCount; ++i)
-    names += (i ? ", " : "") + std::string(CalendarPartName(static_cast<CalendarPart>(i)));
+    names.push_back({std::string(CalendarPartName(static_cast<CalendarPart>(i))), ""});
   return names;
 }
 
 std::string YearRange() { return std::to_string(kFirstTermYear) + ".." + std::to_string(kLastTermYear); }
 
 }  // namespace
+
+std::string Reader::Expects() const {
+  if (!names) return expects;
+  std::string text = expects;
+  const std::vector<Choice> choices = names();
+  for (size_t i = 0; i < choices.size(); ++i) {
+    text += (i ? ", " : "") + choices[i].name;
+    if (!choices[i].alias.empty()) text += "(" + choices[i].alias + ")";
+  }
+  return text;
+}
 
 Reader NumberReader(std::string_view form, int min, int max, std::string expects) {
   return {form, std::move(expects), [min, max](std::string_view word, Value& value) {
@@ -113,11 +132,14 @@ const Reader kDateReader{"YYYY-MM-DD",
 const Reader kYearReader = NumberReader("YEAR", kFirstTermYear, kLastTermYear, "a year " + YearRange());
 const Reader kMonthReader = NumberReader("MONTH", 1, 12, "a month 1..12");
 const Reader kHourReader = NumberReader("HOUR", 0, 11, "an hour 0 (子) .. 11 (亥)");
-const Reader kSexReader{"SEX", "男 or 女", ReadSex};
+const Reader kSexReader{"SEX", "one of: ", [](std::string_view w, Value& v) { return ReadChoice(Sexes(), w, v); },
+                        Sexes};
+const Reader kColourReader{
+    "WHEN", "one of: ", [](std::string_view w, Value& v) { return ReadChoice(ColourChoices(), w, v); }, ColourChoices};
 const Reader kActivityReader{"ACTIVITY", "an activity, one of: ", ReadActivity, Activities};
 const Reader kFileReader{"FILE", "a regular file, or a new one (a symbolic link is followed)",
                          [](std::string_view word, Value&) { return !word.empty(); }, nullptr, true};
-const Reader kCalendarPartsReader{"PART,…", "a list of parts from ", ReadCalendarParts, CalendarParts};
+const Reader kCalendarPartsReader{"PART,…", "a list of parts, each one of: ", ReadCalendarParts, CalendarParts};
 const Reader kConverterDateReader{"YYYY-MM-DD", "a date written YYYY-MM-DD", ReadConverterDate};
 
 }  // namespace lunisol::cli

@@ -74,16 +74,10 @@ bool IsLunarTableFestival(std::u16string_view occasion) {
   return std::find(kLunarTableFestivals.begin(), kLunarTableFestivals.end(), occasion) != kLunarTableFestivals.end();
 }
 
-// The day's festivals and its other occasions, each joined into one text.
-struct DayOccasions {
-  std::u16string festivals;
-  std::u16string deities;
-};
-
 // What the page shows in a day's lunar note, sorted into festivals and the
 // rest. A row holding only one of the almanac's vows is not an observance of
 // its day, so such a day keeps nothing but a 除夕 it may also be.
-void SortLunarOccasions(const CalendarDate& lunar, bool yearEnd, DayOccasions& out) {
+void SortLunarOccasions(const CalendarDate& lunar, bool yearEnd, CalendarDay& out) {
   // Month 0 matches no row of the table, which leaves only the eve.
   const bool vowOnly = IsVowOnlyDay(lunar.lunarMonth, lunar.lunarDay);
   const std::optional<std::u16string> text =
@@ -94,19 +88,25 @@ void SortLunarOccasions(const CalendarDate& lunar, bool yearEnd, DayOccasions& o
   for (;;) {
     const size_t at = rest.find(kSeparator);
     const std::u16string_view occasion = rest.substr(0, at);
-    if (!occasion.empty()) Append(IsLunarTableFestival(occasion) ? out.festivals : out.deities, occasion);
+    if (!occasion.empty()) (IsLunarTableFestival(occasion) ? out.festivals : out.deities).emplace_back(occasion);
     if (at == std::u16string_view::npos) break;
     rest = rest.substr(at + kSeparator.size());
   }
 }
 
-DayOccasions OccasionsOfDay(int month, int day, int term, const CalendarDate& lunar, bool yearEnd) {
-  DayOccasions out;
-  if (auto solar = SolarFestival(month, day)) Append(out.festivals, *solar);
+// The day's occasions, with the term and the lunar date already in `out`.
+void AddOccasions(int year, int month, int day, CalendarDay& out) {
+  if (auto solar = SolarFestival(month, day)) out.festivals.emplace_back(*solar);
   for (const TermFestival& f : kTermFestivals)
-    if (f.term == term) Append(out.festivals, f.name);
-  SortLunarOccasions(lunar, yearEnd, out);
-  return out;
+    if (f.term == out.term) out.festivals.emplace_back(f.name);
+  const bool yearEnd = out.lunar.lunarDay >= 29 && IsLunarYearEnd(year, month, day);
+  SortLunarOccasions(out.lunar, yearEnd, out);
+}
+
+std::u16string Joined(const std::vector<std::u16string>& items) {
+  std::u16string text;
+  for (const std::u16string& item : items) Append(text, item);
+  return text;
 }
 
 // "諸事不宜" on such a day, "宜：a、b", "忌：c、d" (each when it has items) and
@@ -136,8 +136,7 @@ struct Day {
   int year = 0;
   int month = 0;
   int day = 0;
-  int term = -1;  // the solar term beginning that day, or −1
-  CalendarDate lunar;
+  CalendarDay facts;  // its occasions only when festivals or deities are asked for
 };
 
 struct Wants {
@@ -148,31 +147,29 @@ struct Wants {
 void AddAllDayEvents(const Wants& w, const Day& d, std::vector<CalendarEvent>& out) {
   if (w.lunar) {
     out.push_back(DayEvent(EventKind::kLunarDate, d.year, d.month, d.day, "lunar",
-                           LunarDateName(d.lunar.lunarMonth, d.lunar.lunarDay)));
+                           LunarDateName(d.facts.lunar.lunarMonth, d.facts.lunar.lunarDay)));
     if (w.advice) out.back().description = AdviceLines(*w.advice, d.year, d.month, d.day);
   }
-  if (!w.festivals && !w.deities) return;
-  const bool yearEnd = d.lunar.lunarDay >= 29 && IsLunarYearEnd(d.year, d.month, d.day);
-  DayOccasions o = OccasionsOfDay(d.month, d.day, d.term, d.lunar, yearEnd);
-  if (w.festivals && !o.festivals.empty())
-    out.push_back(DayEvent(EventKind::kFestival, d.year, d.month, d.day, "festival", std::move(o.festivals)));
-  if (w.deities && !o.deities.empty())
-    out.push_back(DayEvent(EventKind::kDeities, d.year, d.month, d.day, "deities", std::move(o.deities)));
+  if (w.festivals && !d.facts.festivals.empty())
+    out.push_back(DayEvent(EventKind::kFestival, d.year, d.month, d.day, "festival", Joined(d.facts.festivals)));
+  if (w.deities && !d.facts.deities.empty())
+    out.push_back(DayEvent(EventKind::kDeities, d.year, d.month, d.day, "deities", Joined(d.facts.deities)));
 }
 
 CalendarEvent TermEvent(const Day& d) {
-  const std::u16string_view hhmm = SolarTermTime(d.year, d.term);
+  const int term = d.facts.term;
+  const std::u16string_view hhmm = SolarTermTime(d.year, term);
   const int minute = ParseDecimal(hhmm.substr(0, 2)) * 60 + ParseDecimal(hhmm.substr(2, 2));
-  const std::u16string_view name = kSolarTermNames[static_cast<size_t>(d.term)];
+  const std::u16string_view name = kSolarTermNames[static_cast<size_t>(term)];
   CalendarEvent e = DayEvent(EventKind::kSolarTerm, d.year, d.month, d.day, "term", std::u16string(name));
   // A term comes once a year, so its UID names the year and the term: a
   // revised instant then moves the event instead of adding one.
   char uid[40];
-  std::snprintf(uid, sizeof uid, "%04d-term%02d@lunisol", d.year, d.term);
+  std::snprintf(uid, sizeof uid, "%04d-term%02d@lunisol", d.year, term);
   e.uid = uid;
   e.minute = minute;
   e.summary += u" " + ClockText(minute);
-  e.description = std::u16string(kSolarTermDescriptions[static_cast<size_t>(d.term)]);
+  e.description = std::u16string(kSolarTermDescriptions[static_cast<size_t>(term)]);
   return e;
 }
 
@@ -187,7 +184,7 @@ CalendarEvent PhaseEvent(const Day& d, const MoonPhaseMoment& m) {
 
 void AddTimedEvents(const Wants& w, const Day& d, const MonthMoonPhases& phases, std::vector<CalendarEvent>& out) {
   const size_t first = out.size();
-  if (w.terms && d.term >= 0) out.push_back(TermEvent(d));
+  if (w.terms && d.facts.term >= 0) out.push_back(TermEvent(d));
   if (w.phases)
     for (int i = 0; i < phases.count; ++i)
       if (phases.moments[static_cast<size_t>(i)].day == d.day)
@@ -196,15 +193,21 @@ void AddTimedEvents(const Wants& w, const Day& d, const MonthMoonPhases& phases,
                    [](const CalendarEvent& a, const CalendarEvent& b) { return a.minute < b.minute; });
 }
 
+int TermOnDay(const TermDays& termDays, int month, int day) {
+  if (day == termDays.first) return 2 * month - 2;
+  if (day == termDays.second) return 2 * month - 1;
+  return -1;
+}
+
 void CollectMonth(const Wants& w, int year, int month, std::vector<CalendarEvent>& out) {
   const TermDays termDays = TermDaysOfMonth(year, month);
   const MonthMoonPhases phases = w.phases ? MoonPhasesOfMonth(year, month) : MonthMoonPhases{};
   const int days = DaysInSolarMonth(year, month);
   for (int day = 1; day <= days; ++day) {
-    Day d{year, month, day, -1, {}};
-    if (day == termDays.first) d.term = 2 * month - 2;
-    if (day == termDays.second) d.term = 2 * month - 1;
-    if (w.lunar || w.festivals || w.deities) SolarToLunar(year, month, day, d.lunar);
+    Day d{year, month, day, {}};
+    d.facts.term = TermOnDay(termDays, month, day);
+    if (w.lunar || w.festivals || w.deities) SolarToLunar(year, month, day, d.facts.lunar);
+    if (w.festivals || w.deities) AddOccasions(year, month, day, d.facts);
     AddAllDayEvents(w, d, out);
     AddTimedEvents(w, d, phases, out);
   }
@@ -218,6 +221,17 @@ std::optional<CalendarPart> CalendarPartFromName(std::string_view name) {
   for (size_t i = 0; i < kPartNames.size(); ++i)
     if (kPartNames[i] == name) return static_cast<CalendarPart>(i);
   return std::nullopt;
+}
+
+CalendarDay CalendarDayOf(int year, int month, int day) {
+  CalendarDay d;
+  if (year < kFirstCalendarYear || year > kLastCalendarYear || month < 1 || month > 12 || day < 1 ||
+      day > DaysInSolarMonth(year, month))
+    return d;
+  d.term = TermOnDay(TermDaysOfMonth(year, month), month, day);
+  d.yearCycle = SolarToLunar(year, month, day, d.lunar);
+  AddOccasions(year, month, day, d);
+  return d;
 }
 
 int CheckCalendarRequest(const CalendarRequest& r) {

@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "calendar/convert.h"
+
 namespace lunisol {
 
 // What a reader can ask a calendar to carry.
@@ -89,6 +91,19 @@ struct CalendarRequest {
 
 inline constexpr int kFirstCalendarYear = 1900;
 inline constexpr int kLastCalendarYear = 2100;
+
+// One day as a calendar shows it: its lunar date, the solar term that begins
+// on it, its festivals and its other occasions (deities' days, observances),
+// each a name, as the festival and deities events carry them.
+struct CalendarDay {
+  CalendarDate lunar;  // lunarMonth < 0 in a leap month; all 0 outside 1900..2100
+  int yearCycle = 0;   // the lunar year's place in the sixty-year cycle, 1 = 甲子 … 60
+  int term = -1;       // 0 = 小寒 … 23 = 冬至, or −1
+  std::vector<std::u16string> festivals;
+  std::vector<std::u16string> deities;
+};
+// A Gregorian day of 1900..2100 (an empty record for any other).
+CalendarDay CalendarDayOf(int year, int month, int day);
 
 // 0 when the request can be met; kBadCalendarYears for years outside
 // 1900..2100 or in the wrong order; kNoDayAdvice for 宜/忌 without a source.

@@ -13,6 +13,10 @@ TEST(LunarDateNames, AsAlmanacsWriteThem) {
   EXPECT_EQ(LunarDateName(10, 10), u"十月初十");
   EXPECT_EQ(LunarDateName(-4, 30), u"閏四月三十");
   EXPECT_EQ(LunarDateName(13, 1), u"");
+  EXPECT_EQ(LunarDateName(1, 0), u"");
+  EXPECT_EQ(LunarMonthName(-11), u"閏十一月");
+  EXPECT_EQ(LunarMonthName(1), u"正月");
+  EXPECT_EQ(LunarMonthName(0), u"");
 }
 
 }  // namespace lunisol
