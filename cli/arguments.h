@@ -44,6 +44,7 @@ struct Reader {
   // needed, once the tables of the rest of the program are there.
   std::vector<Choice> (*names)() = nullptr;
   bool anyBytes = false;  // a file name: bytes as the system spells them, not necessarily UTF-8
+  bool list = false;      // several of its names joined by commas: "lunar,terms"
 
   // `expects`, followed by the names: "an activity, one of: 祭祀, 冠帶(冠笄), …"
   std::string Expects() const;

@@ -34,14 +34,20 @@ std::string Wrapped(std::string_view text, int indent) {
   return wrapped;
 }
 
-// "--birth-year YEAR", "--best-first", "DATE".
-std::string OptionWords(const Param& o) {
+void PrintColumns(std::ostream& out, const std::vector<std::pair<std::string, std::string>>& rows) {
+  int width = 0;
+  for (const auto& [left, right] : rows) width = std::max(width, DisplayWidth(left));
+  for (const auto& [left, right] : rows) out << "  " << PadRight(left, width + 2) << Wrapped(right, width + 4) << "\n";
+}
+
+}  // namespace
+
+std::string ParamWords(const Param& o) {
   std::string words(o.name);
   if (o.reader) words += " " + std::string(o.reader->form);
   return words;
 }
 
-// "choose ACTIVITY FROM TO [--birth-year YEAR] [--best-first]"
 std::string FormLine(const Command& c, const Form& form) {
   std::string line(c.name);
   size_t open = 0;
@@ -51,12 +57,11 @@ std::string FormLine(const Command& c, const Form& form) {
     open += p.optional;
   }
   line += std::string(open, ']');
-  for (const Param& o : c.options) line += " [" + OptionWords(o) + "]" + (o.repeatable ? "…" : "");
+  for (const Param& o : c.options) line += " [" + ParamWords(o) + "]" + (o.repeatable ? "…" : "");
   return line;
 }
 
-// The params a command's help explains, each once, in the order they come.
-std::vector<const Param*> Explained(const Command& c) {
+std::vector<const Param*> ExplainedParams(const Command& c) {
   std::vector<const Param*> params;
   auto add = [&](const Param& p) {
     const bool seen = std::any_of(params.begin(), params.end(), [&](const Param* q) { return q->name == p.name; });
@@ -75,14 +80,6 @@ std::string Explanation(const Param& p) {
   if (p.repeatable) text += " (may be given more than once)";
   return text;
 }
-
-void PrintColumns(std::ostream& out, const std::vector<std::pair<std::string, std::string>>& rows) {
-  int width = 0;
-  for (const auto& [left, right] : rows) width = std::max(width, DisplayWidth(left));
-  for (const auto& [left, right] : rows) out << "  " << PadRight(left, width + 2) << Wrapped(right, width + 4) << "\n";
-}
-
-}  // namespace
 
 std::string UsageLine(const Command& command) {
   std::string line;
@@ -116,8 +113,8 @@ void PrintCommandHelp(const Command& command, std::ostream& out) {
   if (!about.empty() && about[0] >= 'a' && about[0] <= 'z') about[0] = static_cast<char>(about[0] - 'a' + 'A');
   out << "\n" << Wrapped(about + ". " + std::string(command.details), 0) << "\n\nArguments and options:\n";
   std::vector<std::pair<std::string, std::string>> rows;
-  for (const Param* p : Explained(command))
-    rows.emplace_back(p->name.starts_with('-') ? OptionWords(*p) : std::string(p->name), Explanation(*p));
+  for (const Param* p : ExplainedParams(command))
+    rows.emplace_back(p->name.starts_with('-') ? ParamWords(*p) : std::string(p->name), Explanation(*p));
   rows.emplace_back("-h, --help", std::string(kHelpOption.help));
   PrintColumns(out, rows);
   out << "\nExample:\n  " << kProgram << " " << command.example << "\n";

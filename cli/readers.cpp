@@ -139,7 +139,8 @@ const Reader kColourReader{
 const Reader kActivityReader{"ACTIVITY", "an activity, one of: ", ReadActivity, Activities};
 const Reader kFileReader{"FILE", "a regular file, or a new one (a symbolic link is followed)",
                          [](std::string_view word, Value&) { return !word.empty(); }, nullptr, true};
-const Reader kCalendarPartsReader{"PART,…", "a list of parts, each one of: ", ReadCalendarParts, CalendarParts};
+const Reader kCalendarPartsReader{"PART,…", "a list of parts, each one of: ", ReadCalendarParts, CalendarParts, false,
+                                  true};
 const Reader kConverterDateReader{"YYYY-MM-DD", "a date written YYYY-MM-DD", ReadConverterDate};
 
 }  // namespace lunisol::cli
