@@ -398,6 +398,7 @@ std::u16string_view TaiwaneseActivityName(ActivityId id) {
 std::u16string_view ActivityCitation(ActivityId id) { return kActivityRows[static_cast<size_t>(id)].cite; }
 
 std::optional<ActivityId> ActivityByName(std::u16string_view name) {
+  if (name.empty()) return std::nullopt;  // a row without a Taiwanese word of its own keeps it empty
   for (size_t i = 0; i < kActivityRows.size(); ++i)
     if (kActivityRows[i].name == name || kActivityRows[i].taiwanese == name) return static_cast<ActivityId>(i);
   return std::nullopt;

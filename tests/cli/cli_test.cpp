@@ -164,6 +164,7 @@ TEST(CliReaders, AcceptExactlyTheirKind) {
       {&kActivityReader, "嫁娶", true},
       {&kActivityReader, "訂盟", true},
       {&kActivityReader, "入宅", false},
+      {&kActivityReader, "", false},
       {&kCalendarPartsReader, "lunar,yiji,lunar", true},
       {&kCalendarPartsReader, "lunar,", false},
       {&kCalendarPartsReader, "moon", false},
