@@ -13,6 +13,10 @@
 #include <utility>
 #include <vector>
 
+namespace lunisol {
+struct ChooseTarget;
+}
+
 namespace lunisol::cli {
 
 struct Ymd {
@@ -27,11 +31,10 @@ struct Value {
   int number = 0;    // numbers, and the index (or set of bits) of a named choice
 };
 
-// A word a reader accepts by name, and the other name the same thing may
-// be given by (the Taiwanese almanac's word beside the book's), if any.
+// A word a reader accepts by name.
 struct Choice {
   std::string name;
-  std::string alias;
+  std::string lead;  // what the help says before it, opening a group of names: "or one of the book's sixty:"
 };
 
 // One kind of argument.
@@ -46,7 +49,7 @@ struct Reader {
   bool anyBytes = false;  // a file name: bytes as the system spells them, not necessarily UTF-8
   bool list = false;      // several of its names joined by commas: "lunar,terms"
 
-  // `expects`, followed by the names: "an activity, one of: 祭祀, 冠帶(冠笄), …"
+  // `expects`, followed by the names: "an almanac word, one of: 祭祀, 祈福, …"
   std::string Expects() const;
 };
 
@@ -54,15 +57,20 @@ struct Reader {
 extern const Reader kDateReader;           // YYYY-MM-DD in ASCII digits, a real day of 1900..2100
 extern const Reader kYearReader;           // 1900..2100
 extern const Reader kMonthReader;          // 1..12
-extern const Reader kHourReader;           // 0 (子) .. 11 (亥)
+extern const Reader kHourReader;           // 0 (子) .. 11 (亥), 12 (the late 子 hour)
 extern const Reader kSexReader;            // 男 (0) or 女 (1)
 extern const Reader kColourReader;         // when to highlight: auto (0), always (1) or never (2)
-extern const Reader kActivityReader;       // by the book's name or the Taiwanese almanac's
+extern const Reader kActivityReader;       // an almanac word (嫁娶, 入宅 …) or one of the book's sixty
 extern const Reader kFileReader;           // any name the system accepts
 extern const Reader kCalendarPartsReader;  // ical's "lunar,terms,…", as bits of CalendarPart
 // YYYY-MM-DD in ASCII digits whatever the numbers: the converter itself
 // answers a day that does not exist with its refusal code.
 extern const Reader kConverterDateReader;
+// What kActivityReader read, as the number it keeps: an almanac word's index,
+// or kBookActivityNumbers and up for the book's activities.
+inline constexpr int kBookActivityNumbers = 1000;
+int ActivityNumber(const ChooseTarget& target);
+ChooseTarget ActivityOfNumber(int number);
 // A whole number min..max in ASCII digits ('-' only when min is negative).
 Reader NumberReader(std::string_view form, int min, int max, std::string expects);
 

@@ -8,8 +8,8 @@
 
 namespace lunisol::cli {
 
-// The chart is read for today's date on this computer's clock unless
-// --today gives another.
+// The chart is read for today's date on this computer's clock unless --at
+// (or its older name --today) gives another, never before the day charted.
 int RunChart(const Args& args, std::ostream& out, std::ostream& err);
 
 }  // namespace lunisol::cli

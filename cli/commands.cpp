@@ -109,29 +109,42 @@ const std::vector<Command> kCommands{
     {.name = "chart",
      .summary = "the natal chart (紫微斗數命盤) of a birth",
      .forms = {{kBirthDate, kBirthHour, {"SEX", &kSexReader, "the sex"}}},
-     .options = {{.name = "--today",
+     .options = {{.name = "--at",
                   .reader = &kDateReader,
                   .help = "read the chart on this day rather than today (not before the birth)",
-                  .notBefore = "DATE"}},
-     .details = "One JSON object: the twelve palaces with their stars, and the limits in force today.",
-     .example = "chart 2000-08-16 2 女 --today 2025-06-01",
+                  .notBefore = "DATE"},
+                 {.name = "--today", .reader = &kDateReader, .help = "the older name of --at", .notBefore = "DATE"}},
+     .details = "One JSON object: the twelve palaces with their stars, spirits, 小限 ages and the 四化 their stems "
+                "fly (flies, selfMutagen), and the horoscope on the day read: 大限 (or 童限), 小限, 流年 with its "
+                "stars, 流月 and 流日. HOUR 12 is the 子 hour of 23 to 24 h, charted as the next day's 子 hour "
+                "(chartDate).",
+     .example = "chart 2000-08-16 2 女 --at 2030-05-01",
      .run = RunChart},
     {.name = "day",
-     .summary = "a day's spirits and 宜/忌 with the spirits that decided them",
+     .summary = "a day's spirits and 宜/忌 with their reasons, and the almanac's list",
      .forms = {{kDate}, {kFrom, kTo}},
-     .details = "One JSON object for DATE, one a line for each day from FROM to TO, by the rules of "
-                "《欽定協紀辨方書》.",
+     .details = "One JSON object for DATE, one a line for each day from FROM to TO: the spirits and the 宜/忌 of "
+                "every activity by the rules of 《欽定協紀辨方書》, and `almanac`, the list a Taiwanese farmer's "
+                "almanac prints over it (its words, folk marks and the few 忌 that matter most, each item with its "
+                "reasons and source).",
      .example = "day 2009-05-26",
      .run = RunDay},
     {.name = "choose",
      .summary = "the days of up to ten years that suit an activity (擇日)",
-     .forms = {{{"ACTIVITY", &kActivityReader, "what the day is for, by the book's name or the Taiwanese almanac's"},
+     .forms = {{{"ACTIVITY", &kActivityReader, "what the day is for: the almanac's word, or one of the book's sixty"},
                 kFrom,
                 kTo}},
-     .options = {{"--birth-year", &kYearReader, "leave out the days that clash with the animal of this birth year"},
+     .options = {{.name = "--birth",
+                  .reader = &kDateReader,
+                  .help = "leave out the days that clash with the animal of someone born that day (the year counted "
+                          "from 立春); give it twice for a couple",
+                  .repeatable = true},
+                 {"--birth-year", &kYearReader,
+                  "leave out the days that clash with the animal of the year that begins at 立春 of YEAR"},
                  {"--best-first", nullptr, "黃道 days first, then more 吉神, then fewer 凶煞 (our own order)"}},
-     .details = "One JSON object with the days in date order, or best first.",
-     .example = "choose 嫁娶 2026-01-01 2026-12-31 --birth-year 1990",
+     .details = "One JSON object with the days whose almanac list notes the word 宜 (or an item for the book's "
+                "activity), in date order or best first, each with the reasons of that item.",
+     .example = "choose 入宅 2026-01-01 2026-12-31 --birth 1990-01-20 --birth 1992-06-01",
      .run = RunChoose},
     {.name = "ical",
      .summary = "the almanac as an iCalendar file for calendar programs",

@@ -10,6 +10,7 @@
 #include "calendar/tables.h"
 #include "calendar/text.h"
 #include "cli/json_util.h"
+#include "days/almanac_list.h"
 #include "days/day_facts.h"
 #include "days/day_finder.h"
 #include "days/day_lists.h"
@@ -31,10 +32,26 @@ struct Names {
   std::array<std::string, 12> branches, officers, gods;
   std::string yellow = json("黃道").dump(), black = json("黑道").dump();
   std::string ruleSet = json(ToUtf8(kDayRuleSetName)).dump();
+  std::string book = json("書").dump();
+  // The almanac's words and marks, and every folk reason's line and source.
+  std::vector<std::string> words, marks;
+  std::array<std::vector<std::string>, 3> folkLines, folkSources;  // by FolkRuleKind, then row
   Names() {
     auto quoted = [](std::u16string_view text) { return json(ToUtf8(text)).dump(); };
     for (int s = 0; s < SpiritCount(); ++s) spirits.push_back(quoted(SpiritName(static_cast<SpiritId>(s))));
     for (size_t a = 0; a < activities.size(); ++a) activities[a] = quoted(ActivityName(static_cast<ActivityId>(a)));
+    for (int w = 0; w < AlmanacWordCount(); ++w) words.push_back(quoted(AlmanacWordName(w)));
+    for (int m = 0; m < FolkMarkCount(); ++m) marks.push_back(quoted(FolkMarkName(m)));
+    for (size_t kind = 0; kind < folkLines.size(); ++kind)
+      for (int row = 0;; ++row) {
+        const FolkReason r{static_cast<FolkRuleKind>(kind), static_cast<uint16_t>(row)};
+        if (row >= FolkRuleCount(r.kind)) break;
+        folkLines[kind].push_back(quoted(FolkReasonText(r)));
+        AlmanacItem one;
+        one.folk[0] = r;
+        one.folkCount = 1;
+        folkSources[kind].push_back(quoted(ItemSource(one)));
+      }
     for (size_t c = 0; c < pillars.size(); ++c) pillars[c] = quoted(kCycleNames[c]);
     for (size_t i = 0; i < 12; ++i) {
       branches[i] = quoted(kBranchNames[i]);
@@ -70,9 +87,59 @@ void AppendVerdicts(std::string& line, const Names& names, const std::array<Acti
   line += ']';
 }
 
+// {"word":…,"activity":…,"because":[…],"source":…}
+void AppendItem(std::string& line, const Names& names, const AlmanacItem& item) {
+  line += "{\"word\":" + names.words[static_cast<size_t>(item.word)];
+  line += ",\"activity\":";
+  line += item.activity >= 0 ? names.activities[static_cast<size_t>(item.activity)] : "null";
+  line += ",\"because\":";
+  AppendSpirits(line, names, item.spirits);
+  line.pop_back();  // the folk reasons follow the spirits in the same list
+  for (int i = 0; i < item.folkCount; ++i) {
+    const FolkReason& r = item.folk[static_cast<size_t>(i)];
+    if (line.back() != '[') line += ',';
+    line += names.folkLines[static_cast<size_t>(r.kind)][r.row];
+  }
+  line += "],\"source\":";
+  if (item.byBook || item.folkCount == 0)
+    line += names.book;
+  else
+    line += names.folkSources[static_cast<size_t>(item.folk[0].kind)][item.folk[0].row];
+  line += '}';
+}
+
+template <size_t N>
+void AppendItems(std::string& line, const Names& names, const std::array<AlmanacItem, N>& items, int count) {
+  line += '[';
+  for (int i = 0; i < count; ++i) {
+    if (i > 0) line += ',';
+    AppendItem(line, names, items[static_cast<size_t>(i)]);
+  }
+  line += ']';
+}
+
+// "almanac":{"yi":[…],"ji":[…],"restBad":…,"allBad":…,"marks":[…]}
+void AppendAlmanac(std::string& line, const Names& names, const AlmanacList& a) {
+  line += ",\"almanac\":{\"yi\":";
+  AppendItems(line, names, a.yi, a.yiCount);
+  line += ",\"ji\":";
+  AppendItems(line, names, a.ji, a.jiCount);
+  line += a.restBad ? ",\"restBad\":true" : ",\"restBad\":false";
+  line += a.allBad ? ",\"allBad\":true" : ",\"allBad\":false";
+  line += ",\"marks\":[";
+  bool first = true;
+  for (int m = 0; m < FolkMarkCount(); ++m) {
+    if (!((a.marks >> m) & 1)) continue;
+    if (!first) line += ',';
+    first = false;
+    line += names.marks[static_cast<size_t>(m)];
+  }
+  line += "]}";
+}
+
 // One day as the JSON object the command prints (fields in the documented
 // order), without the line break.
-void AppendDay(std::string& line, const Names& names, const DayLists& d) {
+void AppendDay(std::string& line, const Names& names, const DayLists& d, const AlmanacList& a) {
   char date[11];
   std::snprintf(date, sizeof date, "%04d-%02d-%02d", d.year, d.month, d.day);
   line += "{\"date\":\"";
@@ -91,7 +158,9 @@ void AppendDay(std::string& line, const Names& names, const DayLists& d) {
   line += ",\"ji\":";
   AppendVerdicts(line, names, d.ji, d.jiCount);
   line += d.allBad ? ",\"allBad\":true" : ",\"allBad\":false";
-  line += ",\"ruleSet\":" + names.ruleSet + "}";
+  line += ",\"ruleSet\":" + names.ruleSet;
+  AppendAlmanac(line, names, a);
+  line += '}';
 }
 
 }  // namespace
@@ -103,13 +172,15 @@ int RunDay(const Args& a, std::ostream& out, std::ostream&) {
   const int last = CivilDayNumber(to.year, to.month, to.day);
   const Names names;
   DayLists lists;
+  AlmanacList almanac;
   std::string line;
   for (int n = first; n <= last && out; ++n) {
     int y = 0, m = 0, d = 0;
     CivilDate(n, y, m, d);
     EvaluateDayLists(y, m, d, lists);
+    BuildAlmanacList(lists, almanac);
     line.clear();
-    AppendDay(line, names, lists);
+    AppendDay(line, names, lists, almanac);
     line += '\n';
     out << line;
   }
@@ -122,12 +193,14 @@ json ChosenDayJson(const ChosenDay& d) {
   char date[11];
   std::snprintf(date, sizeof date, "%04d-%02d-%02d", d.year, d.month, d.day);
   json because = json::array();
-  d.because.ForEach([&](SpiritId s) { because.push_back(ToUtf8(SpiritName(s))); });
+  for (const std::u16string& r : ItemReasons(d.item)) because.push_back(ToUtf8(r));
   return {{"date", date},
           {"lunarDate", ToUtf8(LunarDateName(d.lunarMonth, d.lunarDay))},
           {"dayGod",
            {{"name", ToUtf8(kDayGodNames[static_cast<size_t>(d.dayGod)])}, {"kind", d.yellowPath ? "黃道" : "黑道"}}},
-          {"because", because}};
+          {"word", ToUtf8(AlmanacWordName(d.item.word))},
+          {"because", because},
+          {"source", ToUtf8(ItemSource(d.item))}};
 }
 
 }  // namespace
@@ -135,19 +208,19 @@ json ChosenDayJson(const ChosenDay& d) {
 int RunChoose(const Args& a, std::ostream& out, std::ostream& err) {
   const Ymd& from = a.Date("FROM");
   const Ymd& to = a.Date("TO");
-  ChooseRequest request{static_cast<ActivityId>(a.Number("ACTIVITY")),
-                        from.year,
-                        from.month,
-                        from.day,
-                        to.year,
-                        to.month,
-                        to.day,
-                        std::nullopt};
+  ChooseRequest request{
+      ActivityOfNumber(a.Number("ACTIVITY")), from.year, from.month, from.day, to.year, to.month, to.day, {}};
+  json births = json::array();
+  for (const Value* birth : a.All("--birth")) {
+    const int animal = BirthAnimal(birth->date.year, birth->date.month, birth->date.day);
+    request.animals.push_back(animal);
+    births.push_back({{"date", birth->text}, {"animal", ToUtf8(kZodiacAnimals[static_cast<size_t>(animal)])}});
+  }
   const bool bestFirst = a.Has("--best-first");
   std::optional<int> birthYear;
   if (a.Has("--birth-year")) {
     birthYear = a.Number("--birth-year");
-    request.animal = ZodiacAnimalOfYear(*birthYear);
+    request.animals.push_back(ZodiacAnimalOfYear(*birthYear));
   }
   std::vector<ChosenDay> days;
   const int result = ChooseDays(request, days);
@@ -156,9 +229,10 @@ int RunChoose(const Args& a, std::ostream& out, std::ostream& err) {
   if (bestFirst) SortBestFirst(days);
   json list = json::array();
   for (const ChosenDay& d : days) list.push_back(ChosenDayJson(d));
-  out << json{{"activity", ToUtf8(ActivityName(request.activity))},
+  out << json{{"activity", ToUtf8(ChooseTargetName(request.target))},
               {"from", a.Text("FROM")},
               {"to", a.Text("TO")},
+              {"births", births},
               {"birthYear", birthYear ? json(*birthYear) : json(nullptr)},
               {"order", bestFirst ? "bestFirst" : "date"},
               {"days", list}}

@@ -157,10 +157,7 @@ std::string Quoted(const std::vector<std::string>& words) {
 std::vector<std::string> NamesOf(const Reader& reader) {
   std::vector<std::string> names;
   if (!reader.names) return names;
-  for (const Choice& c : reader.names()) {
-    names.push_back(c.name);
-    if (!c.alias.empty()) names.push_back(c.alias);
-  }
+  for (const Choice& c : reader.names()) names.push_back(c.name);
   return names;
 }
 

@@ -6,6 +6,8 @@
 #include "calendar/tables.h"
 #include "calendar/text.h"
 #include "cli/arguments.h"
+#include "days/almanac_list.h"
+#include "days/day_finder.h"
 #include "days/day_lists.h"
 #include "ical/calendar_events.h"
 
@@ -51,33 +53,32 @@ bool ReadConverterDate(std::string_view word, Value& value) {
   return date.has_value();
 }
 
-// The index of `word` among the reader's names (or their aliases).
+// The index of `word` among the reader's names.
 bool ReadChoice(const std::vector<Choice>& choices, std::string_view word, Value& value) {
   for (size_t i = 0; i < choices.size(); ++i)
-    if (choices[i].name == word || (!choices[i].alias.empty() && choices[i].alias == word)) {
+    if (choices[i].name == word) {
       value.number = static_cast<int>(i);
       return true;
     }
   return false;
 }
 
-std::vector<Choice> Sexes() { return {{"男", ""}, {"女", ""}}; }
+std::vector<Choice> Sexes() { return {{"男"}, {"女"}}; }
 
-std::vector<Choice> ColourChoices() { return {{"auto", ""}, {"always", ""}, {"never", ""}}; }
+std::vector<Choice> ColourChoices() { return {{"auto"}, {"always"}, {"never"}}; }
 
 bool ReadActivity(std::string_view word, Value& value) {
-  const std::optional<ActivityId> activity = ActivityByName(FromUtf8(word));
-  if (activity) value.number = static_cast<int>(*activity);
-  return activity.has_value();
+  if (!IsUtf8(word)) return false;
+  const std::optional<ChooseTarget> target = ChooseTargetByName(FromUtf8(word));
+  if (target) value.number = ActivityNumber(*target);
+  return target.has_value();
 }
 
 std::vector<Choice> Activities() {
   std::vector<Choice> names;
-  for (int a = 0; a < kActivityCount; ++a) {
-    const ActivityId id = static_cast<ActivityId>(a);
-    const std::u16string_view taiwanese = TaiwaneseActivityName(id);
-    names.push_back({ToUtf8(ActivityName(id)), taiwanese != ActivityName(id) ? ToUtf8(taiwanese) : ""});
-  }
+  for (int w = 0; w < AlmanacWordCount(); ++w) names.push_back({ToUtf8(AlmanacWordName(w))});
+  for (int a = 0; a < kActivityCount; ++a)
+    names.push_back({ToUtf8(ActivityName(static_cast<ActivityId>(a))), a == 0 ? "or one of the book's sixty:" : ""});
   return names;
 }
 
@@ -110,8 +111,11 @@ std::string Reader::Expects() const {
   std::string text = expects;
   const std::vector<Choice> choices = names();
   for (size_t i = 0; i < choices.size(); ++i) {
-    text += (i ? ", " : "") + choices[i].name;
-    if (!choices[i].alias.empty()) text += "(" + choices[i].alias + ")";
+    if (!choices[i].lead.empty())
+      text += (i ? "; " : "") + choices[i].lead + " ";
+    else if (i)
+      text += ", ";
+    text += choices[i].name;
   }
   return text;
 }
@@ -131,12 +135,22 @@ const Reader kDateReader{"YYYY-MM-DD",
                          ReadDate};
 const Reader kYearReader = NumberReader("YEAR", kFirstTermYear, kLastTermYear, "a year " + YearRange());
 const Reader kMonthReader = NumberReader("MONTH", 1, 12, "a month 1..12");
-const Reader kHourReader = NumberReader("HOUR", 0, 11, "an hour 0 (子) .. 11 (亥)");
+const Reader kHourReader =
+    NumberReader("HOUR", 0, 12, "an hour 0 (子, 0-1 h) .. 11 (亥), or 12 (子, 23-24 h: the next day's)");
 const Reader kSexReader{"SEX", "one of: ", [](std::string_view w, Value& v) { return ReadChoice(Sexes(), w, v); },
                         Sexes};
 const Reader kColourReader{
     "WHEN", "one of: ", [](std::string_view w, Value& v) { return ReadChoice(ColourChoices(), w, v); }, ColourChoices};
-const Reader kActivityReader{"ACTIVITY", "an activity, one of: ", ReadActivity, Activities};
+const Reader kActivityReader{"ACTIVITY", "an almanac word, one of: ", ReadActivity, Activities};
+
+int ActivityNumber(const ChooseTarget& target) {
+  return target.word ? *target.word : kBookActivityNumbers + static_cast<int>(*target.activity);
+}
+
+ChooseTarget ActivityOfNumber(int number) {
+  if (number >= kBookActivityNumbers) return {std::nullopt, static_cast<ActivityId>(number - kBookActivityNumbers)};
+  return {number, std::nullopt};
+}
 const Reader kFileReader{"FILE", "a regular file, or a new one (a symbolic link is followed)",
                          [](std::string_view word, Value&) { return !word.empty(); }, nullptr, true};
 const Reader kCalendarPartsReader{"PART,…", "a list of parts, each one of: ", ReadCalendarParts, CalendarParts, false,

@@ -77,6 +77,9 @@ void FillSolarFacts(DayFacts& f) {
   f.termTomorrow = TermOn(f.year, f.month, f.day + 1);
   const bool beforeSpring = f.month == 1 || (f.month == 2 && f.day < sectionDay);
   f.sectionYearStem = Mod(f.year - (beforeSpring ? 1 : 0) - 4, 10);
+  f.sectionYearBranch = Mod(f.year - (beforeSpring ? 1 : 0) - 4, 12);
+  // 甲 and 己 years begin with a 丙寅 month, 乙 and 庚 years with 戊寅 …
+  f.monthStem = Mod(f.sectionYearStem % 5 * 2 + 2 + f.monthIndex, 10);
 }
 
 bool FillLunarFacts(DayFacts& f) {

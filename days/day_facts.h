@@ -30,6 +30,8 @@ struct DayFacts {
   int termToday = -1;   // term beginning on the day, or −1
   int termTomorrow = -1;
   int sectionYearStem = 0;                          // stem of the year that begins on 立春
+  int sectionYearBranch = 0;                        // and its branch
+  int monthStem = 0;                                // stem of the section-term month's pillar
   int lunarYear = 0, lunarMonth = 0, lunarDay = 0;  // lunarMonth < 0 in a leap month
   bool lastLunarDay = false;
   int firstLunarDayBranch = 0;  // branch of the lunar month's first day

@@ -10,17 +10,35 @@ namespace lunisol {
 
 int ZodiacAnimalOfYear(int year) { return ((year - 4) % 12 + 12) % 12; }
 
+int BirthAnimal(int year, int month, int day) {
+  DayFacts f;
+  if (!ComputeDayFacts(year, month, day, f)) return -1;
+  return f.sectionYearBranch;
+}
+
 int ClashedAnimal(int dayCycle) { return (dayCycle % 12 + 6) % 12; }
+
+std::optional<ChooseTarget> ChooseTargetByName(std::u16string_view name) {
+  if (const std::optional<int> word = AlmanacWordByName(name)) return ChooseTarget{word, std::nullopt};
+  if (const std::optional<ActivityId> activity = ActivityByName(name)) return ChooseTarget{std::nullopt, activity};
+  return std::nullopt;
+}
+
+std::u16string_view ChooseTargetName(const ChooseTarget& target) {
+  if (target.word) return AlmanacWordName(*target.word);
+  if (target.activity) return ActivityName(*target.activity);
+  return {};
+}
 
 namespace {
 
-bool IsSuitable(const DayLists& d, ActivityId activity, const ActivityVerdict*& verdict) {
-  verdict = nullptr;
-  for (int i = 0; i < d.jiCount; ++i)
-    if (d.ji[static_cast<size_t>(i)].activity == activity) return false;
-  for (int i = 0; i < d.yiCount; ++i)
-    if (d.yi[static_cast<size_t>(i)].activity == activity) verdict = &d.yi[static_cast<size_t>(i)];
-  return verdict != nullptr && !d.allBad;
+const AlmanacItem* SuitingItem(const AlmanacList& list, const ChooseTarget& t) {
+  for (int i = 0; i < list.yiCount; ++i) {
+    const AlmanacItem& item = list.yi[static_cast<size_t>(i)];
+    if ((t.word && item.word == *t.word) || (t.activity && item.activity == static_cast<int>(*t.activity)))
+      return &item;
+  }
+  return nullptr;
 }
 
 }  // namespace
@@ -34,14 +52,16 @@ int ChooseDays(const ChooseRequest& r, std::vector<ChosenDay>& out) {
   const int last = CivilDayNumber(r.toYear, r.toMonth, r.toDay);
   if (last < first) return kBadChooseRange;
   if (last - first + 1 > kMaxChooseDays) return kChooseRangeTooLong;
+  AlmanacList list;
   for (int n = first; n <= last; ++n) {
     int y = 0, m = 0, day = 0;
     CivilDate(n, y, m, day);
     EvaluateDayLists(y, m, day, d);
-    const ActivityVerdict* verdict = nullptr;
-    if (!IsSuitable(d, r.activity, verdict)) continue;
-    if (r.animal && ClashedAnimal(d.dayCycle) == *r.animal) continue;
-    out.push_back({y, m, day, d.lunarYear, d.lunarMonth, d.lunarDay, d.dayGod, d.yellowPath, verdict->because,
+    if (std::find(r.animals.begin(), r.animals.end(), ClashedAnimal(d.dayCycle)) != r.animals.end()) continue;
+    BuildAlmanacList(d, list);
+    const AlmanacItem* item = SuitingItem(list, r.target);
+    if (!item) continue;
+    out.push_back({y, m, day, d.lunarYear, d.lunarMonth, d.lunarDay, d.dayGod, d.yellowPath, *item,
                    d.goodSpirits.Count(), d.badSpirits.Count()});
   }
   return 0;

@@ -93,6 +93,8 @@ class DayEvaluation {
     return (r.months >> f_.monthBranch & 1) && active_.Intersects(r.spirits);
   }
   ActivityMask Forbids(int s) const;
+  bool Relieved(const CompiledRelief& r) const;
+  ActivityMask SharedYi(int s) const;
   void PlaceSpirits();
   void Weigh(Part& p);
   void CollectParts();
@@ -101,7 +103,7 @@ class DayEvaluation {
   void Decide();
   bool CancelledSource(int a, const CompiledLink& link) const;
   void CarryCancellation();
-  ActivityMask WithheldYi() const;
+  ActivityMask WithheldYi();
   void Write(DayLists& out) const;
 
   const RuleBook& rb_;
@@ -109,7 +111,7 @@ class DayEvaluation {
   SpiritSet active_, usable_, dayFirm_;
   std::array<Part, kMaxSpirits> parts_;  // the first count_ are the day's
   int count_ = 0;
-  bool allBad_ = false, restBad_ = false;
+  bool allBad_ = false, restBad_ = false, yiLimited_ = false;
   SpiritSet allBadBecause_;
   ActivityMask ji_ = 0, neither_ = 0, yi_ = 0, spared_ = 0;
   ActivityMask forbidden_ = 0, suitable_ = 0;  // what any spirit forbids, or makes 宜, as last decided
@@ -123,11 +125,41 @@ ActivityMask DayEvaluation::Forbids(int s) const {
   return m;
 }
 
+bool DayEvaluation::Relieved(const CompiledRelief& r) const {
+  if (!active_.Has(r.spirit) || !((r.pillars >> f_.cycle) & 1)) return false;
+  switch (r.kind) {
+    case ReliefKind::kWithSpirits:
+      return active_.Intersects(r.with);
+    case ReliefKind::kYearOrMonthBranch:
+      return f_.sectionYearBranch == r.branch || f_.monthBranch == r.branch;
+    case ReliefKind::kSunAfterTerm:
+      return InTermWindow(f_, r.term, (r.term + 2) % 24);
+    case ReliefKind::kYearStemsInMonths:
+      return ((r.stems >> f_.sectionYearStem) & 1) && ((r.months >> f_.monthBranch) & 1);
+    case ReliefKind::kYearAndMonthStem:
+      return ((r.stems >> f_.sectionYearStem) & 1) && ((r.stems >> f_.monthStem) & 1);
+  }
+  return false;
+}
+
+// What a spirit makes 宜 beyond its own lists on a day of the branch.
+ActivityMask DayEvaluation::SharedYi(int s) const {
+  ActivityMask m = 0;
+  for (const CompiledYiShare& c : rb_.yiShares)
+    if (c.spirit == s && ((c.branches >> f_.branch) & 1)) m |= rb_.spirits[static_cast<size_t>(c.as)].yi;
+  return m;
+}
+
 void DayEvaluation::PlaceSpirits() {
   const bool earthKing = EarthKingDay(rb_, f_);
   active_ = rb_.byMonthPillar[static_cast<size_t>(f_.monthBranch)][static_cast<size_t>(f_.cycle)];
   for (const DynamicPlacement& d : rb_.dynamic)
     if (DynamicHolds(d, f_, earthKing)) active_.Add(d.spirit);
+  // A spirit the book does not count on the day is not placed there.
+  SpiritSet relieved;
+  for (const CompiledRelief& r : rb_.reliefs)
+    if (Relieved(r)) relieved.Add(r.spirit);
+  active_ &= ~relieved;
   // 百忌日 and 人神所在日 fall on the days their tables give a 忌 for.
   if (rb_.tabooSpirit >= 0 && Forbids(rb_.tabooSpirit) != 0) active_.Add(rb_.tabooSpirit);
   if (rb_.bodySpirit >= 0 && Forbids(rb_.bodySpirit) != 0) active_.Add(rb_.bodySpirit);
@@ -175,7 +207,7 @@ void DayEvaluation::CollectParts() {
     if (p.weighing == Weighing::kForbidAlso) f |= only;
     if (p.weighing == Weighing::kDrop || p.weighing == Weighing::kDefer) f = 0;
     (p.weighing == Weighing::kCancel ? p.cancels : p.forbids) = f;
-    if (usable_.Has(p.spirit)) p.yi = rb_.spirits[static_cast<size_t>(p.spirit)].yi;
+    if (usable_.Has(p.spirit)) p.yi = rb_.spirits[static_cast<size_t>(p.spirit)].yi | SharedYi(p.spirit);
   }
   for (const CompiledDayRule& r : rb_.dayRules)
     if (r.kind == DayRuleKind::kRestBadExcept && RuleHolds(r)) {
@@ -197,16 +229,21 @@ void DayEvaluation::AddConditionalYi() {
   }
 }
 
-// 鋪註條例: on days of 德合赦願月恩四相時德 the minor spirits do not make the
-// household and trade activities 忌.
+// 鋪註條例: on days of 德合赦願月恩四相時德 the household and trade
+// activities are not noted 忌, unless a spirit holds its 忌 against the 德
+// (猶忌) or 卷十 weighs it so that 忌 wins over 宜 (從忌不從宜) on the day. A
+// major spirit weighed 吉凶相抵, or to forbid only some things, is lifted.
 void DayEvaluation::LiftMinorJi() {
-  const SpiritSet keep = rb_.firm | rb_.major | dayFirm_;
+  const SpiritSet firm = rb_.firm | dayFirm_;
+  auto jiWins = [](Weighing w) {
+    return w == Weighing::kUsual || w == Weighing::kUsualFirm || w == Weighing::kForbidAlso || w == Weighing::kAllBad;
+  };
   for (const CompiledDayRule& r : rb_.dayRules) {
     if (r.kind != DayRuleKind::kLiftMinorJi || !(r.months >> f_.monthBranch & 1) || !usable_.Intersects(r.spirits))
       continue;
     for (int i = 0; i < count_; ++i) {
       Part& p = parts_[static_cast<size_t>(i)];
-      if (keep.Has(p.spirit)) continue;
+      if (firm.Has(p.spirit) || (rb_.major.Has(p.spirit) && jiWins(p.weighing))) continue;
       p.forbids &= ~r.activities;
       p.cancels &= ~r.activities;
     }
@@ -268,12 +305,15 @@ void DayEvaluation::CarryCancellation() {
   Decide();
 }
 
-ActivityMask DayEvaluation::WithheldYi() const {
+ActivityMask DayEvaluation::WithheldYi() {
   ActivityMask noYi = 0;
   for (const CompiledDayRule& r : rb_.dayRules) {
     if (!RuleHolds(r)) continue;
     if (r.kind == DayRuleKind::kNoYiFor) noYi |= r.activities;
-    if (r.kind == DayRuleKind::kNoYiExcept) noYi |= kAllActivities & ~r.activities;
+    if (r.kind == DayRuleKind::kNoYiExcept) {
+      noYi |= kAllActivities & ~r.activities;
+      yiLimited_ = true;
+    }
     if (r.kind == DayRuleKind::kNoYiForForbiddenOf)
       r.names.ForEach([&](SpiritId s) { noYi |= rb_.spirits[static_cast<size_t>(s)].ji; });
     if (r.kind == DayRuleKind::kNoYiWhenJiBy) {
@@ -320,7 +360,10 @@ void DayEvaluation::Write(DayLists& out) const {
   out.allBad = allBad_;
   out.allBadBecause = allBad_ ? allBadBecause_ : SpiritSet{};
   out.restBad = restBad_;
+  out.yiLimited = yiLimited_ && !allBad_;
   out.yiCount = out.jiCount = 0;
+  out.yiMask = yi_;
+  out.jiMask = ji_;
   std::array<uint8_t, kActivityCount> yiSlot{}, jiSlot{};
   ForEachActivity(yi_, [&](ActivityId a) {
     yiSlot[static_cast<size_t>(a)] = static_cast<uint8_t>(out.yiCount);
@@ -333,11 +376,16 @@ void DayEvaluation::Write(DayLists& out) const {
     v.because = allBad_ ? allBadBecause_ : SpiritSet{};
   });
   const ActivityMask forb = forbidden_;
+  const SpiritSet firm = rb_.firm | dayFirm_;
+  out.firmJi = allBad_ ? ji_ : 0;
+  out.majorJi = 0;
   for (int i = 0; i < count_; ++i) {
     const Part& p = parts_[static_cast<size_t>(i)];
     ForEachActivity(p.yi & yi_, [&](ActivityId a) { out.yi[yiSlot[static_cast<size_t>(a)]].because.Add(p.spirit); });
-    ForEachActivity((p.forbids | (p.cancels & ~forb)) & ji_,
-                    [&](ActivityId a) { out.ji[jiSlot[static_cast<size_t>(a)]].because.Add(p.spirit); });
+    const ActivityMask ji = (p.forbids | (p.cancels & ~forb)) & ji_;
+    ForEachActivity(ji, [&](ActivityId a) { out.ji[jiSlot[static_cast<size_t>(a)]].because.Add(p.spirit); });
+    if (firm.Has(p.spirit)) out.firmJi |= ji;
+    if (rb_.major.Has(p.spirit)) out.majorJi |= ji;
   }
   for (const auto& [a, as] : rb_.sharedYi)
     if ((yi_ >> a & 1) && (yi_ >> as & 1))
@@ -390,17 +438,11 @@ SpiritId OfficerSpirit(int officer) {
 
 std::u16string_view ActivityName(ActivityId id) { return kActivityRows[static_cast<size_t>(id)].name; }
 
-std::u16string_view TaiwaneseActivityName(ActivityId id) {
-  const ActivityRow& r = kActivityRows[static_cast<size_t>(id)];
-  return r.taiwanese.empty() ? r.name : r.taiwanese;
-}
-
 std::u16string_view ActivityCitation(ActivityId id) { return kActivityRows[static_cast<size_t>(id)].cite; }
 
 std::optional<ActivityId> ActivityByName(std::u16string_view name) {
-  if (name.empty()) return std::nullopt;  // a row without a Taiwanese word of its own keeps it empty
   for (size_t i = 0; i < kActivityRows.size(); ++i)
-    if (kActivityRows[i].name == name || kActivityRows[i].taiwanese == name) return static_cast<ActivityId>(i);
+    if (kActivityRows[i].name == name) return static_cast<ActivityId>(i);
   return std::nullopt;
 }
 

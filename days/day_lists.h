@@ -35,9 +35,18 @@ struct DayLists {
   int yiCount = 0;
   std::array<ActivityVerdict, kActivityCount> ji{};
   int jiCount = 0;
+  // The same as sets: bit a is activity a. The lists hold their items in
+  // activity order, so item i of yi is the i-th set bit of yiMask.
+  ActivityMask yiMask = 0, jiMask = 0;
+  // The 忌 a spirit holds firm against the 德 (猶忌; all of them on a 諸事不宜
+  // day), and those a spirit 卷十 weighs month by month forbids.
+  ActivityMask firmJi = 0, majorJi = 0;
   bool allBad = false;  // 諸事不宜: every activity is under ji
   SpiritSet allBadBecause;
   bool restBad = false;  // 餘事勿取: every activity not under yi is under ji
+  // 止註: a rule of the day lets only a few activities be noted 宜 (月忌日,
+  // 晦日, 無祿), whatever the day's spirits would make 宜.
+  bool yiLimited = false;
 };
 
 // Pure: the same date gives the same record, on any thread.
@@ -57,10 +66,8 @@ std::optional<SpiritId> SpiritByName(std::u16string_view name);
 SpiritId OfficerSpirit(int officer);
 
 std::u16string_view ActivityName(ActivityId id);
-// The word Taiwanese almanacs print (the book's where they print the same).
-std::u16string_view TaiwaneseActivityName(ActivityId id);
 std::u16string_view ActivityCitation(ActivityId id);
-// By the book's name or the Taiwanese word.
+// By the book's name (the almanac's words are AlmanacWordByName's).
 std::optional<ActivityId> ActivityByName(std::u16string_view name);
 
 // 青龍 明堂 天刑 朱雀 金匱 寶光 白虎 玉堂 天牢 玄武 司命 勾陳 (卷七 3b).

@@ -123,6 +123,7 @@ class Builder {
   void AddLinks();
   void AddConditionalYi();
   void AddSmallTables();
+  void AddReliefs();
 
   RuleBook& b_;
 };
@@ -450,6 +451,45 @@ void Builder::AddSmallTables() {
       b_.bodySpiritByLunarDay[static_cast<size_t>(r.lunarDay)] |= Activities(r.activity);
 }
 
+void Builder::AddReliefs() {
+  for (const SpiritReliefRow& r : kSpiritReliefRows) {
+    CompiledRelief c;
+    c.spirit = SpiritNamed(r.spirit);
+    for (std::u16string_view e : Words(r.pillars)) c.pillars |= PillarsOfEntry(e);
+    c.kind = r.kind;
+    const std::vector<std::u16string_view> when = Words(r.when);
+    bool readable = !when.empty() && c.pillars != ~PillarMask{0};
+    switch (r.kind) {
+      case ReliefKind::kWithSpirits:
+        c.with = Spirits(r.when);
+        break;
+      case ReliefKind::kYearOrMonthBranch:
+        c.branch = readable ? BranchOf(when[0][0]) : -1;
+        readable = readable && c.branch >= 0;
+        break;
+      case ReliefKind::kSunAfterTerm:
+        c.term = readable ? SolarTermIndex(when[0]) : -1;
+        readable = readable && c.term >= 0 && c.term % 2 == 1;
+        break;
+      case ReliefKind::kYearStemsInMonths:
+      case ReliefKind::kYearAndMonthStem:
+        for (char16_t ch : readable ? when[0] : u"")
+          if (StemOf(ch) >= 0) c.stems |= static_cast<uint16_t>(1u << StemOf(ch));
+        if (r.kind == ReliefKind::kYearStemsInMonths && when.size() == 2) c.months = MonthsOf(when[1]);
+        readable = readable && c.stems != 0 && (r.kind == ReliefKind::kYearAndMonthStem || c.months != 0);
+        break;
+    }
+    if (!readable) Error(u"unreadable relief", r.spirit);
+    if (c.spirit >= 0 && readable) b_.reliefs.push_back(c);
+  }
+  for (const SpiritYiShareRow& r : kSpiritYiShareRows) {
+    CompiledYiShare c{SpiritNamed(r.spirit), 0, SpiritNamed(r.as)};
+    for (char16_t ch : r.branches)
+      if (BranchOf(ch) >= 0) c.branches |= static_cast<uint16_t>(1u << BranchOf(ch));
+    if (c.spirit >= 0 && c.as >= 0) b_.yiShares.push_back(c);
+  }
+}
+
 void Builder::Build() {
   AddSpirits();
   if (b_.spirits.empty()) return;
@@ -460,12 +500,14 @@ void Builder::Build() {
   AddLinks();
   AddConditionalYi();
   AddSmallTables();
+  AddReliefs();
   for (size_t s = 0; s < b_.spirits.size(); ++s) {
     const SpiritInfo& info = b_.spirits[s];
     if (info.ji != 0 || info.yi != 0 || !b_.weighRows[s].empty()) b_.weighed.Add(static_cast<int>(s));
   }
   for (const CompiledConditionalYi& c : b_.conditionalYi) b_.weighed |= c.sources | c.with;
   for (const CompiledDayRule& r : b_.dayRules) b_.weighed |= r.spirits;
+  for (const CompiledYiShare& c : b_.yiShares) b_.weighed.Add(c.spirit);
 }
 
 }  // namespace

@@ -60,6 +60,24 @@ struct CompiledConditionalYi {
   int untilTerm = -1;
 };
 
+// A circumstance in which a spirit placed on a day does not count there.
+struct CompiledRelief {
+  int spirit = 0;
+  PillarMask pillars = 0;
+  ReliefKind kind = ReliefKind::kWithSpirits;
+  SpiritSet with;      // kWithSpirits
+  int branch = -1;     // kYearOrMonthBranch
+  int term = -1;       // kSunAfterTerm: the 中氣 (0 = 小寒)
+  uint16_t stems = 0;  // kYearStemsInMonths (bit s = stem s), kYearAndMonthStem
+  MonthMask months = 0;
+};
+
+struct CompiledYiShare {
+  int spirit = 0;
+  uint16_t branches = 0;  // bit b = day branch b
+  int as = 0;
+};
+
 // Parameters of the spirits placed by the calendar rather than by month and
 // pillar, indexed by spirit id where they apply.
 struct DynamicPlacement {
@@ -98,7 +116,9 @@ struct RuleBook {
   std::vector<CompiledLink> links;
   std::vector<CompiledConditionalYi> conditionalYi;
   std::vector<std::pair<int, int>> sharedYi;  // (activity, the activity whose 宜 it shares)
-  std::array<PillarMask, 12> freeDays{};      // by month branch
+  std::vector<CompiledRelief> reliefs;
+  std::vector<CompiledYiShare> yiShares;
+  std::array<PillarMask, 12> freeDays{};  // by month branch
   std::array<ActivityMask, 10> tabooByStem{};
   std::array<ActivityMask, 12> tabooByBranch{};
   std::array<ActivityMask, 31> bodySpiritByLunarDay{};

@@ -38,6 +38,14 @@ int FollowLinks(std::string path, std::string& target) {
   return ELOOP;
 }
 
+// What stands at the target (`st`, null for nothing): whether a file does,
+// and whether it may be replaced.
+void Describe(const struct stat* st, SaveResult& r) {
+  r.targetExisted = st != nullptr;
+  r.notRegularFile = st && !S_ISREG(st->st_mode);
+  r.isFolder = st && S_ISDIR(st->st_mode);
+}
+
 // The permission bits a new file gets: those of the file it replaces, or
 // what the user's umask allows.
 mode_t NewFileMode(const struct stat* old) {
@@ -75,10 +83,8 @@ bool AtomicFile::Open() {
   if (const int error = FollowLinks(path_, target_)) return Fail(error);
   struct stat st {};
   targetExisted_ = stat(target_.c_str(), &st) == 0;
-  if (targetExisted_ && !S_ISREG(st.st_mode)) {
-    result_.notRegularFile = true;
-    return false;
-  }
+  Describe(targetExisted_ ? &st : nullptr, result_);
+  if (result_.notRegularFile) return false;
   temp_ = FolderOf(target_) + "/.lunisol-XXXXXX";
   fd_ = mkstemp(temp_.data());
   if (fd_ < 0) {
@@ -115,6 +121,21 @@ bool AtomicFile::Commit() {
     close(folder);
   }
   return true;
+}
+
+SaveResult CheckSaveTarget(const std::string& path) {
+  SaveResult r;
+  std::string target;
+  if (path.empty()) {
+    r.systemError = ENOENT;
+  } else if (const int error = FollowLinks(path, target)) {
+    r.systemError = error;
+  } else {
+    struct stat st {};
+    const bool exists = stat(target.c_str(), &st) == 0;
+    Describe(exists ? &st : nullptr, r);
+  }
+  return r;
 }
 
 SaveResult WriteFileAtomically(const std::string& path, std::string_view bytes, AtomicFile::WriteCall write) {

@@ -14,7 +14,9 @@ namespace lunisol {
 
 struct SaveResult {
   bool notRegularFile = false;  // the target exists and is no regular file
-  int systemError = 0;          // errno of the step that failed
+  bool isFolder = false;        // … and it is a folder
+  bool targetExisted = false;   // a file stood at the target (and, after a failure, still does, unchanged)
+  int systemError = 0;          // errno of the step that failed (ELOOP for a loop of links)
   bool ok() const { return !notRegularFile && systemError == 0; }
   // Why the file was not written, in the system's words (English for a
   // target that is not a regular file).
@@ -58,6 +60,11 @@ class AtomicFile {
   bool targetExisted_ = false;
   SaveResult result_;
 };
+
+// Whether `path` can be written by the rules above, without writing: what
+// Open would refuse (a loop of links, a target that is not a regular file)
+// and whether a file stands there now.
+SaveResult CheckSaveTarget(const std::string& path);
 
 // The whole of `bytes` as the file `path`, by the rules above.
 SaveResult WriteFileAtomically(const std::string& path, std::string_view bytes, AtomicFile::WriteCall write = ::write);

@@ -109,8 +109,9 @@ std::u16string Joined(const std::vector<std::u16string>& items) {
   return text;
 }
 
-// "諸事不宜" on such a day, "宜：a、b", "忌：c、d" (each when it has items) and
-// the rule set's line, one a line.
+// The day's marks ("楊公忌　月忌"), "諸事不宜" on such a day, "宜：a、b" (with
+// "、餘事勿取" on a day that allows nothing else), "忌：c、d" (each when it has
+// items) and the rule set's line, one a line.
 std::u16string AdviceLines(const DayAdviceSource& source, int year, int month, int day) {
   const DayAdvice advice = source.ofDay(year, month, day);
   std::u16string lines;
@@ -124,8 +125,11 @@ std::u16string AdviceLines(const DayAdviceSource& source, int year, int month, i
     for (size_t i = 0; i < items.size(); ++i) text += (i ? u"、" : u"") + items[i];
     return text;
   };
+  std::u16string marks;
+  for (const std::u16string& m : advice.marks) marks += (marks.empty() ? u"" : u"　") + m;
+  line(marks);
   if (advice.allBad) line(u"諸事不宜");
-  line(list(u"宜：", advice.yi));
+  line(list(u"宜：", advice.yi) + (advice.restBad && !advice.yi.empty() ? u"、餘事勿取" : u""));
   line(list(u"忌：", advice.ji));
   line(source.ruleSetLine);
   return lines;

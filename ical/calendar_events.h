@@ -54,7 +54,9 @@ std::optional<CalendarPart> CalendarPartFromName(std::string_view name);
 struct DayAdvice {
   std::vector<std::u16string> yi;
   std::vector<std::u16string> ji;
-  bool allBad = false;  // a day on which nothing is undertaken (諸事不宜)
+  bool allBad = false;                // a day on which nothing is undertaken (諸事不宜)
+  bool restBad = false;               // nothing but the 宜 (餘事勿取)
+  std::vector<std::u16string> marks;  // the day's folk marks (楊公忌, 月忌 …)
 };
 
 // The rule set that gives each day's advice, and the line that names it

@@ -1,6 +1,6 @@
-// The 宜/忌 a calendar file carries: the days layer's lists, reckoned by the
-// rules of 《欽定協紀辨方書》, in the book's own activity names, as a source
-// the calendar events take.
+// The 宜/忌 a calendar file carries: the almanac list of the days layer (the
+// almanac's words over the decision of 《欽定協紀辨方書》, with the folk day
+// marks), as a source the calendar events take.
 #pragma once
 
 #include <string>
@@ -9,12 +9,12 @@
 
 namespace lunisol {
 
-// "依《欽定協紀辨方書》鋪註": the line under the lists naming the rule set.
+// The line under the lists naming the rules they follow.
 std::u16string RuleBookLine();
 
-// The activities each day suits and forbids, as `lunisol-cli day` lists
-// them. On a day on which nothing is undertaken the 忌 list would name every
-// activity; such a day says 諸事不宜 instead of the list.
+// The words each day suits and forbids as the almanac list gives them (the
+// `almanac` of `lunisol-cli day`), with its marks; a day on which nothing
+// is undertaken says 諸事不宜 instead of a 忌 list.
 DayAdviceSource RuleBookAdvice();
 
 }  // namespace lunisol

@@ -12,10 +12,12 @@ BackdropMetrics BackdropMetricsFor(int cx, int cy) {
     m.columnWidth = 30 + (cx - 1024) / 34;
     m.leftOffset = ((cx - 1024) % 34) / 2;
   }
-  if (cy >= 768) m.frameBottom = cy - 90;
-  // Screens shorter than 768 keep the 768 layout and scroll: shifting the
-  // lower rows up would lay them over the warning columns.
-  m.bottomShift = std::max(0, cy - 768);
+  // Below 768 the lower rows move up over the foot of the warning notes,
+  // which give up that height (down to the lowest layout). The 800-wide
+  // screen keeps the 768 layout and scrolls.
+  const int height = cx == 800 ? std::max(cy, kFullPageLayoutHeight) : std::max(cy, kLowestPageLayoutHeight);
+  m.frameBottom = height - 90;
+  m.bottomShift = height - kFullPageLayoutHeight;
   return m;
 }
 

@@ -17,6 +17,11 @@ struct BackdropMetrics {
   int frameBottom = 678;
   int bottomShift = 0;
 };
+// The height the page's rows were tuned for, and the lowest layout: there the
+// warning notes keep six lines (84 pixels) of their 200.
+inline constexpr int kFullPageLayoutHeight = 768;
+inline constexpr int kLowestPageLayoutHeight = 652;
+
 // The page layout for a screen of cx × cy pixels.
 BackdropMetrics BackdropMetricsFor(int cx, int cy);
 

@@ -15,6 +15,8 @@ const std::array<DayPlaceRow, kDayPlaceCount> kDaySheetPlaces = {{
     {P::kGod, B::kSpirits, {70, 8, 300, 30}, F::kText, false},
     {P::kOfficerLabel, B::kSpirits, {320, 8, 372, 30}, F::kText, true},
     {P::kOfficer, B::kSpirits, {380, 8, 500, 30}, F::kText, false},
+    {P::kMarksLabel, B::kSpirits, {520, 8, 572, 30}, F::kText, true},
+    {P::kMarks, B::kSpirits, {580, 8, 868, 30}, F::kText, false},
     // The 凶煞 label moves down with the rows of 吉神 (see spiritSlot).
     {P::kGoodLabel, B::kSpirits, {14, 38, 58, 60}, F::kText, true},
     {P::kBadLabel, B::kSpirits, {14, 68, 58, 90}, F::kText, true},

@@ -1,7 +1,8 @@
 // Where everything of the day sheet (日課) sits, in pixels of its client
 // area. The sheet reads top to bottom in five bands: the date, the day's
-// spirits, the 宜 list, the 忌 list and the foot with 沖煞, 彭祖百忌 and the
-// rule set's line. The two list bands grow with their lists, so the sheet is
+// spirits (with the folk marks), the 宜 list, the 忌 list and the foot with
+// 沖煞, 彭祖百忌 and the rule set's line. The almanac's lists and the book's
+// full lists are two views of the same bands. The two list bands grow with their lists, so the sheet is
 // as tall as its day needs; every other place is a row of kDaySheetPlaces,
 // set from the top of its band. Five items to a row keep the tallest day
 // (sixty items, thirteen rows) within a 768-pixel screen.
@@ -24,17 +25,19 @@ enum class DayPlace {
   kGod,
   kOfficerLabel,  // 建除
   kOfficer,
-  kGoodLabel,  // 吉神, beside its slots
-  kBadLabel,   // 凶煞
-  kYiLabel,    // 宜, large
-  kJiLabel,    // 忌, large
+  kMarksLabel,  // 凶日, on the almanac's view of a day that has folk marks
+  kMarks,       // the folk day marks (楊公忌 …)
+  kGoodLabel,   // 吉神, beside its slots
+  kBadLabel,    // 凶煞
+  kYiLabel,     // 宜, large
+  kJiLabel,     // 忌, large
   kClashLabel,
   kClash,
   kTabooLabel,  // 彭祖百忌
   kTaboo,
   kRuleSet,  // 依《…》鋪註
 };
-inline constexpr int kDayPlaceCount = 15;
+inline constexpr int kDayPlaceCount = 17;
 
 // Fonts of the sheet, by their cell height (the line pitch) in pixels.
 enum class DayFont { kText, kTitle, kLunarTitle, kLarge, kSmall };

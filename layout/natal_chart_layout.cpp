@@ -20,33 +20,20 @@ Rect FormChartBounds() {
   return b;
 }
 
-// From the form's pixels to the sheet's.
-Rect ToSheet(const Rect& r) {
-  const Rect b = FormChartBounds();
-  const int dx = b.left - kSheetMargin, dy = b.top - kSheetMargin;
-  return {r.left - dx, r.top - dy, r.right - dx, r.bottom - dy};
-}
-
 // Grid line i (0..4) across and down, on the sheet.
-int GridX(int i) {
-  const Rect b = FormChartBounds();
-  return kSheetMargin + (b.right - b.left) * i / kGridCells;
-}
-int GridY(int i) {
-  const Rect b = FormChartBounds();
-  return kSheetMargin + (b.bottom - b.top) * i / kGridCells;
-}
+constexpr int GridX(int i) { return kSheetMargin + kNatalBoxWidth * i; }
+constexpr int GridY(int i) { return kSheetMargin + kNatalBoxHeight * i; }
 
-// The grid cell a form row's centre falls in.
+// The cell of the form's grid a form row's centre falls in.
 struct GridCell {
   int column, row;
 };
 GridCell GridCellOf(const NatalLayoutRow& entry) {
-  const Rect r = ToSheet(FormRect(entry));
+  const Rect b = FormChartBounds(), r = FormRect(entry);
   GridCell cell{0, 0};
   for (int i = 1; i < kGridCells; ++i) {
-    if (r.centreX() >= GridX(i)) cell.column = i;
-    if (r.centreY() >= GridY(i)) cell.row = i;
+    if (r.centreX() >= b.left + (b.right - b.left) * i / kGridCells) cell.column = i;
+    if (r.centreY() >= b.top + (b.bottom - b.top) * i / kGridCells) cell.row = i;
   }
   return cell;
 }
@@ -55,6 +42,27 @@ const NatalLayoutRow& RowOf(NatalRow kind, int slot) {
   for (const NatalLayoutRow& row : kNatalChartRows)
     if (row.kind == kind && row.slot == slot) return row;
   return kNatalChartRows[0];  // not reached for a slot the table has
+}
+
+// A slot's step from slot 0 of its part.
+struct Step {
+  int dx, dy;
+};
+Step SlotStep(BoxPart part, int slot) {
+  switch (part) {
+    case BoxPart::kStarName:
+    case BoxPart::kBrightness:
+    case BoxPart::kMutagen:
+    case BoxPart::kDecadalMutagen:
+    case BoxPart::kYearlyMutagen:
+      return {-slot * kStarColumnPitch, 0};
+    case BoxPart::kOtherStar:
+      return {slot % kOtherStarsPerRow * kOtherStarPitch, slot / kOtherStarsPerRow * kOtherStarRowPitch};
+    case BoxPart::kFlowingStar:
+      return {slot * kFlowingStarPitch, 0};
+    default:
+      return {0, 0};
+  }
 }
 
 }  // namespace
@@ -80,62 +88,56 @@ Rect NatalBoxFrame(int branch) {
 Rect NatalBoxPlace(int branch, BoxPart part, int slot) {
   const Rect frame = NatalBoxFrame(branch);
   const BoxPlace& p = kBoxPlaces[static_cast<size_t>(part)];
-  int left = p.fromRight ? frame.right - p.x - p.w : frame.left + p.x;
-  int top = p.fromBottom ? frame.bottom - p.y - p.h : frame.top + p.y;
-  switch (part) {
-    case BoxPart::kStarName:
-    case BoxPart::kBrightness:
-    case BoxPart::kMutagen:
-      left -= slot * kStarColumnPitch;
-      break;
-    case BoxPart::kOtherStar:
-      left += slot % kOtherStarsPerRow * kOtherStarPitch;
-      top += slot / kOtherStarsPerRow * kOtherStarRowPitch;
-      break;
-    case BoxPart::kButton:
-      left = frame.left + (frame.width() - p.w) / 2;
-      break;
-    default:
-      break;
-  }
+  const Step step = SlotStep(part, slot);
+  const int left = (p.fromRight ? frame.right - p.x - p.w : frame.left + p.x) + step.dx;
+  const int top = frame.top + p.y + step.dy;
   return {left, top, left + p.w, top + p.h};
 }
 
 Rect NatalCentreBlock() { return {GridX(1), GridY(1), GridX(3) + 1, GridY(3) + 1}; }
 
-Rect NatalNameEditRect() { return ToSheet(FormRect(RowOf(NatalRow::kNameEdit, -1))); }
-
 Rect NatalCentreLineRect(NatalCentreLine line) {
-  const Rect r = ToSheet(FormRect(RowOf(NatalRow::kCentreLine, static_cast<int>(line))));
-  // The caption ends where the name field starts; the other lines reach
-  // across the block, as far from its right edge as they start from its
-  // left (the form's widths only fitted its sample texts).
-  if (line == NatalCentreLine::kName) return {r.left, r.top, NatalNameEditRect().left, r.bottom};
   const Rect block = NatalCentreBlock();
-  return {r.left, r.top, block.right - (r.left - block.left), r.bottom};
+  const CentreLinePlace& p = kNatalCentreLines[static_cast<size_t>(line)];
+  const int left = block.left + kCentreLineInset, top = block.top + p.top;
+  // The caption ends where the name field starts.
+  const int right = line == NatalCentreLine::kName ? left + kNameCaptionWidth : block.right - kCentreLineInset;
+  return {left, top, right, top + p.height};
+}
+
+Rect NatalNameEditRect() {
+  const Rect caption = NatalCentreLineRect(NatalCentreLine::kName);
+  return {caption.right, caption.top, caption.right + 260, caption.bottom};
+}
+
+ChartPoint NatalBoxAnchor(int branch) {
+  const Rect block = NatalCentreBlock(), box = NatalBoxFrame(branch);
+  const int inner = kAnchorInset;
+  return {std::clamp(box.centreX(), block.left + inner, block.right - 1 - inner),
+          std::clamp(box.centreY(), block.top + inner, block.bottom - 1 - inner)};
 }
 
 namespace {
-constexpr int kLegendMark = 16, kLegendGap = 4, kLegendCaption = 32, kLegendSpace = 16;
+constexpr int kLegendMark = 16, kLegendGap = 4, kLegendCaption = 56, kLegendSpace = 20;
 constexpr int kLegendItem = kLegendMark + kLegendGap + kLegendCaption + kLegendSpace;
 
-int LegendItemLeft(int mutagen) {
+int LegendItemLeft(int item) {
   const Rect block = NatalCentreBlock();
   const int total = 4 * kLegendItem - kLegendSpace;
-  return block.left + (block.width() - total) / 2 + (mutagen - 1) * kLegendItem;
+  return block.left + (block.width() - total) / 2 + (item - 1) * kLegendItem;
 }
 }  // namespace
 
-Rect NatalLegendMarkRect(int mutagen) {
-  const Rect line = NatalCentreLineRect(NatalCentreLine::kLegend);
-  const int left = LegendItemLeft(mutagen);
-  return {left, line.top, left + kLegendMark, line.top + kLegendMark};
+Rect NatalLegendMarkRect(NatalCentreLine line, int item) {
+  const Rect r = NatalCentreLineRect(line);
+  const int left = LegendItemLeft(item);
+  return {left, r.top, left + kLegendMark, r.top + kLegendMark};
 }
 
-Rect NatalLegendCaptionRect(int mutagen) {
-  const Rect line = NatalCentreLineRect(NatalCentreLine::kLegend);
-  const int left = LegendItemLeft(mutagen) + kLegendMark + kLegendGap;
-  return {left, line.top, left + kLegendCaption, line.bottom};
+Rect NatalLegendCaptionRect(NatalCentreLine line, int item) {
+  const Rect r = NatalCentreLineRect(line);
+  const int left = LegendItemLeft(item) + kLegendMark + kLegendGap;
+  return {left, r.top, left + kLegendCaption, r.bottom};
 }
 
 Size NatalSheetSize() { return {GridX(kGridCells) + 1 + kSheetMargin, GridY(kGridCells) + 1 + kSheetMargin}; }

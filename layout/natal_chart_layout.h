@@ -1,21 +1,22 @@
-// Where the natal chart (紫微斗數命盤) page puts its boxes, buttons and
-// texts. The form's controls are the table kNatalChartRows, in dialog units
-// of the form's font, row by row. The chart is drawn on one regular
-// four-by-four grid laid over the form's boxes: the form's group boxes
-// overlap by the margin a group box keeps for its title, which plain frames
-// cannot, so each frame is the grid cell its box covers. Everything inside a
-// box sits at the same place in every box (kBoxPlaces, after the sample
-// texts the form showed in its top boxes: the stem and branch bottom left,
-// the 大限 ages bottom right, the stars in columns from the right).
+// Where the natal chart (紫微斗數命盤) page puts its boxes and texts. The
+// form the page grew from gave twelve group boxes round a centre block, with
+// a palace button in each (kNatalChartRows, in dialog units of the form's
+// font); those rows fix which branch stands in which cell of the chart's
+// four-by-four grid. A box of the form (120 × 88 units, about 208 × 169
+// pixels) has no room for the chart read in time (three rows of
+// transformation marks, the flowing stars, four rings of spirits, the 大限
+// and 流年 palace names and the 小限 ages), so the grid's cells are
+// kNatalBoxWidth × kNatalBoxHeight pixels, wider and a little taller than
+// the form's boxes. Everything inside a box sits at the same place in every
+// box (kBoxPlaces); the centre block's lines are kNatalCentreLines.
 //
 // The boxes go round the centre block in the standard Taiwanese orientation:
 // 巳午未申 across the top from left to right, 酉戌 down the right side,
 // 亥子丑寅 across the bottom from right to left, 卯辰 up the left side, so
 // 寅 stands bottom left and a branch faces its opposite across the centre.
 //
-// All rectangles the functions return are in pixels of the page's sheet at
-// zoom 1 (the form's pixels moved so the chart starts kSheetMargin from the
-// sheet's corner).
+// All rectangles and points the functions return are in pixels of the
+// page's sheet at zoom 1.
 #pragma once
 
 #include <array>
@@ -28,24 +29,8 @@ namespace lunisol {
 
 enum class NatalRow : uint8_t {
   kBox,           // a palace's group box; slot: the branch it holds
-  kCentreLine,    // a text line of the centre block; slot: its NatalCentreLine
   kPalaceButton,  // the button in a box; slot: the box's branch
-  kNameEdit,      // the name field after the 姓名 caption (not in the form: it had no field)
 };
-
-// The lines of the centre block.
-enum class NatalCentreLine : uint8_t {
-  kName,        // 姓名 caption
-  kLunarBirth,  // 農曆 birth date, year pillar and animal
-  kSolarBirth,  // 陰陽男女 and the 國曆 birth date
-  kPalaces,     // 命宮, 身宮, 命主, 身主
-  kBureau,      // 五行局
-  kToday,       // today's date and 虛歲
-  kDecadal,     // today's 大限 (not in the form, nor the two below)
-  kYearly,      // today's 流年 and 小限
-  kLegend,      // the colours of the four transformations
-};
-inline constexpr int kNatalCentreLineCount = 9;
 
 struct NatalLayoutRow {
   NatalRow kind;
@@ -54,10 +39,8 @@ struct NatalLayoutRow {
   int8_t slot;
 };
 
-// The form's template, row by row (dialog units); the rows the form did not
-// have come last. The form's sample texts inside one box are left out: they
-// were placeholders, and kBoxPlaces takes their places.
-inline constexpr std::array<NatalLayoutRow, 34> kNatalChartRows{{
+// The form's boxes and palace buttons (dialog units of "Times New Roman" 10).
+inline constexpr std::array<NatalLayoutRow, 24> kNatalChartRows{{
     {NatalRow::kBox, -1, 411, 168, 120, 89, 10},  // 戌
     {NatalRow::kBox, -1, 411, 85, 120, 88, 9},    // 酉
     {NatalRow::kBox, -1, 411, 253, 120, 88, 11},  // 亥
@@ -70,12 +53,6 @@ inline constexpr std::array<NatalLayoutRow, 34> kNatalChartRows{{
     {NatalRow::kBox, -1, 54, 253, 120, 88, 2},    // 寅
     {NatalRow::kBox, -1, 173, 253, 120, 88, 1},   // 丑
     {NatalRow::kBox, -1, 292, 253, 120, 88, 0},   // 子
-    {NatalRow::kCentreLine, 1164, 180, 98, 23, 12, static_cast<int8_t>(NatalCentreLine::kName)},
-    {NatalRow::kCentreLine, 1165, 180, 131, 224, 8, static_cast<int8_t>(NatalCentreLine::kLunarBirth)},
-    {NatalRow::kCentreLine, 1177, 180, 114, 224, 12, static_cast<int8_t>(NatalCentreLine::kSolarBirth)},
-    {NatalRow::kCentreLine, 1178, 180, 147, 207, 8, static_cast<int8_t>(NatalCentreLine::kPalaces)},
-    {NatalRow::kCentreLine, 1179, 180, 163, 190, 8, static_cast<int8_t>(NatalCentreLine::kBureau)},
-    {NatalRow::kCentreLine, 1180, 180, 180, 206, 8, static_cast<int8_t>(NatalCentreLine::kToday)},
     {NatalRow::kPalaceButton, 1163, 207, 71, 52, 14, 6},
     {NatalRow::kPalaceButton, 1166, 326, 71, 52, 14, 7},
     {NatalRow::kPalaceButton, 1167, 444, 71, 52, 14, 8},
@@ -88,56 +65,118 @@ inline constexpr std::array<NatalLayoutRow, 34> kNatalChartRows{{
     {NatalRow::kPalaceButton, 1174, 446, 322, 52, 14, 11},
     {NatalRow::kPalaceButton, 1175, 207, 322, 52, 14, 1},
     {NatalRow::kPalaceButton, 1176, 326, 322, 52, 14, 0},
-    {NatalRow::kCentreLine, -1, 180, 196, 224, 8, static_cast<int8_t>(NatalCentreLine::kDecadal)},
-    {NatalRow::kCentreLine, -1, 180, 212, 224, 8, static_cast<int8_t>(NatalCentreLine::kYearly)},
-    {NatalRow::kCentreLine, -1, 180, 232, 224, 8, static_cast<int8_t>(NatalCentreLine::kLegend)},
-    {NatalRow::kNameEdit, -1, 205, 96, 150, 14, -1},
 }};
-
-// The form's font: "Times New Roman" 10 points.
 inline constexpr const DialogUnits& kNatalUnits = kTimes10Units;
+
+inline constexpr int kNatalBoxWidth = 240, kNatalBoxHeight = 176;
 // Room left around the chart on the sheet.
 inline constexpr int kSheetMargin = 6;
 
-// The places inside a box, in pixels from its frame's top-left corner (a
-// frame is about 208 × 169 pixels). A place `fromRight` keeps x pixels
-// between its right edge and the frame's; one `fromBottom` keeps y pixels
-// between its bottom edge and the frame's.
+// The places inside a box, in pixels from its frame's top-left corner. A
+// place `fromRight` keeps x pixels between its right edge and the frame's.
 struct BoxPlace {
   int x, y, w, h;
-  bool fromRight = false, fromBottom = false;
+  bool fromRight = false;
 };
 enum class BoxPart : uint8_t {
-  kBodyMark,    // 身, on the body palace
-  kStarName,    // column 0 (rightmost); further columns step kStarColumnPitch left
-  kBrightness,  // under a major star's name
-  kMutagen,     // 祿權科忌, under the brightness
-  kOtherStar,   // slot 0 of the 雜曜 grid; further slots step kOtherStarPitch across, then down a row
-  kBoshi,       // the 博士 spirit, left
-  kChangsheng,  // the 長生 stage, right
-  kStemBranch,  // the palace's stem and branch, bottom left
-  kDecadal,     // the 大限 ages, bottom right
-  kButton,      // the palace-name button, centred across the bottom
+  kBodyMark,        // 身, on the body palace
+  kOriginMark,      // 來因, on the 來因宮
+  kStarName,        // star column 0 (rightmost); further columns step kStarColumnPitch left
+  kBrightness,      // under a major star's name
+  kMutagen,         // the natal 祿權科忌, under the brightness
+  kDecadalMutagen,  // the 大限's, under the natal mark
+  kYearlyMutagen,   // the 流年's, under the 大限's
+  kOtherStar,       // slot 0 of the 雜曜 grid; slots fill rows of kOtherStarsPerRow down the left
+  kFlowingStar,     // slot 0 of the 流年 stars' line; slots step kFlowingStarPitch right
+  kYearJiangqian,   // the 流年's 將前 spirit on this branch, right on the flowing line
+  kYearSuiqian,     // the 流年's 歲前 spirit, right of it
+  kBoshi,           // the natal 博士 spirit, left
+  kJiangqian,       // the natal 將前 spirit
+  kSuiqian,         // the natal 歲前 spirit
+  kChangsheng,      // the 長生 stage, right
+  kStemBranch,      // the palace's stem and branch, bottom left
+  kPalaceName,      // the natal palace name
+  kDecadalName,     // the chosen 大限's name of the palace (大命 …)
+  kYearlyName,      // the chosen 流年's name of the palace (年命 …)
+  kDecadal,         // the 大限 ages, bottom right
+  kAges,            // the 小限 ages, the bottom line
+  kButton,          // the palace's button over its names (focus, click)
 };
-inline constexpr int kBoxPartCount = 10;
+inline constexpr int kBoxPartCount = static_cast<int>(BoxPart::kButton) + 1;
 inline constexpr std::array<BoxPlace, kBoxPartCount> kBoxPlaces{{
-    {4, 4, 16, 16},                // 身
-    {8, 6, 16, 36, true},          // star name: two lines of the 18-pixel major-star font
-    {8, 42, 16, 15, true},         // brightness
-    {8, 57, 16, 16, true},         // transformation mark
-    {6, 78, 27, 15},               // 雜曜: two characters of the 15-pixel font
-    {6, 44, 48, 15, false, true},  // 博士
-    {6, 44, 48, 15, true, true},   // 長生
-    {8, 11, 44, 18, false, true},  // stem and branch
-    {5, 12, 52, 16, true, true},   // 大限
-    {0, 6, 91, 28, false, true},   // button: the form's 52 × 14 units
+    {4, 4, 15, 15},           // 身
+    {22, 4, 30, 15},          // 來因
+    {6, 5, 16, 36, true},     // star name: two lines of the 18-pixel major-star font
+    {6, 41, 16, 14, true},    // brightness
+    {6, 56, 16, 15, true},    // natal mark
+    {6, 72, 16, 15, true},    // 大限 mark
+    {6, 88, 16, 15, true},    // 流年 mark
+    {4, 22, 28, 14},          // 雜曜: two characters of the 12-pixel font
+    {4, 108, 28, 14},         // 流年 star
+    {36, 108, 28, 14, true},  // the year's 將前
+    {4, 108, 28, 14, true},   // the year's 歲前
+    {4, 123, 28, 14},         // 博士
+    {74, 123, 28, 14},        // 將前
+    {138, 123, 28, 14},       // 歲前
+    {4, 123, 28, 14, true},   // 長生
+    {4, 139, 36, 18},         // stem and branch
+    {60, 139, 36, 18},        // palace name, bold
+    {100, 140, 28, 16},       // 大限's name
+    {130, 140, 28, 16},       // 流年's name
+    {4, 140, 58, 16, true},   // 大限 ages
+    {4, 158, 232, 14},        // 小限 ages
+    {58, 138, 102, 20},       // the button over the three names
 }};
-inline constexpr int kStarColumns = 9;
+// At most eight stars of the fourteen and the fourteen minor ones share a
+// palace in 1900..2100, at most twelve 雜曜.
+inline constexpr int kStarColumns = 8;
 inline constexpr int kStarColumnPitch = 19;
-inline constexpr int kOtherStarsPerRow = 6;  // twelve slots: no palace gets more than eleven
-inline constexpr int kOtherStarRows = 2;
-inline constexpr int kOtherStarPitch = 32;  // across
-inline constexpr int kOtherStarRowPitch = 16;
+inline constexpr int kOtherStarsPerRow = 2;
+inline constexpr int kOtherStarRows = 6;
+inline constexpr int kOtherStarPitch = 30;  // across
+inline constexpr int kOtherStarRowPitch = 14;
+inline constexpr int kFlowingStarSlots = 5;
+inline constexpr int kFlowingStarPitch = 30;
+
+// The lines of the centre block, top to bottom.
+enum class NatalCentreLine : uint8_t {
+  kName,        // 姓名 caption (the name field follows it)
+  kSolarBirth,  // 陰陽男女 and the 國曆 birth date
+  kLunarBirth,  // 農曆 birth date
+  kPillars,     // the four pillars
+  kPalaces,     // 命宮, 身宮, 命主, 身主
+  kBureau,      // 五行局, animal, 來因宮
+  kDate,        // the date the chart is read on, its lunar date and 虛歲
+  kDecadal,     // its 大限 (or 童限)
+  kYearly,      // its 流年 and 小限
+  kMonthly,     // its 流月 and 流日
+  kFlights,     // the picked palace's 飛星, two lines
+  kLegend,      // the colours of the four transformations
+  kMarkLegend,  // the three kinds of marks: natal, 大限, 流年
+};
+inline constexpr int kNatalCentreLineCount = static_cast<int>(NatalCentreLine::kMarkLegend) + 1;
+// Top and height of each line, from the centre block's top; every line runs
+// across the block but kCentreLineInset at each side.
+struct CentreLinePlace {
+  int top, height;
+};
+inline constexpr std::array<CentreLinePlace, kNatalCentreLineCount> kNatalCentreLines{{
+    {10, 20},   // 姓名
+    {36, 18},   // 國曆
+    {55, 18},   // 農曆
+    {74, 18},   // 四柱
+    {93, 18},   // 命宮 身宮
+    {112, 18},  // 五行局
+    {140, 18},  // the date
+    {159, 18},  // 大限
+    {178, 18},  // 流年
+    {197, 18},  // 流月
+    {222, 36},  // 飛星
+    {292, 18},  // legend
+    {318, 18},  // marks
+}};
+inline constexpr int kCentreLineInset = 16;
+inline constexpr int kNameCaptionWidth = 48;
 
 // The form's row of the box (or button) that holds `branch` 0 = 子 .. 11 = 亥.
 const NatalLayoutRow& NatalBoxRow(int branch);
@@ -148,17 +187,27 @@ int BranchAtGridCell(int column, int row);
 
 // The frame of the box holding `branch`.
 Rect NatalBoxFrame(int branch);
-// A place inside that box; `slot` counts star columns from the right or
-// 雜曜 slots, 0 for the other parts.
+// A place inside that box; `slot` counts star columns from the right, 雜曜
+// or flowing-star slots, 0 for the other parts.
 Rect NatalBoxPlace(int branch, BoxPart part, int slot = 0);
 // The centre block: the grid's middle two by two cells.
 Rect NatalCentreBlock();
 Rect NatalCentreLineRect(NatalCentreLine line);
 Rect NatalNameEditRect();
-// The legend's mark and caption of transformation 1..4 (化祿, 化權, 化科, 化忌),
-// side by side in the legend line, the four together centred across the block.
-Rect NatalLegendMarkRect(int mutagen);
-Rect NatalLegendCaptionRect(int mutagen);
+// Where the lines of 三方四正 and the 飛星 arrows start and end for a box:
+// the point of the centre block's edge nearest the box's middle, moved
+// kAnchorInset into the block (the corner boxes meet the block at a corner).
+inline constexpr int kAnchorInset = 10;
+struct ChartPoint {
+  int x = 0, y = 0;
+  friend bool operator==(const ChartPoint&, const ChartPoint&) = default;
+};
+ChartPoint NatalBoxAnchor(int branch);
+// The legend's mark and caption of item 1..4 in the line `line` (kLegend:
+// 化祿 … 化忌; kMarkLegend: 本命, 大限, 流年 and the flowing stars), side by
+// side, the four together centred across the block.
+Rect NatalLegendMarkRect(NatalCentreLine line, int item);
+Rect NatalLegendCaptionRect(NatalCentreLine line, int item);
 // The sheet the chart is painted on, at zoom 1.
 Size NatalSheetSize();
 // The zoom that fits the sheet into an area of `width` × `height` pixels:

@@ -8,32 +8,33 @@ namespace lunisol {
 
 using R = PageRow;
 using D = DayAlmanacRecord;
+using S = RowShift;
 
 const std::array<PageRowPlace, kPageRowCount> kPageRows = {{
-    {R::kOfficer, -6, 20, 236, 249, false, u"平", &D::officerText},
-    {R::kNineStar, -6, 20, 252, 265, false, u"白一", &D::nineStarText},
-    {R::kNaYin, -6, 20, 220, 232, false, u"木", &D::naYinText},
-    {R::kMansion, -6, 20, 268, 282, false, u"畢", &D::mansionText},
-    {R::kDayPillar, -5, 20, 204, 216, false, u"乙未", &D::dayPillarText},
-    {R::kLunarDay, -5, 20, 55, 67, false, u"初一", &D::lunarDayText},
-    {R::kDayNumber, -5, 20, 4, 16, false, u"12", &D::dayNumberText},
-    {R::kWeekdayHeading, -6, 20, 23, 36, false, u"期星", nullptr},
-    {R::kWeekday, -5, 20, 37, 49, false, u"日", &D::weekdayText},
-    {R::kClash, 8, 20, 591, 631, true, u"沖牛58", &D::clashText},
-    {R::kYearSha, -6, 8, 591, 631, true, u"歲煞西", &D::yearShaText},
-    {R::kNoteA, 8, 20, 72, 202, false, u"", &D::noteA},
-    {R::kNoteB, -6, 6, 72, 202, false, u"", &D::noteB},
-    {R::kWarningC, 8, 20, 328, 528, false, u"", &D::warningC},
-    {R::kWarningD, -6, 6, 328, 528, false, u"", &D::warningD},
-    {R::kLuckyHoursFirst, 8, 20, 531, 557, true, u"卯辰", &D::luckyHoursFirst},
-    {R::kLuckyHoursSecond, -6, 6, 531, 557, true, u"未申", &D::luckyHoursSecond},
-    {R::kJoyGod, 8, 20, 561, 587, true, u"東南", &D::joyGodText},
-    {R::kWealthGod, -6, 6, 561, 587, true, u"正北", &D::wealthGodText},
-    {R::kFetusGodPlace, 8, 20, 635, 675, true, u"占門碓", &D::fetusGodPlace},
-    {R::kFetusGodDirection, -6, 8, 635, 675, true, u"外東南", &D::fetusGodDirection},
-    {R::kHexagramPair, 8, 20, 284, 310, false, u"", &D::hexagramPairText},
-    {R::kHexagramName, -6, 6, 284, 310, false, u"", &D::hexagramNameText},
-    {R::kDayCode, -5, 20, 312, 326, false, u"1一", &D::dayCodeText},
+    {R::kOfficer, -6, 20, 236, 249, S::kStays, u"平", &D::officerText},
+    {R::kNineStar, -6, 20, 252, 265, S::kStays, u"白一", &D::nineStarText},
+    {R::kNaYin, -6, 20, 220, 232, S::kStays, u"木", &D::naYinText},
+    {R::kMansion, -6, 20, 268, 282, S::kStays, u"畢", &D::mansionText},
+    {R::kDayPillar, -5, 20, 204, 216, S::kStays, u"乙未", &D::dayPillarText},
+    {R::kLunarDay, -5, 20, 55, 67, S::kStays, u"初一", &D::lunarDayText},
+    {R::kDayNumber, -5, 20, 4, 16, S::kStays, u"12", &D::dayNumberText},
+    {R::kWeekdayHeading, -6, 20, 23, 36, S::kStays, u"期星", nullptr},
+    {R::kWeekday, -5, 20, 37, 49, S::kStays, u"日", &D::weekdayText},
+    {R::kClash, 8, 20, 591, 631, S::kMoves, u"沖牛58", &D::clashText},
+    {R::kYearSha, -6, 8, 591, 631, S::kMoves, u"歲煞西", &D::yearShaText},
+    {R::kNoteA, 8, 20, 72, 202, S::kStays, u"", &D::noteA},
+    {R::kNoteB, -6, 6, 72, 202, S::kStays, u"", &D::noteB},
+    {R::kWarningC, 8, 20, 328, 528, S::kGives, u"", &D::warningC},
+    {R::kWarningD, -6, 6, 328, 528, S::kGives, u"", &D::warningD},
+    {R::kLuckyHoursFirst, 8, 20, 531, 557, S::kMoves, u"卯辰", &D::luckyHoursFirst},
+    {R::kLuckyHoursSecond, -6, 6, 531, 557, S::kMoves, u"未申", &D::luckyHoursSecond},
+    {R::kJoyGod, 8, 20, 561, 587, S::kMoves, u"東南", &D::joyGodText},
+    {R::kWealthGod, -6, 6, 561, 587, S::kMoves, u"正北", &D::wealthGodText},
+    {R::kFetusGodPlace, 8, 20, 635, 675, S::kMoves, u"占門碓", &D::fetusGodPlace},
+    {R::kFetusGodDirection, -6, 8, 635, 675, S::kMoves, u"外東南", &D::fetusGodDirection},
+    {R::kHexagramPair, 8, 20, 284, 310, S::kStays, u"", &D::hexagramPairText},
+    {R::kHexagramName, -6, 6, 284, 310, S::kStays, u"", &D::hexagramNameText},
+    {R::kDayCode, -5, 20, 312, 326, S::kStays, u"1一", &D::dayCodeText},
 }};
 
 const std::array<LabelCellPlace, 8> kLabelCells = {{
@@ -55,6 +56,8 @@ bool TunedWidth(int cx) { return cx == 800 || cx == 1024 || cx == 1152 || cx == 
 
 PageGeometry PageGeometryFor(int cx, int cy) {
   PageGeometry g;
+  // No layout is lower than the lowest; the 800-wide screen keeps its own.
+  if (cx != 800) cy = std::max(cy, kLowestPageLayoutHeight);
   g.cx = cx;
   g.cy = cy;
   const BackdropMetrics m = BackdropMetricsFor(cx, cy);
@@ -91,11 +94,16 @@ PageGeometry PageGeometryFor(int cx, int cy) {
   return g;
 }
 
-int PageLayoutHeight(int screenHeight, int pageAreaHeight) {
-  // From 768 up, a page laid out h high is h − 88 high itself: its frames
-  // end 90 pixels above h and the sheet keeps two pixels below them.
+int PageLayoutHeight(Size screen, int pageAreaHeight) {
+  if (screen.width == 800) return screen.height;
+  // A page laid out h high is h − 88 high itself: its frames end 90 pixels
+  // above h and the sheet keeps two pixels below them.
   constexpr int kBelowPage = 88;
-  return std::min(screenHeight, pageAreaHeight + kBelowPage);
+  const int wanted = pageAreaHeight + kBelowPage;
+  // Where even the lowest layout would scroll, nothing is gained by cutting
+  // notes short: the page keeps its full rows and scrolls.
+  if (wanted < kLowestPageLayoutHeight) return kFullPageLayoutHeight;
+  return std::min(wanted, std::max(screen.height, kFullPageLayoutHeight));
 }
 
 int PageGeometry::anchor(int e) const {
@@ -108,8 +116,15 @@ int PageGeometry::anchor(int e) const {
 
 Rect PageGeometry::cellRect(const PageRowPlace& s, int e) const {
   const int w = anchor(e);
-  const int z = s.shifted ? bottomShift : 0;
-  return Rect{w + s.x0, z + s.y0, w + s.x1, z + s.y1};
+  switch (s.shift) {
+    case RowShift::kStays:
+      break;
+    case RowShift::kMoves:
+      return Rect{w + s.x0, bottomShift + s.y0, w + s.x1, bottomShift + s.y1};
+    case RowShift::kGives:
+      return Rect{w + s.x0, s.y0, w + s.x1, givenHeight() + s.y1};
+  }
+  return Rect{w + s.x0, s.y0, w + s.x1, s.y1};
 }
 
 Rect PageGeometry::labelCellRect(const LabelCellPlace& s) const {
@@ -118,8 +133,8 @@ Rect PageGeometry::labelCellRect(const LabelCellPlace& s) const {
 }
 
 Rect PageGeometry::gregorianTitleRect() const { return Rect{gregorianTitleX, 5, gregorianTitleX + 20, 90}; }
-Rect PageGeometry::lunarTitleRect() const { return Rect{lunarTitleX + 13, 92, lunarTitleX + 26, 528}; }
-Rect PageGeometry::proverbRect() const { return Rect{lunarTitleX, 92, lunarTitleX + 13, 528}; }
+Rect PageGeometry::lunarTitleRect() const { return Rect{lunarTitleX + 13, 92, lunarTitleX + 26, givenHeight() + 528}; }
+Rect PageGeometry::proverbRect() const { return Rect{lunarTitleX, 92, lunarTitleX + 13, givenHeight() + 528}; }
 
 int PageGeometry::columnAt(int x) const {
   if (x < leftOffset) return -1;
@@ -149,7 +164,7 @@ Rect PageGeometry::termPanelRect(const Rect& heading) const {
     left -= 5, right += 1, bottom = 866;
   } else if (cy == 1024) {
     left -= 5, right += 1, bottom = 930;
-  } else if (cy == 600) {
+  } else if (cy == 600 && cx == 800) {
     top -= 26, left -= 1, right -= 4, bottom = 990;
   } else {
     // Untuned screens: reach down over the lowest rows, as the tuned ones do.
@@ -157,7 +172,7 @@ Rect PageGeometry::termPanelRect(const Rect& heading) const {
       left -= 5, right += 1;
     else
       right -= 1;
-    bottom = cy <= 768 ? 672 : cy - 94;
+    bottom = cy <= 768 ? 672 + givenHeight() : cy - 94;
   }
   return Rect{left, top, right, bottom};
 }
@@ -172,7 +187,7 @@ Rect PageGeometry::backdropRect() const {
   // Created 637 pixels tall, the backdrop would stop short of the lower rows
   // on taller screens; it reaches down to its frames' bottom instead.
   const Size s = sheetSize();
-  return Rect{0, 0, s.width, std::max(637, frameBottom + 1)};
+  return Rect{0, 0, s.width, frameBottom + 1};
 }
 
 }  // namespace lunisol

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "almanac/month.h"
+#include "layout/backdrop_layout.h"
 #include "layout/rect.h"
 
 namespace lunisol {
@@ -40,11 +41,20 @@ inline constexpr int kPageRowCount = 24;
 inline constexpr int kDayColumns = 33;   // elements 0..32, rightmost first
 inline constexpr int kLabelColumn = 33;  // mouse column of the label column
 
+// How a row follows the bottom shift Z (the lower rows' move on a taller or
+// lower layout than 768).
+enum class RowShift {
+  kStays,  // the upper rows
+  kMoves,  // the lower rows: both edges move by Z
+  kGives,  // the tall warning notes: their foot rises with the lower rows on
+           // a lower layout, so they give up height and no row is lost
+};
+
 struct PageRowPlace {
   PageRow row;
-  int x0, x1;    // relative to the column anchor W
-  int y0, y1;    // page pixels
-  bool shifted;  // moves down by the bottom shift Z
+  int x0, x1;  // relative to the column anchor W
+  int y0, y1;  // page pixels
+  RowShift shift;
   const char16_t* initialText;
   CellText DayAlmanacRecord::*field;  // null for the weekday heading
 };
@@ -74,6 +84,8 @@ struct PageGeometry {
   int anchor(int e) const;
   Rect cellRect(const PageRowPlace& layout, int e) const;
   Rect labelCellRect(const LabelCellPlace& layout) const;
+  // How far the notes that give up height rise on a lower layout (≤ 0).
+  int givenHeight() const { return bottomShift < 0 ? bottomShift : 0; }
   Rect gregorianTitleRect() const;
   Rect lunarTitleRect() const;
   Rect proverbRect() const;
@@ -90,10 +102,14 @@ struct PageGeometry {
 
 PageGeometry PageGeometryFor(int cx, int cy);
 
-// The height to lay the page out for: the screen's, unless the window's page
-// area is lower, in which case the tallest layout whose whole page fits that
-// area, so the lower rows move up instead of hiding below the window's edge.
-// A page laid out less than 768 high keeps the 768 layout and scrolls.
-int PageLayoutHeight(int screenHeight, int pageAreaHeight);
+// The height to lay the page out for on a screen of `screen`: the screen's
+// (768 at least), unless the window's page area is lower, in which case the
+// tallest layout whose whole page fits that area, so the lower rows move up
+// instead of hiding below the window's edge. Below 768 the warning notes give
+// up height (see RowShift::kGives) down to kLowestPageLayoutHeight; a page
+// area lower than that cannot hold the page anyway, which then keeps the 768
+// layout, every note whole, and scrolls. The 800-wide screen keeps its own
+// tall layout, which scrolls.
+int PageLayoutHeight(Size screen, int pageAreaHeight);
 
 }  // namespace lunisol

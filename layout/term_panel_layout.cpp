@@ -38,22 +38,53 @@ int FishingBottom(int screenHeight) {
 
 }  // namespace
 
-Rect TermPanelCellRect(const TermPanelCellPlace& entry, int screenHeight, int panelHeight) {
-  Rect r = kTimes8Units.rect(entry.place);
-  if (entry.cell != C::kFishingRight && entry.cell != C::kFishingLeft) return r;
-  const int tuned = FishingBottom(screenHeight);
-  r.bottom = tuned > 0 ? tuned : std::max(r.bottom, panelHeight - 2);
-  return r;
+namespace {
+
+bool IsFishing(TermPanelCell cell) {
+  return cell == C::kFishingHeading || cell == C::kFishingRight || cell == C::kFishingLeft;
 }
 
-std::vector<Rect> TermPanelFrameRects(int panelWidth) {
-  std::vector<Rect> frames;
-  for (const UnitRect& u : kTermPanelFrames) {
-    Rect r = kTimes8Units.rect(u);
-    r.right = std::min(r.right, panelWidth);
-    frames.push_back(r);
+// The planting notes' height on an untuned layout, given `room` for both
+// kinds of notes: the template's while both fit with it, otherwise by need.
+int PlantingHeight(int room, int templateHeight, const TermPanelNeeds& needs) {
+  const int planting = needs.plantingLines * needs.lineHeight;
+  const int fishing = needs.fishingLines * needs.lineHeight;
+  if (planting + fishing <= room) return std::max(planting, std::min(templateHeight, room - fishing));
+  // Neither fits: each gives up its share, keeping two lines at least.
+  const int least = 2 * needs.lineHeight;
+  if (room < 2 * least) return room / 2;
+  const int share = static_cast<int>(static_cast<long long>(room) * planting / (planting + fishing));
+  return std::clamp(share, least, room - least);
+}
+
+}  // namespace
+
+TermPanelPlaces TermPanelLayoutFor(int screenHeight, Size panel, const TermPanelNeeds& needs) {
+  TermPanelPlaces p;
+  for (size_t i = 0; i < kTermPanelCellCount; ++i) p.cells[i] = kTimes8Units.rect(kTermPanelCells[i].place);
+  for (size_t i = 0; i < p.frames.size(); ++i) p.frames[i] = kTimes8Units.rect(kTermPanelFrames[i]);
+  Rect& plantingRight = p.cells[static_cast<size_t>(C::kPlantingRight)];
+  const int fishingTop = p.cells[static_cast<size_t>(C::kFishingRight)].top;
+  const int tuned = FishingBottom(screenHeight);
+  // The fishing notes end at the tuned foot, or at the panel's.
+  const int foot = tuned > 0 ? tuned : std::max(fishingTop, panel.height - 2);
+  int move = 0;  // how far the fishing heading and notes move down
+  if (tuned < 0) {
+    const int templateHeight = plantingRight.height();
+    const int room = templateHeight + std::max(0, foot - fishingTop);
+    move = PlantingHeight(room, templateHeight, needs) - templateHeight;
   }
-  return frames;
+  for (size_t i = 0; i < kTermPanelCellCount; ++i) {
+    Rect& r = p.cells[i];
+    const TermPanelCell cell = kTermPanelCells[i].cell;
+    if (cell == C::kPlantingRight || cell == C::kPlantingLeft) r.bottom += move;
+    if (IsFishing(cell)) r.top += move, r.bottom += move;
+    if (cell == C::kFishingRight || cell == C::kFishingLeft) r.bottom = foot;
+  }
+  p.frames[1].top += move;
+  p.frames[1].bottom += move;
+  for (Rect& f : p.frames) f.right = std::min(f.right, panel.width);
+  return p;
 }
 
 }  // namespace lunisol

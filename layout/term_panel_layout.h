@@ -36,12 +36,28 @@ extern const std::array<TermPanelCellPlace, kTermPanelCellCount> kTermPanelCells
 extern const std::array<UnitRect, 2> kTermPanelFrames;
 inline constexpr UnitRect kTermPanelSize{0, 0, 21, 365};
 
-// Pixels of a cell of a panel `panelHeight` pixels high on a page laid out
-// `screenHeight` high: the fishing notes end where the layouts tuned for that
-// height end them, and on other heights run down to the panel's foot.
-Rect TermPanelCellRect(const TermPanelCellPlace& entry, int screenHeight, int panelHeight);
-// The frames of a panel `panelWidth` pixels wide, which never reach past its
-// right edge, so a narrow column still shows whole frames.
-std::vector<Rect> TermPanelFrameRects(int panelWidth);
+// How many lines the notes of a panel take at their columns' widths (the
+// longer column of each pair), and the height of a line.
+struct TermPanelNeeds {
+  int plantingLines = 0;
+  int fishingLines = 0;
+  int lineHeight = 14;
+};
+
+// Where everything of one panel sits, in pixels of the panel.
+struct TermPanelPlaces {
+  std::array<Rect, kTermPanelCellCount> cells;  // in TermPanelCell order
+  std::array<Rect, 2> frames;                   // around the two headings
+};
+
+// The panel `panel` pixels large on a page laid out `screenHeight` high. On
+// the heights the layouts were tuned for (768, 864, 960, 1024) everything
+// sits where those layouts put it. On every other height the notes share the
+// panel's whole height by what they need: the planting notes keep at least
+// their template height when both fit, take what they need when the fishing
+// notes leave room, and the two give up height alike when neither fits; the
+// fishing heading moves with them. Frames never reach past the panel's right
+// edge, so a narrow column still shows whole frames.
+TermPanelPlaces TermPanelLayoutFor(int screenHeight, Size panel, const TermPanelNeeds& needs);
 
 }  // namespace lunisol

@@ -1,6 +1,7 @@
 #include "natal/chart.h"
 
 #include "calendar/convert.h"
+#include "calendar/hour_entries.h"
 #include "calendar/tables.h"
 #include "natal/placement.h"
 #include "natal/rules.h"
@@ -106,7 +107,7 @@ void FillStars(const Basis& b, const StarBranches& at, NatalChart& c) {
   }
 }
 
-// Stems, the two rings of twelve spirits, 大限 and 小限 of each palace.
+// Stems, the four rings of twelve spirits, 大限, 小限 and 來因宮 of each palace.
 void LayPalaces(const Basis& b, int luCunBranch, NatalChart& c) {
   const int changshengStart = BureauRow(b.bureau).changshengBranch;
   const int minorStart = kMinorLimitStarts[At(b.yearBranch)];
@@ -122,8 +123,20 @@ void LayPalaces(const Basis& b, int luCunBranch, NatalChart& c) {
     p.decadalFrom = b.bureau + 10 * decade;
     p.decadalTo = p.decadalFrom + 9;
     p.minorLimitAge = Mod12((p.branch - minorStart) * minorStep) + 1;
+    p.jiangqian = JiangqianAt(b.yearBranch, p.branch);
+    p.suiqian = SuiqianAt(b.yearBranch, p.branch);
+    p.isOriginalPalace = p.branch == OriginalPalaceBranch(b.yearStem);
     c.palaceAtBranch[At(p.branch)] = role;
     if (p.isBodyPalace) c.bodyPalace = role;
+  }
+}
+
+// Where each palace's stem sends its four transformations.
+void FlyStems(NatalChart& c) {
+  for (ChartPalace& p : c.palaces) {
+    const std::array<Star, 4>& transformed = kFourTransformations[At(p.stem)];
+    for (size_t k = 0; k < transformed.size(); ++k)
+      p.flights[k] = {transformed[k], c.starBranch[Index(transformed[k])]};
   }
 }
 
@@ -133,7 +146,7 @@ Basis MakeBasis(const NatalChart& c) {
   b.yearBranch = c.yearBranch;
   b.month = c.chartMonth;
   b.day = c.lunarDay;
-  b.hour = c.birth.hour;
+  b.hour = c.chartHour;
   b.soul = SoulPalaceBranch(b.month, b.hour);
   b.body = BodyPalaceBranch(b.month, b.hour);
   b.bureau = BureauOf(PalaceStem(b.yearStem, b.soul), b.soul);
@@ -143,49 +156,36 @@ Basis MakeBasis(const NatalChart& c) {
   return b;
 }
 
-bool InRange(int year, int month, int day) {
-  return year >= kFirstTermYear && year <= kLastTermYear && month >= 1 && month <= 12 && day >= 1 &&
-         day <= DaysInSolarMonth(year, month);
-}
-
-bool ReadToday(const NatalChart& c, const SolarDate& date, ChartToday& t) {
-  CalendarDate lunar;
-  if (!InRange(date.year, date.month, date.day)) return false;
-  const int position = SolarToLunar(date.year, date.month, date.day, lunar);
-  if (position <= 0) return false;
-  t.date = date;
-  t.lunarYear = lunar.lunarYear;
-  t.yearStem = (position - 1) % 10;
-  t.yearBranch = (position - 1) % 12;
-  t.nominalAge = lunar.lunarYear >= c.lunarYear ? lunar.lunarYear - c.lunarYear + 1 : 0;
-  t.yearlyPalace = c.palaceAtBranch[At(t.yearBranch)];
-  t.decadalPalace = -1;
-  t.minorLimitPalace = -1;
-  for (int role = 0; role < 12; ++role) {
-    const ChartPalace& p = c.palaces[At(role)];
-    if (t.nominalAge >= p.decadalFrom && t.nominalAge <= p.decadalTo) t.decadalPalace = role;
-    if (t.nominalAge >= 1 && (t.nominalAge - p.minorLimitAge) % 12 == 0) t.minorLimitPalace = role;
-  }
-  return true;
-}
-
 }  // namespace
 
-std::optional<NatalChart> ComputeChart(const Birth& birth, const SolarDate& today) {
-  if (!InRange(birth.year, birth.month, birth.day) || birth.hour < 0 || birth.hour > 11 ||
+bool IsCalendarDate(const SolarDate& d) {
+  return d.year >= kFirstTermYear && d.year <= kLastTermYear && d.month >= 1 && d.month <= 12 && d.day >= 1 &&
+         d.day <= DaysInSolarMonth(d.year, d.month);
+}
+
+std::optional<NatalChart> ComputeChart(const Birth& birth) {
+  const std::optional<HourMoment> moment = HourMomentOf(birth.year, birth.month, birth.day, birth.hour);
+  if (!moment || !IsCalendarDate({birth.year, birth.month, birth.day}) ||
+      !IsCalendarDate({moment->year, moment->month, moment->day}) ||
       (birth.sex != Sex::kMale && birth.sex != Sex::kFemale))
     return std::nullopt;
   CalendarDate lunar;
-  const int position = SolarToLunar(birth.year, birth.month, birth.day, lunar);
+  const int position = SolarToLunar(moment->year, moment->month, moment->day, lunar);
   if (position <= 0) return std::nullopt;
   NatalChart c;
   c.birth = birth;
+  c.chartDate = {moment->year, moment->month, moment->day};
+  c.chartHour = moment->branch;
   c.lunarYear = lunar.lunarYear;
   c.lunarMonth = lunar.lunarMonth;
   c.lunarDay = lunar.lunarDay;
   c.chartMonth = ChartMonth(lunar.lunarMonth, lunar.lunarDay);
   c.yearStem = (position - 1) % 10;
   c.yearBranch = (position - 1) % 12;
+  const int monthBranch = Mod12(2 + c.chartMonth - 1);
+  c.pillars = {Pillar{c.yearStem, c.yearBranch}, Pillar{PalaceStem(c.yearStem, monthBranch), monthBranch},
+               Pillar{lunar.dayStem, lunar.dayBranch},
+               Pillar{(kRatStems[At(lunar.dayStem)] + c.chartHour) % 10, c.chartHour}};
   const Basis b = MakeBasis(c);
   c.yangYear = b.yangYear;
   c.forward = b.forward;
@@ -197,8 +197,20 @@ std::optional<NatalChart> ComputeChart(const Birth& birth, const SolarDate& toda
   c.starBranch = PlaceStars(b);
   LayPalaces(b, c.starBranch[Index(Star::kLuCun)], c);
   FillStars(b, c.starBranch, c);
-  if (!ReadToday(c, today, c.today)) return std::nullopt;
+  FlyStems(c);
   return c;
+}
+
+std::array<int, 10> MinorLimitAges(const ChartPalace& palace) {
+  std::array<int, 10> ages{};
+  for (size_t k = 0; k < ages.size(); ++k) ages[k] = palace.minorLimitAge + 12 * static_cast<int>(k);
+  return ages;
+}
+
+std::array<bool, 4> SelfTransformations(const ChartPalace& palace) {
+  std::array<bool, 4> self{};
+  for (size_t k = 0; k < self.size(); ++k) self[k] = palace.flights[k].toBranch == palace.branch;
+  return self;
 }
 
 std::u16string_view BureauName(int bureau) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <compare>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -17,13 +18,15 @@ enum class Sex : uint8_t { kMale, kFemale };
 
 struct SolarDate {
   int year = 0, month = 0, day = 0;
+  friend constexpr auto operator<=>(const SolarDate&, const SolarDate&) = default;
 };
+// A Gregorian date of the calendar's years, 1900..2100.
+bool IsCalendarDate(const SolarDate& date);
 
 // A birth as the date bar gives it: a Gregorian date in 1900..2100 and the
-// hour branch 0 = 子 .. 11 = 亥. The 子 hour is the first hour of that date,
-// 00:00 to 01:00: the date never rolls over. Someone born between 23:00 and
-// midnight (the late 子 hour) who wants it counted to the next day enters the
-// next day's date.
+// entry of the hour list, 0 = 子 (0–1 h) .. 11 = 亥, or 12 = the late 子 hour
+// (23–24 h), which is charted as the 子 hour of the next day
+// (calendar/hour_entries.h).
 struct Birth {
   int year = 0, month = 0, day = 0;
   int hour = 0;
@@ -50,6 +53,13 @@ struct StarList {
   void push_back(const PlacedStar& s) { items[count++] = s; }
 };
 
+// One of the four transformations a palace's stem flies (宮干四化, 飛星): the
+// star it transforms and the branch that star stands on.
+struct Flight {
+  Star star = Star::kZiWei;
+  int8_t toBranch = 0;
+};
+
 struct ChartPalace {
   int stem = 0;    // 0 = 甲, by 五虎遁 from the year stem
   int branch = 0;  // 0 = 子
@@ -61,28 +71,42 @@ struct ChartPalace {
   int boshi = 0;                       // index into kBoshiNames
   int decadalFrom = 0, decadalTo = 0;  // 大限, in 虛歲
   int minorLimitAge = 0;               // 小限: first 虛歲 (1..12) spent here, then every twelve years
+  int jiangqian = 0;                   // index into kJiangqianNames, by the birth year
+  int suiqian = 0;                     // index into kSuiqianNames, by the birth year
+  bool isOriginalPalace = false;       // 來因宮
+  // 祿, 權, 科, 忌 of the palace's stem; a flight back to this palace's own
+  // branch is a 自化.
+  std::array<Flight, 4> flights{};
 };
 
-// What the chart says about the day it is read on.
-struct ChartToday {
-  SolarDate date;
-  int lunarYear = 0;  // the lunar year the date falls in
-  int yearStem = 0, yearBranch = 0;
-  int nominalAge = 0;         // 虛歲: 1 in the birth's lunar year, one more each lunar new year; 0 before birth
-  int yearlyPalace = 0;       // 流年: the palace on the year's branch (index into palaces)
-  int decadalPalace = -1;     // the palace whose 大限 holds the 虛歲, −1 before the first
-  int minorLimitPalace = -1;  // the palace of this year's 小限, −1 before birth
+// The 小限 ages of a palace, ascending: its first and every twelfth after,
+// ten in all (to 109 … 120).
+std::array<int, 10> MinorLimitAges(const ChartPalace& palace);
+// Whether the palace's stem transforms a star in the palace itself (自化):
+// by transformation 祿, 權, 科, 忌.
+std::array<bool, 4> SelfTransformations(const ChartPalace& palace);
+
+struct Pillar {
+  int stem = 0, branch = 0;
 };
 
 struct NatalChart {
-  Birth birth;
-  // The lunar birth date as converted; lunarMonth is −n in the leap month
+  Birth birth;  // as given, the late 子 hour included
+  // The day and hour charted: the birth's date and hour, or for the late 子
+  // hour the next day's 子 hour.
+  SolarDate chartDate;
+  int chartHour = 0;
+  // The lunar date of chartDate as converted; lunarMonth is −n in the leap month
   // after month n.
   int lunarYear = 0, lunarMonth = 0, lunarDay = 0;
   // The month every month rule reads, 1..12: the leap month resolved (see
   // ChartMonth in natal/placement.h).
   int chartMonth = 0;
-  int yearStem = 0, yearBranch = 0;    // of the lunar year (it turns at the lunar new year, not at 立春)
+  int yearStem = 0, yearBranch = 0;  // of the lunar year (it turns at the lunar new year, not at 立春)
+  // Year, month, day and hour as the chart reckons them: the lunar year's,
+  // the chart month's (五虎遁 from the year stem, 正月 on 寅), the day's, and
+  // the hour's (五鼠遁 from the day stem).
+  std::array<Pillar, 4> pillars{};
   bool yangYear = true;                // the year stem is yang (甲丙戊庚壬)
   bool forward = true;                 // 陽男 and 陰女 run clockwise, 陰男 and 陽女 counter-clockwise
   int soulBranch = 0, bodyBranch = 0;  // 命宮 and 身宮
@@ -96,13 +120,11 @@ struct NatalChart {
   std::array<int, 12> palaceAtBranch{};
   // The branch every star stands on, by Star id.
   std::array<int8_t, kStarCount> starBranch{};
-  ChartToday today;
 };
 
-// The chart of a birth read on `today` (the caller's clock: the core never
-// reads one). Nothing when the birth or today is not a Gregorian date in
-// 1900..2100, the hour is not 0..11, or the sex is not one of the two.
-std::optional<NatalChart> ComputeChart(const Birth& birth, const SolarDate& today);
+// The chart of a birth. Nothing when the birth's date or the day charted is
+// not a Gregorian date in 1900..2100, the hour is not 0..12, or the sex is not one of the two.
+std::optional<NatalChart> ComputeChart(const Birth& birth);
 
 // "水二局" … "火六局" for a 五行局 number 2..6; empty otherwise.
 std::u16string_view BureauName(int bureau);

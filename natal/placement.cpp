@@ -18,6 +18,15 @@ int PalaceStem(int yearStem, int branch) {
   return (tiger + Mod12(branch - 2)) % 10;
 }
 
+int OriginalPalaceBranch(int yearStem) {
+  const int tiger = kTigerStems[static_cast<size_t>(yearStem)];
+  return 2 + (yearStem - tiger + 10) % 10;
+}
+
+int JiangqianAt(int yearBranch, int branch) {
+  return Mod12(branch - kGeneralStarStarts[static_cast<size_t>(yearBranch)]);
+}
+
 int BureauOf(int stem, int branch) {
   const std::u16string element = NayinElement(CycleName(CycleIndexOf(stem, branch)));
   for (const Bureau& b : kBureaus)

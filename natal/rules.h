@@ -14,6 +14,23 @@
 //   命主 by 命宮 branch ..................... data/master_stars.cpp
 //   長生 of 土五局 ........................... data/bureaus.cpp
 //   小限 direction .......................... data/minor_limit_starts.cpp
+//   天廚 and 年解 (not in the 全書) ........... data/year_stem_stars.cpp,
+//                                             data/year_branch_stars.cpp
+//   將前 and 歲前 rings ........................ data/year_spirit_rings.cpp
+//   來因宮 never on 子 or 丑 ................... OriginalPalaceBranch (placement.h)
+//   four pillars by the chart's own reckoning . data/rat_stems.cpp
+// and for the chart read in time (natal/horoscope.h), the common Taiwanese
+// usage:
+//   the flowing year turns at the lunar new year, not at 立春, and 虛歲 counts
+//   lunar years ............................. NominalAge (placement.h)
+//   流月 by lunar month, a leap month split
+//   after its 15th day ....................... ChartMonth (placement.h)
+//   流月 palaces from the year's 斗君 .......... FirstMonthBranch (placement.h)
+//   童限 before the first 大限 ................ data/childhood_limits.cpp
+//   大限 after the twelfth ..................... DecadeOfAge (placement.h)
+//   四化 of 大限, 流年, 流月, 流日 and of each
+//   palace's stem: the natal table ........... data/four_transformations.cpp
+//   流年 stars ................................. data/flowing_stars.cpp
 #pragma once
 
 #include <array>
@@ -103,6 +120,18 @@ struct FixedPalaceStar {
   int8_t palace;  // index into kPalaceNames
 };
 
+// A flowing star placed by the flowing year's stem or branch as the natal
+// star `natal` is placed by the birth year's.
+struct FlowingLikeNatal {
+  FlowingStar star;
+  Star natal;
+};
+// A flowing star with a row of its own by the flowing year's stem 甲..癸.
+struct FlowingStemRow {
+  FlowingStar star;
+  std::array<int8_t, 10> branch;
+};
+
 // The two palaces of a void, the yang branch first.
 struct VoidPair {
   int8_t yangBranch, yinBranch;
@@ -116,12 +145,14 @@ extern const std::array<std::array<Brightness, 12>, kMajorStarCount> kMajorStarB
 extern const std::array<std::array<Star, 4>, 10> kFourTransformations;
 // The stem of 寅 for each year stem 甲..癸 (五虎遁).
 extern const std::array<int8_t, 10> kTigerStems;
+// The stem of the 子 hour for each day stem 甲..癸 (五鼠遁).
+extern const std::array<int8_t, 10> kRatStems;
 // In order of 局 number, 水二局 first.
 extern const std::array<Bureau, 5> kBureaus;
 extern const std::array<TwelveKeyRow, 8> kMonthStars;
 extern const std::array<TwelveKeyRow, 6> kHourStars;
-extern const std::array<StemRow, 7> kYearStemStars;
-extern const std::array<TwelveKeyRow, 16> kYearBranchStars;
+extern const std::array<StemRow, 8> kYearStemStars;
+extern const std::array<TwelveKeyRow, 17> kYearBranchStars;
 // Where 火星 and 鈴星 stand at the 子 hour, by year branch; both then count
 // the hours forward.
 extern const std::array<int8_t, 12> kFireStarStarts;
@@ -139,5 +170,11 @@ extern const std::array<Star, 12> kBodyMasters;
 // year to the next by sex (male, female).
 extern const std::array<int8_t, 12> kMinorLimitStarts;
 extern const std::array<int8_t, 2> kMinorLimitSteps;
+// The 童限 palace (index into kPalaceNames) of 虛歲 1 to 6.
+extern const std::array<int8_t, 6> kChildhoodPalaces;
+// Where 將星 stands, by year branch 子..亥; 歲建 stands on the year branch.
+extern const std::array<int8_t, 12> kGeneralStarStarts;
+extern const std::array<FlowingLikeNatal, 9> kFlowingLikeNatal;
+extern const std::array<FlowingStemRow, 2> kFlowingStemRows;
 
 }  // namespace lunisol

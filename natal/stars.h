@@ -51,7 +51,8 @@ enum class Star : uint8_t {
   kTianXi,          // 天喜
   kTianXing,        // 天刑
   kTianYao,         // 天姚
-  kJieShen,         // 解神
+  kJieShen,         // 解神 (by month)
+  kNianJie,         // 年解 (by year)
   kTianWu,          // 天巫
   kTianYueMoon,     // 天月
   kYinSha,          // 陰煞
@@ -83,6 +84,7 @@ enum class Star : uint8_t {
   kTianShi,         // 天使
   kTianGuan,        // 天官
   kTianFuBlessing,  // 天福
+  kTianChu,         // 天廚
   kTianKong,        // 天空
 };
 
@@ -92,12 +94,12 @@ inline constexpr int kMinorStarCount = 14;
 inline constexpr int kOtherStarCount = kStarCount - kMajorStarCount - kMinorStarCount;
 
 inline constexpr std::array<std::u16string_view, kStarCount> kStarNames{
-    u"紫微", u"天機", u"太陽", u"武曲", u"天同", u"廉貞", u"天府", u"太陰", u"貪狼", u"巨門", u"天相",
-    u"天梁", u"七殺", u"破軍", u"左輔", u"右弼", u"文昌", u"文曲", u"天魁", u"天鉞", u"祿存", u"天馬",
-    u"擎羊", u"陀羅", u"火星", u"鈴星", u"地空", u"地劫", u"紅鸞", u"天喜", u"天刑", u"天姚", u"解神",
-    u"天巫", u"天月", u"陰煞", u"台輔", u"封誥", u"三台", u"八座", u"恩光", u"天貴", u"龍池", u"鳳閣",
-    u"天哭", u"天虛", u"孤辰", u"寡宿", u"蜚廉", u"破碎", u"華蓋", u"咸池", u"天德", u"月德", u"天才",
-    u"天壽", u"截空", u"副截", u"旬空", u"副旬", u"天傷", u"天使", u"天官", u"天福", u"天空"};
+    u"紫微", u"天機", u"太陽", u"武曲", u"天同", u"廉貞", u"天府", u"太陰", u"貪狼", u"巨門", u"天相", u"天梁",
+    u"七殺", u"破軍", u"左輔", u"右弼", u"文昌", u"文曲", u"天魁", u"天鉞", u"祿存", u"天馬", u"擎羊", u"陀羅",
+    u"火星", u"鈴星", u"地空", u"地劫", u"紅鸞", u"天喜", u"天刑", u"天姚", u"解神", u"年解", u"天巫", u"天月",
+    u"陰煞", u"台輔", u"封誥", u"三台", u"八座", u"恩光", u"天貴", u"龍池", u"鳳閣", u"天哭", u"天虛", u"孤辰",
+    u"寡宿", u"蜚廉", u"破碎", u"華蓋", u"咸池", u"天德", u"月德", u"天才", u"天壽", u"截空", u"副截", u"旬空",
+    u"副旬", u"天傷", u"天使", u"天官", u"天福", u"天廚", u"天空"};
 
 enum class StarKind : uint8_t { kMajor, kMinor, kOther };
 
@@ -147,5 +149,36 @@ inline constexpr std::array<std::u16string_view, 12> kChangshengNames{
 // The twelve 博士 spirits, laid from 祿存.
 inline constexpr std::array<std::u16string_view, 12> kBoshiNames{u"博士", u"力士", u"青龍", u"小耗", u"將軍", u"奏書",
                                                                  u"飛廉", u"喜神", u"病符", u"大耗", u"伏兵", u"官府"};
+
+// The palace names, one character each, as a chart writes the palaces of a
+// 大限 (大命, 大兄 …) or a 流年 (年命, 年兄 …) beside the natal ones.
+inline constexpr std::array<std::u16string_view, 12> kPalaceShortNames{u"命", u"兄", u"夫", u"子", u"財", u"疾",
+                                                                       u"遷", u"僕", u"官", u"田", u"福", u"父"};
+
+// The twelve 將前 spirits, laid forward from 將星.
+inline constexpr std::array<std::u16string_view, 12> kJiangqianNames{
+    u"將星", u"攀鞍", u"歲驛", u"息神", u"華蓋", u"劫煞", u"災煞", u"天煞", u"指背", u"咸池", u"月煞", u"亡神"};
+// The twelve 歲前 spirits, laid forward from 歲建 on the year's branch.
+inline constexpr std::array<std::u16string_view, 12> kSuiqianNames{
+    u"歲建", u"晦氣", u"喪門", u"貫索", u"官符", u"小耗", u"大耗", u"龍德", u"白虎", u"天德", u"弔客", u"病符"};
+
+// The stars a flowing year (流年) places by its own stem and branch.
+enum class FlowingStar : uint8_t {
+  kKui,      // 流魁
+  kYue,      // 流鉞
+  kChang,    // 流昌
+  kQu,       // 流曲
+  kLu,       // 流祿
+  kYang,     // 流羊
+  kTuo,      // 流陀
+  kMa,       // 流馬
+  kLuan,     // 流鸞
+  kXi,       // 流喜
+  kNianJie,  // 年解 of the flowing year
+};
+inline constexpr int kFlowingStarCount = static_cast<int>(FlowingStar::kNianJie) + 1;
+inline constexpr std::array<std::u16string_view, kFlowingStarCount> kFlowingStarNames{
+    u"流魁", u"流鉞", u"流昌", u"流曲", u"流祿", u"流羊", u"流陀", u"流馬", u"流鸞", u"流喜", u"年解"};
+constexpr std::u16string_view FlowingStarName(FlowingStar s) { return kFlowingStarNames[static_cast<size_t>(s)]; }
 
 }  // namespace lunisol

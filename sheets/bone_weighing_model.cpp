@@ -7,9 +7,10 @@
 
 namespace lunisol {
 
-const std::array<std::u16string_view, 12> kHourSelectorItems{
-    u"子 ( 23 ~ 1 )",  u"丑 ( 1 ~ 3 )",   u"寅 ( 3 ~ 5 )",   u"卯 ( 5 ~ 7 )",   u"辰 ( 7 ~ 9 )",   u"巳 ( 9 ~ 11 )",
-    u"午 ( 11 ~ 13 )", u"未 ( 13 ~ 15 )", u"申 ( 15 ~ 17 )", u"酉 ( 17 ~ 19 )", u"戌 ( 19 ~ 21 )", u"亥 ( 21 ~ 23 )"};
+const std::array<std::u16string_view, kHourEntryCount> kHourSelectorItems{
+    u"子 ( 0 ~ 1 )",   u"丑 ( 1 ~ 3 )",   u"寅 ( 3 ~ 5 )",   u"卯 ( 5 ~ 7 )",   u"辰 ( 7 ~ 9 )",
+    u"巳 ( 9 ~ 11 )",  u"午 ( 11 ~ 13 )", u"未 ( 13 ~ 15 )", u"申 ( 15 ~ 17 )", u"酉 ( 17 ~ 19 )",
+    u"戌 ( 19 ~ 21 )", u"亥 ( 21 ~ 23 )", u"子 ( 23 ~ 24 )"};
 
 int BoneWeightQian(int yearPosition, int lunarMonth, int lunarDay, int hour) {
   if (yearPosition < 1 || yearPosition > 60 || lunarMonth < 1 || lunarMonth > 12 || lunarDay < 1 || lunarDay > 30 ||
@@ -21,10 +22,13 @@ int BoneWeightQian(int yearPosition, int lunarMonth, int lunarDay, int hour) {
          kBoneDayWeights[static_cast<size_t>(lunarDay)] + kBoneHourWeights[static_cast<size_t>(hour)];
 }
 
-std::optional<BoneWeighingRecord> WeighBones(int year, int month, int day, int hour) {
+std::optional<BoneWeighingRecord> WeighBones(int year, int month, int day, int hourEntry) {
+  const std::optional<HourMoment> moment = HourMomentOf(year, month, day, hourEntry);
+  if (!moment) return std::nullopt;
   CalendarDate date;
-  const int position = SolarToLunar(year, month, day, date);
-  if (position <= 0 || hour < 0 || hour > 11) return std::nullopt;
+  const int position = SolarToLunar(moment->year, moment->month, moment->day, date);
+  if (position <= 0) return std::nullopt;
+  const int hour = moment->branch;
 
   BoneWeighingRecord r;
   r.yearPosition = position;
@@ -61,8 +65,8 @@ std::optional<BoneWeighingRecord> WeighBones(int year, int month, int day, int h
   // The weight treats a leap month as the month it repeats; the birth line
   // still says which of the two the birth fell in.
   const std::u16string_view leap = date.lunarMonth < 0 ? u"閏 " : u"";
-  r.birthLine = Format(u"農曆 %d 年 %s%d 月 %d 日 %s 時",
-                       {date.lunarYear, leap, month0, date.lunarDay, kHourSelectorItems[static_cast<size_t>(hour)]});
+  r.birthLine = Format(u"農曆 %d 年 %s%d 月 %d 日 %s 時", {date.lunarYear, leap, month0, date.lunarDay,
+                                                           kHourSelectorItems[static_cast<size_t>(hourEntry)]});
   return r;
 }
 

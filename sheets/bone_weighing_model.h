@@ -7,11 +7,13 @@
 #include <string>
 #include <string_view>
 
+#include "calendar/hour_entries.h"
+
 namespace lunisol {
 
-// The items of the date bar's hour list; the selected index is the hour
-// branch (0 = 子).
-extern const std::array<std::u16string_view, 12> kHourSelectorItems;
+// The items of the date bar's hour list, in the order of the hour entries
+// of calendar/hour_entries.h: 子 of 0–1 h .. 亥, then the late 子 of 23–24 h.
+extern const std::array<std::u16string_view, kHourEntryCount> kHourSelectorItems;
 
 // Tooltip of the description box when the mansion's saying is this
 // program's own writing rather than the almanac's.
@@ -42,9 +44,12 @@ struct BoneWeighingRecord {
 // total in 錢, or −1 for an argument outside the tables.
 int BoneWeightQian(int yearPosition, int lunarMonth, int lunarDay, int hour);
 
-// The reading for the Gregorian date and the hour index (0 = 子 .. 11 = 亥).
-// Nothing when the date does not convert (the dialog then does not open) or
-// the hour is not one of the twelve.
+// The reading for the Gregorian date and the hour list's entry (0 = 子 ..
+// 11 = 亥, 12 = the late 子 hour, weighed as the 子 hour of the next day, as
+// the chart reads it; the birth line then gives that day's lunar date, the
+// day the hour belongs to in the traditional count, which starts a day at
+// 23 h). Nothing when the date does not convert (the dialog then does not
+// open) or the entry is not one of the thirteen.
 //
 // A birth in a leap month weighs as the month it repeats: the month weight and
 // the month number in the birth line are those of month n for leap month −n,

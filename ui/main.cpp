@@ -1,11 +1,11 @@
 // lunisol: the desktop almanac.
 #include <QApplication>
 #include <QBuffer>
+#include <QComboBox>
 #include <QCommandLineParser>
 #include <QDialog>
 #include <QFile>
 #include <QFontDatabase>
-#include <QMessageBox>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QScreen>
@@ -15,14 +15,16 @@
 #include <cstring>
 #include <optional>
 
+#include "files/atomic_file.h"
 #include "ui/application.h"
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/day_finder_dialog.h"
 #include "ui/main_window.h"
+#include "ui/natal_chart_page.h"
 #include "ui/page/almanac_page.h"
-#include "ui/widgets/atomic_file.h"
 #include "ui/widgets/page_tab_bar.h"
 
+using namespace lunisol;
 using namespace lunisol::ui;
 
 namespace {
@@ -54,6 +56,7 @@ struct StartChoice {
   std::optional<int> sex;     // 0 男, 1 女
   bool finder = false;        // the day finder open
   std::optional<int> tipDay;  // with --grab: the page with this day's 宜/忌 tip shown
+  std::optional<QDate> at;    // the day the natal chart is read on (its time bar)
 };
 
 std::optional<int> PageNamed(const QString& name) {
@@ -62,13 +65,13 @@ std::optional<int> PageNamed(const QString& name) {
   return std::nullopt;
 }
 
-// 0..11, or the hour's branch 子..亥.
+// 0..12 (12: the late 子 hour, 23 to 24 h), or the hour's branch 子..亥.
 std::optional<int> HourNamed(const QString& text) {
   static const QString kBranches = QStringLiteral("子丑寅卯辰巳午未申酉戌亥");
   if (text.size() == 1 && kBranches.contains(text)) return static_cast<int>(kBranches.indexOf(text));
   if (!QRegularExpression(QStringLiteral("^[0-9]{1,2}$")).match(text).hasMatch()) return std::nullopt;
   const int hour = text.toInt();
-  if (hour > 11) return std::nullopt;
+  if (hour > 12) return std::nullopt;
   return hour;
 }
 
@@ -82,6 +85,7 @@ void ApplyStart(MainWindow& frame, const StartChoice& start) {
   frame.setZoom(start.zoom);
   if (start.hour) frame.hourList()->setCurrentIndex(*start.hour);
   if (start.sex) frame.sexList()->setCurrentIndex(*start.sex);
+  if (start.at) frame.natalChartPage()->showDate({start.at->year(), start.at->month(), start.at->day()});
   if (start.page != 0) {
     frame.pageTabs()->setCurrentIndex(start.page);
     frame.switchPage(start.page);
@@ -114,20 +118,27 @@ struct Options {
                           QStringLiteral("PAGE")};
   QCommandLineOption hour{
       QStringLiteral("hour"),
-      QStringLiteral("The birth hour for the natal chart: 0 (子) to 11 (亥), or the branch itself."),
+      QStringLiteral("The birth hour for the natal chart: 0 (子, 0-1 h) to 11 (亥), 12 (子, 23-24 h, charted as the "
+                     "next day's 子 hour), or the branch itself."),
       QStringLiteral("HOUR")};
   QCommandLineOption zoom{QStringLiteral("zoom"),
                           QStringLiteral("Large print: 100 (as laid out), 125, 150, 175 or 200 per cent."),
                           QStringLiteral("PERCENT")};
+  QCommandLineOption at{QStringLiteral("at"),
+                        QStringLiteral("Read the natal chart on this date (its 大限, 流年 …) instead of today."),
+                        QStringLiteral("YYYY-MM-DD")};
   QCommandLineOption sex{QStringLiteral("sex"), QStringLiteral("The sex for the natal chart: 男 or 女 (also m or f)."),
                          QStringLiteral("SEX")};
+  QCommandLineOption contrast{QStringLiteral("contrast"),
+                              QStringLiteral("Start in the high-contrast view: every text dark enough to read at "
+                                             "4.5:1 on its ground.")};
 
   void addTo(QCommandLineParser& parser) const {
     parser.setApplicationDescription(
         QStringLiteral("Lunisol 農民曆, an almanac of the Chinese lunisolar calendar, 1900-2100."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addOptions({date, grab, size, available, open, page, hour, sex, zoom, tip});
+    parser.addOptions({date, grab, size, available, open, page, hour, sex, at, zoom, contrast, tip});
   }
 };
 
@@ -160,6 +171,37 @@ std::string RawOptionValue(int argc, char* argv[], const char* name) {
     if (std::strncmp(argv[i], (flag + "=").c_str(), flag.size() + 1) == 0) return argv[i] + flag.size() + 1;
   }
   return {};
+}
+
+// The arguments as the program's own parser should see them: without the
+// options QApplication takes for itself (-platform offscreen, -style …),
+// which it removes only once it exists, and which are read here before it
+// does so that a mistake is told without a display.
+QStringList ProgramArguments(int argc, char* argv[]) {
+  static const QStringList kQtWithValue{QStringLiteral("platform"),      QStringLiteral("platformpluginpath"),
+                                        QStringLiteral("platformtheme"), QStringLiteral("plugin"),
+                                        QStringLiteral("qmljsdebugger"), QStringLiteral("qwindowgeometry"),
+                                        QStringLiteral("qwindowicon"),   QStringLiteral("qwindowtitle"),
+                                        QStringLiteral("session"),       QStringLiteral("style"),
+                                        QStringLiteral("stylesheet"),    QStringLiteral("display"),
+                                        QStringLiteral("geometry"),      QStringLiteral("name"),
+                                        QStringLiteral("title")};
+  static const QStringList kQtFlags{QStringLiteral("reverse"), QStringLiteral("widgetcount"), QStringLiteral("nograb"),
+                                    QStringLiteral("dograb")};
+  QStringList args{QString::fromLocal8Bit(argv[0])};
+  for (int i = 1; i < argc; ++i) {
+    const QString arg = QString::fromLocal8Bit(argv[i]);
+    QString word = arg.startsWith(QLatin1String("--")) ? arg.mid(2) : arg.mid(1);
+    if (!arg.startsWith(u'-')) word.clear();
+    const QString key = word.section(u'=', 0, 0);
+    if (kQtFlags.contains(word)) continue;
+    if (kQtWithValue.contains(key)) {
+      if (!word.contains(u'=')) ++i;  // the value follows
+      continue;
+    }
+    args << arg;
+  }
+  return args;
 }
 
 std::optional<QSize> ParseSize(const QString& text) {
@@ -203,10 +245,16 @@ std::optional<QImage> GrabWithTip(MainWindow& frame, int day) {
   return image;
 }
 
+void Complain(const QString& text) { std::fprintf(stderr, "lunisol: %s\n", text.toLocal8Bit().constData()); }
+
 int Grab(WindowOptions options, const StartChoice& start, std::optional<SheetKind> sheet, QSize window,
          const std::string& path) {
   options.showAboutOnStart = false;
-  options.notice = [](const QString& text) { std::fprintf(stderr, "lunisol: %s\n", text.toLocal8Bit().constData()); };
+  options.notice = Complain;
+  options.workArea = window;
+  // A picture without a Chinese face is a page of boxes: say so, and what
+  // to install, though the picture is still written.
+  if (const QString fonts = MissingChineseFaceNotice(QFontDatabase::families()); !fonts.isEmpty()) Complain(fonts);
   MainWindow frame(options);
   ApplyStart(frame, start);
   frame.setAttribute(Qt::WA_DontShowOnScreen);
@@ -272,9 +320,17 @@ QString ReadStart(const QCommandLineParser& parser, const Options& opt, Launch& 
     l.start.page = *page;
   }
   if (parser.isSet(opt.hour) && !(l.start.hour = HourNamed(parser.value(opt.hour))))
-    return QStringLiteral("--hour wants 0 (子) to 11 (亥) or the branch character");
+    return QStringLiteral("--hour wants 0 (子) to 11 (亥), 12 (the late 子 hour) or the branch character");
   if (parser.isSet(opt.sex) && !(l.start.sex = SexNamed(parser.value(opt.sex))))
     return QStringLiteral("--sex wants 男 or 女 (or m or f)");
+  if (parser.isSet(opt.at)) {
+    l.start.at = QDate::fromString(parser.value(opt.at), QStringLiteral("yyyy-MM-dd"));
+    if (!l.start.at->isValid() || l.start.at->year() < 1900 || l.start.at->year() > 2100)
+      return QStringLiteral("--at wants a date from 1900-01-01 to 2100-12-31 as YYYY-MM-DD");
+  }
+  l.options.highContrast = parser.isSet(opt.contrast);
+  if (!parser.positionalArguments().isEmpty())
+    return QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().constFirst());
   if (parser.isSet(opt.zoom)) {
     bool number = false;
     const int percent = parser.value(opt.zoom).toInt(&number);
@@ -310,10 +366,11 @@ int RunWindow(QApplication& app, Launch& l) {
   l.options.showAboutOnStart = !l.sheet && !l.start.finder;
   MainWindow frame(l.options);
   ApplyStart(frame, l.start);
-  const QString fontNotice = MissingChineseFaceNotice(QFontDatabase::families());
-  if (!fontNotice.isEmpty()) {
-    QTimer::singleShot(0, &frame,
-                       [&frame, fontNotice] { QMessageBox::warning(&frame, QStringLiteral("Lunisol"), fontNotice); });
+  // Without a Chinese face the box itself may be unreadable (boxes, or no
+  // face at all): it is in English too, and on stderr as well.
+  if (const QString fonts = MissingChineseFaceNotice(QFontDatabase::families()); !fonts.isEmpty()) {
+    Complain(fonts);
+    frame.warnAtStart(fonts);
   }
   // Cover the screen even where no window manager honours "maximized".
   if (const QScreen* s = QGuiApplication::primaryScreen()) frame.setGeometry(s->availableGeometry());
@@ -332,21 +389,22 @@ int RunWindow(QApplication& app, Launch& l) {
 int main(int argc, char* argv[]) {
   if (AsksOnlyForText(argc, argv)) return AnswerText(argc, argv);
 
+  // Every option is read before the window system is asked for, so that a
+  // mistake is told (status 2) on a console without a display too.
+  QCommandLineParser parser;
+  const Options opt;
+  opt.addTo(parser);
+  if (!parser.parse(ProgramArguments(argc, argv))) return Fail(parser.errorText());
+  Launch launch;
+  for (const QString& why : {ReadStart(parser, opt, launch), ReadSizes(parser, opt, launch)})
+    if (!why.isEmpty()) return Fail(why);
+
   Q_INIT_RESOURCE(lunisol);
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("lunisol"));
   QApplication::setApplicationVersion(QString::fromLatin1(AboutDialog::kVersion));
   QApplication::setDesktopFileName(QStringLiteral("org.lunisol.Lunisol"));
   SetUpApplication(app);
-
-  QCommandLineParser parser;
-  const Options opt;
-  opt.addTo(parser);
-  parser.process(app);
-
-  Launch launch;
-  for (const QString& why : {ReadStart(parser, opt, launch), ReadSizes(parser, opt, launch)})
-    if (!why.isEmpty()) return Fail(why);
   if (parser.isSet(opt.grab)) {
     launch.options.screen = launch.screen;
     return Grab(launch.options, launch.start, launch.sheet, launch.window, RawOptionValue(argc, argv, "grab"));

@@ -1,8 +1,8 @@
 #include "ui/main_window.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDialog>
-#include <QFocusEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,43 +11,51 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <QStackedWidget>
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "almanac/lookups.h"
+#include "almanac/lunar_date_names.h"
 #include "calendar/convert.h"
 #include "calendar/text.h"
 #include "natal/chart.h"
+#include "sheets/bone_weighing_model.h"
 #include "ui/dialogs/calendar_export_dialog.h"
 #include "ui/dialogs/day_finder_dialog.h"
 #include "ui/dialogs/day_sheet_dialog.h"
 #include "ui/dialogs/day_texts.h"
-#include "ui/dialogs/sheet_cells.h"
+#include "ui/dialogs/dialog_fit.h"
 #include "ui/dialogs/sheet_dialogs.h"
 #include "ui/natal_chart_page.h"
 #include "ui/page/almanac_page.h"
 #include "ui/page/page_export.h"
 #include "ui/widgets/cell_sheet.h"
+#include "ui/widgets/contrast.h"
 #include "ui/widgets/page_tab_bar.h"
+#include "ui/widgets/qt_text.h"
 
 namespace lunisol::ui {
 namespace {
 
 constexpr int kFirstYear = 1900, kLastYear = 2100;
 
-const char16_t* const kHourLabels[12] = {u"子 ( 23 ~ 1 )",  u"丑 ( 1 ~ 3 )",   u"寅 ( 3 ~ 5 )",   u"卯 ( 5 ~ 7 )",
-                                         u"辰 ( 7 ~ 9 )",   u"巳 ( 9 ~ 11 )",  u"午 ( 11 ~ 13 )", u"未 ( 13 ~ 15 )",
-                                         u"申 ( 15 ~ 17 )", u"酉 ( 17 ~ 19 )", u"戌 ( 19 ~ 21 )", u"亥 ( 21 ~ 23 )"};
-
 struct DateListRow {
   const char16_t* caption;
   int width;
   int dropDownHeight;
+  const char16_t* name;  // what a screen reader calls the list
+  const char16_t* tip;
 };
-// Year, month, day, hour, sex: caption, list width and drop-down height.
-constexpr DateListRow kLists[5] = {
-    {u"年 : ", 64, 360}, {u"月 : ", 60, 240}, {u"日 : ", 60, 240}, {u"時 : ", 98, 240}, {u"性別 : ", 52, 80}};
+// Year, month, day, hour, sex: caption, list width, drop-down height, name
+// and tip.
+constexpr DateListRow kLists[5] = {{u"年 : ", 64, 360, u"國曆年", u"國曆年（Page Up、Page Down 換月，Home 回到本月）"},
+                                   {u"月 : ", 60, 240, u"國曆月", u"國曆月（Page Up、Page Down 換月，Home 回到本月）"},
+                                   {u"日 : ", 60, 240, u"國曆日", u"國曆日（在頁面上以方向鍵選日）"},
+                                   {u"時 : ", 98, 240, u"時辰", u"出生或擇時的時辰"},
+                                   {u"性別 : ", 52, 80, u"性別", u"命盤的性別"}};
 
 using Command = MainWindow::Command;
 struct CommandRow {
@@ -55,26 +63,41 @@ struct CommandRow {
   const char* icon;
   const char16_t* prompt;
   const char16_t* tip;
+  QKeyCombination key;
   void (MainWindow::*slot)();
 };
-// In toolbar order; an entry without an icon stands for a separator.
-constexpr CommandRow kCommands[] = {
+// In toolbar order; an entry without an icon stands for a separator. Every
+// command has a key, which its tip shows.
+const CommandRow kCommands[] = {
     {Command::BoneWeighing, ":/icons/bone.svg", u"袁天罡秤骨術 與 28 星宿吉凶", u"袁天罡秤骨術 與 28 星宿吉凶",
-     &MainWindow::openBoneWeighing},
-    {Command::HourTable, ":/icons/hours.svg", u"當日時辰吉課", u"當日時辰吉課", &MainWindow::openHourTable},
-    {Command::YearlyNotes, ":/icons/yearly.svg", u"歲時記事", u"歲時記事", &MainWindow::openYearlyNotes},
-    {Command::ZodiacFortune, ":/icons/zodiac.svg", u"12 生肖流年運勢", u"12 生肖流年運勢",
+     Qt::CTRL | Qt::Key_B, &MainWindow::openBoneWeighing},
+    {Command::HourTable, ":/icons/hours.svg", u"當日時辰吉課", u"當日時辰吉課", Qt::CTRL | Qt::Key_T,
+     &MainWindow::openHourTable},
+    {Command::YearlyNotes, ":/icons/yearly.svg", u"歲時記事", u"歲時記事", Qt::CTRL | Qt::Key_Y,
+     &MainWindow::openYearlyNotes},
+    {Command::ZodiacFortune, ":/icons/zodiac.svg", u"12 生肖流年運勢", u"12 生肖流年運勢", Qt::CTRL | Qt::Key_L,
      &MainWindow::openZodiacFortune},
-    {Command::DaySheet, ":/icons/day.svg", u"當日的值神、神煞與宜忌", u"日課", &MainWindow::openDaySheet},
-    {Command::DayFinder, ":/icons/finder.svg", u"找出合於某事的日子", u"擇日", &MainWindow::openDayFinder},
-    {{}, nullptr, nullptr, nullptr, nullptr},
-    {Command::ExportImage, ":/icons/export.svg", u"將本月頁面存成圖檔", u"存 檔", &MainWindow::exportImage},
+    {Command::DaySheet, ":/icons/day.svg", u"當日的值神、神煞與宜忌", u"日課", Qt::CTRL | Qt::Key_D,
+     &MainWindow::openDaySheet},
+    {Command::DayFinder, ":/icons/finder.svg", u"找出合於某事的日子", u"擇日", Qt::CTRL | Qt::Key_F,
+     &MainWindow::openDayFinder},
+    {{}, nullptr, nullptr, nullptr, {}, nullptr},
+    {Command::ExportImage, ":/icons/export.svg", u"將本月頁面存成圖檔", u"存 檔", Qt::CTRL | Qt::Key_S,
+     &MainWindow::exportImage},
     {Command::ExportCalendar, ":/icons/calendar-export.svg", u"將節氣、節日等存成行事曆檔，匯入手機或電腦的行事曆",
-     u"匯出行事曆…", &MainWindow::exportCalendar},
-    {Command::Print, ":/icons/print.svg", u"列印本月頁面", u"列印", &MainWindow::printPage},
-    {{}, nullptr, nullptr, nullptr, nullptr},
-    {Command::About, ":/icons/about.svg", u"顯示程式的資訊， 版本及版權", u"關於", &MainWindow::showAbout},
+     u"匯出行事曆…", Qt::CTRL | Qt::Key_E, &MainWindow::exportCalendar},
+    {Command::Print, ":/icons/print.svg", u"列印本月頁面", u"列印", Qt::CTRL | Qt::Key_P, &MainWindow::printPage},
+    {{}, nullptr, nullptr, nullptr, {}, nullptr},
+    {Command::HighContrast, ":/icons/contrast.svg", u"所有文字改用深色，在底色上更易讀；再按一次回復原色", u"高對比",
+     Qt::CTRL | Qt::SHIFT | Qt::Key_H, nullptr},
+    {Command::About, ":/icons/about.svg", u"顯示程式的資訊， 版本及版權", u"關於", QKeyCombination(Qt::Key_F1),
+     &MainWindow::showAbout},
 };
+
+// "列印 (Ctrl+P)": a tip that teaches the key.
+QString TipWithKey(const QString& tip, const QKeySequence& key) {
+  return QStringLiteral("%1 (%2)").arg(tip, key.toString(QKeySequence::NativeText));
+}
 
 }  // namespace
 
@@ -90,8 +113,8 @@ MainWindow::MainWindow(WindowOptions options) : options_(std::move(options)) {
   screen_ = options_.screen;
   if (screen_.isEmpty()) {
     // The layouts were tuned for whole-screen sizes (1024 × 768,
-    // 1280 × 1024, …), so the page is laid out for the screen, not for the
-    // room a desktop panel leaves; the page scrolls for the difference.
+    // 1280 × 1024, …); the page then fits itself to the room the window
+    // really has (see AlmanacPage).
     const QScreen* s = QGuiApplication::primaryScreen();
     screen_ = s ? s->size() : QSize(1280, 1024);
   }
@@ -99,9 +122,24 @@ MainWindow::MainWindow(WindowOptions options) : options_(std::move(options)) {
   buildPages();
   buildToolBar();
   buildDateBar();
+  buildShortcuts();
+  setTabOrder();
+  setHighContrast(options_.highContrast);
 
   selectDate(today());
+  // The keys act on the page from the start: the arrows choose a day.
+  almanacPage_->setFocus();
+  // Usable down to this size: every list of the date bar and every command
+  // in sight (the date bar then takes a row of its own), and some page.
+  const int bars = std::max(commandBar_->sizeHint().width(), dateBar_->sizeHint().width());
+  setMinimumSize(bars + 8, commandBar_->sizeHint().height() + dateBar_->sizeHint().height() +
+                               pageTabs_->sizeHint().height() + 160);
+  QTimer::singleShot(options_.showAboutOnStart ? 500 : 0, this, &MainWindow::startUp);
+}
 
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildShortcuts() {
   auto shortcut = [this](QKeySequence key, auto slot) {
     auto* s = new QShortcut(key, this);
     s->setContext(Qt::WindowShortcut);
@@ -116,17 +154,15 @@ MainWindow::MainWindow(WindowOptions options) : options_(std::move(options)) {
     shortcut(in, [this] { zoomBy(1); });
   shortcut(QKeySequence(QKeySequence::ZoomOut), [this] { zoomBy(-1); });
   shortcut(QKeySequence(Qt::CTRL | Qt::Key_0), [this] { setZoom(1); });
-
-  if (options_.showAboutOnStart) {
-    QTimer::singleShot(500, this, [this] {
-      if (aboutShown_) return;
-      aboutShown_ = true;
-      showAbout();
-    });
-  }
+  // The pages, as the tabs of a browser: Ctrl and Page Up or Page Down.
+  auto turn = [this](int step) {
+    const int next = (pageIndex_ + step + pageTabs_->count()) % pageTabs_->count();
+    pageTabs_->setCurrentIndex(next);
+    switchPage(next);
+  };
+  shortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp), [turn] { turn(-1); });
+  shortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown), [turn] { turn(1); });
 }
-
-MainWindow::~MainWindow() = default;
 
 void MainWindow::buildPages() {
   auto* client = new QWidget(this);
@@ -143,17 +179,23 @@ void MainWindow::buildPages() {
   // The page tabs hang under the pages like sheet tabs under a spreadsheet.
   pageTabs_ = new PageTabBar(client);
   pageTabs_->setTabs({QStringLiteral("農民曆"), QStringLiteral("紫微斗數")});
+  pageTabs_->setAccessibleName(QStringLiteral("頁面"));
+  pageTabs_->setToolTip(QStringLiteral("切換頁面（Ctrl+Page Up、Ctrl+Page Down）"));
   layout->addWidget(pageTabs_);
   setCentralWidget(client);
   connect(pageTabs_, &PageTabBar::currentChanged, this, &MainWindow::switchPage);
   connect(almanacPage_, &AlmanacPage::hourTableRequested, this, &MainWindow::openHourTableFor);
   connect(almanacPage_, &AlmanacPage::yearlyNotesRequested, this, &MainWindow::openYearlyNotesSheet);
   connect(almanacPage_, &AlmanacPage::daySheetRequested, this, &MainWindow::openDaySheetFor);
+  connect(almanacPage_, &AlmanacPage::focusDayStepped, this, &MainWindow::stepDay);
+  connect(almanacPage_, &AlmanacPage::dayChosen, this, [this](int day) { selectNumber(dayList_, day); });
 }
 
 void MainWindow::buildToolBar() {
-  auto* bar = addToolBar(QStringLiteral("commands"));
+  auto* bar = addToolBar(QStringLiteral("指令列"));
   commandBar_ = bar;
+  bar->setAccessibleName(QStringLiteral("指令列"));
+  bar->setAccessibleDescription(QStringLiteral("開啟各頁、存檔、匯出、列印與高對比"));
   bar->setMovable(false);
   bar->setFloatable(false);
   bar->setIconSize(QSize(24, 24));
@@ -164,11 +206,22 @@ void MainWindow::buildToolBar() {
       continue;
     }
     QAction* a = bar->addAction(QIcon(QString::fromLatin1(c.icon)), ToQString(c.tip));
-    a->setToolTip(ToQString(c.tip));
+    a->setShortcut(QKeySequence(c.key));
+    a->setShortcutContext(Qt::WindowShortcut);
+    a->setToolTip(TipWithKey(ToQString(c.tip), a->shortcut()));
     a->setStatusTip(ToQString(c.prompt));
     actions_[c.id] = a;
-    connect(a, &QAction::triggered, this, c.slot);
+    if (c.slot) connect(a, &QAction::triggered, this, c.slot);
+    // Toolbars leave their buttons out of the Tab order; the keyboard's
+    // reader needs them in it.
+    if (QWidget* button = bar->widgetForAction(a)) {
+      button->setFocusPolicy(Qt::TabFocus);
+      button->setAccessibleDescription(ToQString(c.prompt));
+    }
   }
+  QAction* contrast = commandAction(Command::HighContrast);
+  contrast->setCheckable(true);
+  connect(contrast, &QAction::toggled, this, &MainWindow::setHighContrast);
 }
 
 QAction* MainWindow::commandAction(Command id) const {
@@ -177,8 +230,10 @@ QAction* MainWindow::commandAction(Command id) const {
 }
 
 void MainWindow::buildDateBar() {
-  auto* bar = addToolBar(QStringLiteral("date"));
+  auto* bar = addToolBar(QStringLiteral("日期列"));
   dateBar_ = bar;
+  bar->setAccessibleName(QStringLiteral("日期列"));
+  bar->setAccessibleDescription(QStringLiteral("選擇國曆年、月、日、時辰與性別"));
   bar->setMovable(false);
   bar->setFloatable(false);
   QComboBox** lists[5] = {&yearList_, &monthList_, &dayList_, &hourList_, &sexList_};
@@ -196,6 +251,9 @@ void MainWindow::buildDateBar() {
     // Some styles open a list as tall as the screen and ignore the number
     // of rows asked for; this property makes every style keep it.
     list->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+    list->setAccessibleName(ToQString(kLists[i].name));
+    list->setToolTip(ToQString(kLists[i].tip));
+    caption->setBuddy(list);
     bar->addWidget(list);
     *lists[i] = list;
   }
@@ -203,7 +261,7 @@ void MainWindow::buildDateBar() {
   // it shows.
   for (int y = kFirstYear; y <= kLastYear; ++y) yearList_->addItem(QString::number(y), y);
   for (int m = 1; m <= 12; ++m) monthList_->addItem(ToQString(MonthSelectorText(m)), m);
-  for (const char16_t* label : kHourLabels) hourList_->addItem(ToQString(label));
+  for (std::u16string_view label : kHourSelectorItems) hourList_->addItem(ToQString(label));
   sexList_->addItems({QStringLiteral("男"), QStringLiteral("女")});
 
   // Every change of a list, by the reader or by a key, goes through one
@@ -212,11 +270,38 @@ void MainWindow::buildDateBar() {
   connect(monthList_, &QComboBox::currentIndexChanged, this, &MainWindow::showChosenMonth);
   for (QComboBox* list : {dayList_, hourList_, sexList_})
     connect(list, &QComboBox::currentIndexChanged, this, &MainWindow::showNatalChart);
+  connect(dayList_, &QComboBox::currentIndexChanged, this, &MainWindow::showFocusDay);
+}
+
+void MainWindow::setTabOrder() {
+  // Tab walks the toolbar, the date bar, the page on show and the tabs.
+  std::vector<QWidget*> chain;
+  for (QAction* a : commandBar_->actions())
+    if (QWidget* w = commandBar_->widgetForAction(a); w && w->focusPolicy() & Qt::TabFocus) chain.push_back(w);
+  for (QComboBox* list : {yearList_, monthList_, dayList_, hourList_, sexList_}) chain.push_back(list);
+  chain.push_back(almanacPage_);
+  chain.push_back(natalChartPage_);
+  // Whatever the chart page offers to the keys, in the order it gave it.
+  QWidget* w = natalChartPage_;
+  do {
+    w = w->nextInFocusChain();
+    if (natalChartPage_->isAncestorOf(w) && w->focusPolicy() & Qt::TabFocus) chain.push_back(w);
+  } while (w != natalChartPage_);
+  chain.push_back(pageTabs_);
+  for (size_t i = 0; i + 1 < chain.size(); ++i) QWidget::setTabOrder(chain[i], chain[i + 1]);
 }
 
 void MainWindow::selectNumber(QComboBox* list, int number) {
   const int i = list->findData(number);
   if (i >= 0) list->setCurrentIndex(i);
+}
+
+QWidget* MainWindow::currentPage() const { return pages_->currentWidget(); }
+
+QSize MainWindow::workArea() const {
+  if (options_.workArea.isValid()) return options_.workArea;
+  const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+  return s ? s->availableGeometry().size() : screen_;
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
@@ -235,14 +320,24 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void MainWindow::setZoom(qreal zoom) {
+  const qreal old = zoom_;
   zoom_ = std::clamp(zoom, kZoomSteps.front(), kZoomSteps.back());
   almanacPage_->setZoom(zoom_);
+  natalChartPage_->setZoom(zoom_);
+  if (zoom_ != old) emit zoomChanged(zoom_);
 }
 
 void MainWindow::zoomBy(int steps) {
   auto at = std::find(kZoomSteps.begin(), kZoomSteps.end(), zoom_);
   const int i = at == kZoomSteps.end() ? 0 : static_cast<int>(at - kZoomSteps.begin());
   setZoom(kZoomSteps[static_cast<size_t>(std::clamp<int>(i + steps, 0, kZoomSteps.size() - 1))]);
+}
+
+void MainWindow::setHighContrast(bool on) {
+  SetHighContrast(on);
+  QAction* toggle = commandAction(Command::HighContrast);
+  const QSignalBlocker quiet(toggle);
+  toggle->setChecked(on);
 }
 
 void MainWindow::selectDate(const QDate& date) {
@@ -262,13 +357,48 @@ void MainWindow::computeYearData(int year, int month) {
   lunisol::LoadYearData(yearData_, year, month);
   const MoonPhaseReport& report = yearData_.moonReport;
   if (!report.needsNotice() || !noticedFiles_.insert(report.path).second) return;
-  const QString text = ToQString(MoonPhaseNoticeChinese(report, year));
+  tell(QStringLiteral("月相檔"), ToQString(MoonPhaseNoticeChinese(report, year)));
+}
+
+void MainWindow::warnAtStart(const QString& text) {
   if (options_.notice) {
     options_.notice(text);
     return;
   }
-  // After the month is on show, not in the middle of a choice.
-  QTimer::singleShot(0, this, [this, text] { QMessageBox::information(this, QStringLiteral("月相檔"), text); });
+  notices_.push_front({QStringLiteral("Lunisol"), text, true});  // before any notice
+}
+
+void MainWindow::tell(const QString& title, const QString& text) {
+  if (options_.notice) {
+    options_.notice(text);
+    return;
+  }
+  notices_.push_back({title, text, false});
+  // After the month is on show, not in the middle of a choice; at start-up
+  // with the other start-up boxes.
+  if (started_) QTimer::singleShot(0, this, &MainWindow::showPendingNotices);
+}
+
+void MainWindow::showPendingNotices() {
+  if (telling_) return;  // the open box's loop shows the rest
+  telling_ = true;
+  while (!notices_.empty()) {
+    const Notice n = notices_.front();
+    notices_.pop_front();
+    QMessageBox box(n.warning ? QMessageBox::Warning : QMessageBox::Information, n.title, n.text, QMessageBox::Ok,
+                    this);
+    box.exec();
+  }
+  telling_ = false;
+}
+
+void MainWindow::startUp() {
+  if (started_) return;
+  started_ = true;
+  // Warnings first, each read and closed before the next; the about box
+  // only after them, so it never hides one.
+  showPendingNotices();
+  if (options_.showAboutOnStart) showAbout();
 }
 
 int MainWindow::selectedYear() const { return yearList_->currentData().toInt(); }
@@ -284,7 +414,33 @@ void MainWindow::evaluateMonth() {
   almanacPage_->showMonth(month_, terms_);
   almanacPage_->showDayAdvice(DayAdviceTips(month_, shownYear_, shownMonth_));
   almanacPage_->scrollToTitles();
+  showFocusDay();
   setWindowTitle(ToQString(month_.windowTitle));
+}
+
+void MainWindow::showFocusDay() {
+  const std::optional<DaySheetFacts> facts = DaySheetFactsOf(shownYear_, shownMonth_, selectedDay());
+  if (!facts) {
+    almanacPage_->setFocusDay(selectedDay());
+    return;
+  }
+  const DayLists& d = facts->lists;
+  const QString name = QStringLiteral("國曆 %1 年 %2 月 %3 日 星期%4")
+                           .arg(d.year)
+                           .arg(d.month)
+                           .arg(d.day)
+                           .arg(ToQString(kWeekdayNames[static_cast<size_t>(facts->weekday)]));
+  const QString description = QStringLiteral("農曆%1。%2")
+                                  .arg(ToQString(LunarDateName(d.lunarMonth, d.lunarDay)),
+                                       DayAdviceTip(facts->almanac).replace(u'\n', QStringLiteral("。")));
+  almanacPage_->setFocusDay(d.day, name, description);
+}
+
+void MainWindow::stepDay(int days) {
+  const QDate next = QDate(selectedYear(), selectedMonth(), selectedDay()).addDays(days);
+  if (next != ClampToCalendar(next)) return;
+  if (next.year() != selectedYear() || next.month() != selectedMonth()) moveToMonth(next.year(), next.month());
+  selectNumber(dayList_, next.day());
 }
 
 // A choice counts whichever page shows: the almanac page, the sheets and the
@@ -324,7 +480,7 @@ void MainWindow::switchPage(int index) {
   // Saving and printing act on the page on show; their prompts say which.
   const bool chart = index == 1;
   commandAction(Command::ExportImage)
-      ->setStatusTip(chart ? QStringLiteral("將命盤存成圖檔") : QStringLiteral("將本月頁面存成圖檔"));
+      ->setStatusTip(chart ? QStringLiteral("將整張命盤存成 PNG 圖檔或 PDF") : QStringLiteral("將本月頁面存成圖檔"));
   commandAction(Command::Print)->setStatusTip(chart ? QStringLiteral("列印命盤") : QStringLiteral("列印本月頁面"));
 }
 
@@ -365,6 +521,8 @@ SheetSelection MainWindow::selection() const {
   return s;
 }
 
+void MainWindow::present(QDialog& dialog) const { PresentDialog(dialog, zoom_, workArea()); }
+
 std::unique_ptr<QDialog> MainWindow::makeSheet(SheetKind kind) {
   std::unique_ptr<QDialog> dialog;
   switch (kind) {
@@ -384,8 +542,8 @@ std::unique_ptr<QDialog> MainWindow::makeSheet(SheetKind kind) {
       dialog = MakeDaySheetDialog(selection(), this);
       break;
   }
-  // The sheets follow the page's large print.
-  if (dialog) ZoomSheetDialog(*dialog, zoom_);
+  // The sheets follow the page's large print and fit the screen.
+  if (dialog) present(*dialog);
   return dialog;
 }
 
@@ -407,11 +565,16 @@ void MainWindow::openBoneWeighing() { openSheet(SheetKind::kBone); }
 void MainWindow::openHourTable() { openSheet(SheetKind::kHours); }
 void MainWindow::openYearlyNotes() { openSheet(SheetKind::kYearly); }
 void MainWindow::openZodiacFortune() { openSheet(SheetKind::kZodiac); }
-void MainWindow::showAbout() { MakeAboutDialog(this)->exec(); }
+
+void MainWindow::showAbout() {
+  std::unique_ptr<QDialog> about = MakeAboutDialog(this);
+  present(*about);
+  about->exec();
+}
 
 void MainWindow::openHourTableFor(int day) {
   if (auto dialog = MakeHourTableDialog(month_, {shownYear_, shownMonth_, day}, this)) {
-    ZoomSheetDialog(*dialog, zoom_);
+    present(*dialog);
     dialog->exec();
   }
 }
@@ -421,19 +584,21 @@ void MainWindow::openYearlyNotesSheet() { openSheet(SheetKind::kYearly); }
 void MainWindow::openDaySheet() { openSheet(SheetKind::kDay); }
 
 void MainWindow::openDaySheetFor(int day) {
-  if (auto dialog = MakeDaySheetDialog({shownYear_, shownMonth_, day, hourBranch()}, this)) dialog->exec();
+  if (auto dialog = MakeDaySheetDialog({shownYear_, shownMonth_, day, hourBranch()}, this)) {
+    present(*dialog);
+    dialog->exec();
+  }
 }
 
 DayFinderDialog* MainWindow::dayFinder() const { return finder_; }
 
 void MainWindow::openDayFinder() {
   if (!finder_) {
-    finder_ = new DayFinderDialog(today(), birthYear_, this);
+    finder_ = new DayFinderDialog(today(), births_, this);
     finder_->setAttribute(Qt::WA_DeleteOnClose);
     connect(finder_, &DayFinderDialog::dateChosen, this, &MainWindow::showFoundDay);
-    connect(finder_, &DayFinderDialog::birthYearChanged, this,
-            [this](int year) { birthYear_ = year ? std::optional<int>(year) : std::nullopt; });
-    ZoomLaidOutDialog(*finder_, zoom_);
+    connect(finder_, &DayFinderDialog::birthsChanged, this, [this](const QList<QDate>& births) { births_ = births; });
+    present(*finder_);
   }
   finder_->show();
   finder_->raise();
@@ -453,7 +618,7 @@ void MainWindow::showFoundDay(const QDate& date) {
 
 void MainWindow::exportCalendar() {
   CalendarExportDialog dialog(selectedYear(), this);
-  ZoomLaidOutDialog(dialog, zoom_);
+  present(dialog);
   dialog.exec();
 }
 
@@ -462,8 +627,8 @@ void MainWindow::showNatalChart() {
   const QDate date(selectedYear(), selectedMonth(), selectedDay());
   const QDate now = today();
   const Birth birth{date.year(), date.month(), date.day(), hourBranch(), sex() == 1 ? Sex::kFemale : Sex::kMale};
-  if (const std::optional<NatalChart> chart = ComputeChart(birth, {now.year(), now.month(), now.day()}))
-    natalChartPage_->showChart(*chart);
+  if (const std::optional<NatalChart> chart = ComputeChart(birth))
+    natalChartPage_->showChart(*chart, {now.year(), now.month(), now.day()});
   else
     natalChartPage_->showNoChart(
         QStringLiteral("%1 年 %2 月 %3 日無法排盤。").arg(date.year()).arg(date.month()).arg(date.day()));
@@ -471,14 +636,17 @@ void MainWindow::showNatalChart() {
 
 void MainWindow::exportImage() {
   if (currentPage() == natalChartPage_) {
-    ExportImageWithDialog(natalChartPage_->captureVisible(), natalChartPage_->imageName(), this);
+    natalChartPage_->exportWithDialog(this);
     return;
   }
   ExportPageWithDialog(*almanacPage_, yearList_->currentText(), selectedMonth(), this);
 }
 
 void MainWindow::printPage() {
-  PrintPage(currentPage() == natalChartPage_ ? *natalChartPage_->sheet() : *almanacPage_->sheet(), this);
+  if (currentPage() == natalChartPage_)
+    natalChartPage_->print(this);
+  else
+    PrintPage(*almanacPage_->sheet(), this);
 }
 
 }  // namespace lunisol::ui

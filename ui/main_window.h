@@ -4,13 +4,11 @@
 // calendar fact comes from the core.
 #pragma once
 
-#include <QComboBox>
-#include <QDate>
 #include <QDateTime>
 #include <QMainWindow>
 #include <QPointer>
-#include <QStackedWidget>
 #include <array>
+#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
@@ -20,9 +18,11 @@
 
 #include "almanac/month.h"
 #include "almanac/year_data.h"
-#include "ui/dialogs/sheet_dialogs.h"
 
+class QAction;
+class QComboBox;
 class QDialog;
+class QStackedWidget;
 class QToolBar;
 
 namespace lunisol::ui {
@@ -31,6 +31,7 @@ class AlmanacPage;
 class DayFinderDialog;
 class NatalChartPage;
 class PageTabBar;
+struct SheetSelection;
 
 // The present moment; tests put a fixed clock in its place.
 using TodayClock = std::function<QDateTime()>;
@@ -45,8 +46,10 @@ enum class SheetKind { kBone, kHours, kYearly, kZodiac, kDay };
 
 struct WindowOptions {
   QSize screen;                                    // layout screen; empty: the primary screen
+  QSize workArea;                                  // room for windows; empty: the primary screen's
   TodayClock today = &QDateTime::currentDateTime;  // read at start-up and by Home
-  bool showAboutOnStart = true;                    // the about box 500 ms after start
+  bool showAboutOnStart = true;                    // the about box once the start-up warnings are read
+  bool highContrast = false;                       // start in the high-contrast view
   // Where one-time notices go (a moon-phase file that could not be used);
   // empty: a message box over the window.
   std::function<void(const QString&)> notice;
@@ -67,6 +70,7 @@ class MainWindow : public QMainWindow {
     ExportImage,
     ExportCalendar,
     Print,
+    HighContrast,
     About
   };
 
@@ -77,7 +81,7 @@ class MainWindow : public QMainWindow {
   int selectedYear() const;
   int selectedMonth() const;
   int selectedDay() const;
-  int hourBranch() const;
+  int hourBranch() const;  // the hour list's entry: 0 = 子 .. 11 = 亥, 12 = the late 子 hour
   int sex() const;
   int pageIndex() const { return pageIndex_; }
 
@@ -86,13 +90,16 @@ class MainWindow : public QMainWindow {
   QComboBox* dayList() const { return dayList_; }
   QComboBox* hourList() const { return hourList_; }
   QComboBox* sexList() const { return sexList_; }
+  QToolBar* commandBar() const { return commandBar_; }
+  QToolBar* dateBar() const { return dateBar_; }
   AlmanacPage* almanacPage() const { return almanacPage_; }
   NatalChartPage* natalChartPage() const { return natalChartPage_; }
   PageTabBar* pageTabs() const { return pageTabs_; }
-  QWidget* currentPage() const { return pages_->currentWidget(); }
+  QWidget* currentPage() const;
   const YearData& yearData() const { return yearData_; }
-  const MonthTermState& termState() const { return terms_; }
   QAction* commandAction(Command id) const;
+  // The room a window of the program may take on the screen.
+  QSize workArea() const;
 
   // The list events.
   void showChosenYear();
@@ -108,9 +115,12 @@ class MainWindow : public QMainWindow {
   // Page Up / Page Down: the previous or next month; Home: today's month.
   void showMonthOffset(int months);
   void showTodaysMonth();
+  // The high-contrast view of every text (the toolbar's toggle).
+  void setHighContrast(bool on);
 
-  // A sheet for the current selection, built but not shown (null when the
-  // selection has none, as for a date the converter refuses).
+  // A sheet for the current selection, built at the current print and fitted
+  // to the work area but not shown (null when the selection has none, as
+  // for a date the converter refuses).
   std::unique_ptr<QDialog> makeSheet(SheetKind kind);
 
   // Opens the sheet for the current selection, or says why it cannot.
@@ -137,12 +147,22 @@ class MainWindow : public QMainWindow {
   // A day the finder found: its month on the page with its column marked,
   // the date chosen in the date bar.
   void showFoundDay(const QDate& date);
-  // The finder while it is open (null otherwise), and the birth year the
+  // The finder while it is open (null otherwise), and the birth dates the
   // reader gave it: kept while the program runs, never written anywhere.
   DayFinderDialog* dayFinder() const;
-  std::optional<int> finderBirthYear() const { return birthYear_; }
+  QList<QDate> finderBirths() const { return births_; }
   // What the sheets read of the lists.
   SheetSelection selection() const;
+
+  // A warning to read before anything else (a missing font): it and the
+  // moon-phase notices of the first month open one after another before the
+  // about box, which never covers them.
+  void warnAtStart(const QString& text);
+
+ signals:
+  // The large print changed (the pages follow it themselves; a window of
+  // its own, such as an open finder, may follow this).
+  void zoomChanged(qreal zoom);
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -152,6 +172,8 @@ class MainWindow : public QMainWindow {
   void buildDateBar();
   void buildToolBar();
   void buildPages();
+  void buildShortcuts();
+  void setTabOrder();
   void selectDate(const QDate& date);
   void evaluateMonth();
   void moveToMonth(int year, int month);
@@ -160,6 +182,22 @@ class MainWindow : public QMainWindow {
   void selectNumber(QComboBox* list, int number);
   // Any change of the date bar: the natal chart of the birth it selects.
   void showNatalChart();
+  // The day list's day as the page's focus day, with what a screen reader
+  // says of it.
+  void showFocusDay();
+  // The day `days` after the selected one, in whichever month it falls.
+  void stepDay(int days);
+  // Zoom and work area for a dialog about to open.
+  void present(QDialog& dialog) const;
+  // One-time notices: a message box each, one after another.
+  void tell(const QString& title, const QString& text);
+  void showPendingNotices();
+  void startUp();
+
+  struct Notice {
+    QString title, text;
+    bool warning = false;
+  };
 
   WindowOptions options_;
   QSize screen_;
@@ -182,10 +220,12 @@ class MainWindow : public QMainWindow {
   // The month on show and the year and month it was evaluated for.
   MonthAlmanac month_;
   int shownYear_ = 0, shownMonth_ = 0;
-  bool aboutShown_ = false;
   std::set<std::string> noticedFiles_;  // each unusable file is told of once
+  std::deque<Notice> notices_;          // waiting to be shown
+  bool started_ = false;                // the start-up boxes have been shown
+  bool telling_ = false;                // a notice box is open
   QPointer<DayFinderDialog> finder_;
-  std::optional<int> birthYear_;
+  QList<QDate> births_;
 };
 
 }  // namespace lunisol::ui

@@ -27,6 +27,7 @@ constexpr DayRuleRow kRows[] = {
     {u"長星 短星", u"", kForbidAlso, u"進人口 裁衣 經絡 開市 立券 交易 納財 納畜", u"卷十 71b"},
     {u"上朔 四離 四絕", u"", kRestBadExcept, QUIET, u"卷十 69a"},
     {u"晦日", u"", kNoYiExcept, QUIET, u"卷十 69b"},
+    {u"無祿", u"", kNoYiExcept, u"祭祀 解除 沐浴 剃頭 整手足甲 掃舍宇 修飾垣牆 平治道塗 破屋壞垣 伐木", u"卷十 67a"},
     {u"月忌日", u"", kNoYiExcept, u"祭祀 會親友 沐浴 剃頭 整手足甲 求醫療病 補垣塞穴 掃舍宇 修飾垣牆 平治道塗", u"卷十 71a"},
     {u"春分 夏至 秋分 冬至", u"", kNoYiFor,
      u"上冊受封 上表章 會親友 出行 上官赴任 臨政親民 結婚姻 納采問名 嫁娶 進人口 移徙 開市 立券 交易 捕捉 畋獵 取魚", u"卷十 70a"},

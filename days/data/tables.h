@@ -62,12 +62,11 @@ struct DaySpiritRow {
 };
 extern const std::span<const DaySpiritRow> kDaySpiritRows;
 
-// 通書選擇六十事, with the Taiwanese almanac's word where it differs, the
-// spirits that make the activity suitable (宜) and those that forbid it (忌).
+// 通書選擇六十事, with the spirits that make the activity suitable (宜) and
+// those that forbid it (忌).
 struct ActivityRow {
   std::u16string_view name;
-  std::u16string_view taiwanese;  // empty: the almanacs use the book's word
-  std::u16string_view yi;         // spirit names, blank separated
+  std::u16string_view yi;  // spirit names, blank separated
   std::u16string_view ji;
   std::u16string_view cite;
 };
@@ -178,6 +177,34 @@ struct FreeDayRow {
   std::u16string_view cite;
 };
 extern const std::span<const FreeDayRow> kFreeDayRows;
+
+// When a spirit placed on a day does not count there (不以…論): on the
+// `pillars` of the spirit, in the circumstance `kind` and `when` describe.
+enum class ReliefKind : uint8_t {
+  kWithSpirits,        // when: spirit names; one of them is on the day
+  kYearOrMonthBranch,  // when: a branch; the year (from 立春) or the month has it
+  kSunAfterTerm,       // when: a 中氣; from its day up to the day before the next 中氣
+  kYearStemsInMonths,  // when: year stems, a blank, month branches
+  kYearAndMonthStem,   // when: a stem; the year (from 立春) and the month both have it
+};
+struct SpiritReliefRow {
+  std::u16string_view spirit;
+  std::u16string_view pillars;
+  ReliefKind kind;
+  std::u16string_view when;
+  std::u16string_view cite;
+};
+extern const std::span<const SpiritReliefRow> kSpiritReliefRows;
+
+// The extra 宜 of a spirit on days of some branches: on a day of one of
+// `branches` the spirit makes 宜 what `as` makes 宜 as well.
+struct SpiritYiShareRow {
+  std::u16string_view spirit;
+  std::u16string_view branches;
+  std::u16string_view as;
+  std::u16string_view cite;
+};
+extern const std::span<const SpiritYiShareRow> kSpiritYiShareRows;
 
 // 百忌日: what a day of the stem or branch `day` forbids.
 struct TabooDayRow {

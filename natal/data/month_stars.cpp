@@ -4,7 +4,8 @@
 // from 丑; 解神, 天巫, 天月 and 陰煞 follow their month lists.
 //
 // School choice: 解神 here is the month's 解神 of the 全書, as Taiwanese charts
-// place it; the year's 解神 (年解) of other schools is not placed.
+// place it; the year's 解神 is placed as a star of its own, 年解, by the year
+// branch (data/year_branch_stars.cpp).
 
 #include "natal/rules.h"
 

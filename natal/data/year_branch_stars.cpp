@@ -5,7 +5,9 @@
 // 孤辰 and 寡宿 by the year's season (亥子丑 寅 戌, 寅卯辰 巳 丑, 巳午未 申 辰,
 // 申酉戌 亥 未); 蜚廉; 破碎 (子午卯酉 巳, 寅申巳亥 酉, 辰戌丑未 丑); 華蓋 and
 // 咸池 by the triad; 天德 forward from 酉, 月德 forward from 巳; 天空 one
-// palace ahead of the year branch.
+// palace ahead of the year branch. 年解 (the year's 解神) counts the years
+// back from 戌 (子 on 戌), as the star lists after the 全書 place it beside
+// the month's 解神 (data/month_stars.cpp).
 //
 // School choice: 天馬 goes by the year branch, as the 全書 and Taiwanese
 // charts have it; some schools place it by the birth month instead.
@@ -17,7 +19,7 @@ namespace lunisol {
 using rows::Branches;
 
 // Columns: year branches 子丑寅卯辰巳午未申酉戌亥.
-const std::array<TwelveKeyRow, 16> kYearBranchStars{{
+const std::array<TwelveKeyRow, 17> kYearBranchStars{{
     {Star::kTianMa, Branches(u"寅亥申巳寅亥申巳寅亥申巳")},
     {Star::kHongLuan, Branches(u"卯寅丑子亥戌酉申未午巳辰")},
     {Star::kTianXi, Branches(u"酉申未午巳辰卯寅丑子亥戌")},
@@ -37,6 +39,7 @@ const std::array<TwelveKeyRow, 16> kYearBranchStars{{
     {Star::kTianDe, Branches(u"酉戌亥子丑寅卯辰巳午未申")},
     {Star::kYueDe, Branches(u"巳午未申酉戌亥子丑寅卯辰")},
     {Star::kTianKong, Branches(u"丑寅卯辰巳午未申酉戌亥子")},
+    {Star::kNianJie, Branches(u"戌酉申未午巳辰卯寅丑子亥")},
 }};
 
 }  // namespace lunisol

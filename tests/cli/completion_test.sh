@@ -27,9 +27,9 @@ expect "|--v" "--version"
 expect "help|ca" "cal"
 expect "help cal|" ""
 expect "choose|嫁" "嫁娶"
-expect "choose|訂" "訂盟"                              # the Taiwanese almanac's word
+expect "choose|入" "入學 入宅 入殮"                     # almanac words and a book name
 expect "choose 嫁娶|" ""                               # FROM: a date, nothing to offer
-expect "choose 嫁娶 2026-01-01 2026-12-31|--b" "--best-first --birth-year"
+expect "choose 嫁娶 2026-01-01 2026-12-31|--b" "--best-first --birth --birth-year"
 expect "choose --birth-year|19" ""
 expect "choose --birth-year 1990|祈" "祈福"             # the option's value is no word of the form
 expect "choose --|-" ""                                # after "--" no option

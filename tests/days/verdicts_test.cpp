@@ -4,6 +4,7 @@
 // days the rule speaks of by their spirits, and checks the verdicts.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <initializer_list>
@@ -11,6 +12,7 @@
 
 #include "calendar/convert.h"
 #include "calendar/text.h"
+#include "days/day_facts.h"
 #include "days/day_lists.h"
 #include "days/rule_book.h"
 
@@ -229,8 +231,8 @@ TEST(Verdicts, EveryCancelledSourceSparesItsKin) {
   ForEachDay([&](const DayLists& d) {
     // Days whose rules keep a 宜 from being noted for other reasons.
     if (d.allBad || d.restBad || FreeDay(d) ||
-        HasAny(d, {u"晦日", u"月忌日", u"春分", u"夏至", u"秋分", u"冬至", u"歲薄", u"逐陣", u"開日", u"四忌", u"四窮",
-                   u"復日", u"重日", u"天狗"}))
+        HasAny(d, {u"晦日", u"月忌日", u"無祿", u"春分", u"夏至", u"秋分", u"冬至", u"歲薄", u"逐陣", u"開日", u"四忌",
+                   u"四窮", u"復日", u"重日", u"天狗"}))
       return;
     SpiritSet on = d.goodSpirits | d.badSpirits;
     on.Add(OfficerSpirit(d.officer));
@@ -339,6 +341,99 @@ TEST(Verdicts, MonthBuildWithVirtueForbidsOnlyBuilding) {
     EXPECT_EQ(Of(d, u"修造動土"), Verdict::kJi) << Date(d);
   });
   EXPECT_GT(days, 200);
+}
+
+// 無祿日 (卷十 67a–68a): a day whose stem's 祿 falls in its 旬空 notes 宜
+// only for 祭祀 解除 沐浴 剃頭 整手足甲 掃舍宇 修飾垣牆 平治道塗 破屋壞垣 伐木;
+// it does not count where 天德 or 月德 meets it, where the year, the month or
+// the sun's palace fills the 祿, where the day's stem is the year's 歲德合
+// with 月德合 or its 歲德 with 天德合, or where year, month and day share the
+// stem; 癸亥 counts whatever meets it. The expectation is worked out from
+// those words, not from the table.
+TEST(Verdicts, NoEmolumentDaysNoteOnlyTheirFewActivities) {
+  constexpr std::array<int, 10> kEmolument{2, 3, 5, 6,  5,
+                                           6, 8, 9, 11, 0};  // 祿 of 甲 … 癸: 寅 卯 巳 午 巳 午 申 酉 亥 子
+  auto sunPalace = [](const DayFacts& f) {
+    // 中氣 2k+1 (大寒 雨水 …) brings the sun to the palace 子, 亥, 戌 …
+    for (int k = 11; k >= 0; --k)
+      if (InTermWindow(f, 2 * k + 1, (2 * k + 3) % 24)) return (12 - k) % 12;
+    return -1;
+  };
+  const std::u16string_view allowed[] = {u"祭祀",   u"解除",     u"沐浴",     u"剃頭",     u"整手足甲",
+                                         u"掃舍宇", u"修飾垣牆", u"平治道塗", u"破屋壞垣", u"伐木"};
+  int counted = 0, relieved = 0, hai = 0;
+  ForEachDay([&](const DayLists& d) {
+    const int stem = d.dayCycle % 10, branch = d.dayCycle % 12;
+    const int voidStart = (branch - stem + 10) % 12;  // 旬空: the two branches after the decade's last day
+    if (kEmolument[static_cast<size_t>(stem)] != voidStart &&
+        kEmolument[static_cast<size_t>(stem)] != (voidStart + 1) % 12)
+      return;
+    DayFacts f;
+    ASSERT_TRUE(ComputeDayFacts(d.year, d.month, d.day, f));
+    const int lu = kEmolument[static_cast<size_t>(stem)];
+    const int yearVirtue = f.sectionYearStem % 2 == 0 ? f.sectionYearStem : (f.sectionYearStem + 5) % 10;  // 歲德
+    const int monthStem = (f.sectionYearStem % 5 * 2 + 2 + (d.monthBranch + 10) % 12) % 10;  // 甲己之年丙作首
+    const bool filled = f.sectionYearBranch == lu || d.monthBranch == lu || sunPalace(f) == lu;
+    const bool met = HasAny(d, {u"天德", u"月德"}) || (stem == (yearVirtue + 5) % 10 && Has(d, u"月德合")) ||
+                     (stem == yearVirtue && Has(d, u"天德合")) || (f.sectionYearStem == stem && monthStem == stem);
+    const bool lapsed = d.dayCycle == 59 || !(filled || met);
+    EXPECT_EQ(Has(d, u"無祿"), lapsed) << Date(d);
+    ++counted;
+    relieved += lapsed ? 0 : 1;
+    hai += d.dayCycle == 59 && HasAny(d, {u"天德", u"月德"}) ? 1 : 0;
+    if (!lapsed || d.allBad || FreeDay(d)) return;
+    EXPECT_TRUE(d.yiLimited) << Date(d);
+    for (int i = 0; i < d.yiCount; ++i) {
+      const std::u16string_view name = ActivityName(d.yi[static_cast<size_t>(i)].activity);
+      EXPECT_NE(std::find(std::begin(allowed), std::end(allowed), name), std::end(allowed)) << Date(d) << ToUtf8(name);
+    }
+  });
+  EXPECT_GT(counted, 2000);
+  EXPECT_GT(relieved, 500);
+  EXPECT_GT(hai, 5);
+}
+
+// 凡德合赦願月恩四相時德等日不註忌進人口安牀經絡醞釀開市立券交易納財開倉庫
+// 出貨財 (卷十 74a) holds where the day's strong spirits are weighed 吉凶相抵:
+// the 閉 day of a 辰戌丑未 month with 官日 and 天吏 meeting 德合赦願 (卷十 37b,
+// 54b) notes those activities 忌 only for the spirits the 德 do not lift.
+TEST(Verdicts, GoodDaysLiftTheTradesWhereStrongSpiritsCancel) {
+  int days = 0, noted = 0;
+  ForEachDay([&](const DayLists& d) {
+    if (d.officer != 11 || d.monthBranch % 3 != 1 || !HasAny(d, {u"官日"}) || !Has(d, u"天吏") ||
+        !HasAny(d, {u"天德", u"月德", u"天德合", u"月德合", u"天赦", u"天願"}) || d.allBad || d.restBad)
+      return;
+    // (四廢 歲薄 逐陣 keep 天吏 weighed as usual, and the last two take the 德 away, 卷十 76b, 48b.)
+    if (HasAny(d, {u"四廢", u"歲薄", u"逐陣"}) || (d.monthBranch == 7 && HasAny(d, {u"陽錯", u"陰錯"}))) return;
+    ++days;
+    for (std::u16string_view a : {u"進人口", u"安牀", u"開市", u"立券", u"交易", u"納財", u"開倉庫", u"出貨財"}) {
+      const SpiritSet why = Because(d, a);
+      EXPECT_FALSE(why.Has(OfficerSpirit(11)) || why.Has(Spirit(u"天吏"))) << Date(d) << ToUtf8(a);
+      noted += Of(d, a) == Verdict::kYi ? 1 : 0;
+    }
+  });
+  EXPECT_GT(days, 20);
+  EXPECT_GT(noted, 20);
+}
+
+// 三合 (卷十 15a): on a 子午卯酉 day it suits what 王日 suits, on a 寅申巳亥 day
+// what 母倉 suits, on a 辰戌丑未 day only its own activities.
+TEST(Verdicts, TripleHarmonySuitsWhatItsPlaceSuits) {
+  int king = 0, granary = 0;
+  ForEachDay([&](const DayLists& d) {
+    if (!Has(d, u"三合")) return;
+    const int branch = d.dayCycle % 12;
+    for (std::u16string_view a : {u"出行", u"上官赴任", u"栽種", u"牧養"}) {
+      const ActivityVerdict* v = Find(d, a, false);
+      const bool byHarmony = v && v->because.Has(Spirit(u"三合"));
+      const bool kingsOwn = a == u"出行" || a == u"上官赴任";
+      const bool want = kingsOwn ? branch % 3 == 0 : branch % 3 == 2;  // 子午卯酉, 寅申巳亥
+      if (v) EXPECT_EQ(byHarmony, want) << Date(d) << ToUtf8(a);
+      if (byHarmony && v->because.Count() == 1) ++(kingsOwn ? king : granary);
+    }
+  });
+  EXPECT_GT(king, 20);     // days on which 三合 alone makes 出行 or 上官赴任 宜
+  EXPECT_GT(granary, 20);  // and 栽種 or 牧養
 }
 
 }  // namespace

@@ -134,15 +134,17 @@ TEST(CalendarEvents, LeapMonthDatesCarryRun) {
 // rule set's line, and asking for them brings the lunar dates along; without
 // a rule set, or outside 1900..2100, a request is refused.
 TEST(CalendarEvents, DayAdviceBecomesLinesOfTheLunarDate) {
-  const DayAdviceSource advice{
-      u"依某書鋪註", [](int, int, int d) {
-        return d == 13 ? DayAdvice{{}, {u"諸事"}, true} : DayAdvice{{u"祭祀", u"出行"}, {u"安葬"}, false};
-      }};
+  const DayAdviceSource advice{u"依某書鋪註", [](int, int, int d) {
+                                 if (d == 13) return DayAdvice{{u"祭祀"}, {}, true, false, {u"楊公忌"}};
+                                 if (d == 14) return DayAdvice{{u"沐浴"}, {u"嫁娶"}, false, true, {u"月忌", u"紅紗"}};
+                                 return DayAdvice{{u"祭祀", u"出行"}, {u"安葬"}, false};
+                               }};
   const auto events = Collect(2026, 2026, {CalendarPart::kYiJi}, &advice);
   ASSERT_EQ(events.size(), 365u);
   for (const CalendarEvent& e : events)
-    EXPECT_EQ(ToUtf8(e.description),
-              e.day == 13 ? "諸事不宜\n忌：諸事\n依某書鋪註" : "宜：祭祀、出行\n忌：安葬\n依某書鋪註")
+    EXPECT_EQ(ToUtf8(e.description), e.day == 13 ? "楊公忌\n諸事不宜\n宜：祭祀\n依某書鋪註"
+                                     : e.day == 14 ? "月忌　紅紗\n宜：沐浴、餘事勿取\n忌：嫁娶\n依某書鋪註"
+                                                   : "宜：祭祀、出行\n忌：安葬\n依某書鋪註")
         << e.uid;
   EXPECT_EQ(CheckCalendarRequest({2026, 2026, {CalendarPart::kYiJi}}), kNoDayAdvice);
   EXPECT_TRUE(Collect(2026, 2026, {CalendarPart::kYiJi}).empty());

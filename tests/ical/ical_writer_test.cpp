@@ -13,6 +13,7 @@
 #include "calendar/solar_terms.h"
 #include "calendar/tables.h"
 #include "calendar/text.h"
+#include "days/almanac_list.h"
 #include "days/day_lists.h"
 #include "ical/day_advice.h"
 
@@ -124,24 +125,26 @@ TEST(ICalWriter, AllDayEventsEndTheNextDayAndNothingIsBusy) {
   EXPECT_GE(allDay, 365 + 366);
 }
 
-// The lunar date's description carries the day's lists as the days layer
-// gives them (and `lunisol-cli day` prints them), in the book's names, then
-// the rule set's line; a day on which nothing is undertaken says so instead
-// of listing every activity. 2009 has such days.
-TEST(ICalWriter, YiJiLinesAreTheDaysLists) {
+// The lunar date's description carries the day's almanac list as the days
+// layer gives it (and `lunisol-cli day` prints it as `almanac`): its marks,
+// 諸事不宜 on such a day, the 宜 words with 餘事勿取 where the day allows
+// nothing else, the 忌 words, then the line naming the rules. 2009 has days
+// of every kind.
+TEST(ICalWriter, YiJiLinesAreTheAlmanacList) {
   const Parsed cal = Parse(Request(2009, 2009, {CalendarPart::kYiJi}));
-  auto names = [](const std::array<ActivityVerdict, kActivityCount>& items, int count) {
+  auto words = [](const auto& items, int count) {
     std::string list;
     for (int i = 0; i < count; ++i)
-      list += (i ? "、" : "") + ToUtf8(ActivityName(items[static_cast<size_t>(i)].activity));
+      list += (i ? "、" : "") + ToUtf8(AlmanacWordName(items[static_cast<size_t>(i)].word));
     return list;
   };
-  int days = 0, allBad = 0;
+  int days = 0, allBad = 0, restBad = 0, marked = 0;
   for (icalcomponent* e : Events(cal)) {
     const icaltimetype t = icalcomponent_get_dtstart(e);
-    const DayLists d = EvaluateDayLists(t.year, t.month, t.day);
+    AlmanacList a;
+    BuildAlmanacList(EvaluateDayLists(t.year, t.month, t.day), a);
     std::map<std::string, std::string> lines;  // "宜", "忌", the other lines by their text
-    std::string text = icalcomponent_get_description(e), last;
+    std::string text = icalcomponent_get_description(e), last, first = text.substr(0, text.find('\n'));
     for (size_t at = 0; at <= text.size();) {
       const size_t end = std::min(text.find('\n', at), text.size());
       last = text.substr(at, end - at);
@@ -150,14 +153,21 @@ TEST(ICalWriter, YiJiLinesAreTheDaysLists) {
       at = end + 1;
     }
     ++days;
-    allBad += d.allBad;
-    EXPECT_EQ(last, "依《欽定協紀辨方書》鋪註") << icalcomponent_get_uid(e);
-    EXPECT_EQ(lines.count("諸事不宜"), d.allBad ? 1u : 0u) << icalcomponent_get_uid(e);
-    EXPECT_EQ(lines["宜"], names(d.yi, d.yiCount)) << icalcomponent_get_uid(e);
-    EXPECT_EQ(lines["忌"], d.allBad ? "" : names(d.ji, d.jiCount)) << icalcomponent_get_uid(e);
+    allBad += a.allBad;
+    restBad += a.restBad;
+    marked += a.marks != 0;
+    EXPECT_EQ(last, "依《欽定協紀辨方書》鋪註，參《董公選擇日要覽》與通書") << icalcomponent_get_uid(e);
+    EXPECT_EQ(lines.count("諸事不宜"), a.allBad ? 1u : 0u) << icalcomponent_get_uid(e);
+    EXPECT_EQ(lines["宜"], words(a.yi, a.yiCount) + (a.restBad ? "、餘事勿取" : "")) << icalcomponent_get_uid(e);
+    EXPECT_EQ(lines["忌"], words(a.ji, a.jiCount)) << icalcomponent_get_uid(e);
+    for (int m = 0; m < FolkMarkCount(); ++m)
+      EXPECT_EQ(first.find(ToUtf8(FolkMarkName(m))) != std::string::npos, ((a.marks >> m) & 1) != 0)
+          << icalcomponent_get_uid(e);
   }
   EXPECT_EQ(days, 365);
   EXPECT_GT(allBad, 0);
+  EXPECT_GT(restBad, 0);
+  EXPECT_GT(marked, 100);
 }
 
 // The same request gives the same bytes, stamped with the content's revision
@@ -196,7 +206,9 @@ struct Revision {
   uint64_t digest;
   std::string_view stamp;
 };
-constexpr Revision kRevisions[] = {{0xd3e2142711fd6e90, "20261207T000000Z"}, {0xdadc86a3182fcd79, "20261207T140000Z"}};
+constexpr Revision kRevisions[] = {{0xd3e2142711fd6e90, "20261207T000000Z"},
+                                   {0xdadc86a3182fcd79, "20261207T140000Z"},
+                                   {0x1907e36754cd51ca, "20261207T180000Z"}};
 
 TEST(ICalWriter, NewContentCarriesANewRevisionStamp) {
   uint64_t h = 1469598103934665603ull;  // FNV-1a

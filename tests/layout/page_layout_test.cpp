@@ -64,14 +64,58 @@ TEST(PageGeometry, EveryScreenKeepsCellsInsideTheirColumns) {
 
 TEST(PageGeometry, ALowerPageAreaMovesTheLowerRowsUpUntilThePageFits) {
   // A bare screen keeps the layout it was tuned for.
-  EXPECT_EQ(PageLayoutHeight(1024, 968), 1024);
-  EXPECT_EQ(PageLayoutHeight(768, 712), 768);
-  for (int area = 700; area <= 1400; area += 7) {
-    const int height = PageLayoutHeight(1440, area);
+  EXPECT_EQ(PageLayoutHeight({1280, 1024}, 968), 1024);
+  EXPECT_EQ(PageLayoutHeight({1024, 768}, 712), 768);
+  // The 800-wide screen keeps its own layout, which scrolls.
+  EXPECT_EQ(PageLayoutHeight({800, 600}, 400), 600);
+  for (int area = 500; area <= 1400; area += 7) {
+    const int height = PageLayoutHeight({1280, 1440}, area);
     EXPECT_LE(height, 1440);
+    EXPECT_GE(height, kLowestPageLayoutHeight);
     const PageGeometry g = PageGeometryFor(1280, height);
-    // Whenever a layout of 768 or more is taken, the whole page fits.
-    if (height >= 768) EXPECT_LE(g.sheetSize().height, area) << area;
-    if (height < 1440) EXPECT_GT(PageGeometryFor(1280, height + 1).sheetSize().height, area) << "not the tallest";
+    // Down to the lowest layout the whole page fits; where even that would
+    // not, the page keeps the 768 layout and scrolls.
+    if (area + 88 < kLowestPageLayoutHeight) {
+      EXPECT_EQ(height, 768) << area;
+      continue;
+    }
+    EXPECT_LE(g.sheetSize().height, area) << area;
+    if (height < 1440) {
+      EXPECT_GT(PageGeometryFor(1280, height + 1).sheetSize().height, area) << "not the tallest";
+    }
+  }
+}
+
+// Laptops with a panel leave 1366 × 728, 1280 × 680 or 1024 × 728; a screen
+// lower than 768 (1280 × 720) is laid out for the room too. Every row keeps
+// its height and its order; only the warning notes (and the titles beside
+// them) give up height.
+TEST(PageGeometry, LowWorkAreasKeepEveryRowWhole) {
+  // The window's toolbar row and page tabs take 55 pixels.
+  for (Size work : {Size{1366, 728}, Size{1280, 680}, Size{1024, 728}, Size{1280, 720}}) {
+    const int area = work.height - 55;
+    const int height = PageLayoutHeight({work.width, std::max(work.height, 720)}, area);
+    const PageGeometry g = PageGeometryFor(work.width, height);
+    ASSERT_LE(g.sheetSize().height, area) << work.width << "x" << work.height;
+    const PageGeometry full = PageGeometryFor(work.width, 768);
+    for (int e : {0, 16, 32}) {
+      for (const PageRowPlace& row : kPageRows) {
+        const Rect r = g.cellRect(row, e), tall = full.cellRect(row, e);
+        if (row.shift == RowShift::kGives) {
+          EXPECT_LT(r.height(), tall.height());
+          EXPECT_GE(r.height(), 84);  // six lines at the least
+        } else {
+          EXPECT_EQ(r.height(), tall.height()) << static_cast<int>(row.row);
+        }
+        EXPECT_LE(r.bottom, g.frameBottom);
+      }
+      // The lower rows start below the warning notes' new foot.
+      EXPECT_GE(g.cellRect(Row(PageRow::kLuckyHoursFirst), e).top, g.cellRect(Row(PageRow::kWarningC), e).bottom);
+    }
+    EXPECT_LE(g.lunarTitleRect().bottom, g.labelCellRect(kLabelCells[2]).top);
+    EXPECT_EQ(g.backdropRect().height(), g.frameBottom + 1);
+    // The term panels end above the frames' foot.
+    const Rect heading = g.cellRect(Row(PageRow::kWeekdayHeading), 5);
+    EXPECT_LT(g.termPanelRect(heading).bottom, g.frameBottom);
   }
 }

@@ -1,7 +1,7 @@
 // Whole charts, one behaviour a test: the fourteen major stars around 紫微
 // and 天府, the four transformations of each stem, the direction of the
-// rings and the 大限, leap-month and 子-hour births, stars the book ties
-// together, the reading for today, and the births that give no chart.
+// rings and the 大限, leap-month births, the two 子 hours, stars the book
+// ties together, and the births that give no chart.
 
 #include "natal/chart.h"
 
@@ -13,6 +13,7 @@
 #include <string>
 
 #include "calendar/convert.h"
+#include "calendar/tables.h"
 #include "calendar/text.h"
 
 namespace lunisol {
@@ -20,8 +21,8 @@ namespace {
 
 int BranchOf(char16_t c) { return static_cast<int>(std::u16string_view(u"子丑寅卯辰巳午未申酉戌亥").find(c)); }
 
-NatalChart Chart(int y, int m, int d, int hour, Sex sex, SolarDate today = {2025, 6, 1}) {
-  const std::optional<NatalChart> c = ComputeChart({y, m, d, hour, sex}, today);
+NatalChart Chart(int y, int m, int d, int hour, Sex sex) {
+  const std::optional<NatalChart> c = ComputeChart({y, m, d, hour, sex});
   EXPECT_TRUE(c.has_value()) << y << "-" << m << "-" << d;
   return c.value_or(NatalChart{});
 }
@@ -134,9 +135,9 @@ TEST(LeapMonth, FirstHalfIsTheMonthBeforeSecondHalfTheMonthAfter) {
   }
 }
 
-// The 子 hour is the first hour of the date entered: it never moves the
-// birth to the next day, month or year.
-TEST(RatHour, BelongsToTheDateEntered) {
+// The early 子 hour (0–1 h) is the first hour of the date entered: it never
+// moves the birth to the next day, month or year.
+TEST(RatHour, EarlyRatHourBelongsToTheDateEntered) {
   const NatalChart a = Chart(2000, 8, 16, 0, Sex::kMale);
   EXPECT_EQ(a.lunarDay, 17);
   EXPECT_EQ(a.soulBranch, BranchOf(u'申'));  // the seventh month's palace, counted back no hours
@@ -152,6 +153,70 @@ TEST(RatHour, BelongsToTheDateEntered) {
   EXPECT_EQ(eve.lunarMonth, 12);
   EXPECT_EQ(eve.lunarDay, 30);
   EXPECT_EQ(eve.yearStem, 9);
+}
+
+void ExpectSameChart(const NatalChart& a, const NatalChart& b) {
+  EXPECT_EQ(a.chartDate, b.chartDate);
+  EXPECT_EQ(a.chartHour, b.chartHour);
+  EXPECT_EQ(a.lunarYear * 10000 + a.lunarMonth * 100 + a.lunarDay,
+            b.lunarYear * 10000 + b.lunarMonth * 100 + b.lunarDay);
+  EXPECT_EQ(a.yearStem * 12 + a.yearBranch, b.yearStem * 12 + b.yearBranch);
+  EXPECT_EQ(a.soulBranch * 12 + a.bodyBranch, b.soulBranch * 12 + b.bodyBranch);
+  EXPECT_EQ(a.bureau, b.bureau);
+  EXPECT_EQ(a.starBranch, b.starBranch);
+  for (size_t i = 0; i < 12; ++i) {
+    EXPECT_EQ(a.palaces[i].branch, b.palaces[i].branch);
+    EXPECT_EQ(a.palaces[i].stem, b.palaces[i].stem);
+    EXPECT_EQ(a.palaces[i].decadalFrom, b.palaces[i].decadalFrom);
+    EXPECT_EQ(a.palaces[i].minorLimitAge, b.palaces[i].minorLimitAge);
+  }
+}
+
+// The late 子 hour (23–24 h, the hour list's thirteenth entry) is the 子 hour
+// of the next day: on a month's last day it charts the next month's first,
+// on 除夕 the new year's first day, with the new year's stem and branch.
+TEST(RatHour, LateRatHourIsTheNextDaysRatHour) {
+  struct Case {
+    int y, m, d;
+    SolarDate next;
+  };
+  for (const Case& k : {Case{2000, 8, 16, {2000, 8, 17}}, Case{2000, 8, 31, {2000, 9, 1}},
+                        Case{2023, 12, 31, {2024, 1, 1}}, Case{2024, 2, 9, {2024, 2, 10}}}) {
+    SCOPED_TRACE(k.y * 10000 + k.m * 100 + k.d);
+    const NatalChart late = Chart(k.y, k.m, k.d, 12, Sex::kFemale);
+    EXPECT_EQ(late.birth.hour, 12);
+    EXPECT_EQ(late.birth.day, k.d);
+    EXPECT_EQ(late.chartDate, k.next);
+    ExpectSameChart(late, Chart(k.next.year, k.next.month, k.next.day, 0, Sex::kFemale));
+  }
+  // 除夕 of 癸卯 at 23:30 is a birth of 甲辰, on 正月初一.
+  const NatalChart eve = Chart(2024, 2, 9, 12, Sex::kMale);
+  EXPECT_EQ(eve.lunarYear, 2024);
+  EXPECT_EQ(eve.lunarMonth * 100 + eve.lunarDay, 101);
+  EXPECT_EQ(eve.yearStem, 0);
+  // The late 子 hour of the calendar's last day would chart a day past it.
+  EXPECT_FALSE(ComputeChart({2100, 12, 31, 12, Sex::kMale}).has_value());
+}
+
+std::string Pillars(const NatalChart& c) {
+  std::u16string s;
+  for (const Pillar& p : c.pillars) {
+    s += kStemNames[static_cast<size_t>(p.stem)];
+    s += kBranchNames[static_cast<size_t>(p.branch)];
+  }
+  return ToUtf8(s);
+}
+
+// The four pillars as the chart reckons them. 2000-08-16 is 丙午, the 17th
+// of the seventh month of 庚辰: 庚 years start 正月 at 戊寅, so the seventh is
+// 甲申; 丙 days start the 子 hour at 戊子, so 寅 is 庚寅. The late 子 hour is
+// the next day's (丁未, 丁 days start at 庚子). 2023-04-10 (戊戌, 癸卯 閏二月二十)
+// reads as month 3: 癸 years start at 甲寅, so 丙辰; 戊 days start at 壬子,
+// so 亥 is 癸亥.
+TEST(Pillars, YearMonthDayAndHourAsTheChartReckonsThem) {
+  EXPECT_EQ(Pillars(Chart(2000, 8, 16, 2, Sex::kFemale)), "庚辰甲申丙午庚寅");
+  EXPECT_EQ(Pillars(Chart(2000, 8, 16, 12, Sex::kFemale)), "庚辰甲申丁未庚子");
+  EXPECT_EQ(Pillars(Chart(2023, 4, 10, 11, Sex::kFemale)), "癸卯丙辰戊戌癸亥");
 }
 
 // Pairs the rules tie together, so that a slip in one table row shows: 擎羊
@@ -173,30 +238,6 @@ TEST(TiedStars, FlankFaceAndMirrorEachOther) {
     }
 }
 
-TEST(Today, AgeTurnsAtTheLunarNewYear) {
-  // Born 2000-08-16 (庚辰), 木三局, 大限 counted backward from 命宮 午.
-  const NatalChart eve = Chart(2000, 8, 16, 2, Sex::kFemale, {2025, 1, 28});
-  EXPECT_EQ(eve.today.lunarYear, 2024);
-  EXPECT_EQ(eve.today.nominalAge, 25);
-  EXPECT_EQ(eve.palaces[static_cast<size_t>(eve.today.yearlyPalace)].branch, BranchOf(u'辰'));
-  EXPECT_EQ(eve.today.decadalPalace, 2);     // 夫妻, 23–32
-  EXPECT_EQ(eve.today.minorLimitPalace, 8);  // 官祿 戌, where the 小限 of a 辰 year's woman starts
-
-  const NatalChart newYear = Chart(2000, 8, 16, 2, Sex::kFemale, {2025, 1, 29});
-  EXPECT_EQ(newYear.today.nominalAge, 26);
-  EXPECT_EQ(newYear.palaces[static_cast<size_t>(newYear.today.yearlyPalace)].branch, BranchOf(u'巳'));
-  EXPECT_EQ(newYear.today.minorLimitPalace, 9);  // 田宅 酉, one palace back
-
-  const NatalChart child = Chart(2000, 8, 16, 2, Sex::kFemale, {2001, 6, 1});
-  EXPECT_EQ(child.today.nominalAge, 2);
-  EXPECT_EQ(child.today.decadalPalace, -1);  // before the first 大限 at 3
-
-  const NatalChart unborn = Chart(2000, 8, 16, 2, Sex::kFemale, {1999, 6, 1});
-  EXPECT_EQ(unborn.today.nominalAge, 0);
-  EXPECT_EQ(unborn.today.decadalPalace, -1);
-  EXPECT_EQ(unborn.today.minorLimitPalace, -1);
-}
-
 // Every day of the range, at an hour and sex that vary with it, gives a
 // whole chart: each star in exactly one palace, one body palace, a month the
 // rules can read.
@@ -205,8 +246,8 @@ TEST(Inputs, EveryDayOfTheRangeGivesAWholeChart) {
   for (int y = 1900; y <= 2100; ++y)
     for (int m = 1; m <= 12; ++m)
       for (int d = 1; d <= DaysInSolarMonth(y, m); ++d, ++n) {
-        const std::optional<NatalChart> c =
-            ComputeChart({y, m, d, n % 12, n % 2 ? Sex::kFemale : Sex::kMale}, {2025, 6, 1});
+        const std::optional<NatalChart> c = ComputeChart({y, m, d, n % 13, n % 2 ? Sex::kFemale : Sex::kMale});
+        if (y == 2100 && m == 12 && d == 31 && n % 13 == 12) continue;  // its late 子 hour is past the range
         ASSERT_TRUE(c.has_value()) << y << "-" << m << "-" << d;
         ASSERT_GE(c->chartMonth, 1);
         ASSERT_LE(c->chartMonth, 12);
@@ -222,18 +263,17 @@ TEST(Inputs, EveryDayOfTheRangeGivesAWholeChart) {
 }
 
 TEST(Inputs, OutsideTheCalendarGiveNoChart) {
-  const SolarDate today{2025, 6, 1};
-  EXPECT_TRUE(ComputeChart({1900, 1, 1, 0, Sex::kMale}, today).has_value());
-  EXPECT_TRUE(ComputeChart({2100, 12, 31, 11, Sex::kFemale}, today).has_value());
-  EXPECT_FALSE(ComputeChart({1899, 12, 31, 0, Sex::kMale}, today).has_value());
-  EXPECT_FALSE(ComputeChart({2101, 1, 1, 0, Sex::kMale}, today).has_value());
-  EXPECT_FALSE(ComputeChart({2023, 2, 29, 0, Sex::kMale}, today).has_value());
-  EXPECT_FALSE(ComputeChart({2023, 13, 1, 0, Sex::kMale}, today).has_value());
-  EXPECT_FALSE(ComputeChart({2023, 5, 1, 12, Sex::kMale}, today).has_value());
-  EXPECT_FALSE(ComputeChart({2023, 5, 1, -1, Sex::kMale}, today).has_value());
-  EXPECT_FALSE(ComputeChart({2023, 5, 1, 0, static_cast<Sex>(2)}, today).has_value());
-  EXPECT_FALSE(ComputeChart({2023, 5, 1, 0, Sex::kMale}, {2101, 1, 1}).has_value());
-  EXPECT_FALSE(ComputeChart({2023, 5, 1, 0, Sex::kMale}, {2024, 2, 30}).has_value());
+  EXPECT_TRUE(ComputeChart({1900, 1, 1, 0, Sex::kMale}).has_value());
+  EXPECT_TRUE(ComputeChart({2100, 12, 31, 11, Sex::kFemale}).has_value());
+  EXPECT_FALSE(ComputeChart({1899, 12, 31, 0, Sex::kMale}).has_value());
+  EXPECT_FALSE(ComputeChart({1899, 12, 31, 12, Sex::kMale}).has_value());  // its next day is in range, it is not
+  EXPECT_FALSE(ComputeChart({2101, 1, 1, 0, Sex::kMale}).has_value());
+  EXPECT_FALSE(ComputeChart({2023, 2, 29, 0, Sex::kMale}).has_value());
+  EXPECT_FALSE(ComputeChart({2023, 2, 29, 12, Sex::kMale}).has_value());
+  EXPECT_FALSE(ComputeChart({2023, 13, 1, 0, Sex::kMale}).has_value());
+  EXPECT_FALSE(ComputeChart({2023, 5, 1, 13, Sex::kMale}).has_value());
+  EXPECT_FALSE(ComputeChart({2023, 5, 1, -1, Sex::kMale}).has_value());
+  EXPECT_FALSE(ComputeChart({2023, 5, 1, 0, static_cast<Sex>(2)}).has_value());
 }
 
 }  // namespace

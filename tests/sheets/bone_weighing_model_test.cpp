@@ -79,7 +79,7 @@ TEST(BoneWeighing, LunarNewYear2006AtTheZiHour) {
   EXPECT_FALSE(r->verdict.empty());
   EXPECT_EQ(r->verdict.substr(r->verdict.size() - 2), u"之命");
   EXPECT_NE(r->song.find(u"\r\n"), std::u16string::npos);
-  EXPECT_EQ(U8(r->birthLine), "農曆 2006 年 1 月 1 日 子 ( 23 ~ 1 ) 時");
+  EXPECT_EQ(U8(r->birthLine), "農曆 2006 年 1 月 1 日 子 ( 0 ~ 1 ) 時");
 
   CalendarDate d;
   ASSERT_GT(SolarToLunar(2006, 1, 29, d), 0);
@@ -141,7 +141,7 @@ TEST(BoneWeighing, LeapMonthWeighsAsTheMonthItRepeats) {
   EXPECT_EQ(r->lunarMonth, -5);
   EXPECT_EQ(r->totalQian, 8 + 5 + 5 + 16);
   // The line says which fifth month, as the hour table does.
-  EXPECT_EQ(U8(r->birthLine), "農曆 2009 年 閏 5 月 1 日 子 ( 23 ~ 1 ) 時");
+  EXPECT_EQ(U8(r->birthLine), "農曆 2009 年 閏 5 月 1 日 子 ( 0 ~ 1 ) 時");
   EXPECT_EQ(U8(WeighBones(2023, 3, 22, 0)->birthLine).rfind("農曆 2023 年 閏 2 月 1 日 ", 0), 0u);
   // The same lunar day of the ordinary fifth month weighs the same.
   const CalendarDate ordinary = Gregorian(2009, 5, 1);
@@ -149,7 +149,7 @@ TEST(BoneWeighing, LeapMonthWeighsAsTheMonthItRepeats) {
   ASSERT_TRUE(o.has_value());
   EXPECT_EQ(o->totalQian, r->totalQian);
   EXPECT_EQ(o->weight, r->weight);
-  EXPECT_EQ(U8(o->birthLine), "農曆 2009 年 5 月 1 日 子 ( 23 ~ 1 ) 時");
+  EXPECT_EQ(U8(o->birthLine), "農曆 2009 年 5 月 1 日 子 ( 0 ~ 1 ) 時");
 }
 
 TEST(BoneWeighing, RefusedDatesAndHoursOpenNothing) {
@@ -158,25 +158,50 @@ TEST(BoneWeighing, RefusedDatesAndHoursOpenNothing) {
   EXPECT_FALSE(WeighBones(2101, 1, 1, 0).has_value());
   EXPECT_FALSE(WeighBones(2009, 2, 29, 0).has_value());
   EXPECT_FALSE(WeighBones(2009, 13, 1, 0).has_value());
-  EXPECT_FALSE(WeighBones(2009, 6, 1, 12).has_value());
+  EXPECT_FALSE(WeighBones(2009, 6, 1, 13).has_value());
+  EXPECT_FALSE(WeighBones(2100, 12, 31, 12).has_value());  // its late 子 hour is on a day past the tables
   EXPECT_FALSE(WeighBones(2009, 6, 1, -1).has_value());
   EXPECT_TRUE(WeighBones(2100, 12, 31, 11).has_value());
 }
 
 TEST(BoneWeighing, HourItemsAreTheDateBarsTexts) {
-  ASSERT_EQ(kHourSelectorItems.size(), 12u);
-  EXPECT_EQ(U8(kHourSelectorItems[0]), "子 ( 23 ~ 1 )");
+  ASSERT_EQ(kHourSelectorItems.size(), 13u);
+  EXPECT_EQ(U8(kHourSelectorItems[0]), "子 ( 0 ~ 1 )");
   EXPECT_EQ(U8(kHourSelectorItems[6]), "午 ( 11 ~ 13 )");
   EXPECT_EQ(U8(kHourSelectorItems[11]), "亥 ( 21 ~ 23 )");
-  for (size_t h = 0; h < 12; ++h) {
-    const int start = (2 * static_cast<int>(h) + 23) % 24;
-    EXPECT_EQ(U8(kHourSelectorItems[h]), U8(Format(u"%s ( %d ~ %d )", {kBranchNames[h], start, (start + 2) % 24})))
-        << h;
+  EXPECT_EQ(U8(kHourSelectorItems[12]), "子 ( 23 ~ 24 )");
+  for (size_t h = 1; h < 12; ++h) {
+    const int start = 2 * static_cast<int>(h) - 1;
+    EXPECT_EQ(U8(kHourSelectorItems[h]), U8(Format(u"%s ( %d ~ %d )", {kBranchNames[h], start, start + 2}))) << h;
   }
   // Each hour's item ends up whole in the birth line.
   const std::optional<BoneWeighingRecord> r = WeighBones(2006, 1, 29, 7);
   ASSERT_TRUE(r.has_value());
   EXPECT_EQ(U8(r->birthLine), "農曆 2006 年 1 月 1 日 未 ( 13 ~ 15 ) 時");
+}
+
+// The late 子 hour (23–24 h) is weighed as the 子 hour of the next day, the
+// day it belongs to when the day turns at 23 h: on a month's last day it
+// weighs the next month's first, on 除夕 the new year's first day (2006-01-28
+// is 乙酉's 除夕; 丙戌 正月初一 at the 子 hour weighs 3.3 兩, as above). The
+// line keeps the hour as the list shows it.
+TEST(BoneWeighing, LateRatHourWeighsTheNextDaysRatHour) {
+  struct Case {
+    int y, m, d;
+    int nextY, nextM, nextD;
+  };
+  for (const Case& k : {Case{2009, 5, 31, 2009, 6, 1}, Case{2006, 1, 28, 2006, 1, 29}}) {
+    const std::optional<BoneWeighingRecord> late = WeighBones(k.y, k.m, k.d, 12);
+    const std::optional<BoneWeighingRecord> next = WeighBones(k.nextY, k.nextM, k.nextD, 0);
+    ASSERT_TRUE(late.has_value() && next.has_value());
+    EXPECT_EQ(late->yearPosition, next->yearPosition);
+    EXPECT_EQ(late->lunarMonth * 100 + late->lunarDay, next->lunarMonth * 100 + next->lunarDay);
+    EXPECT_EQ(late->totalQian, next->totalQian);
+    EXPECT_EQ(late->mansionName, next->mansionName);
+    EXPECT_TRUE(U8(late->birthLine).ends_with("子 ( 23 ~ 24 ) 時")) << U8(late->birthLine);
+  }
+  EXPECT_EQ(WeighBones(2006, 1, 28, 12)->totalQian, 33);
+  EXPECT_EQ(U8(WeighBones(2006, 1, 28, 12)->birthLine), "農曆 2006 年 1 月 1 日 子 ( 23 ~ 24 ) 時");
 }
 
 }  // namespace

@@ -15,7 +15,33 @@ grep -q -- "--page" <<<"$out" || fail "--help did not list --page"
 out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$app" --version 2>&1) || fail "--version exited $?"
 grep -q "lunisol" <<<"$out" || fail "--version said: $out"
 
+# Bad options are told without a display too: status 2 and one line.
+for bad in "--bogus" "--date 2009-13-01" "--date yesterday" "stray"; do
+  # shellcheck disable=SC2086
+  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$app" $bad 2>"$work/err" && fail "$bad was accepted"
+  status=$?
+  [ $status -eq 2 ] || fail "$bad without a display exited $status: $(cat "$work/err")"
+  [ "$(grep -c '^lunisol: ' "$work/err")" -eq 1 ] || fail "$bad: no one-line message: $(cat "$work/err")"
+done
+
 export QT_QPA_PLATFORM=offscreen
+# Without a Chinese face (no font at all, or Latin ones only) a picture is
+# still made, and stderr says what to install.
+printf '<?xml version="1.0"?>\n<fontconfig><cachedir>%s/fc</cachedir></fontconfig>\n' "$work" >"$work/none.conf"
+liberation=/usr/share/fonts/truetype/liberation2  # fonts-liberation2
+printf '<?xml version="1.0"?>\n<fontconfig><dir>%s</dir><cachedir>%s/fc</cachedir></fontconfig>\n' \
+  "$liberation" "$work" >"$work/latin.conf"
+for conf in none latin; do
+  FONTCONFIG_FILE="$work/$conf.conf" "$app" --date 2009-05-26 --grab "$work/boxes.png" --size 1024x768 2>"$work/err" \
+    || fail "grab without a Chinese face ($conf)"
+  grep -q "fonts-noto-cjk" "$work/err" || fail "no word of the font to install ($conf): $(cat "$work/err")"
+  grep -q "No Traditional-Chinese font" "$work/err" || fail "the warning is not in English too ($conf)"
+  [ -s "$work/boxes.png" ] || fail "no picture without a Chinese face ($conf)"
+done
+"$app" --date 2009-05-26 --grab "$work/boxes.png" --size 1024x768 2>"$work/err"
+grep -q "fonts-noto-cjk" "$work/err" && fail "a font warning with the faces installed"
+rm -rf "$work"/boxes.png "$work/err" "$work"/*.conf "$work/fc"
+
 for size in 99999x99999 100x100 1280x 12800x800; do
   "$app" --grab "$work/x.png" --size "$size" 2>/dev/null && fail "--size $size was accepted"
   [ $? -eq 2 ] || fail "--size $size did not exit with status 2"
@@ -51,7 +77,20 @@ rm -f "$work"/*.png
 cmp -s "$work/natal.png" "$work/natal-named.png" || fail "--hour 寅 --sex f differs from --hour 2 --sex 女"
 cmp -s "$work/natal.png" "$work/natal-male.png" && fail "--sex did not change the chart"
 cmp -s "$work/natal.png" "$work/almanac.png" && fail "--page natal grabbed the almanac page"
-for bad in "--page moon" "--hour 12" "--hour -1" "--hour 2x" "--hour 甲" "--sex x"; do
+# --hour 12 is the late 子 hour, the next day's 子 hour; --at reads the chart
+# on another day; --zoom enlarges the chart.
+"$app" --date 2000-08-16 --page natal --hour 12 --sex 女 --grab "$work/natal-late.png" --size 1024x768 2>/dev/null \
+  || fail "grab of the natal page at the late 子 hour"
+"$app" --date 2000-08-17 --page natal --hour 0 --sex 女 --grab "$work/natal-next.png" --size 1024x768 2>/dev/null \
+  || fail "grab of the natal page of the next day"
+cmp -s "$work/natal-late.png" "$work/natal.png" && fail "--hour 12 charted the 寅 hour"
+"$app" --date 2000-08-16 --page natal --hour 2 --sex 女 --at 2030-05-01 --grab "$work/natal-2030.png" \
+  --size 1024x768 2>/dev/null || fail "grab of the natal page read in 2030"
+cmp -s "$work/natal-2030.png" "$work/natal.png" && fail "--at did not change the chart's reading"
+"$app" --date 2000-08-16 --page natal --hour 2 --sex 女 --zoom 200 --grab "$work/natal-200.png" --size 1024x768 \
+  2>/dev/null || fail "grab of the natal page at 200 %"
+cmp -s "$work/natal-200.png" "$work/natal.png" && fail "--zoom 200 left the natal page as at 100 %"
+for bad in "--page moon" "--hour 13" "--hour -1" "--hour 2x" "--hour 甲" "--sex x" "--at 2030-13-01"; do
   # shellcheck disable=SC2086
   "$app" --date 2000-08-16 $bad --grab "$work/bad.png" 2>"$work/err" && fail "$bad was accepted"
   [ $? -eq 2 ] || fail "$bad did not exit with status 2"

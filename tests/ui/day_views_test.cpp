@@ -9,7 +9,9 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSpinBox>
@@ -19,6 +21,7 @@
 #include <functional>
 
 #include "almanac/lookups.h"
+#include "days/almanac_list.h"
 #include "days/day_facts.h"
 #include "days/day_finder.h"
 #include "days/day_lists.h"
@@ -50,6 +53,19 @@ QStringList Names(const SpiritSet& spirits) {
   QStringList names;
   spirits.ForEach([&](SpiritId s) { names << Q(SpiritName(s)); });
   return names;
+}
+
+QStringList Words(const AlmanacList& a, bool ji) {
+  QStringList words;
+  for (int i = 0; i < (ji ? a.jiCount : a.yiCount); ++i)
+    words << Q(AlmanacWordName((ji ? a.ji[static_cast<size_t>(i)] : a.yi[static_cast<size_t>(i)]).word));
+  return words;
+}
+
+AlmanacList AlmanacOf(const DayLists& d) {
+  AlmanacList a;
+  BuildAlmanacList(d, a);
+  return a;
 }
 
 // The first day of `year` for which `want` holds.
@@ -87,46 +103,54 @@ void DoubleClick(QWidget* w, QPoint p, Qt::KeyboardModifiers modifiers) {
 
 }  // namespace
 
-// The page's day, weekday and lunar-day cells tip the day's lists as the
-// core gives them; a 諸事不宜 day says only that, a day that forbids all it
-// does not note 宜 says 餘事勿取; the columns that are no day have no tip.
-TEST(DayViews, PageTipsAreTheCoresLists) {
+// The page's day, weekday and lunar-day cells tip the day's almanac list as
+// the core gives it: its marks, 宜 (ending 餘事勿取 on a day that allows
+// nothing else) and 忌; a 諸事不宜 day with nothing 宜 says only that; the
+// columns that are no day have no tip.
+TEST(DayViews, PageTipsAreTheAlmanacLists) {
   MainWindow f(OnDate(2009, 5, 26));
-  const DayLists d = EvaluateDayLists(2009, 5, 26);
-  ASSERT_GT(d.yiCount, 0);
-  ASSERT_GT(d.jiCount, 3);
+  const AlmanacList a = AlmanacOf(EvaluateDayLists(2009, 5, 26));
+  ASSERT_GT(a.yiCount, 0);
+  ASSERT_GT(a.jiCount, 3);
   EXPECT_EQ(PageTip(f, 26),
-            Q(u"宜：") + Names(d.yi, d.yiCount).join(u'、') + Q(u"\n忌：") + Names(d.ji, d.jiCount).join(u'、'));
+            Q(u"三娘煞\n宜：") + Words(a, false).join(u'、') + Q(u"\n忌：") + Words(a, true).join(u'、'));
   int tipped = 0;
   for (int e = 0; e < kDayColumns; ++e) tipped += !f.almanacPage()->dayCell(e, PageRow::kDayNumber).tooltip.isEmpty();
   EXPECT_EQ(tipped, 31);
 
-  const DayLists allBad = FirstDayWhere(2029, [](const DayLists& x) { return x.allBad; });
+  const DayLists allBad = FirstDayWhere(2029, [](const DayLists& x) { return x.allBad && !AlmanacOf(x).marks; });
   f.showFoundDay(QDate(allBad.year, allBad.month, allBad.day));
   EXPECT_EQ(PageTip(f, allBad.day), Q(u"諸事不宜"));
 
-  const DayLists rest =
-      FirstDayWhere(2026, [](const DayLists& x) { return x.restBad && !x.allBad && x.yiCount > 0 && x.jiCount > 0; });
+  const DayLists rest = FirstDayWhere(2026, [](const DayLists& x) {
+    const AlmanacList r = AlmanacOf(x);
+    return r.restBad && r.jiCount > 0 && !r.marks;
+  });
   f.showFoundDay(QDate(rest.year, rest.month, rest.day));
-  EXPECT_EQ(PageTip(f, rest.day), Q(u"宜：") + Names(rest.yi, rest.yiCount).join(u'、') + Q(u"\n忌：餘事勿取"));
+  const AlmanacList r = AlmanacOf(rest);
+  EXPECT_EQ(PageTip(f, rest.day),
+            Q(u"宜：") + Words(r, false).join(u'、') + Q(u"、餘事勿取\n忌：") + Words(r, true).join(u'、'));
 }
 
-// The day sheet lists the core's spirits and items, each item beside its
-// reasons and with them (and their citations) in its tip; 沖煞 and 彭祖百忌
-// are the page's and the hour sheet's; the rule set is named at the foot.
-TEST(DayViews, DaySheetShowsTheCoresItemsWithTheirReasons) {
+// The day sheet opens on the almanac list (its words, marks and reasons,
+// each reason with its source in the item's tip) and turns to the book's
+// full lists, every item beside its spirits; 沖煞 and 彭祖百忌 are the page's
+// and the hour sheet's; the rules are named at the foot.
+TEST(DayViews, DaySheetShowsTheAlmanacListThenTheBooksLists) {
   auto dialog = MakeDaySheetDialog({2009, 5, 26, 0}, nullptr);
   ASSERT_TRUE(dialog);
-  const auto& sheet = static_cast<DaySheetDialog&>(*dialog);
+  auto& sheet = static_cast<DaySheetDialog&>(*dialog);
   const DayLists d = EvaluateDayLists(2009, 5, 26);
+  const AlmanacList a = AlmanacOf(d);
+  ASSERT_EQ(sheet.view(), DaySheetView::kAlmanac);
   EXPECT_EQ(sheet.placeCell(DayPlace::kGregorianLine).text, Q(u"國曆 2009 年 5 月 26 日　星期二"));
   EXPECT_EQ(sheet.placeCell(DayPlace::kLunarLine).text, Q(u"農曆 己丑年 五月初三　辛未日"));
   EXPECT_EQ(sheet.placeCell(DayPlace::kGod).text, Q(u"明堂（黃道）"));
   EXPECT_EQ(sheet.placeCell(DayPlace::kOfficer).text, Q(u"滿日"));
+  EXPECT_EQ(sheet.placeCell(DayPlace::kMarks).text, Q(u"三娘煞"));
   EXPECT_EQ(sheet.placeCell(DayPlace::kClash).text, Q(ClashText(7, 7, 25).text) + Q(u"　歲煞西"));
   EXPECT_EQ(sheet.placeCell(DayPlace::kTaboo).text, Q(u"辛日不合醬　未日不服藥"));
-  EXPECT_EQ(sheet.placeCell(DayPlace::kRuleSet).text, Q(u"依《欽定協紀辨方書》鋪註"));
-
+  EXPECT_TRUE(sheet.placeCell(DayPlace::kRuleSet).text.contains(Q(u"董公選擇日要覽")));
   for (const bool bad : {false, true}) {
     const QStringList spirits = Names(bad ? d.badSpirits : d.goodSpirits);
     for (int slot = 0; slot < kSpiritSlots; ++slot) {
@@ -137,6 +161,32 @@ TEST(DayViews, DaySheetShowsTheCoresItemsWithTheirReasons) {
       }
     }
   }
+  auto tipOf = [&](bool ji, int i) {
+    return sheet.sheet()->cellTip(sheet.sheet()->tooltipCellAt(sheet.itemCell(ji, i).rect.center()));
+  };
+  for (const bool ji : {false, true}) {
+    const QStringList words = Words(a, ji);
+    ASSERT_EQ(sheet.shownItems(ji), words.size());
+    for (int i = 0; i < words.size(); ++i) {
+      const AlmanacItem& item = ji ? a.ji[static_cast<size_t>(i)] : a.yi[static_cast<size_t>(i)];
+      EXPECT_EQ(sheet.itemCell(ji, i).text, words[i]);
+      const QString tip = tipOf(ji, i);
+      EXPECT_TRUE(tip.startsWith((ji ? Q(u"忌：") : Q(u"宜：")) + words[i] + u'（')) << tip.toStdString();
+      for (const std::u16string& reason : ItemReasons(item)) EXPECT_TRUE(tip.contains(Q(reason))) << tip.toStdString();
+    }
+  }
+  // 嫁娶 is forbidden by the mark, with the 董公 entry that also forbids it.
+  EXPECT_EQ(sheet.itemCell(true, 0).text, Q(u"嫁娶"));
+  EXPECT_EQ(sheet.reasonsCell(true, 0).text, Q(u"三娘煞 董公"));
+  EXPECT_TRUE(tipOf(true, 0).contains(Q(u"董公：四月滿未日忌婚姻、起造、修造（董公選擇日要覽，四月滿未日）")));
+
+  const int dialogHeight = sheet.height(), almanacHeight = sheet.sheet()->height();
+  sheet.viewButton()->click();
+  ASSERT_EQ(sheet.view(), DaySheetView::kBook);
+  EXPECT_EQ(sheet.placeCell(DayPlace::kMarks).text, QString());
+  EXPECT_EQ(sheet.placeCell(DayPlace::kRuleSet).text, Q(u"依《欽定協紀辨方書》鋪註（書中全表）"));
+  EXPECT_GT(sheet.sheet()->height(), almanacHeight);  // the book's 忌 list is long
+  EXPECT_EQ(sheet.height(), dialogHeight);            // and the window does not jump
   for (const bool ji : {false, true}) {
     const auto& items = ji ? d.ji : d.yi;
     const int count = ji ? d.jiCount : d.yiCount;
@@ -145,17 +195,16 @@ TEST(DayViews, DaySheetShowsTheCoresItemsWithTheirReasons) {
       const ActivityVerdict& v = items[static_cast<size_t>(i)];
       EXPECT_EQ(sheet.itemCell(ji, i).text, Q(ActivityName(v.activity)));
       EXPECT_EQ(sheet.reasonsCell(ji, i).text, Names(v.because).join(u' '));
-      const QString tip = sheet.sheet()->cellTip(sheet.sheet()->tooltipCellAt(sheet.itemCell(ji, i).rect.center()));
+      const QString tip = tipOf(ji, i);
       EXPECT_TRUE(tip.startsWith((ji ? Q(u"忌：") : Q(u"宜：")) + Q(ActivityName(v.activity)) + u'（'))
           << tip.toStdString();
-      v.because.ForEach([&](SpiritId s) {
-        EXPECT_TRUE(tip.contains(u'\n' + Q(SpiritName(s)) + u'（')) << tip.toStdString();
-        EXPECT_TRUE(tip.contains(Q(SpiritCitation(s)))) << tip.toStdString();
-      });
+      v.because.ForEach([&](SpiritId s) { EXPECT_TRUE(tip.contains(Q(SpiritCitation(s)))) << tip.toStdString(); });
     }
   }
+  sheet.viewButton()->click();
+  EXPECT_EQ(sheet.sheet()->height(), almanacHeight);
 
-  // On a 諸事不宜 day the 忌 list is that one item with its spirits.
+  // On a 諸事不宜 day the 忌 list is that one item with its reasons.
   const DayLists bad = FirstDayWhere(2029, [](const DayLists& x) { return x.allBad; });
   auto allBad = MakeDaySheetDialog({bad.year, bad.month, bad.day, 0}, nullptr);
   const auto& b = static_cast<DaySheetDialog&>(*allBad);
@@ -180,9 +229,10 @@ TEST(DayViews, CtrlDoubleClickOpensTheDaySheet) {
   EXPECT_TRUE(line.startsWith(Q(u"國曆 2009 年 5 月 26 日"))) << line.toStdString();
 }
 
-// The finder lists what ChooseDays finds for the same request, by either
-// word of an activity; double-clicking a day shows it on the page; the
-// birth year outlives the dialog but not the window.
+// The finder lists what ChooseDays finds for the same request, by the
+// almanac's word or the book's name, for two people; double-clicking a day
+// shows it on the page; the birth dates outlive the dialog but not the
+// window; a word it does not know lists nothing and keeps its columns.
 TEST(DayViews, FinderListsTheChosenDaysAndShowsOneOnThePage) {
   MainWindow f(OnDate(2026, 1, 1));
   f.commandAction(MainWindow::Command::DayFinder)->trigger();
@@ -190,12 +240,14 @@ TEST(DayViews, FinderListsTheChosenDaysAndShowsOneOnThePage) {
   ASSERT_TRUE(finder);
   EXPECT_EQ(finder->fromEdit()->date(), QDate(2026, 1, 1));
   EXPECT_EQ(finder->toEdit()->date(), QDate(2026, 4, 1));
-  finder->activityList()->setEditText(Q(u"訂盟"));
+  finder->activityList()->setEditText(Q(u"入宅"));
   emit finder->activityList()->lineEdit()->editingFinished();
   finder->toEdit()->setDate(QDate(2026, 12, 31));
-  finder->birthYearBox()->setValue(1990);
+  finder->birthEdit(0)->setDate(QDate(1990, 1, 20));
+  finder->birthEdit(1)->setDate(QDate(1992, 6, 1));
 
-  ChooseRequest r{*ActivityByName(u"結婚姻"), 2026, 1, 1, 2026, 12, 31, ZodiacAnimalOfYear(1990)};
+  ChooseRequest r{
+      *ChooseTargetByName(u"入宅"), 2026, 1, 1, 2026, 12, 31, {BirthAnimal(1990, 1, 20), BirthAnimal(1992, 6, 1)}};
   std::vector<ChosenDay> expected;
   ASSERT_EQ(ChooseDays(r, expected), 0);
   ASSERT_GT(expected.size(), 5u);
@@ -216,22 +268,43 @@ TEST(DayViews, FinderListsTheChosenDaysAndShowsOneOnThePage) {
   AlmanacPage& page = *f.almanacPage();
   EXPECT_EQ(kDayColumns - 1 - page.hoveredColumn(), page.elementOfDay(date.day()));
 
-  EXPECT_EQ(f.finderBirthYear(), 1990);
+  const QList<QDate> births{QDate(1990, 1, 20), QDate(1992, 6, 1)};
+  EXPECT_EQ(f.finderBirths(), births);
   finder->close();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_FALSE(f.dayFinder());
   f.openDayFinder();
-  EXPECT_EQ(f.dayFinder()->birthYear(), 1990);
-  f.dayFinder()->activityList()->setEditText(Q(u"入宅"));
-  emit f.dayFinder()->activityList()->lineEdit()->editingFinished();
-  EXPECT_EQ(f.dayFinder()->results()->topLevelItemCount(), 0);
-  EXPECT_FALSE(f.dayFinder()->exportButton()->isEnabled());
+  finder = f.dayFinder();
+  EXPECT_EQ(finder->births(), births);
+  finder->activityList()->setEditText(Q(u"納采問名"));
+  emit finder->activityList()->lineEdit()->editingFinished();
+  EXPECT_GT(finder->results()->topLevelItemCount(), 0);
+  std::array<int, 4> widths{};
+  for (int c = 0; c < 4; ++c) widths[static_cast<size_t>(c)] = finder->results()->columnWidth(c);
+  for (std::u16string_view bad : {u"", u"入"}) {
+    finder->activityList()->setEditText(Q(bad));
+    emit finder->activityList()->lineEdit()->editingFinished();
+    EXPECT_EQ(finder->results()->topLevelItemCount(), 0);
+    EXPECT_FALSE(finder->exportButton()->isEnabled());
+    EXPECT_TRUE(finder->status()->text().contains(Q(u"不是農民曆的宜忌用語")))
+        << finder->status()->text().toStdString();
+    for (int c = 0; c < 4; ++c) EXPECT_GE(finder->results()->columnWidth(c), widths[static_cast<size_t>(c)]) << c;
+  }
 }
 
-// The list saves as CSV with a byte-order mark, one row a day, and as text.
-TEST(DayViews, FinderListSavesAsCsvAndText) {
-  DayFinderDialog finder(QDate(2026, 1, 1), std::nullopt);
+// The list saves as CSV with a byte-order mark, naming the word, the range,
+// the birth dates and the order before one row a day, and as text; its
+// dates are the program's, in Latin digits under any desktop language.
+TEST(DayViews, FinderListSavesAsCsvAndTextWithItsSearch) {
+  const QLocale before;
+  QLocale::setDefault(QLocale(QLocale::Arabic, QLocale::Egypt));
+  DayFinderDialog finder(QDate(2026, 1, 1), {QDate(1990, 1, 20)});
+  QLocale::setDefault(before);
+  EXPECT_EQ(finder.fromEdit()->text(), QStringLiteral("2026-01-01"));
+  EXPECT_EQ(finder.birthEdit(0)->text(), QStringLiteral("1990-01-20"));
+  EXPECT_EQ(finder.birthEdit(1)->text(), Q(u"不指定"));
   ASSERT_GT(finder.days().size(), 2u);
+  EXPECT_EQ(finder.results()->topLevelItem(0)->text(0).size(), 10);
   QTemporaryDir dir;
   const QString csv = dir.filePath(Q(u"擇日.csv")), text = dir.filePath(Q(u"擇日.txt"));
   ASSERT_TRUE(finder.saveList(csv));
@@ -242,12 +315,18 @@ TEST(DayViews, FinderListSavesAsCsvAndText) {
   const QByteArray csvBytes = c.readAll(), textBytes = t.readAll();
   EXPECT_TRUE(
       csvBytes.startsWith("\xEF\xBB\xBF"
-                          "日期,星期,農曆,值神,宜之由\r\n"));
-  EXPECT_EQ(csvBytes.count("\r\n"), static_cast<qsizetype>(finder.days().size()) + 1);
+                          "擇日,嫁娶\r\n"
+                          "日期,2026-01-01 至 2026-04-01\r\n"
+                          "生日,1990-01-20（屬蛇）\r\n"
+                          "排序,依日期\r\n"
+                          "\r\n"
+                          "日期,星期,農曆,值神,宜之由\r\n"))
+      << csvBytes.left(200).toStdString();
+  EXPECT_EQ(csvBytes.count("\r\n"), static_cast<qsizetype>(finder.days().size()) + 6);
   const ChosenDay& first = finder.days().front();
   EXPECT_TRUE(csvBytes.contains(QDate(first.year, first.month, first.day).toString(Qt::ISODate).toUtf8() + ','));
-  EXPECT_TRUE(textBytes.startsWith("擇日：嫁娶　2026-01-01 至 2026-04-01\n"));
-  EXPECT_TRUE(textBytes.endsWith("依《欽定協紀辨方書》鋪註\n"));
+  EXPECT_TRUE(textBytes.startsWith("擇日：嫁娶\n日期：2026-01-01 至 2026-04-01\n生日：1990-01-20（屬蛇）\n"));
+  EXPECT_TRUE(textBytes.endsWith("依《欽定協紀辨方書》鋪註，參《董公選擇日要覽》與通書\n"));
 }
 
 // The export writes the file MakeICalendar gives for the boxes, whole; it

@@ -271,7 +271,7 @@ TEST(BoneWeighingDialog, NewYearsDayOf2006AtTheRatHour) {
   EXPECT_EQ(d.size(), QSize(380, 324));
   EXPECT_EQ(d.weight()->text(), Q(u"三兩三"));
   EXPECT_EQ(d.weight()->geometry(), QRect(60, 84, 308, 24));
-  EXPECT_EQ(d.birthLine()->text(), Q(u"農曆 2006 年 1 月 1 日 子 ( 23 ~ 1 ) 時"));
+  EXPECT_EQ(d.birthLine()->text(), Q(u"農曆 2006 年 1 月 1 日 子 ( 0 ~ 1 ) 時"));
   EXPECT_TRUE(d.verdict()->text().endsWith(Q(u"之命")));
   EXPECT_EQ(d.song()->document()->blockCount(), 2);
   const bool printedSaying = QStringLiteral("角胃軫").contains(d.mansion()->text());

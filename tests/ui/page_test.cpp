@@ -7,6 +7,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <csignal>
@@ -274,19 +277,31 @@ TEST(PageExport, SavesWholeOrNotAtAllAndSaysWhy) {
   EXPECT_EQ(ReadAll(path).left(2), QByteArray("BM"));
 }
 
-// What leaves the program is the page, not the mouse's trace on it; a print
-// is painted at the printer's resolution, not a screen capture blown up.
-TEST(PageExport, PicturesLeaveOutTheHoverMarkAndPrintsAreSharp) {
+// What leaves the program is the whole page, not the part in view nor the
+// marks of the mouse and the keys; a print is painted at the printer's
+// resolution, not a screen capture blown up.
+TEST(PageExport, PicturesAreTheWholePageWithoutMarksAndPrintsAreSharp) {
   EvaluatedMonth may(2009, 5);
   AlmanacPage page(QSize(1024, 768));
-  page.resize(1024, 700);
+  page.resize(500, 400);  // the page scrolls within
   page.showMonth(may.month, may.terms);
-  const QImage plain = page.captureVisible();
+  page.setZoom(1.5);
+  const QImage plain = SheetPicture(*page.sheet());
+  EXPECT_EQ(plain.size(), page.sheet()->size());
   page.hoverColumn(30);
-  const QImage marked = page.captureVisible();
-  EXPECT_EQ(marked, plain);
-  EXPECT_FALSE(page.sheet()->highlight().isEmpty());  // the mark stays on screen
+  page.sheet()->setFocusMark(ToQRect(page.geometry().highlightRect(20)), true);
+  EXPECT_EQ(SheetPicture(*page.sheet()), plain);
+  EXPECT_FALSE(page.sheet()->highlight().isEmpty());  // the marks stay on screen
+  // The term panels are on it, their names in their colour.
+  const SolarTermBar* panel = page.termPanel(0);
+  const QRect name = page.sheet()->toWidget(panel->cell(static_cast<int>(TermPanelCell::kName)).rect);
+  bool inked = false;
+  for (int y = 0; y < name.height() && !inked; ++y)
+    for (int x = 0; x < name.width() && !inked; ++x)
+      inked = plain.pixelColor(panel->geometry().topLeft() + name.topLeft() + QPoint(x, y)).red() < 200;
+  EXPECT_TRUE(inked);
 
+  page.setZoom(1);
   QImage print(3 * page.sheet()->width(), 3 * page.sheet()->height(), QImage::Format_RGB32);
   print.fill(Qt::white);
   PaintPageFitted(*page.sheet(), print);
@@ -302,4 +317,41 @@ TEST(PageExport, PicturesLeaveOutTheHoverMarkAndPrintsAreSharp) {
       mixedBlocks += mixed;
     }
   EXPECT_GT(mixedBlocks, 10000);
+}
+
+// A printed or PDF page is text and lines: small, with text that can be
+// selected and found (read back with poppler's pdftotext).
+TEST(PageExport, PdfOfAPageIsTextAndLines) {
+  EvaluatedMonth may(2009, 5);
+  AlmanacPage page(QSize(1280, 1024));
+  page.showMonth(may.month, may.terms);
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("page.pdf"));
+  {
+    // As the print dialog's "print to file" makes it.
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setOutputFileName(path);
+    pdf.setPageOrientation(QPageLayout::Landscape);
+    PaintPageFitted(*page.sheet(), pdf);
+  }
+  const QByteArray bytes = ReadAll(path);
+  ASSERT_FALSE(bytes.isEmpty());
+  EXPECT_LT(bytes.size(), 1'000'000);
+  EXPECT_FALSE(bytes.contains("/Subtype /Image")) << "a picture in the PDF";
+  QProcess text;
+  text.start(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-")});
+  ASSERT_TRUE(text.waitForFinished(60000)) << "pdftotext (poppler-utils) is needed";
+  const QString found =
+      QString::fromUtf8(text.readAllStandardOutput()).remove(QRegularExpression(QStringLiteral("\\s")));
+  // Columns one character wide read a character a line, so whole words are
+  // looked for where a cell writes them on one line.
+  const MonthColumn& first = may.month.columns[static_cast<size_t>(page.elementOfDay(1))];
+  for (const QString& word :
+       {QStringLiteral("期星"), ToQString(first.record.dayPillarText.text), QStringLiteral("26"),
+        ToQString(may.month.termBars[0].name.text).left(1), QStringLiteral("日"), QStringLiteral("月")})
+    EXPECT_TRUE(found.contains(word)) << word.toStdString() << " not in: " << found.left(300).toStdString();
+  // Every character reads as itself: no Kangxi radical stands in for an
+  // ideograph of the same shape.
+  for (QChar c : found) EXPECT_FALSE(c.unicode() >= 0x2F00 && c.unicode() <= 0x2FDF) << QString(c).toStdString();
 }

@@ -2,20 +2,25 @@
 // catching the modal dialog a command opens.
 #pragma once
 
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDateTime>
+#include <QDialog>
 #include <QTimer>
 #include <functional>
 
+#include "ui/dialogs/sheet_dialogs.h"
 #include "ui/main_window.h"
 
 namespace lunisol::ui::testing {
 
-// A window laid out for 1280 × 1024 whose clock reads `moment`, without the
-// about box.
+// A window laid out for 1280 × 1024 (and as much room for dialogs) whose
+// clock reads `moment`, without the about box.
 inline WindowOptions At(QDateTime moment) {
   WindowOptions o;
   o.screen = QSize(1280, 1024);
+  o.workArea = QSize(1280, 1024);
   o.today = [moment] { return moment; };
   o.showAboutOnStart = false;
   return o;

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "ui/widgets/cell_sheet.h"
+#include "ui/widgets/contrast.h"
 #include "ui/widgets/link_label.h"
 #include "ui/widgets/page_font.h"
 
@@ -71,7 +72,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     if (i == 0) colour = QColor(168, 0, 0);
     if (i == count - 1) colour = QColor(0, 128, 0);
     QPalette pal = line->palette();
-    pal.setColor(QPalette::WindowText, colour);
+    pal.setColor(QPalette::WindowText, InkOn(colour, pal.color(QPalette::Window)));
     line->setPalette(pal);
     noticeLayout->addWidget(line);
   }

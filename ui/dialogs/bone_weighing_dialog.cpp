@@ -6,6 +6,7 @@
 
 #include "layout/bone_weighing_layout.h"
 #include "ui/dialogs/sheet_cells.h"
+#include "ui/widgets/contrast.h"
 
 namespace lunisol::ui {
 namespace {
@@ -64,7 +65,7 @@ BoneWeighingDialog::BoneWeighingDialog(const BoneWeighingRecord& record, QWidget
         if (c.shows == BoneText::kOwnWriting) {
           label->setFont(editFont);
           QPalette pal = label->palette();
-          pal.setColor(QPalette::WindowText, Qt::darkGray);
+          pal.setColor(QPalette::WindowText, InkOn(Qt::darkGray, kSheetDialogBackground));
           label->setPalette(pal);
         }
         w = label;

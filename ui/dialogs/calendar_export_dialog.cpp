@@ -13,11 +13,13 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <utility>
 
+#include "files/atomic_file.h"
 #include "ical/day_advice.h"
 #include "ical/ical_writer.h"
 #include "ui/page/page_export.h"
-#include "ui/widgets/atomic_file.h"
+#include "ui/widgets/qt_text.h"
 #include "ui/widgets/save_dialog.h"
 
 namespace lunisol::ui {
@@ -38,8 +40,6 @@ constexpr CalendarPartRow kParts[] = {
     {CalendarPart::kYiJi, u"每日宜忌", u"寫在每日農曆日期的說明裡，依《欽定協紀辨方書》鋪註"},
 };
 
-QString Text(const char16_t* text) { return QString::fromUtf16(text); }
-
 }  // namespace
 
 CalendarExportDialog::CalendarExportDialog(int year, QWidget* parent) : QDialog(parent), advice_(RuleBookAdvice()) {
@@ -48,8 +48,8 @@ CalendarExportDialog::CalendarExportDialog(int year, QWidget* parent) : QDialog(
   auto* box = new QGroupBox(QStringLiteral("要放進行事曆的項目"), this);
   auto* boxLayout = new QVBoxLayout(box);
   for (const CalendarPartRow& p : kParts) {
-    auto* check = new QCheckBox(Text(p.caption), box);
-    check->setToolTip(Text(p.tip));
+    auto* check = new QCheckBox(ToQString(p.caption), box);
+    check->setToolTip(ToQString(p.tip));
     check->setChecked(kDefaultCalendarParts.Has(p.part));
     boxLayout->addWidget(check);
     parts_[static_cast<size_t>(p.part)] = check;
@@ -88,7 +88,11 @@ CalendarExportDialog::CalendarExportDialog(int year, QWidget* parent) : QDialog(
   layout->addWidget(buttons);
   setMinimumWidth(420);
 
-  tell = [this](const QString& text) { QMessageBox::warning(this, QStringLiteral("警告視窗"), text); };
+  tell = [this](const QString& text) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("警告視窗"), text, QMessageBox::Ok, this);
+    box.setDetailedText(std::exchange(details_, QString()));
+    box.exec();
+  };
   ask = [this](const QString& text) {
     return QMessageBox::question(this, QStringLiteral("匯出行事曆"), text) == QMessageBox::Yes;
   };
@@ -140,6 +144,7 @@ bool CalendarExportDialog::saveTo(const QString& path) {
     return false;
   const SaveResult result = WriteFileAtomically(QFile::encodeName(path).toStdString(), text);
   if (result.ok()) return true;
+  details_ = SaveFailureDetails(result);
   tell(SaveFailureText(path, result));
   return false;
 }

@@ -52,6 +52,7 @@ class CalendarExportDialog : public QDialog {
   QSpinBox* from_ = nullptr;
   QSpinBox* to_ = nullptr;
   DayAdviceSource advice_;
+  QString details_;  // the system's words on a failed save, for the box's details
 };
 
 }  // namespace lunisol::ui

@@ -25,15 +25,6 @@ void SetUpSheetDialog(QDialog& dialog, QSize client, const QString& caption, con
 // The same, and fills the client with a sheet over a backdrop in `mode`.
 CellSheet* AddSheet(QDialog& dialog, QSize client, BackdropMode mode, const QString& caption, const QString& icon);
 
-// Large print for a sheet dialog that is already built: the dialog, its
-// sheets (painted at the larger size, so still sharp) and its other
-// controls with their fonts grow by `zoom`; the tab row keeps its height.
-void ZoomSheetDialog(QDialog& dialog, qreal zoom);
-
-// Large print for a dialog whose controls sit in Qt layouts: its font grows
-// by `zoom` and the layouts make room.
-void ZoomLaidOutDialog(QDialog& dialog, qreal zoom);
-
 // The client size of a "System" 10-point template.
 inline QSize TemplateSize(const UnitRect& size) { return ToQSize(kSystem10Units.rect(size).size()); }
 

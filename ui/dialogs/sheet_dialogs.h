@@ -13,7 +13,7 @@ namespace lunisol::ui {
 // (it may not exist) and the hour of the hour list.
 struct SheetSelection {
   int year = 0, month = 0, day = 0;
-  int hourBranch = 0;  // 0 = 子
+  int hourBranch = 0;  // the hour list's entry: 0 = 子 .. 11 = 亥, 12 = the late 子 hour
 };
 
 // The hour sheet of the selection's day on `page`, the month on show; null

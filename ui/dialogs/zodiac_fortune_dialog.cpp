@@ -1,6 +1,7 @@
 #include "ui/dialogs/zodiac_fortune_dialog.h"
 
 #include "layout/zodiac_fortune_layout.h"
+#include "ui/dialogs/dialog_fit.h"
 #include "ui/dialogs/sheet_cells.h"
 #include "ui/widgets/page_tab_bar.h"
 
@@ -32,6 +33,7 @@ ZodiacFortuneDialog::ZodiacFortuneDialog(ZodiacFortuneSheet fortune, QWidget* pa
   tabs_->setTabs(captions);
   tabs_->setGeometry(kZodiacFrame.tabLeft, client.height() - kZodiacFrame.tabHeight,
                      client.width() - kZodiacFrame.tabLeft, kZodiacFrame.tabHeight);
+  MarkDialogFoot(*tabs_);
   connect(tabs_, &PageTabBar::currentChanged, this, &ZodiacFortuneDialog::showTab);
 }
 

@@ -1,5 +1,6 @@
 #include "ui/page/almanac_page.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QResizeEvent>
@@ -38,6 +39,24 @@ AlmanacPage::AlmanacPage(QSize screen, QWidget* parent)
   connect(sheet_, &CellSheet::doubleClicked, this, [this](QPoint pos) {
     hoverColumn(geometry_.columnAt(pos.x()));
     openDetail();
+  });
+  connect(sheet_, &CellSheet::pressed, this, [this](QPoint pos) {
+    if (const int day = dayAtColumn(geometry_.columnAt(pos.x()))) emit dayChosen(day);
+  });
+  setFocusPolicy(Qt::StrongFocus);
+  setAccessibleName(QStringLiteral("農民曆頁面"));
+  // A page read from right to left starts at its right edge and stays there
+  // while the window or the print changes size, unless the reader scrolls.
+  QScrollBar* bar = horizontalScrollBar();
+  connect(bar, &QScrollBar::valueChanged, this, [this, bar](int value) {
+    if (!scrolling_) pinnedRight_ = value == bar->maximum();
+  });
+  connect(bar, &QScrollBar::rangeChanged, this, [this, bar](int, int maximum) {
+    if (pinnedRight_) {
+      scrolling_ = true;
+      bar->setValue(maximum);
+      scrolling_ = false;
+    }
   });
 }
 
@@ -86,6 +105,7 @@ void AlmanacPage::layOutFor(int height) {
   sheet_->setBackdrop(std::move(backdrop), ToQRect(geometry_.backdropRect()));
   for (SolarTermBar* panel : panels_) panel->setScreenHeight(geometry_.cy);
   sheet_->setHighlight(ToQRect(geometry_.highlightRect(hoveredColumn_)));
+  showFocusMark();
   fitSheetToZoom();
 }
 
@@ -109,12 +129,24 @@ void AlmanacPage::placePanels() {
 }
 
 void AlmanacPage::setZoom(qreal zoom) {
-  if (zoom == this->zoom()) return;
+  const qreal old = this->zoom();
+  if (zoom == old) return;
   sheet_->setZoom(zoom);
   for (SolarTermBar* panel : panels_) panel->setZoom(zoom);
   fitSheetToZoom();
   // The height to lay out for depends on the room at this zoom.
   if (isVisible()) fitLayoutToArea();
+  if (!pinnedRight_) keepCentre(old);
+}
+
+void AlmanacPage::keepCentre(qreal oldZoom) {
+  // The scroll bars still stand where they stood at the old zoom, clamped
+  // only where the page grew smaller; the point they centred is scaled.
+  const qreal ratio = zoom() / oldZoom;
+  for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()}) {
+    const int half = (bar == horizontalScrollBar() ? viewport()->width() : viewport()->height()) / 2;
+    bar->setValue(qRound((bar->value() + half) * ratio) - half);
+  }
 }
 
 void AlmanacPage::resizeEvent(QResizeEvent* event) {
@@ -124,7 +156,7 @@ void AlmanacPage::resizeEvent(QResizeEvent* event) {
 
 void AlmanacPage::fitLayoutToArea() {
   const int area = qFloor(maximumViewportSize().height() / zoom());
-  const int height = PageLayoutHeight(screen_.height(), area);
+  const int height = PageLayoutHeight(Size{screen_.width(), screen_.height()}, area);
   if (height != geometry_.cy) layOutFor(height);
 }
 
@@ -133,7 +165,68 @@ void AlmanacPage::showEvent(QShowEvent* event) {
   scrollToTitles();
 }
 
-void AlmanacPage::scrollToTitles() { horizontalScrollBar()->setValue(horizontalScrollBar()->maximum()); }
+void AlmanacPage::scrollToTitles() {
+  pinnedRight_ = true;
+  scrolling_ = true;
+  horizontalScrollBar()->setValue(horizontalScrollBar()->maximum());
+  scrolling_ = false;
+}
+
+void AlmanacPage::setFocusDay(int day, const QString& name, const QString& description) {
+  focusDay_ = day;
+  if (accessibleName() != name) setAccessibleName(name.isEmpty() ? QStringLiteral("農民曆頁面") : name);
+  if (accessibleDescription() != description) setAccessibleDescription(description);
+  showFocusMark();
+}
+
+void AlmanacPage::revealFocusDay() {
+  if (elementOfDay(focusDay_) < 0) return;
+  const QRect shown = sheet_->toWidget(sheet_->focusMark());
+  ensureVisible(shown.center().x(), shown.top(), shown.width() / 2 + 4, 0);
+}
+
+void AlmanacPage::showFocusMark() {
+  const int e = elementOfDay(focusDay_);
+  const QRect mark = e < 0 ? QRect() : ToQRect(geometry_.highlightRect(32 - e));
+  sheet_->setFocusMark(mark, hasFocus());
+}
+
+void AlmanacPage::focusInEvent(QFocusEvent* event) {
+  QScrollArea::focusInEvent(event);
+  showFocusMark();
+}
+
+void AlmanacPage::focusOutEvent(QFocusEvent* event) {
+  QScrollArea::focusOutEvent(event);
+  showFocusMark();
+}
+
+void AlmanacPage::keyPressEvent(QKeyEvent* event) {
+  const bool ctrl = event->modifiers() & Qt::ControlModifier;
+  switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Down:
+      emit focusDayStepped(1);
+      revealFocusDay();
+      return;
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+      emit focusDayStepped(-1);
+      revealFocusDay();
+      return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      if (elementOfDay(focusDay_) < 0) break;
+      if (ctrl)
+        emit daySheetRequested(focusDay_);
+      else
+        emit hourTableRequested(focusDay_);
+      return;
+    default:
+      break;
+  }
+  QScrollArea::keyPressEvent(event);
+}
 
 void AlmanacPage::showMonth(const MonthAlmanac& month, const MonthTermState& terms) {
   for (int e = 0; e < kDayColumns; ++e) {
@@ -157,6 +250,7 @@ void AlmanacPage::showMonth(const MonthAlmanac& month, const MonthTermState& ter
   sheet_->setCell(titleIndex_ + 2, ToQString(month.proverbLine.text), ToQColor(month.proverbLine.colour));
   sheet_->backdrop()->setTermDays(terms.firstTermDay, terms.secondTermDay);
   sheet_->update(sheet_->toWidget(ToQRect(geometry_.backdropRect())));
+  showFocusMark();
   for (int i = 0; i < 2; ++i) {
     const TermBar& bar = month.termBars[i];
     panelColumns_[static_cast<size_t>(i)] = bar.column;
@@ -225,15 +319,6 @@ void AlmanacPage::openDayDetail(int day) {
   if (e < 0) return;
   hoverColumn(geometry_.columnAt(dayCell(e, PageRow::kDayNumber).rect.left()));
   openDetail();
-}
-
-QImage AlmanacPage::captureVisible() {
-  // The hover mark follows the mouse; it is not part of the page.
-  const QRect mark = sheet_->highlight();
-  sheet_->setHighlight({});
-  QImage image = viewport()->grab().toImage();
-  sheet_->setHighlight(mark);
-  return image;
 }
 
 }  // namespace lunisol::ui

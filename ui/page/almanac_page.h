@@ -27,8 +27,19 @@ class AlmanacPage : public QScrollArea {
   void setZoom(qreal zoom);
   qreal zoom() const { return sheet_->zoom(); }
   // Scrolls to the right edge, where a page read from right to left starts
-  // and its titles stand.
+  // and its titles stand, and keeps it there through zooms and resizes
+  // until the reader scrolls elsewhere.
   void scrollToTitles();
+  bool keepsTitlesInView() const { return pinnedRight_; }
+
+  // The day column the keys act on: Gregorian day `day` of the month on show
+  // (0: none). It carries a focus mark while the page has the focus, and
+  // the page's accessible name and description say what `name` and
+  // `description` say of it.
+  void setFocusDay(int day, const QString& name = {}, const QString& description = {});
+  int focusDay() const { return focusDay_; }
+  // Scrolls the focus day's column into view (as the keys move it).
+  void revealFocusDay();
 
   // Copies the evaluated month into the cells and panels and places the
   // panels over the term columns.
@@ -63,12 +74,14 @@ class AlmanacPage : public QScrollArea {
   // The element whose column shows Gregorian day `day`, or −1.
   int elementOfDay(int day) const;
 
-  // What the page shows in its viewport right now, as the screen has it.
-  QImage captureVisible();
-
  protected:
   void resizeEvent(QResizeEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  // The arrows move the focus day in reading order (left and down: the next
+  // day), Enter opens its hour table and Ctrl+Enter its day sheet.
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
   // Ctrl with a double-click asks for the day sheet instead of the hour table.
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -78,6 +91,11 @@ class AlmanacPage : public QScrollArea {
   void yearlyNotesRequested();
   // The day sheet (日課) of Gregorian day `day` of the month on show.
   void daySheetRequested(int day);
+  // The keys ask for the day `days` after the focus day (before it when
+  // negative), which may lie in another month.
+  void focusDayStepped(int days);
+  // A click on the column of Gregorian day `day`.
+  void dayChosen(int day);
 
  private:
   void buildCells();
@@ -89,6 +107,9 @@ class AlmanacPage : public QScrollArea {
   void fitLayoutToArea();
   // The Gregorian day of mouse column c, or 0.
   int dayAtColumn(int c) const;
+  void showFocusMark();
+  // Keeps the page point under the viewport's centre there across a zoom.
+  void keepCentre(qreal oldZoom);
 
   QSize screen_;
   PageGeometry geometry_;
@@ -98,6 +119,9 @@ class AlmanacPage : public QScrollArea {
   int titleIndex_ = 0;
   int hoveredColumn_ = -1;
   std::array<int, kDayColumns> days_{};  // the Gregorian day of each day column, 0 elsewhere
+  int focusDay_ = 0;
+  bool pinnedRight_ = true;  // the right edge stays in view
+  bool scrolling_ = false;   // the page itself moves the scroll bar
 };
 
 }  // namespace lunisol::ui

@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "ui/page/almanac_page.h"
+#include "ui/page/pdf_text_map.h"
 #include "ui/widgets/save_dialog.h"
 
 namespace lunisol::ui {
@@ -106,26 +107,28 @@ QByteArray PageBitmapBytes(const QImage& image) {
   return bytes;
 }
 
-QString SaveFailureText(const QString& path, const SaveResult& result) {
-  if (result.notRegularFile)
-    return QStringLiteral("「%1」不是一般檔案（例如裝置或管道），不能存在這個名稱下。").arg(path);
-  return QStringLiteral("無法存檔「%1」：\n%2\n原有的檔案沒有變動。")
-      .arg(path, QString::fromLocal8Bit(result.reason().c_str()));
+namespace {
+
+SaveResult SaveBitmap(const QImage& image, const QString& path) {
+  const QByteArray bytes = PageBitmapBytes(image);
+  return WriteFileAtomically(QFile::encodeName(path).toStdString(),
+                             std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
 }
 
+}  // namespace
+
 int ExportPageImage(const QImage& image, const QString& path, const ExportMessage& message) {
-  const QByteArray bytes = PageBitmapBytes(image);
-  const SaveResult result = WriteFileAtomically(QFile::encodeName(path).toStdString(),
-                                                std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+  const SaveResult result = SaveBitmap(image, path);
   if (result.ok()) return 0;
   if (message) message(SaveFailureText(path, result));
   return -1;
 }
 
 int ExportPageImage(const QImage& image, const QString& path, QWidget* parent) {
-  return ExportPageImage(image, path, [parent](const QString& text) {
-    QMessageBox::warning(parent, QStringLiteral("警告視窗"), text, QMessageBox::Ok);
-  });
+  const SaveResult result = SaveBitmap(image, path);
+  if (result.ok()) return 0;
+  ShowSaveFailure(parent, path, result);
+  return -1;
 }
 
 void ExportImageWithDialog(const QImage& image, const QString& proposedName, QWidget* parent) {
@@ -136,21 +139,34 @@ void ExportImageWithDialog(const QImage& image, const QString& proposedName, QWi
 }
 
 void ExportPageWithDialog(AlmanacPage& page, const QString& yearText, int month, QWidget* parent) {
-  // Capture before the dialog opens: what is saved is what the user saw.
-  ExportImageWithDialog(page.captureVisible(), ProposedImageName(yearText, month), parent);
+  // Capture before the dialog opens: the whole page at the print the reader
+  // reads it in, wherever it was scrolled to.
+  ExportImageWithDialog(SheetPicture(*page.sheet()), ProposedImageName(yearText, month), parent);
+}
+
+QImage SheetPicture(CellSheet& sheet) {
+  QImage image(sheet.size(), QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  painter.scale(sheet.zoom(), sheet.zoom());
+  sheet.renderWhole(painter);
+  return image;
 }
 
 void PaintPageFitted(CellSheet& sheet, QPaintDevice& device) {
-  QPainter painter(&device);
-  const QRect area = painter.viewport();
-  const QSize size = sheet.size();
-  const qreal scale = std::min(qreal(area.width()) / size.width(), qreal(area.height()) / size.height());
-  painter.translate(area.x() + (area.width() - size.width() * scale) / 2, area.y());
-  painter.scale(scale, scale);
-  const QRect mark = sheet.highlight();
-  sheet.setHighlight({});
-  sheet.QWidget::render(&painter, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
-  sheet.setHighlight(mark);
+  {
+    QPainter painter(&device);
+    const QRect area = painter.viewport();
+    const QSize size = sheet.layoutSize();
+    const qreal scale = std::min(qreal(area.width()) / size.width(), qreal(area.height()) / size.height());
+    painter.translate(area.x() + (area.width() - size.width() * scale) / 2, area.y());
+    painter.scale(scale, scale);
+    sheet.renderWhole(painter);
+  }
+  // Printed into a PDF file, its text should copy as the characters shown.
+  auto* printer = dynamic_cast<QPrinter*>(&device);
+  if (printer && printer->outputFormat() == QPrinter::PdfFormat && !printer->outputFileName().isEmpty())
+    MendPdfTextMapFile(printer->outputFileName());
 }
 
 void PrintPage(CellSheet& sheet, QWidget* parent) {

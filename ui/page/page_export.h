@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "ui/widgets/atomic_file.h"
+#include "ui/widgets/save_dialog.h"
 
 class QPaintDevice;
 class QWidget;
@@ -44,25 +44,26 @@ QString ProposedImageName(const QString& yearText, int month);
 QByteArray PageBitmapBytes(const QImage& image);
 
 using ExportMessage = std::function<void(const QString&)>;
-// What the user reads when a file could not be saved: the file's name and
-// the system's reason.
-QString SaveFailureText(const QString& path, const SaveResult& result);
 // Saves `image` as a bitmap at `path`, whole or not at all: a failed export
 // leaves an existing file as it was and tells `message` why. 0 on success,
 // −1 otherwise.
 int ExportPageImage(const QImage& image, const QString& path, const ExportMessage& message);
-// The same, telling the user in a message box over `parent`.
+// The same, telling the user in a message box over `parent` (with the
+// system's own words in its details).
 int ExportPageImage(const QImage& image, const QString& path, QWidget* parent);
 
 // The save command: asks for a name in the current folder, proposing
 // `proposedName`, and exports `image` (the page as the user saw it).
 void ExportImageWithDialog(const QImage& image, const QString& proposedName, QWidget* parent);
-// The same for the almanac page, named after the year and month.
+// The same for the almanac page, whole, named after the year and month.
 void ExportPageWithDialog(AlmanacPage& page, const QString& yearText, int month, QWidget* parent);
-// Paints a page's whole sheet (cells, backdrop and the widgets on it, such as
-// the term panels, without the hover mark) onto `device` at the device's own
-// resolution, fitted to its page and centred across it: a print as sharp as
-// the screen, not a scaled bitmap.
+// The whole of a sheet and the sheets on it, at its zoom, without the marks
+// of the mouse and the keys.
+QImage SheetPicture(CellSheet& sheet);
+// Paints a page's whole sheet (cells, backdrop and the sheets on it, such as
+// the term panels, without the marks) onto `device`, fitted to its page and
+// centred across it: text as text and lines as lines, so a print or a PDF is
+// as sharp as the device and a PDF's text can be selected.
 void PaintPageFitted(CellSheet& sheet, QPaintDevice& device);
 // The print command: the page's sheet on one landscape sheet of paper.
 void PrintPage(CellSheet& sheet, QWidget* parent);

@@ -14,7 +14,6 @@ SolarTermBar::SolarTermBar(int screenHeight, QWidget* parent) : CellSheet(parent
   setFonts({MakePageFont(QString::fromLatin1(kPageFace), 14), MakePageFont(QString::fromLatin1(kPageFace), 18)});
   for (const TermPanelCellPlace& entry : kTermPanelCells) {
     Cell c;
-    c.rect = ToQRect(TermPanelCellRect(entry, screenHeight, 0));
     c.text = ToQString(entry.text);
     c.font = entry.font;
     c.colour = ToQColor(entry.colour);
@@ -27,13 +26,26 @@ void SolarTermBar::place(const QRect& pageRect, qreal zoom) {
   setZoom(zoom);
   setGeometry(QRectF(pageRect.x() * zoom, pageRect.y() * zoom, pageRect.width() * zoom, pageRect.height() * zoom)
                   .toAlignedRect());
-  for (int i = 0; i < kTermPanelCellCount; ++i)
-    setCellRect(i,
-                ToQRect(TermPanelCellRect(kTermPanelCells[static_cast<size_t>(i)], screenHeight_, pageRect.height())));
+  const TermPanelPlaces places = TermPanelLayoutFor(screenHeight_, Size{pageRect.width(), pageRect.height()}, needs());
+  for (int i = 0; i < kTermPanelCellCount; ++i) setCellRect(i, ToQRect(places.cells[static_cast<size_t>(i)]));
   std::vector<SheetFrame> frames;
-  for (const Rect& r : TermPanelFrameRects(pageRect.width())) frames.push_back({ToQRect(r), Edge::kEtched});
+  for (const Rect& r : places.frames) frames.push_back({ToQRect(r), Edge::kEtched});
   setFrames(std::move(frames));
   update();
+}
+
+TermPanelNeeds SolarTermBar::needs() const {
+  using C = TermPanelCell;
+  const auto lines = [this](C right, C left) {
+    int most = 0;
+    for (C c : {right, left}) {
+      const Rect r = kTimes8Units.rect(kTermPanelCells[static_cast<size_t>(c)].place);
+      most = std::max(most, lineCount(cell(static_cast<int>(c)).text, r.width()));
+    }
+    return most;
+  };
+  return {lines(C::kPlantingRight, C::kPlantingLeft), lines(C::kFishingRight, C::kFishingLeft),
+          sheetFont(0).cellHeight};
 }
 
 void SolarTermBar::showTerm(const TermBar& bar) {

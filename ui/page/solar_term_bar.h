@@ -24,6 +24,9 @@ class SolarTermBar : public CellSheet {
   void setScreenHeight(int screenHeight) { screenHeight_ = screenHeight; }
 
  private:
+  // The lines the notes shown take at their columns' widths.
+  TermPanelNeeds needs() const;
+
   int screenHeight_;
 };
 

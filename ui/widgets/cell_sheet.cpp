@@ -8,15 +8,13 @@
 #include <QTextLayout>
 #include <QToolTip>
 
+#include "ui/widgets/contrast.h"
+
 namespace lunisol::ui {
 
 const QColor CellSheet::kTipBackground(255, 232, 232);
 
 QColor ToQColor(const Colour& c) { return QColor(c.r, c.g, c.b); }
-
-QString ToQString(std::u16string_view text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 namespace {
 
@@ -257,6 +255,13 @@ int CellSheet::tooltipCellAt(const QPoint& pos) const {
   return -1;
 }
 
+int CellSheet::lineCount(const QString& text, int width, int font) const {
+  FontCache& fc = fonts_.at(static_cast<size_t>(font) < fonts_.size() ? font : 0);
+  return static_cast<int>(BreakLines(
+                              text, [&](const QString& s) { return fc.advance(s); }, width)
+                              .size());
+}
+
 bool CellSheet::isCut(int index) const {
   const Cell& c = cells_.at(index);
   return c.visible && !c.text.isEmpty() && layOut(c).cut;
@@ -284,20 +289,34 @@ CellSheet::CellLines CellSheet::layOut(const Cell& c) const {
   if (out.lines.size() <= fit) return out;
   out.cut = true;
   out.lines.resize(fit);
-  // The last shown line gives way to an ellipsis: a vertical one in a column
-  // one character wide, which reads top to bottom.
+  // The last shown line gives way to an ellipsis inside the cell: in a
+  // column narrower than two characters, which reads top to bottom, the
+  // vertical one in place of the whole line (a line there may be a number
+  // of two digits); elsewhere "…" after as much of the line as fits.
   QString& last = out.lines.last();
-  const bool column = last.size() <= 1;
-  if (column) {
+  if (c.rect.width() < 2 * fc.font.font.pixelSize()) {
     last = QStringLiteral("\uFE19");
-  } else {
-    last.chop(1);
-    last += QStringLiteral("\u2026");
+    return out;
   }
+  const QString ellipsis = QStringLiteral("\u2026");
+  const int room = c.rect.width() - fc.advance(ellipsis);
+  while (!last.isEmpty() && fc.advance(last) > room) last.chop(last.size() > 1 && last.back().isLowSurrogate() ? 2 : 1);
+  last += ellipsis;
   return out;
 }
 
-void CellSheet::drawCell(QPainter& p, const Cell& c) {
+QColor CellSheet::groundOf(int index) const {
+  const Cell& c = cells_.at(index);
+  if (c.fill.isValid()) return c.fill;
+  for (auto f = frames_.rbegin(); f != frames_.rend(); ++f)
+    if (f->fill.isValid() && f->rect.contains(c.rect.center())) return f->fill;
+  return background_;
+}
+
+QColor CellSheet::inkOf(int index) const { return InkOn(cells_.at(index).colour, groundOf(index)); }
+
+void CellSheet::drawCell(QPainter& p, int index) {
+  const Cell& c = cells_[static_cast<size_t>(index)];
   if (!c.visible || c.text.isEmpty()) return;
   if (c.fill.isValid()) p.fillRect(c.rect, c.fill);
   FontCache& fc = fonts_.at(static_cast<size_t>(c.font) < fonts_.size() ? c.font : 0);
@@ -307,7 +326,7 @@ void CellSheet::drawCell(QPainter& p, const Cell& c) {
   const int em = fc.font.font.pixelSize();
   const int baseline = lineHeight / 2 + (em * 38 + 50) / 100;
   p.setFont(fc.font.font);
-  p.setPen(c.colour);
+  p.setPen(inkOf(index));
   const QStringList lines = layOut(c).lines;
   int top = c.rect.top();
   const int bottom = c.rect.bottom() + 1;
@@ -328,7 +347,15 @@ void CellSheet::drawCell(QPainter& p, const Cell& c) {
   }
 }
 
-void CellSheet::render(QPainter& p, const QRect& clip) {
+void CellSheet::setFocusMark(const QRect& r, bool shown) {
+  if (r == focusMark_ && shown == focusMarkShown_) return;
+  if (focusMarkShown_ && !focusMark_.isEmpty()) update(toWidget(focusMark_));
+  focusMark_ = r;
+  focusMarkShown_ = shown;
+  if (focusMarkShown_ && !focusMark_.isEmpty()) update(toWidget(focusMark_));
+}
+
+void CellSheet::render(QPainter& p, const QRect& clip, Marks marks) {
   if (backdrop_) {
     for (const QRect& r : QRegion(clip).subtracted(backdropBounds_)) p.fillRect(r, background_);
     backdrop_->paint(p, backdropBounds_, background_);
@@ -348,10 +375,37 @@ void CellSheet::render(QPainter& p, const QRect& clip) {
     p.setBrush(Qt::NoBrush);
     p.drawRect(f.rect.adjusted(0, 0, -1, -1));  // on the border pixels of rect, as DrawEdge draws
   }
-  for (const Cell& c : cells_) {
-    if (c.rect.adjusted(-2, 0, 2, 0).intersects(clip)) drawCell(p, c);
+  for (int i = 0; i < static_cast<int>(cells_.size()); ++i) {
+    if (cells_[static_cast<size_t>(i)].rect.adjusted(-2, 0, 2, 0).intersects(clip)) drawCell(p, i);
   }
+  if (marks == Marks::kLeftOut) return;
   if (!highlight_.isEmpty()) DrawEdge(p, highlight_, Edge::kSunkenInner);
+  if (focusMarkShown_ && !focusMark_.isEmpty()) {
+    // Two pixels of the almanac's navy inside the column: plain to see
+    // beside the hover mark's thin edge, in either view.
+    p.setPen(QPen(QColor(0, 0, 128), 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(focusMark_).adjusted(2, 2, -2, -2));
+  }
+}
+
+QSize CellSheet::layoutSize() const { return (QSizeF(size()) / zoom_).toSize(); }
+
+void CellSheet::renderWhole(QPainter& p) {
+  render(p, QRect(QPoint(0, 0), layoutSize()), Marks::kLeftOut);
+  for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+    if (!child->isVisibleTo(this)) continue;
+    p.save();
+    if (auto* sheet = qobject_cast<CellSheet*>(child)) {
+      p.translate(QPointF(child->pos()) / zoom_);
+      sheet->renderWhole(p);
+    } else {
+      // A control on the sheet (a button, an edit) is drawn as it looks.
+      p.scale(1 / zoom_, 1 / zoom_);
+      child->render(&p, child->pos(), QRegion(), QWidget::DrawChildren);
+    }
+    p.restore();
+  }
 }
 
 void CellSheet::paintEvent(QPaintEvent* event) {
@@ -389,9 +443,15 @@ void CellSheet::mouseMoveEvent(QMouseEvent* event) {
   QWidget::mouseMoveEvent(event);
 }
 
+void CellSheet::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) emit pressed(toLayout(event->position()));
+  QWidget::mousePressEvent(event);
+}
+
 void CellSheet::mouseDoubleClickEvent(QMouseEvent* event) {
+  // Not a second press as well (QWidget's default): the press before it
+  // has been told already.
   if (event->button() == Qt::LeftButton) emit doubleClicked(toLayout(event->position()));
-  QWidget::mouseDoubleClickEvent(event);
 }
 
 void InstallTooltipLook() {

@@ -19,6 +19,7 @@
 #include "almanac/colour.h"
 #include "ui/widgets/edges.h"
 #include "ui/widgets/page_font.h"
+#include "ui/widgets/qt_text.h"
 #include "ui/widgets/ruled_backdrop.h"
 
 namespace lunisol::ui {
@@ -42,7 +43,6 @@ struct SheetFrame {
 };
 
 QColor ToQColor(const Colour& c);
-QString ToQString(std::u16string_view text);
 
 // Breaks `text` into the lines a narrow static text shows: words of Latin
 // letters and digits stay together, every ideograph may start a line, blanks
@@ -88,6 +88,10 @@ class CellSheet : public QWidget {
   // The hover mark: a sunken edge around `r`; an empty rectangle removes it.
   void setHighlight(const QRect& r);
   const QRect& highlight() const { return highlight_; }
+  // The keyboard's mark: a solid frame around `r`, shown while `shown`.
+  void setFocusMark(const QRect& r, bool shown);
+  const QRect& focusMark() const { return focusMark_; }
+  bool focusMarkShown() const { return focusMarkShown_; }
 
   // Large print: the sheet paints everything `zoom` times larger (1 = as
   // laid out). Cells keep their layout rectangles; the widget's own size is
@@ -103,24 +107,42 @@ class CellSheet : public QWidget {
   // What hovering cell `index` shows: its whole text when the cell cuts it,
   // followed by its own tip when it has another one.
   QString cellTip(int index) const;
+  // How many lines `text` takes in a cell `width` pixels wide in font `font`.
+  int lineCount(const QString& text, int width, int font = 0) const;
+  // The lines cell `index` shows, the last ending in an ellipsis when cut.
+  QStringList shownLines(int index) const { return layOut(cells_.at(index)).lines; }
   // Whether the cell shows its text only in part (it then ends in an
   // ellipsis).
   bool isCut(int index) const;
-  // Paints into any device (used by paintEvent, image export and tests), in
-  // layout pixels.
-  void render(QPainter& p, const QRect& clip);
+  // The colour cell `index` is drawn in, and the ground under it (its fill,
+  // a filled frame's, or the sheet's background).
+  QColor inkOf(int index) const;
+  QColor groundOf(int index) const;
+
+  // Whether a painting shows the marks that follow the mouse and the keys.
+  enum class Marks { kShown, kLeftOut };
+  // Paints into any device (used by paintEvent and tests), in layout pixels.
+  void render(QPainter& p, const QRect& clip, Marks marks = Marks::kShown);
+  // The whole sheet and the sheets laid on it (the term panels), without
+  // the marks, in layout pixels: text as text and lines as lines on a
+  // printer or a PDF, the one way pages leave the program.
+  void renderWhole(QPainter& p);
+  // The size the sheet is laid out at (its widget size without the zoom).
+  QSize layoutSize() const;
 
   static constexpr int kTipMaxWidth = 400;
   static const QColor kTipBackground;
 
  signals:
   void mouseMoved(QPoint pos);
+  void pressed(QPoint pos);  // the left button
   void doubleClicked(QPoint pos);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   bool event(QEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:
@@ -130,7 +152,7 @@ class CellSheet : public QWidget {
   };
   CellLines layOut(const Cell& c) const;
   QPoint toLayout(const QPointF& widgetPos) const;
-  void drawCell(QPainter& p, const Cell& c);
+  void drawCell(QPainter& p, int index);
   void touch(int index);
 
   // Widths of words and laid-out lines, kept per font: a month change meets
@@ -160,6 +182,8 @@ class CellSheet : public QWidget {
   QRect pictureRect_;
   std::vector<Cell> cells_;
   QRect highlight_;
+  QRect focusMark_;
+  bool focusMarkShown_ = false;
   qreal zoom_ = 1;
 };
 

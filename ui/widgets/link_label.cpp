@@ -5,6 +5,8 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 
+#include "ui/widgets/contrast.h"
+
 namespace lunisol::ui {
 
 const QColor LinkLabel::kUnvisited(0, 0, 255);
@@ -27,7 +29,7 @@ LinkLabel::LinkLabel(const QString& text, const QString& link, QWidget* parent)
 
 void LinkLabel::applyColour() {
   QPalette pal = palette();
-  pal.setColor(QPalette::WindowText, visited_ ? kVisited : kUnvisited);
+  pal.setColor(QPalette::WindowText, InkOn(visited_ ? kVisited : kUnvisited, pal.color(QPalette::Window)));
   setPalette(pal);
 }
 

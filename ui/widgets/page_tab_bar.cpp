@@ -1,6 +1,7 @@
 #include "ui/widgets/page_tab_bar.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
@@ -38,6 +39,7 @@ PageTabBar::PageTabBar(QWidget* parent, unsigned styleFlags) : QWidget(parent), 
   boldFont_.setWeight(QFont::Bold);
   setFixedHeight(tabHeight());
   setAutoFillBackground(false);
+  setFocusPolicy(Qt::TabFocus);
 }
 
 bool PageTabBar::setTabs(const QStringList& captions) {
@@ -78,6 +80,7 @@ int PageTabBar::setCurrentIndex(int index) {
     selected_ = index;
     update(tabs_[index].rect);
     update(QRect(0, 0, width(), 1));  // the break in the top line moves
+    setAccessibleDescription(tabs_[index].text);
   }
   return selected_;
 }
@@ -112,7 +115,13 @@ int PageTabBar::drawTab(QPainter& p, const Tab& tab, bool selected) {
   }
   p.setFont(selected ? boldFont_ : normalFont_);
   p.setPen(Qt::black);
-  p.drawText(tab.rect.adjusted(10, 1, -10, -1), Qt::AlignCenter | Qt::TextSingleLine, tab.text);
+  const QRect text = tab.rect.adjusted(10, 1, -10, -1);
+  p.drawText(text, Qt::AlignCenter | Qt::TextSingleLine, tab.text);
+  if (selected && hasFocus()) {
+    // The keyboard's mark around the chosen tab's caption.
+    p.setPen(QPen(Qt::black, 1, Qt::DotLine));
+    p.drawRect(text.adjusted(-3, 0, 2, -1));
+  }
   return tab.rect.right() + 1;
 }
 
@@ -140,12 +149,39 @@ void PageTabBar::paintEvent(QPaintEvent*) {
   if (breakLeft > 0) p.drawLine(0, 0, breakLeft, 0);
 }
 
+void PageTabBar::choose(int index) {
+  if (index < 0 || index >= count() || index == selected_) return;
+  setCurrentIndex(index);
+  emit currentChanged(index);
+}
+
 void PageTabBar::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
-  const int hit = tabAt(event->position().toPoint());
-  if (hit < 0 || hit == selected_) return;
-  setCurrentIndex(hit);
-  emit currentChanged(hit);
+  choose(tabAt(event->position().toPoint()));
+}
+
+void PageTabBar::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Left:
+      choose(selected_ - 1);
+      break;
+    case Qt::Key_Right:
+      choose(selected_ + 1);
+      break;
+    default:
+      QWidget::keyPressEvent(event);
+      return;
+  }
+}
+
+void PageTabBar::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  update();
+}
+
+void PageTabBar::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  update();
 }
 
 }  // namespace lunisol::ui

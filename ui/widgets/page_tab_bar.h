@@ -1,5 +1,6 @@
 // A row of trapezoid folder tabs hanging from a top line, driven by the
-// mouse alone; tells its owner when the user picks another tab.
+// mouse or, once it has the focus, by the arrow keys; tells its owner when
+// the user picks another tab.
 #pragma once
 
 #include <QFont>
@@ -50,9 +51,14 @@ class PageTabBar : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   int drawTab(QPainter& p, const Tab& tab, bool selected);
+  // Selects `index` as the user's choice.
+  void choose(int index);
 
   std::vector<Tab> tabs_;
   unsigned styleFlags_ = 0;
