@@ -123,10 +123,12 @@ const std::vector<Command> kCommands{
     {.name = "day",
      .summary = "a day's spirits and 宜/忌 with their reasons, and the almanac's list",
      .forms = {{kDate}, {kFrom, kTo}},
+     .options = {{"--text", nullptr, "the day as the almanac's day sheet says it, in text rather than JSON"}},
      .details = "One JSON object for DATE, one a line for each day from FROM to TO: the spirits and the 宜/忌 of "
                 "every activity by the rules of 《欽定協紀辨方書》, and `almanac`, the list a Taiwanese farmer's "
                 "almanac prints over it (its words, folk marks and the few 忌 that matter most, each item with its "
-                "reasons and source).",
+                "reasons and source). With --text, each day as lines to read: its dates, 值神, 建除, 吉神, 凶煞, the "
+                "almanac's 宜 and 忌, 沖煞, 彭祖百忌 and its folk marks.",
      .example = "day 2009-05-26",
      .run = RunDay},
     {.name = "choose",

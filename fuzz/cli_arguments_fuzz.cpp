@@ -16,7 +16,7 @@
 #include "calendar/text.h"
 #include "cli/arguments.h"
 #include "cli/commands.h"
-#include "days/day_lists.h"
+#include "days/day_finder.h"
 #include "ical/calendar_events.h"
 
 namespace {
@@ -64,11 +64,9 @@ void CheckReaders(std::string_view word) {
   if (kYearReader.read(word, v))
     Check(Spells(word, v.number) && v.number >= kFirstTermYear && v.number <= kLastTermYear);
   if (kHourReader.read(word, v)) Check(Spells(word, v.number) && v.number >= 0 && v.number <= 11);
-  if (kActivityReader.read(word, v)) {
-    Check(v.number >= 0 && v.number < kActivityCount);
-    const auto id = static_cast<ActivityId>(v.number);
-    Check(ToUtf8(ActivityName(id)) == word || ToUtf8(TaiwaneseActivityName(id)) == word);
-  }
+  // An activity is read as the almanac word or book activity that bears
+  // exactly that name.
+  if (kActivityReader.read(word, v)) Check(ToUtf8(ChooseTargetName(ActivityOfNumber(v.number))) == word);
   if (kCalendarPartsReader.read(word, v)) {
     Check(v.number > 0 && v.number < (1 << kCalendarPartCount));
     // Every bit set names a part the list gives, and every name is a part.

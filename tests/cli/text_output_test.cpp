@@ -1,5 +1,6 @@
-// lunisol-cli cal: the grid lines up for East Asian widths, and each day
-// carries its lunar date, term and festivals where the core puts them.
+// The text lunisol-cli prints for a reader: the cal grid lines up for East
+// Asian widths with each day's lunar date, term and festivals where the core
+// puts them, and day --text says the day as the almanac's day sheet does.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -7,9 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "calendar/text.h"
 #include "cli/cal_command.h"
+#include "cli/day_text.h"
 #include "cli/run.h"
 #include "cli/text_width.h"
+#include "days/almanac_list.h"
+#include "days/day_lists.h"
 
 namespace lunisol::cli {
 namespace {
@@ -183,6 +188,60 @@ TEST(Cal, YearMonthAndRefusals) {
     EXPECT_NE(o.err.find("cal: "), std::string::npos) << o.err;
     EXPECT_TRUE(o.out.empty());
   }
+}
+
+// The lines of a day's text, by label ("宜" → its words as written).
+std::map<std::string, std::string> Labelled(const std::string& text) {
+  std::map<std::string, std::string> lines;
+  std::string last;
+  for (const std::string& line : Lines(text)) {
+    const size_t blank = line.find(' ');
+    if (line.starts_with("          "))
+      lines[last] += " " + line.substr(line.find_first_not_of(' '));
+    else if (blank != std::string::npos && !line.starts_with("國曆") && !line.starts_with("農曆"))
+      lines[last = line.substr(0, blank)] = line.substr(line.find_first_not_of(' ', blank));
+  }
+  return lines;
+}
+
+// day --text says the almanac list of the day (not the book's sixty), 諸事不宜
+// alone under 忌, and folds long lists under their label within 80 columns.
+TEST(DayText, TheAlmanacListAsTheDaySheetSaysIt) {
+  std::map<std::string, std::string> may26 = Labelled(DayText(2009, 5, 26));
+  DayLists d;
+  ASSERT_TRUE(EvaluateDayLists(2009, 5, 26, d));
+  AlmanacList a;
+  BuildAlmanacList(d, a);
+  std::string yi;
+  for (int i = 0; i < a.yiCount; ++i) yi += (i ? " " : "") + ToUtf8(AlmanacWordName(a.yi[static_cast<size_t>(i)].word));
+  EXPECT_EQ(may26["宜"], yi);
+  EXPECT_EQ(may26["值神"], "明堂（黃道）");
+  EXPECT_EQ(may26["建除"], "滿日");
+  EXPECT_NE(DayText(2009, 5, 26).find("農曆 己丑年 五月初三　辛未日\n"), std::string::npos);
+
+  std::map<std::string, std::string> newYear = Labelled(DayText(2026, 2, 17));
+  EXPECT_EQ(newYear["忌"], "諸事不宜");
+  EXPECT_EQ(newYear.count("宜"), 0u);
+
+  bool folded = false;
+  for (int m = 1; m <= 12; ++m)
+    for (int day = 1; day <= 28; ++day)
+      for (const std::string& line : Lines(DayText(2026, m, day))) {
+        EXPECT_LE(DisplayWidth(line), 80) << line;
+        EXPECT_NE(line.back(), ' ');
+        folded = folded || line.starts_with("          ");
+      }
+  EXPECT_TRUE(folded);
+  EXPECT_EQ(DayText(2101, 1, 1), "");
+}
+
+TEST(DayText, ARangeDayByDayAndJsonWithoutIt) {
+  std::ostringstream out, err;
+  ASSERT_EQ(cli::Run({"day", "2026-02-16", "2026-02-17", "--text"}, out, err), 0);
+  EXPECT_EQ(out.str(), DayText(2026, 2, 16) + "\n" + DayText(2026, 2, 17));
+  std::ostringstream json;
+  ASSERT_EQ(cli::Run({"day", "2026-02-16"}, json, err), 0);
+  EXPECT_TRUE(json.str().starts_with("{\"date\":\"2026-02-16\""));
 }
 
 }  // namespace
