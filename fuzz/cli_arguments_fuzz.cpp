@@ -63,7 +63,7 @@ void CheckReaders(std::string_view word) {
   if (kConverterDateReader.read(word, v)) Check(DateText(v.date) == word);
   if (kYearReader.read(word, v))
     Check(Spells(word, v.number) && v.number >= kFirstTermYear && v.number <= kLastTermYear);
-  if (kHourReader.read(word, v)) Check(Spells(word, v.number) && v.number >= 0 && v.number <= 11);
+  if (kHourReader.read(word, v)) Check(Spells(word, v.number) && v.number >= 0 && v.number <= 12);
   // An activity is read as the almanac word or book activity that bears
   // exactly that name.
   if (kActivityReader.read(word, v)) Check(ToUtf8(ChooseTargetName(ActivityOfNumber(v.number))) == word);
