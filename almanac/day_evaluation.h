@@ -1,14 +1,13 @@
 // One day column of the month page, evaluated from the facts of its day.
 #pragma once
 
-#include <string>
-#include <string_view>
+#include <optional>
 
 #include "almanac/colour.h"
 #include "almanac/month.h"
 #include "almanac/year_data.h"
 #include "calendar/convert.h"
-#include "calendar/state.h"
+#include "calendar/vocabulary.h"
 
 namespace lunisol {
 
@@ -18,26 +17,21 @@ struct DayContext {
   int year = 0;
   int month = 0;
   int day = 0;
-  CalendarDate date;       // lunar date, day pillar, weekday, mansion
-  int lunarYearIndex = 0;  // cycle index of the lunar year the day belongs to
-  int cycleIndex = 0;      // the day pillar among the sixty
-  int term = -1;           // the term beginning on the day, or −1
-  int nineStar = 0;        // 1..9 from the year's table, 0 = not computed
-  int hexagram = -1;       // 0..71 from the year's table, −1 = not computed
-  std::u16string dayKey;   // "MMDD", the key of moon phases and dated notes
+  CalendarDate date;                        // lunar date, day pillar, weekday, mansion
+  Pillar lunarYear;                         // the pillar of the lunar year the day belongs to
+  std::optional<SolarTerm> term;            // the term beginning on the day
+  int nineStar = 0;                         // 1..9 from the year's table, 0 = not known
+  int hexagram = -1;                        // 0..71 from the year's table, −1 = none
+  std::optional<MoonPhaseEvent> moonPhase;  // the phase the page shows on the day
   // Handed on by the days before it:
-  int termInForce = 0;        // the season's term: the latest begun by this day
-  int lunarMonthPillar = -1;  // pillar of the lunar month whose first day this month has met
+  SolarTerm termInForce = SolarTerm::kMinorCold;  // the season's term: the latest begun by this day
+  std::optional<Pillar> lunarMonthPillar;         // of the lunar month whose first day this month has met
   Colour dayBeforeStarColour = colours::kBlack;
-
-  std::u16string_view StemName() const;
-  std::u16string_view BranchName() const;
 };
 
 // The day's own facts from the calendar and the year's tables; false when
-// the date does not convert. The term lookup records the term in
-// state.lastTermIndex, as every term lookup does.
-bool ReadDay(CalendarState& state, int year, int month, int day, DayContext& out);
+// the date does not convert.
+bool ReadDay(const YearData& data, int year, int month, int day, DayContext& out);
 
 // Fills every cell of the day's column but the day number's text, in the
 // order the rules build on each other (notes and warnings are appended).

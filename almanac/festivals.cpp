@@ -9,15 +9,6 @@ namespace lunisol {
 
 namespace {
 
-std::u16string Key4(int month, int day) { return Format(u"%02d%02d", {month, day}); }
-
-template <size_t N>
-std::optional<std::u16string_view> FindIn(const std::array<std::u16string_view, N>& table, std::u16string_view key) {
-  for (std::u16string_view entry : table)
-    if (entry.size() >= 4 && entry.substr(0, 4) == key) return entry.substr(4);
-  return std::nullopt;
-}
-
 // The first entry of each key in the lunar table, by month × 100 + day
 // (0100 is the year-end entry); built once, since every day of every
 // month looks one up.
@@ -51,28 +42,16 @@ std::optional<std::u16string_view> LunarEntry(int key) {
 
 }  // namespace
 
-std::optional<std::u16string_view> FindKeyedEntry(std::u16string_view key, bool lunar) {
-  if (!lunar) return FindIn(kSolarFestivals, key);
-  // A key with a sign (a leap month) or any other non-digit matches nothing.
-  if (key.size() != 4) return std::nullopt;
-  int k = 0;
-  for (char16_t c : key) {
-    if (c < u'0' || c > u'9') return std::nullopt;
-    k = k * 10 + (c - u'0');
-  }
-  return LunarEntry(k);
+std::optional<std::u16string_view> SolarFestival(int year, int month, int day) {
+  for (const SolarFestivalRow& row : kSolarFestivals)
+    if (row.month == month && row.day == day && row.KeptIn(year)) return row.name;
+  return std::nullopt;
 }
 
-std::optional<std::u16string_view> SolarFestival(int month, int day) {
-  return FindIn(kSolarFestivals, Key4(month, day));
-}
-
-std::optional<std::u16string> LunarFestival(int lunarMonth, int lunarDay, bool isYearEnd) {
-  // The month keeps its sign, so a leap-month day makes a key like "-412"
-  // that matches nothing.
+std::optional<std::u16string> LunarFestival(const LunarDate& date, bool isYearEnd) {
   std::optional<std::u16string> text;
-  if (lunarMonth > 0 && lunarDay > 0 && lunarDay < 100)
-    if (auto own = LunarEntry(lunarMonth * 100 + lunarDay)) text = std::u16string(*own);
+  if (!date.leap && date.month >= 1 && date.day > 0 && date.day < 100)
+    if (auto own = LunarEntry(date.month * 100 + date.day)) text = std::u16string(*own);
   if (isYearEnd) {
     // "0100" can never be made from a real date; it stands for the eve of the
     // lunar new year, whether month 12 has 29 or 30 days. On a 29-day month
@@ -87,32 +66,20 @@ std::optional<std::u16string> LunarFestival(int lunarMonth, int lunarDay, bool i
   return text;
 }
 
-std::optional<std::u16string> FindMoonPhase(const MoonPhaseData& data, int list, std::u16string_view key) {
-  static constexpr std::u16string_view kFormats[4] = {u"望 %s時 %s分", u"下弦 %s時 %s分", u"朔 %s時 %s分",
-                                                      u"上弦 %s時 %s分"};
-  if (list < 0 || list > 3) return std::nullopt;
-  for (const std::u16string& entry : data.moonPhaseLists[static_cast<size_t>(list)]) {
-    if (entry.size() < 8 || std::u16string_view(entry).substr(0, 4) != key) continue;
-    return Format(kFormats[list], {std::u16string_view(entry).substr(4, 2), std::u16string_view(entry).substr(6, 2)});
-  }
-  return std::nullopt;
+std::u16string MoonPhaseText(const MoonPhaseEvent& event) {
+  static constexpr std::u16string_view kNames[4] = {u"望", u"下弦", u"朔", u"上弦"};
+  return Format(u"%s %02d時 %02d分", {kNames[Index(event.phase)], event.time.hour, event.time.minute});
 }
 
-void ShowTermNotes(TermBar& bar, std::u16string_view termName) {
-  for (const TermNotes& notes : kTermNotes) {
-    if (notes.term != termName) continue;
-    bar.notes[0] = {std::u16string(notes.northPlanting), colours::kGreen};
-    bar.notes[1] = {std::u16string(notes.centralSouthPlanting), colours::kGreen};
-    bar.notes[2] = {std::u16string(notes.fishingA), colours::kNavy};
-    bar.notes[3] = {std::u16string(notes.fishingB), colours::kNavy};
-    break;
-  }
+void ShowTermNotes(TermBar& bar, SolarTerm term) {
+  const TermNotes& notes = kTermNotes[static_cast<size_t>(Index(term))];
+  bar.notes[0] = {std::u16string(notes.northPlanting), colours::kGreen};
+  bar.notes[1] = {std::u16string(notes.centralSouthPlanting), colours::kGreen};
+  bar.notes[2] = {std::u16string(notes.fishingA), colours::kNavy};
+  bar.notes[3] = {std::u16string(notes.fishingB), colours::kNavy};
   for (size_t i = 0; i < 4; ++i) bar.tooltips[i] = bar.notes[i].text;
 }
 
-std::u16string TermTimeText(std::u16string_view hhmm) {
-  if (hhmm.size() < 4) return {};
-  return std::u16string(hhmm.substr(0, 2)) + u"時" + std::u16string(hhmm.substr(2, 2)) + u"分";
-}
+std::u16string TermTimeText(ClockTime time) { return Format(u"%02d時%02d分", {time.hour, time.minute}); }
 
 }  // namespace lunisol

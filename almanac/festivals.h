@@ -1,4 +1,5 @@
-// Lookups of the festival, moon-phase and solar-term note tables.
+// Lookups of the festival and solar-term note tables, and the texts of a
+// moon phase and a term's moment as the page writes them.
 #pragma once
 
 #include <optional>
@@ -6,23 +7,21 @@
 #include <string_view>
 
 #include "almanac/month.h"
+#include "calendar/vocabulary.h"
 
 namespace lunisol {
 
-// Text of the first entry of a keyed table ("MMDD…") whose key equals `key`.
-std::optional<std::u16string_view> FindKeyedEntry(std::u16string_view key, bool lunar);
-// Gregorian festival of the day, if any.
-std::optional<std::u16string_view> SolarFestival(int month, int day);
-// Lunar festival text of the day. `isYearEnd` marks the last day of the lunar
-// year, which also carries 除夕 (after the day's own entry, if it has one).
-std::optional<std::u16string> LunarFestival(int lunarMonth, int lunarDay, bool isYearEnd);
-// "望 hh時 mm分" (and 下弦, 朔, 上弦 for lists 1..3) of the first entry of
-// that list keyed MMDD.
-std::optional<std::u16string> FindMoonPhase(const MoonPhaseData& data, int list, std::u16string_view key);
-// Fills the four note columns of a term bar (and their tooltips) from
-// kTermNotes; an unknown name leaves the notes and refreshes the tooltips.
-void ShowTermNotes(TermBar& bar, std::u16string_view termName);
-// "hh時mm分" from a "hhmm" term time.
-std::u16string TermTimeText(std::u16string_view hhmm);
+// Gregorian observance of the day, if one was kept in that year.
+std::optional<std::u16string_view> SolarFestival(int year, int month, int day);
+// Lunar festival text of the day (none in a leap month). `isYearEnd` marks
+// the last day of the lunar year, which also carries 除夕 (after the day's
+// own entry, if it has one).
+std::optional<std::u16string> LunarFestival(const LunarDate& date, bool isYearEnd);
+// "望 hh時 mm分" (下弦, 朔, 上弦 for the other phases).
+std::u16string MoonPhaseText(const MoonPhaseEvent& event);
+// Fills the four note columns of a term bar and their tooltips.
+void ShowTermNotes(TermBar& bar, SolarTerm term);
+// "hh時mm分".
+std::u16string TermTimeText(ClockTime time);
 
 }  // namespace lunisol

@@ -2,8 +2,7 @@
 
 #include "almanac/tables.h"
 #include "calendar/convert.h"
-#include "calendar/cycle.h"
-#include "calendar/day_tables.h"
+#include "calendar/names.h"
 #include "calendar/tables.h"
 #include "calendar/text.h"
 
@@ -21,30 +20,22 @@ const std::array<std::u16string_view, 31> kLunarDayNames{
 
 const std::array<std::u16string_view, 7> kWeekdayNames{u"日", u"一", u"二", u"三", u"四", u"五", u"六"};
 
-int DayOfYear(int year, int month, int day) {
-  int n = day;
-  for (int m = 1; m < month; ++m) n += DaysInSolarMonth(year, m);
-  return n;
+std::u16string_view Name(Officer officer) { return kOfficerNames[static_cast<size_t>(officer)]; }
+
+std::u16string_view Name(Direction direction) {
+  static constexpr std::u16string_view kNames[8] = {u"正北", u"東北", u"正東", u"東南",
+                                                    u"正南", u"西南", u"正西", u"西北"};
+  return kNames[static_cast<size_t>(direction)];
 }
 
-std::u16string_view DayCycleIndex(std::u16string_view pillar, int& index) {
-  for (size_t i = 0; i < kCycleNames.size(); ++i) {
-    if (kCycleNames[i] == pillar) {
-      index = static_cast<int>(i);
-      return kJoyWealthDirections[i];
-    }
-  }
-  return {};
-}
-
-int MonthPillarIndex(int yearIndex, int month) {
+Pillar MonthPillar(Pillar year, int month) {
+  // The first month is a 寅 month whose stem follows the year's: 甲 and 己
+  // years open with 丙寅, 乙 and 庚 with 戊寅, and so on.
   static constexpr int kFirstMonth[5] = {2, 14, 26, 38, 50};  // 丙寅 戊寅 庚寅 壬寅 甲寅
-  const int stem = ((yearIndex % 10) + 10) % 10;
-  const int first = kFirstMonth[stem % 5];
-  return (((first + month - 1) % 60) + 60) % 60;
+  return Pillar(kFirstMonth[Index(year.stem()) % 5] + month - 1);
 }
 
-std::u16string_view DayOfficer(int year, int month, int day) {
+Officer DayOfficer(int year, int month, int day) {
   // The month branch changes on each section term (the first term of a
   // Gregorian month): from it the month is month number M, before it M − 1
   // (寅 = 2 … 丑 = 1, 子 = 0). On a term day both branches advance together,
@@ -52,59 +43,35 @@ std::u16string_view DayOfficer(int year, int month, int day) {
   int sectionDay = 6;
   if (year >= kFirstTermYear && year <= kLastTermYear) sectionDay = TermDaysOfMonth(year, month).first;
   const int monthBranch = (day >= sectionDay ? month : month - 1) % 12;
-  const int dayBranch = GregorianDayCycle(year, month, day) % 12;
-  return kOfficerNames[static_cast<size_t>(((dayBranch - monthBranch) % 12 + 12) % 12)];
+  return OfficerAt(Index(DayPillar(year, month, day).branch()) - monthBranch);
 }
 
-Colour OfficerColour(std::u16string_view officer) {
-  if (officer == u"建" || officer == u"閉") return kNavy;
-  if (officer == u"除" || officer == u"定" || officer == u"開") return kOlive;
-  if (officer == u"滿" || officer == u"平") return kGreen;
-  if (officer == u"執" || officer == u"破" || officer == u"危") return kMaroon;
-  if (officer == u"成" || officer == u"收") return kDarkGrey;
-  return kBlack;
+Colour OfficerColour(Officer officer) {
+  static constexpr Colour kByOfficer[12] = {kNavy,   kOlive,  kGreen,    kGreen,    kOlive, kMaroon,
+                                            kMaroon, kMaroon, kDarkGrey, kDarkGrey, kOlive, kNavy};
+  return kByOfficer[static_cast<size_t>(officer)];
 }
 
-Colour StemColour(std::u16string_view stem) {
-  if (Contains(stem, u"甲") || Contains(stem, u"乙")) return kGreen;
-  if (Contains(stem, u"丙") || Contains(stem, u"丁")) return kMaroon;
-  if (Contains(stem, u"戊") || Contains(stem, u"己")) return kOlive;
-  if (Contains(stem, u"庚") || Contains(stem, u"辛")) return kDarkGrey;
-  if (Contains(stem, u"壬") || Contains(stem, u"癸")) return kNavy;
-  return kBlack;
+Colour ElementColour(Element element) {
+  static constexpr Colour kByElement[5] = {kGreen, kMaroon, kOlive, kDarkGrey, kNavy};
+  return kByElement[Index(element)];
 }
 
-Colour BranchColour(std::u16string_view text) {
+Colour StemColour(Stem stem) { return ElementColour(ElementOf(stem)); }
+
+Colour BranchColour(Branch branch) {
   static constexpr Colour kByBranch[12] = {kBlack,  kOlive,  kGreen,    kGreen,    kOlive, kMaroon,
                                            kMaroon, kMaroon, kDarkGrey, kDarkGrey, kOlive, kBlack};
-  for (size_t b = 0; b < 12; ++b)
-    if (Contains(text, kBranchNames[b])) return kByBranch[b];
-  return kBlack;
+  return kByBranch[Index(branch)];
 }
 
-Colour DirectionColour(std::u16string_view text) {
-  static constexpr struct {
-    std::u16string_view a, b;
-    Colour colour;
-  } kRules[] = {{u"正東", u"內東", kGreen}, {u"東南", u"", kOlive},    {u"正南", u"內南", kMaroon},
-                {u"西南", u"", kPink},      {u"正西", u"", kGrey},     {u"西北", u"", kLilac},
-                {u"正北", u"內北", kBlack}, {u"東北", u"", kDarkGreen}};
-  for (const auto& rule : kRules)
-    if (Contains(text, rule.a) || (!rule.b.empty() && Contains(text, rule.b))) return rule.colour;
-  return kBlack;
+Colour DirectionColour(Direction direction) {
+  static constexpr Colour kByDirection[8] = {kBlack, kDarkGreen, kGreen, kOlive, kMaroon, kPink, kGrey, kLilac};
+  return kByDirection[static_cast<size_t>(direction)];
 }
 
-Colour NayinColour(std::u16string_view element) {
-  if (element == u"木") return kGreen;
-  if (element == u"火") return kMaroon;
-  if (element == u"土") return kOlive;
-  if (element == u"金") return kDarkGrey;
-  if (element == u"水") return kNavy;
-  return kBlack;
-}
-
-Colour MansionColour(int mansion, Colour lunarDayColour) {
-  switch (((mansion % 7) + 7) % 7) {
+Colour MansionColour(Mansion mansion, Colour lunarDayColour) {
+  switch (Index(mansion) % 7) {
     case 0:
       return kGreen;
     case 1:
@@ -120,18 +87,17 @@ Colour MansionColour(int mansion, Colour lunarDayColour) {
 
 Colour LunarDayColour(int lunarDay) { return lunarDay == 1 || lunarDay == 15 ? kRed : kGreen; }
 
-ColouredText ClashText(int dayStem, int dayBranch, int yearIndex) {
+ColouredText ClashText(Pillar day, Pillar lunarYear) {
   static constexpr Colour kByBranch[12] = {kMaroon, kMaroon, kDarkGrey, kDarkGrey, kOlive, kNavy,
                                            kNavy,   kOlive,  kGreen,    kGreen,    kOlive, kMaroon};
-  const int clashBranch = (dayBranch + 6) % 12;
-  const int x = CycleIndexOf((dayStem + 4) % 10, clashBranch);
-  const int age = ((yearIndex - x) % 60 + 60) % 60 + 1;
-  return {Format(u"沖%s%2d", {kZodiacAnimals[static_cast<size_t>(clashBranch)], age}),
-          kByBranch[static_cast<size_t>(dayBranch)]};
+  // The clashing pillar: the opposite branch under the stem four on.
+  const Pillar clash(day.stem() + 4, Opposite(day.branch()));
+  const int age = (lunarYear.index() - clash.index() + 60) % 60 + 1;
+  return {Format(u"沖%s%2d", {Animal(clash.branch()), age}), kByBranch[Index(day.branch())]};
 }
 
-ColouredText YearShaText(int dayBranch) {
-  switch (dayBranch % 4) {
+ColouredText YearShaText(Branch dayBranch) {
+  switch (Index(dayBranch) % 4) {
     case 0:
       return {u"歲煞南", kMaroon};
     case 1:
@@ -143,23 +109,31 @@ ColouredText YearShaText(int dayBranch) {
   }
 }
 
-std::u16string_view MonthShaDirection(int monthPillarIndex) {
-  switch (monthPillarIndex % 12) {
-    case 8:
+std::u16string_view MonthShaDirection(Pillar month) {
+  switch (Index(month.branch()) % 4) {
     case 0:
-    case 4:
       return u"南方";  // 申 子 辰
-    case 2:
-    case 6:
-    case 10:
-      return u"北方";  // 寅 午 戌
-    case 5:
-    case 9:
     case 1:
       return u"東方";  // 巳 酉 丑
+    case 2:
+      return u"北方";  // 寅 午 戌
     default:
       return u"西方";  // 亥 卯 未
   }
 }
+
+Direction JoyGodDirection(Stem dayStem) { return kJoyGodDirections[static_cast<size_t>(Index(dayStem))]; }
+Direction WealthGodDirection(Stem dayStem) { return kWealthGodDirections[static_cast<size_t>(Index(dayStem))]; }
+
+FetusGod FetusGodOf(Pillar day) { return kFetusGods[static_cast<size_t>(day.index())]; }
+
+std::u16string FetusGodDirectionName(const FetusGod& god) {
+  // Inside the room the almanac writes the bare quarter: 房內北, 房內東.
+  static constexpr std::u16string_view kInRoom[8] = {u"北", u"東北", u"東", u"東南", u"南", u"西南", u"西", u"西北"};
+  if (god.inRoom) return std::u16string(u"房內") + std::u16string(kInRoom[static_cast<size_t>(god.direction)]);
+  return std::u16string(u"外") + std::u16string(Name(god.direction));
+}
+
+LuckyHours LuckyHoursOf(Pillar day) { return kLuckyHours[static_cast<size_t>(day.index())]; }
 
 }  // namespace lunisol

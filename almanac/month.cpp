@@ -1,14 +1,12 @@
 #include "almanac/month.h"
 
-#include <cstdlib>
-
 #include "almanac/day_evaluation.h"
 #include "almanac/festivals.h"
 #include "almanac/lookups.h"
 #include "almanac/rules.h"
 #include "almanac/tables.h"
 #include "calendar/convert.h"
-#include "calendar/cycle.h"
+#include "calendar/names.h"
 #include "calendar/solar_terms.h"
 #include "calendar/tables.h"
 #include "calendar/text.h"
@@ -19,12 +17,14 @@ using namespace colours;
 
 std::u16string MonthSelectorText(int month) { return Format(u"%2d", {month}); }
 
-std::u16string WindowTitle(int firstTermIndex, int secondTermIndex) {
-  auto description = [](int t) {
-    return t >= 0 && t < 24 ? kSolarTermDescriptions[static_cast<size_t>(t)] : std::u16string_view();
-  };
-  return std::u16string(u"Lunisol 農民曆 (1900 ~ 2100) ") + u"{ " + std::u16string(description(firstTermIndex)) +
-         u" }，{ " + std::u16string(description(secondTermIndex)) + u" }";
+std::u16string LunarMonthLine(const LunarDate& date, Pillar monthPillar) {
+  return Format(date.leap ? u"農曆閏 %d 月%s" : u"農曆 %d 月%s", {date.month, Name(monthPillar)});
+}
+
+std::u16string WindowTitle(SolarTerm first, SolarTerm second) {
+  auto description = [](SolarTerm t) { return std::u16string(kSolarTermDescriptions[static_cast<size_t>(Index(t))]); };
+  return std::u16string(u"Lunisol 農民曆 (1900 ~ 2100) ") + u"{ " + description(first) + u" }，{ " +
+         description(second) + u" }";
 }
 
 namespace {
@@ -33,11 +33,14 @@ namespace {
 
 // The month's two terms, and the term in force as the month begins (the
 // second term of the month before).
-MonthTermState FindMonthTerms(CalendarState& state, int year, int month) {
+MonthTermState FindMonthTerms(int year, int month) {
+  const TermDays days = TermDaysOfMonth(year, month);
   MonthTermState terms;
-  MonthSolarTerms(state, year, month, terms.firstTermDay, terms.secondTermDay, terms.firstTermIndex,
-                  terms.secondTermIndex);
-  terms.termInForce = month == 1 ? 23 : 2 * month - 3;
+  terms.firstTermDay = days.first;
+  terms.secondTermDay = days.second;
+  terms.firstTerm = TermAt(2 * month - 2);
+  terms.secondTerm = TermAt(2 * month - 1);
+  terms.termInForce = TermAt(2 * month - 3);
   return terms;
 }
 
@@ -74,44 +77,44 @@ void RefreshTooltips(MonthColumn& column) {
 struct MonthWalk {
   int year = 0;
   int month = 0;
-  MonthTermState& terms;       // termInForce follows the term days
-  int lunarMonthPillar = -1;   // of the latest lunar month begun in the month
-  Colour starColour = kBlack;  // of the day before
+  MonthTermState& terms;                     // termInForce follows the term days
+  std::optional<Pillar> lunarMonthPillar{};  // of the latest lunar month begun in the month
+  Colour starColour = kBlack;                // of the day before
   int termBarsFilled = 0;
   int daysWalked = 0;
   CalendarDate firstDate{}, lastDate{};
-  int firstLunarYearIndex = 0, lastLunarYearIndex = 0;
+  Pillar firstLunarYear{}, lastLunarYear{};
 };
 
 // The context of the month's next day: its own facts and what the days
 // before it hand on; moves the walk on to that day. False when the date
 // does not convert.
-bool StepTo(MonthWalk& walk, CalendarState& state, int day, DayContext& context) {
-  if (!ReadDay(state, walk.year, walk.month, day, context)) return false;
+bool StepTo(MonthWalk& walk, const YearData& data, int day, DayContext& context) {
+  if (!ReadDay(data, walk.year, walk.month, day, context)) return false;
   const CalendarDate& date = context.date;
-  if (date.lunarDay == 1) walk.lunarMonthPillar = MonthPillarIndex(context.lunarYearIndex, std::abs(date.lunarMonth));
-  if (context.term >= 0) walk.terms.termInForce = context.term;
+  if (date.lunar.day == 1) walk.lunarMonthPillar = MonthPillar(context.lunarYear, date.lunar.month);
+  if (context.term) walk.terms.termInForce = *context.term;
   context.termInForce = walk.terms.termInForce;
   context.lunarMonthPillar = walk.lunarMonthPillar;
   context.dayBeforeStarColour = walk.starColour;
   if (walk.daysWalked++ == 0) {
     walk.firstDate = date;
-    walk.firstLunarYearIndex = context.lunarYearIndex;
+    walk.firstLunarYear = context.lunarYear;
   }
   walk.lastDate = date;
-  walk.lastLunarYearIndex = context.lunarYearIndex;
+  walk.lastLunarYear = context.lunarYear;
   return true;
 }
 
 // The term panels.
 
-void FillTermBar(TermBar& bar, int column, int year, int term) {
-  const std::u16string name(kSolarTermNames[static_cast<size_t>(term)]);
+void FillTermBar(TermBar& bar, int column, int year, SolarTerm term) {
   bar.column = column;
-  bar.termIndex = term;
-  bar.name = {name, kMaroon};
-  bar.timeText = {TermTimeText(SolarTermTime(year, term)), kNavy};
-  ShowTermNotes(bar, name);
+  bar.term = term;
+  bar.name = {std::u16string(Name(term)), kMaroon};
+  const std::optional<ClockTime> time = TermTime(year, term);
+  bar.timeText = {time ? TermTimeText(*time) : std::u16string(), kNavy};
+  ShowTermNotes(bar, term);
 }
 
 // A term day fills the next term panel, over the term's column just after
@@ -120,12 +123,12 @@ void FillTermBar(TermBar& bar, int column, int year, int term) {
 void ShowTermOfDay(MonthAlmanac& out, size_t dayIndex, const DayContext& day, int& barsFilled) {
   if (barsFilled < 2) {
     TermBar& bar = out.termBars[static_cast<size_t>(barsFilled++)];
-    FillTermBar(bar, out.columns[dayIndex].column + 1, day.year, day.term);
+    FillTermBar(bar, out.columns[dayIndex].column + 1, day.year, *day.term);
   }
   if (dayIndex == 0) return;
   MonthColumn& before = out.columns[dayIndex - 1];
   if (before.kind != ColumnKind::kDay) return;
-  AppendWarning(before.record, EveOfTermWarning(day.term));
+  AppendWarning(before.record, EveOfTermWarning(*day.term));
   // Its tooltips were set before this warning arrived.
   RefreshTooltips(before);
 }
@@ -141,51 +144,48 @@ std::u16string GregorianTitle(int year, int month) {
   return Format(u"國曆 %d 年 %s 月", {year - 1911, monthText});
 }
 
-std::u16string TitleDate(const CalendarDate& d) {
-  const int month = d.lunarMonth < 0 ? -d.lunarMonth : d.lunarMonth;
-  if (d.lunarMonth < 0) return Format(u"%s %d 月 %d 日", {u"閏", month, d.lunarDay});
-  return Format(u"%d 月 %d 日", {month, d.lunarDay});
+std::u16string TitleDate(const LunarDate& d) {
+  if (d.leap) return Format(u"%s %d 月 %d 日", {u"閏", d.month, d.day});
+  return Format(u"%d 月 %d 日", {d.month, d.day});
 }
 
 // The first day's lunar year, the lunar dates of the first and the last day,
 // the last day's animal, and the pillar of the lunar month begun in the month
 // (else of the last day's month in the first day's year) with its 月煞.
 std::u16string LunarTitle(const MonthWalk& walk) {
-  int monthPillar = walk.lunarMonthPillar;
-  if (monthPillar < 0) monthPillar = MonthPillarIndex(walk.firstLunarYearIndex, std::abs(walk.lastDate.lunarMonth));
-  const int animal = walk.lastLunarYearIndex % 12;  // the branch of the last day's year
+  const Pillar monthPillar =
+      walk.lunarMonthPillar.value_or(MonthPillar(walk.firstLunarYear, walk.lastDate.lunar.month));
   return Format(u"農曆 %s 年 %s 至 %s ，生肖 : %s ，%s 月 ，月煞 : %s",
-                {kCycleNames[static_cast<size_t>(walk.firstLunarYearIndex)], TitleDate(walk.firstDate),
-                 TitleDate(walk.lastDate), kZodiacAnimals[static_cast<size_t>(animal)],
-                 kCycleNames[static_cast<size_t>(monthPillar)], MonthShaDirection(monthPillar)});
+                {Name(walk.firstLunarYear), TitleDate(walk.firstDate.lunar), TitleDate(walk.lastDate.lunar),
+                 Animal(walk.lastLunarYear.branch()), Name(monthPillar), MonthShaDirection(monthPillar)});
 }
 
 }  // namespace
 
-MonthAlmanac EvaluateMonth(int year, int month, YearData& data, MonthTermState& terms) {
+MonthAlmanac EvaluateMonth(int year, int month, const YearData& data, MonthTermState& terms) {
   MonthAlmanac out;
   for (size_t i = 0; i < out.columns.size(); ++i) out.columns[i].column = static_cast<int>(i) + 1;
   if (month < 1 || month > 12 || year < kFirstTermYear || year > kLastTermYear) return out;
 
   out.gregorianTitle = {GregorianTitle(year, month), kBlue};
-  terms = FindMonthTerms(data.calendar, year, month);
+  terms = FindMonthTerms(year, month);
   LayOutColumns(out, DaysInSolarMonth(year, month), terms);
-  out.windowTitle = WindowTitle(terms.firstTermIndex, terms.secondTermIndex);
+  out.windowTitle = WindowTitle(terms.firstTerm, terms.secondTerm);
 
   MonthWalk walk{year, month, terms};
   for (size_t i = 0; i < out.columns.size(); ++i) {
     MonthColumn& column = out.columns[i];
     if (column.kind != ColumnKind::kDay) continue;
     DayContext day;
-    if (!StepTo(walk, data.calendar, column.day, day)) return out;
+    if (!StepTo(walk, data, column.day, day)) return out;
     EvaluateDay(day, data, column.record);
     walk.starColour = column.record.nineStarText.colour;
     RefreshTooltips(column);
-    if (day.term >= 0) ShowTermOfDay(out, i, day, walk.termBarsFilled);
+    if (day.term) ShowTermOfDay(out, i, day, walk.termBarsFilled);
   }
 
   out.lunarTitle = {LunarTitle(walk), kRed};
-  out.proverbLine = {std::u16string(kTermProverbs[static_cast<size_t>(terms.firstTermIndex / 2)]), kGreen};
+  out.proverbLine = {std::u16string(kTermProverbs[static_cast<size_t>(Index(terms.firstTerm) / 2)]), kGreen};
   return out;
 }
 

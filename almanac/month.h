@@ -2,11 +2,13 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "almanac/colour.h"
 #include "almanac/year_data.h"
+#include "calendar/vocabulary.h"
 
 namespace lunisol {
 
@@ -57,7 +59,7 @@ struct MonthColumn {
 
 struct TermBar {
   int column = 0;  // the solar-term column it covers; 0 = not filled
-  int termIndex = -1;
+  std::optional<SolarTerm> term;
   CellText name;                  // maroon
   CellText timeText;              // "hh時mm分", navy
   std::array<CellText, 4> notes;  // planting (green) ×2, fishing (navy) ×2
@@ -79,21 +81,24 @@ struct MonthAlmanac {
 struct MonthTermState {
   int firstTermDay = -1;
   int secondTermDay = -1;
-  int firstTermIndex = 0;
-  int secondTermIndex = 0;
-  int termInForce = 0;
+  SolarTerm firstTerm = SolarTerm::kMinorCold;
+  SolarTerm secondTerm = SolarTerm::kMinorCold;
+  SolarTerm termInForce = SolarTerm::kMinorCold;
 };
 
 // The month selector's text: "%2d" (a leading blank below 10).
 std::u16string MonthSelectorText(int month);
+// "農曆 5 月庚午" ("農曆閏 4 月己巳" in a leap month): the line a day column's
+// first note opens with on the first day of a lunar month.
+std::u16string LunarMonthLine(const LunarDate& date, Pillar monthPillar);
 // The window title for the month's two terms.
-std::u16string WindowTitle(int firstTermIndex, int secondTermIndex);
+std::u16string WindowTitle(SolarTerm first, SolarTerm second);
 
 // Evaluates month 1..12 of `year`: lays out the month's columns, evaluates
 // each day (almanac/day_evaluation.h), then the titles and the term panels.
-// Reads `data` (which must belong to `year`; its term lookups record their
-// hits in data.calendar.lastTermIndex) and sets `terms`. A month outside
-// 1900..2100 gives the numbered columns only and leaves `terms` alone.
-MonthAlmanac EvaluateMonth(int year, int month, YearData& data, MonthTermState& terms);
+// Reads `data` (which must belong to `year`) and sets `terms`. A month
+// outside 1900..2100 gives the numbered columns only and leaves `terms`
+// alone.
+MonthAlmanac EvaluateMonth(int year, int month, const YearData& data, MonthTermState& terms);
 
 }  // namespace lunisol

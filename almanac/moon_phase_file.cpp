@@ -10,6 +10,8 @@
 #include <system_error>
 #include <type_traits>
 
+#include "calendar/text.h"
+
 namespace lunisol {
 namespace {
 
@@ -54,19 +56,6 @@ std::u16string Latin1ToUtf16(std::string_view bytes) {
   return text;
 }
 
-// Tokens are cut at white space, so there are no trailing blanks to strip.
-void StorePhaseToken(std::u16string token, std::vector<std::u16string>& list) {
-  if (token.find(u'-') == std::u16string::npos) {
-    list.push_back(std::move(token));
-    return;
-  }
-  // A phase that falls twice in the month: the first moment, then whatever
-  // follows the joining character. The cut is by position, so an odd token
-  // such as "0101-12" still gives two entries (the second one empty).
-  list.push_back(token.substr(0, kMomentLength));
-  list.push_back(token.size() > kMomentLength + 1 ? token.substr(kMomentLength + 1) : std::u16string());
-}
-
 struct ConverterCloser {
   void operator()(UConverter* converter) const { ucnv_close(converter); }
 };
@@ -109,33 +98,68 @@ std::u16string DecodeBig5(UConverter* converter, std::string_view bytes) {
   return text;
 }
 
+// Whether the bytes are well-formed UTF-8: no stray continuation bytes, no
+// overlong forms, no surrogates, nothing above U+10FFFF.
+bool IsValidUtf8(std::string_view bytes) {
+  std::size_t i = 0;
+  while (i < bytes.size()) {
+    const auto b = static_cast<unsigned char>(bytes[i]);
+    const std::size_t length = b < 0x80                 ? 1
+                               : b >= 0xC2 && b <= 0xDF ? 2
+                               : b >= 0xE0 && b <= 0xEF ? 3
+                               : b >= 0xF0 && b <= 0xF4 ? 4
+                                                        : 0;
+    if (length == 0 || i + length > bytes.size()) return false;
+    for (std::size_t k = 1; k < length; ++k)
+      if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80) return false;
+    const auto second = static_cast<unsigned char>(length > 1 ? bytes[i + 1] : 0);
+    if ((b == 0xE0 && second < 0xA0) || (b == 0xED && second > 0x9F) || (b == 0xF0 && second < 0x90) ||
+        (b == 0xF4 && second > 0x8F))
+      return false;
+    i += length;
+  }
+  return true;
+}
+
+// How the notes are written: UTF-8 when all of them are valid UTF-8, else
+// code page 950, the encoding of the tools these files come from.
+enum class NoteEncoding { kUtf8, kBig5 };
+
+// The bytes of the character that starts at `pos`, which a piece keeps
+// whole: a UTF-8 sequence, a Big5 pair, or one byte.
+std::size_t CharacterBytes(std::string_view bytes, std::size_t pos, NoteEncoding encoding) {
+  const auto c = static_cast<unsigned char>(bytes[pos]);
+  if (encoding == NoteEncoding::kUtf8) return c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+  const bool pair = IsBig5Lead(c) && pos + 1 < bytes.size() && IsBig5Trail(static_cast<unsigned char>(bytes[pos + 1]));
+  return pair ? 2 : 1;
+}
+
 // Cuts the next note piece starting at `pos`: bytes up to and including the
 // line end, at most 63 of them. The CR of a CR LF line end needs no care of
 // its own: it is a trailing blank of its piece, or, pushed over the size, a
 // piece of its own that strips to nothing. Advances `pos` past the piece.
-std::string NextPiece(std::string_view bytes, std::size_t& pos) {
+std::string NextPiece(std::string_view bytes, std::size_t& pos, NoteEncoding encoding) {
   std::string piece;
   const std::size_t n = bytes.size();
   while (pos < n && piece.size() < kMoonPhaseFieldBytes) {
-    const auto c = static_cast<unsigned char>(bytes[pos]);
-    if (c == '\n') {
+    if (bytes[pos] == '\n') {
       piece.push_back('\n');
       ++pos;
       break;
     }
-    if (IsBig5Lead(c) && pos + 1 < n && IsBig5Trail(static_cast<unsigned char>(bytes[pos + 1]))) {
-      // Splitting the pair would turn its lead byte into a substitution
-      // character here and its trail byte into a stray letter in the next
-      // piece, so the pair moves to the next piece whole.
-      if (piece.size() + 2 > kMoonPhaseFieldBytes) break;
-      piece.append(bytes.substr(pos, 2));
-      pos += 2;
-      continue;
-    }
-    piece.push_back(static_cast<char>(c));
-    ++pos;
+    // Splitting a character would turn its first bytes into a substitution
+    // character here and the rest into stray letters in the next piece, so
+    // the character moves to the next piece whole.
+    const std::size_t length = CharacterBytes(bytes, pos, encoding);
+    if (piece.size() + length > kMoonPhaseFieldBytes) break;
+    piece.append(bytes.substr(pos, length));
+    pos += length;
   }
   return piece;
+}
+
+std::u16string DecodeNote(UConverter* big5, std::string_view bytes, NoteEncoding encoding) {
+  return encoding == NoteEncoding::kUtf8 ? FromUtf8(bytes) : DecodeBig5(big5, bytes);
 }
 
 }  // namespace
@@ -159,21 +183,15 @@ MoonPhaseFileParts SplitMoonPhaseFile(std::string_view bytes) {
 
   // Everything after the last token, starting with the rest of its own line,
   // is free text.
-  const ConverterPtr converter = OpenBig5Converter();
+  const NoteEncoding encoding = IsValidUtf8(bytes.substr(pos)) ? NoteEncoding::kUtf8 : NoteEncoding::kBig5;
+  const ConverterPtr converter = encoding == NoteEncoding::kBig5 ? OpenBig5Converter() : nullptr;
   while (pos < n) {
-    const std::string piece = NextPiece(bytes, pos);
-    std::u16string note = DecodeBig5(converter.get(), UpToNul(piece));
+    const std::string piece = NextPiece(bytes, pos, encoding);
+    std::u16string note = DecodeNote(converter.get(), UpToNul(piece), encoding);
     TrimTrailingBlanks(note);
     if (!note.empty()) parts.notes.push_back(std::move(note));
   }
   return parts;
-}
-
-void StoreMonthTokens(const MoonPhaseFileParts& parts, int month, MoonPhaseData& out) {
-  for (int k = 0; k < kTokensPerMonth; ++k) {
-    const std::size_t i = static_cast<std::size_t>((month - 1) * kTokensPerMonth + k);
-    if (i < parts.tokens.size()) StorePhaseToken(parts.tokens[i], out.moonPhaseLists[static_cast<std::size_t>(k)]);
-  }
 }
 
 namespace {
@@ -198,7 +216,51 @@ bool IsTokenOf(std::u16string_view token, int month) {
   return IsMomentOf(token, month);
 }
 
+void StoreMoment(std::u16string_view t, MoonPhase phase, int month, std::vector<MoonPhaseEvent>& out) {
+  if (!IsMomentOf(t, month)) return;
+  out.push_back({phase, month, TwoDigits(t, 2), {TwoDigits(t, 4), TwoDigits(t, 6)}});
+}
+
 }  // namespace
+
+void StoreMonthTokens(const MoonPhaseFileParts& parts, int month, std::vector<MoonPhaseEvent>& out) {
+  for (int k = 0; k < kTokensPerMonth; ++k) {
+    const std::size_t i = static_cast<std::size_t>((month - 1) * kTokensPerMonth + k);
+    if (i >= parts.tokens.size()) return;
+    const std::u16string_view token = parts.tokens[i];
+    if (!IsTokenOf(token, month)) continue;
+    StoreMoment(token.substr(0, kMomentLength), PhaseAt(k), month, out);
+    // A phase that falls twice in the month: two moments joined by "-".
+    if (token.size() > kMomentLength) StoreMoment(token.substr(kMomentLength + 1), PhaseAt(k), month, out);
+  }
+}
+
+std::vector<DatedNote> DatedNotes(const std::vector<std::u16string>& pieces) {
+  std::vector<DatedNote> notes;
+  notes.reserve(pieces.size());
+  for (const std::u16string& piece : pieces) {
+    DatedNote note{0, 0, piece};
+    if (piece.size() >= 4) {
+      const int month = TwoDigits(piece, 0), day = TwoDigits(piece, 2);
+      if (month >= 0 && day >= 0) {
+        note.month = month;
+        note.day = day;
+      }
+    }
+    notes.push_back(std::move(note));
+  }
+  return notes;
+}
+
+std::u16string_view DatedNote::text() const {
+  return line.size() > 5 ? std::u16string_view(line).substr(5) : std::u16string_view();
+}
+
+std::optional<MoonPhaseEvent> MoonPhaseData::PhaseOn(int month, int day) const {
+  for (const MoonPhaseEvent& event : phases)
+    if (event.month == month && event.day == day) return event;
+  return std::nullopt;
+}
 
 uint16_t MonthsCoveredBy(const MoonPhaseFileParts& parts) {
   uint16_t months = 0;
@@ -213,29 +275,70 @@ uint16_t MonthsCoveredBy(const MoonPhaseFileParts& parts) {
   return months;
 }
 
-void ParseMoonPhaseFile(std::string_view bytes, MoonPhaseData& out) {
-  for (auto& list : out.moonPhaseLists) list.clear();
+uint16_t ParseMoonPhaseFile(std::string_view bytes, MoonPhaseData& out) {
   const MoonPhaseFileParts parts = SplitMoonPhaseFile(bytes);
-  for (int month = 1; month <= 12; ++month) StoreMonthTokens(parts, month, out);
-  out.datedNotes = parts.notes;
+  const uint16_t months = MonthsCoveredBy(parts);
+  out.phases.clear();
+  for (int month = 1; month <= 12; ++month)
+    if (months & (1u << (month - 1))) StoreMonthTokens(parts, month, out.phases);
+  out.notes = DatedNotes(parts.notes);
+  return months;
 }
 
 std::string MoonPhaseFileName(int year) { return "Farmer" + std::to_string(year); }
+
+namespace {
+
+MoonFileRead ByType(std::filesystem::file_type type) {
+  using std::filesystem::file_type;
+  switch (type) {
+    case file_type::regular:
+      return MoonFileRead::kRead;
+    case file_type::directory:
+      return MoonFileRead::kFolder;
+    case file_type::fifo:
+      return MoonFileRead::kFifo;
+    case file_type::block:
+    case file_type::character:
+      return MoonFileRead::kDevice;
+    case file_type::socket:
+      return MoonFileRead::kSocket;
+    default:
+      return MoonFileRead::kNotAFile;
+  }
+}
+
+// What the path names, before anything is opened: a FIFO or a device under
+// the file's name would block or never end.
+MoonFileRead Classify(const std::filesystem::path& path) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  const fs::file_status own = fs::symlink_status(path, error);
+  if (own.type() == fs::file_type::not_found) return MoonFileRead::kAbsent;
+  if (error) return MoonFileRead::kUnreadable;
+  if (own.type() != fs::file_type::symlink) return ByType(own.type());
+  const fs::file_status target = fs::status(path, error);
+  if (error == std::errc::too_many_symbolic_link_levels) return MoonFileRead::kLinkLoop;
+  if (target.type() == fs::file_type::not_found) return MoonFileRead::kDanglingLink;
+  if (error) return MoonFileRead::kUnreadable;
+  return ByType(target.type());
+}
+
+}  // namespace
 
 MoonFileRead ReadMoonPhaseFileBytes(int year, const std::string& directory, std::string& bytes) {
   bytes.clear();
   const std::filesystem::path path = directory.empty() ? std::filesystem::path(MoonPhaseFileName(year))
                                                        : std::filesystem::path(directory) / MoonPhaseFileName(year);
-  // Only a regular file: a FIFO or a device under that name would block or
-  // never end.
+  const MoonFileRead kind = Classify(path);
+  if (kind != MoonFileRead::kRead) return kind;
   std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error) || error) return MoonFileRead::kAbsent;
   const auto size = std::filesystem::file_size(path, error);
-  if (error) return MoonFileRead::kAbsent;
+  if (error) return MoonFileRead::kUnreadable;
   if (size > kLargestMoonPhaseFile) return MoonFileRead::kTooLarge;
 
   std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
-  if (!file) return MoonFileRead::kAbsent;
+  if (!file) return MoonFileRead::kUnreadable;
   char chunk[1 << 16];
   for (;;) {
     const std::size_t got = std::fread(chunk, 1, sizeof chunk, file.get());
@@ -243,14 +346,16 @@ MoonFileRead ReadMoonPhaseFileBytes(int year, const std::string& directory, std:
     // A file that grows while it is read stops at the limit.
     if (got < sizeof chunk || bytes.size() > kLargestMoonPhaseFile) break;
   }
-  if (std::ferror(file.get())) return MoonFileRead::kAbsent;  // Unreadable: treated like a missing file.
+  if (std::ferror(file.get())) {
+    bytes.clear();
+    return MoonFileRead::kUnreadable;
+  }
   if (bytes.size() > kLargestMoonPhaseFile) return MoonFileRead::kTooLarge;
   return MoonFileRead::kRead;
 }
 
 bool ReadMoonPhaseFile(int year, MoonPhaseData& out, const std::string& directory) {
-  for (auto& list : out.moonPhaseLists) list.clear();
-  out.datedNotes.clear();
+  out = MoonPhaseData{};
   std::string bytes;
   if (ReadMoonPhaseFileBytes(year, directory, bytes) != MoonFileRead::kRead) return false;
   ParseMoonPhaseFile(bytes, out);

@@ -37,22 +37,34 @@ struct MoonPhaseReport {
     kIgnoredEmpty,  // the file gave no month: ignored
     kIgnoredLarge,  // the file is over kLargestMoonPhaseFile: not read
   };
+  // A file by the year's name that could not be used at all.
+  struct Unusable {
+    std::string path;
+    MoonFileRead why;
+  };
   Use use = Use::kBuiltIn;
-  std::string path;             // the file looked at
-  uint16_t monthsFromFile = 0;  // bit m − 1: month m came from the file
-  bool needsNotice() const { return use != Use::kBuiltIn && use != Use::kFile; }
+  // The file read, or when none was, the first unusable one; empty when no
+  // file was found.
+  std::string path;
+  uint16_t monthsFromFile = 0;     // bit m − 1: month m came from the file
+  std::vector<Unusable> unusable;  // in the order of the folders
+  bool needsNotice() const { return !unusable.empty() || (use != Use::kBuiltIn && use != Use::kFile); }
 };
 
-// The first "Farmer<year>" found in `folders` wins, month by month: the
+// The first usable "Farmer<year>" in `folders` wins, month by month: the
 // months it gives well formed come from it (with all its dated notes), every
 // other month from the built-in table. A file that gives no month at all is
-// ignored as a whole, as is one too large to be a moon-phase file.
+// ignored as a whole, as is one too large to be a moon-phase file. A file
+// that is there but cannot be read as one (a folder, a FIFO, a device, a
+// broken link, …) is passed over for the next folder's, and the report names
+// it.
 MoonPhaseReport LoadMoonPhases(int year, MoonPhaseData& out,
                                const std::vector<std::string>& folders = MoonPhaseFileFolders());
 
-// One line for the reader about a report that needs a notice, in English
-// (for the command line) or Traditional Chinese (for the window).
-std::string MoonPhaseNotice(const MoonPhaseReport& report, int year);
-std::u16string MoonPhaseNoticeChinese(const MoonPhaseReport& report, int year);
+// One line for each thing the reader should know about a report, in English
+// (for the command line) or Traditional Chinese (for the window); none for
+// a report that needs no notice.
+std::vector<std::string> MoonPhaseNotices(const MoonPhaseReport& report, int year);
+std::vector<std::u16string> MoonPhaseNoticesChinese(const MoonPhaseReport& report, int year);
 
 }  // namespace lunisol

@@ -1,7 +1,8 @@
 #include "almanac/nine_stars.h"
 
+#include <optional>
+
 #include "calendar/convert.h"
-#include "calendar/day_tables.h"
 #include "calendar/solar_terms.h"
 #include "calendar/text.h"
 
@@ -19,28 +20,27 @@ const std::array<Colour, 10> kNineStarColours{
 
 namespace {
 
-using StarTable = std::array<int32_t, 366>;
+using StarTable = NineStarTable;
 
 // A turning 甲子 of the year and the run it starts.
 struct Turn {
-  int star;              // the 甲子 day's own star
-  bool rising;           // 陽遁 (up) or 陰遁 (down)
-  int closingTerm;       // the run goes on up to this term ...
-  bool closesOnTermDay;  // ... the term day itself included or not
-  int starTheDayBefore;  // the star of the day before the 甲子, counted back to the previous closing term
+  int star;               // the 甲子 day's own star
+  bool rising;            // 陽遁 (up) or 陰遁 (down)
+  SolarTerm closingTerm;  // the run goes on up to this term ...
+  bool closesOnTermDay;   // ... the term day itself included or not
+  int starTheDayBefore;   // the star of the day before the 甲子, counted back to the previous closing term
 };
 
 // The six turns in the order a year meets them (the first may instead be
 // carried over from December, see StarCarriedIntoJanuary).
 constexpr std::array<Turn, 6> kTurns{{
-    {1, true, 3, false, 6},    // 一白 up to 雨水
-    {7, true, 7, true, 3},     // 七赤 up to 穀雨
-    {4, true, 11, false, 9},   // 四綠 up to 夏至
-    {9, false, 15, true, 4},   // 九紫 up to 處暑
-    {3, false, 19, false, 7},  // 三碧 up to 霜降
-    {6, false, 23, true, 1},   // 六白 up to 冬至
+    {1, true, SolarTerm::kRainWater, false, 6},       // 一白 up to 雨水
+    {7, true, SolarTerm::kGrainRain, true, 3},        // 七赤 up to 穀雨
+    {4, true, SolarTerm::kSummerSolstice, false, 9},  // 四綠 up to 夏至
+    {9, false, SolarTerm::kEndOfHeat, true, 4},       // 九紫 up to 處暑
+    {3, false, SolarTerm::kFrostsDescent, false, 7},  // 三碧 up to 霜降
+    {6, false, SolarTerm::kWinterSolstice, true, 1},  // 六白 up to 冬至
 }};
-constexpr int kWinterSolstice = 23;
 
 int Up(int star) { return star == 9 ? 1 : star + 1; }
 int Down(int star) { return star == 1 ? 9 : star - 1; }
@@ -50,7 +50,7 @@ int Down(int star) { return star == 1 ? 9 : star - 1; }
 void RunForward(StarTable& table, int from, int to, int start, bool rising) {
   int star = start;
   for (int i = from; i <= to; ++i) {
-    if (i >= 0 && i < 366) table[static_cast<size_t>(i)] = star;
+    if (i >= 0 && i < 366) table[static_cast<size_t>(i)] = static_cast<int8_t>(star);
     star = rising ? Up(star) : Down(star);
   }
 }
@@ -60,7 +60,7 @@ void RunForward(StarTable& table, int from, int to, int start, bool rising) {
 void RunBackward(StarTable& table, int from, int downTo, int start, bool rising) {
   int star = start;
   for (int i = from; i >= downTo; --i) {
-    if (i >= 0 && i < 366) table[static_cast<size_t>(i)] = star;
+    if (i >= 0 && i < 366) table[static_cast<size_t>(i)] = static_cast<int8_t>(star);
     star = rising ? Down(star) : Up(star);
   }
 }
@@ -68,12 +68,12 @@ void RunBackward(StarTable& table, int from, int downTo, int start, bool rising)
 // A 甲子 in December of the year before, on or after its 冬至, has already
 // begun the 一白 run that goes on into January: the star of 1 January then,
 // else 0.
-int StarCarriedIntoJanuary(CalendarState& state, int year) {
-  int termYear = 0, termMonth = 0, termDay = 0;
-  if (!FindSolarTermDate(state, year - 1, u"冬至", termYear, termMonth, termDay)) return 0;
+int StarCarriedIntoJanuary(int year) {
+  const std::optional<GregorianDate> solstice = TermDate(year - 1, SolarTerm::kWinterSolstice);
+  if (!solstice) return 0;
   int carried = 0;
-  for (int d = termDay; d <= 31; ++d)
-    if (GregorianDayCycle(year - 1, 12, d) == 0) carried = (31 - d + 1) % 9 + 1;
+  for (int d = solstice->day; d <= 31; ++d)
+    if (DayPillar(year - 1, 12, d) == Pillar()) carried = (31 - d + 1) % 9 + 1;
   return carried;
 }
 
@@ -89,7 +89,7 @@ struct StarWalk {
 
 // A closing term ends the run of its turn: the days since that turn's 甲子
 // go on from its star.
-void CloseRunAtTerm(StarWalk& walk, int term) {
+void CloseRunAtTerm(StarWalk& walk, SolarTerm term) {
   for (size_t k = 0; k < kTurns.size(); ++k) {
     const Turn& turn = kTurns[k];
     if (turn.closingTerm != term) continue;
@@ -108,7 +108,7 @@ void TakeTurn(StarWalk& walk) {
   const size_t k = static_cast<size_t>(walk.turnsTaken++);
   if (k >= kTurns.size()) return;
   const Turn& turn = kTurns[k];
-  walk.stars[static_cast<size_t>(walk.day)] = k == 0 ? walk.firstStar : turn.star;
+  walk.stars[static_cast<size_t>(walk.day)] = static_cast<int8_t>(k == 0 ? walk.firstStar : turn.star);
   const int runStart = k == 0 ? 0 : walk.closingDay[k - 1];
   if (runStart >= 0 && runStart <= walk.day - 1)
     RunBackward(walk.stars, walk.day - 1, runStart, turn.starTheDayBefore, turn.rising);
@@ -118,71 +118,56 @@ void TakeTurn(StarWalk& walk) {
 // After 冬至 the new upward run begins at the December 甲子 (the marker);
 // when the year has none, the days are counted back from the star before
 // the next year's first.
-void RunOnAfterWinterSolstice(const CalendarState& state, StarWalk& walk, int year) {
-  if (state.decemberMarker == -1) return;
+void RunOnAfterWinterSolstice(DecemberMarker marker, StarWalk& walk, int year) {
+  if (marker.value == -1) return;
   const int leap = IsGregorianLeapYear(year);
   const int lastDay = 364 + leap;
   const int solstice = walk.day;
-  if (state.decemberMarkerFound) {
-    const int jiazi = 333 + leap + state.decemberMarker;
+  if (marker.found) {
+    const int jiazi = 333 + leap + marker.value;
     if (jiazi > solstice)
       RunForward(walk.stars, solstice + 1, jiazi - 1, Down(walk.stars[static_cast<size_t>(solstice)]), false);
     RunForward(walk.stars, jiazi, lastDay, 1, true);
   } else {
-    const int star = state.decemberMarker - 1 <= 0 ? 9 : state.decemberMarker - 1;
+    const int star = marker.value - 1 <= 0 ? 9 : marker.value - 1;
     RunBackward(walk.stars, lastDay, solstice, star, true);
   }
 }
 
 }  // namespace
 
-void ComputeNineStars(CalendarState& state, int year, int lastMonth) {
-  StarWalk walk{state.nineStarTable};
-  const int carried = StarCarriedIntoJanuary(state, year);
+NineStarTable ComputeNineStars(int year, int lastMonth, DecemberMarker marker) {
+  NineStarTable stars{};
+  StarWalk walk{stars};
+  const int carried = StarCarriedIntoJanuary(year);
   if (carried != 0) walk.firstStar = carried;
   for (int month = 1; month <= lastMonth && month <= 12; ++month) {
     for (int day = 1; day <= DaysInSolarMonth(year, month); ++day) {
       ++walk.day;
-      const int term = SolarTermOnDay(state, year, month, day);
-      if (term >= 0) CloseRunAtTerm(walk, term);
-      if (term == kWinterSolstice) RunOnAfterWinterSolstice(state, walk, year);
+      const std::optional<SolarTerm> term = TermOnDay(year, month, day);
+      if (term) CloseRunAtTerm(walk, *term);
+      if (term == SolarTerm::kWinterSolstice) RunOnAfterWinterSolstice(marker, walk, year);
       // A carried star turns on 1 January whatever its day.
-      if (GregorianDayCycle(year, month, day) == 0 || (carried != 0 && walk.day == 0)) TakeTurn(walk);
+      if (DayPillar(year, month, day) == Pillar() || (carried != 0 && walk.day == 0)) TakeTurn(walk);
     }
   }
+  return stars;
 }
 
-void FindDecemberMarker(CalendarState& state, int year) {
-  state.decemberMarkerFound = false;
-  int ty = 0, tm = 0, td = 0;
-  if (FindSolarTermDate(state, year, u"冬至", ty, tm, td)) {
+DecemberMarker FindDecemberMarker(int year) {
+  DecemberMarker marker;
+  if (const std::optional<GregorianDate> solstice = TermDate(year, SolarTerm::kWinterSolstice)) {
     CalendarDate date;
-    for (int d = td - 14; d <= 31; ++d) {
+    for (int d = solstice->day - 14; d <= 31; ++d) {
       if (SolarToLunar(year, 12, d, date) < 0) break;
-      if (date.dayStem == 0 && date.dayBranch == 0) {
-        state.decemberMarker = d;
-        state.decemberMarkerFound = true;
-      }
+      if (date.dayPillar == Pillar()) marker = {d, true};
     }
   }
-  if (state.decemberMarkerFound) return;
-  state.nineStarTable.fill(0);
-  ComputeNineStars(state, year + 1, 2);
-  state.decemberMarker = state.nineStarTable[0];
+  if (marker.found) return marker;
+  return {ComputeNineStars(year + 1, 2, {})[0], false};
 }
 
-void FillNineStarTable(CalendarState& state, int year, int monthShown) {
-  if (monthShown == 12)
-    FindDecemberMarker(state, year);
-  else
-    state.decemberMarker = -1;
-  state.nineStarTable.fill(0);
-  ComputeNineStars(state, year, 12);
-}
-
-int NineStarOfDay(const CalendarState& state, int year, int month, int day) {
-  return state.nineStarTable[static_cast<size_t>(DayOfYear(year, month, day) - 1)];
-}
+NineStarTable NineStarsOfYear(int year) { return ComputeNineStars(year, 12, FindDecemberMarker(year)); }
 
 ColouredText NineStarCell(int star, Colour dayBeforeColour) {
   if (star >= 1 && star <= 9)

@@ -1,11 +1,9 @@
 #include "almanac/rules.h"
 
-#include "calendar/tables.h"
-#include "calendar/text.h"
-
 namespace lunisol {
 
-Season SeasonOf(int t) {
+Season SeasonOf(SolarTerm term) {
+  const int t = Index(term);
   if (t >= 2 && t <= 7) return Season::kSpring;
   if (t >= 8 && t <= 13) return Season::kSummer;
   if (t >= 14 && t <= 19) return Season::kAutumn;
@@ -47,83 +45,85 @@ void AppendWarning(DayAlmanacRecord& r, std::u16string_view text) {
   }
 }
 
-bool IsDeathDay(int termIndex, std::u16string_view branch) {
+bool IsDeathDay(SolarTerm term, Branch dayBranch) {
   // One branch per pair of terms, starting with 小寒 and 大寒.
-  static constexpr std::u16string_view kBranches[12] = {u"酉", u"戌", u"辰", u"亥", u"巳", u"子",
-                                                        u"午", u"丑", u"未", u"寅", u"申", u"卯"};
-  if (termIndex < 0 || termIndex > 23) return false;
-  return branch == kBranches[termIndex / 2];
+  using enum Branch;
+  static constexpr Branch kBranches[12] = {kYou, kXu, kChen, kHai, kSi, kZi, kWu, kChou, kWei, kYin, kShen, kMao};
+  return dayBranch == kBranches[Index(term) / 2];
 }
 
-bool IsDaoZhen(int termIndex, int b) {
-  switch (SeasonOf(termIndex)) {
+bool IsDaoZhen(SolarTerm term, Branch b) {
+  using enum Branch;
+  switch (SeasonOf(term)) {
     case Season::kSpring:
-      return b == 11 || b == 0;  // 亥 子
+      return b == kHai || b == kZi;
     case Season::kSummer:
-      return b == 2 || b == 3;  // 寅 卯
+      return b == kYin || b == kMao;
     case Season::kAutumn:
-      return b == 5 || b == 6;  // 巳 午
+      return b == kSi || b == kWu;
     default:
-      return b == 8 || b == 9;  // 申 酉
+      return b == kShen || b == kYou;
   }
 }
 
-bool IsYangGongDay(int lunarMonth, int lunarDay) {
-  // Keys of lunar month and day; a leap month (negative) never matches.
+bool IsYangGongDay(const LunarDate& date) {
+  // Keys of lunar month and day; a leap month never matches.
   static constexpr int kKeys[13] = {113, 211, 309, 407, 505, 603, 701, 729, 827, 925, 1023, 1121, 1219};
-  if (lunarMonth <= 0) return false;
-  const int key = lunarMonth * 100 + lunarDay;
+  if (date.leap) return false;
+  const int key = date.month * 100 + date.day;
   for (int k : kKeys)
     if (k == key) return true;
   return false;
 }
 
-bool IsRedGauzeDay(int t, int dayBranch) {
+bool IsRedGauzeDay(SolarTerm term, Branch dayBranch) {
+  const int t = Index(term);
   const bool season = t == 6 || t == 7 || t == 18 || t == 19 || t == 0 || t == 1;
-  return season && dayBranch == 1;  // 丑
+  return season && dayBranch == Branch::kChou;
 }
 
-bool IsVisitingSickDay(std::u16string_view p) {
-  return p == u"寅壬" || p == u"午壬" || p == u"午庚" || p == u"寅甲" || p == u"卯乙" || p == u"卯己";
+bool IsVisitingSickDay(Pillar day) {
+  // 壬寅 壬午 庚午 甲寅 乙卯 己卯
+  static constexpr Pillar kDays[6] = {Pillar(38), Pillar(18), Pillar(6), Pillar(50), Pillar(51), Pillar(15)};
+  for (Pillar p : kDays)
+    if (p == day) return true;
+  return false;
 }
 
-bool IsNinePoisonDay(int lunarMonth, int d) {
-  if (lunarMonth != 5) return false;
+bool IsNinePoisonDay(const LunarDate& date) {
+  if (date.month != 5 || date.leap) return false;
+  const int d = date.day;
   return d == 5 || d == 6 || d == 7 || d == 15 || d == 16 || d == 17 || d == 25 || d == 26 || d == 27;
 }
 
-std::u16string_view TrueExtinctionText(std::u16string_view a, std::u16string_view m, std::u16string_view l) {
-  if (Contains(a, u"望") && Contains(m, u"亢")) return u"望日逢亢宿係真滅沒日大凶勿取";
-  if (Contains(a, u"朔") && Contains(m, u"角")) return u"朔日逢角宿係真滅沒日大凶勿取";
-  if (Contains(a, u"弦") && Contains(m, u"虛")) return u"弦日逢虛宿係真滅沒日大凶勿取";
-  if (Contains(l, u"九廿") && Contains(m, u"鬼")) return u"月虛逢鬼宿係真滅沒日大凶勿取";
-  if (Contains(l, u"五十") && Contains(m, u"牛")) return u"月盈逢牛宿係真滅沒日大凶勿取";
+std::u16string_view TrueExtinctionText(std::optional<MoonPhase> phase, Mansion m, int lunarDay) {
+  using enum Mansion;
+  const bool quarter = phase == MoonPhase::kFirstQuarter || phase == MoonPhase::kLastQuarter;
+  if (phase == MoonPhase::kFull && m == kNeck) return u"望日逢亢宿係真滅沒日大凶勿取";
+  if (phase == MoonPhase::kNew && m == kHorn) return u"朔日逢角宿係真滅沒日大凶勿取";
+  if (quarter && m == kEmptiness) return u"弦日逢虛宿係真滅沒日大凶勿取";
+  if (lunarDay == 29 && m == kGhost) return u"月虛逢鬼宿係真滅沒日大凶勿取";
+  if (lunarDay == 15 && m == kOx) return u"月盈逢牛宿係真滅沒日大凶勿取";
   return {};
 }
 
-std::u16string_view UnicornPhoenixDay(int termIndex, std::u16string_view m) {
-  static constexpr std::u16string_view kUnicorn[4] = {u"井", u"尾", u"牛", u"壁"};
-  static constexpr std::u16string_view kPhoenix[4] = {u"危", u"昴", u"胃", u"畢"};
-  const auto s = static_cast<size_t>(SeasonOf(termIndex));
-  if (Contains(m, kUnicorn[s])) return u"麒麟日";
-  if (Contains(m, kPhoenix[s])) return u"鳳凰日";
+std::u16string_view UnicornPhoenixDay(SolarTerm term, Mansion m) {
+  using enum Mansion;
+  static constexpr Mansion kUnicorn[4] = {kWell, kTail, kOx, kWall};
+  static constexpr Mansion kPhoenix[4] = {kRooftop, kHairyHead, kStomach, kNet};
+  const auto s = static_cast<size_t>(SeasonOf(term));
+  if (m == kUnicorn[s]) return u"麒麟日";
+  if (m == kPhoenix[s]) return u"鳳凰日";
   return {};
 }
 
-bool IsPardonDay(int termIndex, int stem, int branch) {
-  switch (SeasonOf(termIndex)) {
-    case Season::kSpring:
-      return stem == 4 && branch == 2;  // 戊寅
-    case Season::kSummer:
-      return stem == 0 && branch == 6;  // 甲午
-    case Season::kAutumn:
-      return stem == 4 && branch == 8;  // 戊申
-    default:
-      return stem == 0 && branch == 0;  // 甲子
-  }
+bool IsPardonDay(SolarTerm term, Pillar day) {
+  static constexpr Pillar kBySeason[4] = {Pillar(14), Pillar(30), Pillar(44), Pillar(0)};  // 戊寅 甲午 戊申 甲子
+  return day == kBySeason[static_cast<size_t>(SeasonOf(term))];
 }
 
-std::u16string_view EveOfTermWarning(int t) {
+std::u16string_view EveOfTermWarning(SolarTerm term) {
+  const int t = Index(term);
   if (t == 2 || t == 8 || t == 14 || t == 20) return u"四絕日 ! 用事慎之";
   if (t == 5 || t == 11 || t == 17 || t == 23) return u"四離日 ! 宜事少取用";
   return {};

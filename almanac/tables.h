@@ -5,10 +5,22 @@
 #include <array>
 #include <string_view>
 
+#include "almanac/lookups.h"
+
 namespace lunisol {
 
-// Gregorian festivals: "MMDD" followed by the text shown.
-extern const std::array<std::u16string_view, 12> kSolarFestivals;
+// Gregorian observances: the day, the name shown and the years it is shown,
+// with the source of those years.
+struct SolarFestivalRow {
+  int month;
+  int day;
+  std::u16string_view name;
+  int firstYear;  // first year kept in Taiwan or the Republic; 0: not known, shown in every year
+  int lastYear;   // last year under this name; 0: still kept
+  std::string_view source;
+  bool KeptIn(int year) const { return year >= firstYear && (lastYear == 0 || year <= lastYear); }
+};
+extern const std::array<SolarFestivalRow, 14> kSolarFestivals;
 // Lunar festivals and deity birthdays: "MMDD" (lunar month and day) followed
 // by the occasions of that day joined with " ，". The last entry, "0100除夕",
 // belongs to the last day of the lunar year.
@@ -20,9 +32,9 @@ extern const std::array<std::u16string_view, 16> kLunarVowDays;
 // One weather proverb per pair of solar terms.
 extern const std::array<std::u16string_view, 12> kTermProverbs;
 
-// Planting and fishing notes shown under a solar term.
+// Planting and fishing notes shown under a solar term, in term order.
 struct TermNotes {
-  std::u16string_view term;                  // one of kSolarTermNames
+  std::u16string_view term;                  // the name of the term of the row
   std::u16string_view northPlanting;         // "北部 ：…"
   std::u16string_view centralSouthPlanting;  // "中部 ：…\n南部 ：…"
   std::u16string_view fishingA;
@@ -30,12 +42,16 @@ struct TermNotes {
 };
 extern const std::array<TermNotes, 24> kTermNotes;
 
+// By day stem.
+extern const std::array<Direction, 10> kJoyGodDirections;
+extern const std::array<Direction, 10> kWealthGodDirections;
 // 60-row tables in cycle order (0 = 甲子).
-extern const std::array<std::u16string_view, 60> kJoyWealthDirections;
-extern const std::array<std::u16string_view, 60> kLuckyHourPairs;
-extern const std::array<std::u16string_view, 60> kFetusGodPlaces;
+extern const std::array<LuckyHours, 60> kLuckyHours;
+extern const std::array<FetusGod, 60> kFetusGods;
 extern const std::array<std::u16string_view, 60> kDayCodeTexts;
-// 72 day hexagrams, row 9·r + (u − 1).
+// 72 day hexagrams, row 9·r + (u − 1); the rows with u = 5 are the centre
+// "中五禽".
 extern const std::array<std::u16string_view, 72> kHexagramTexts;
+constexpr bool IsCentreHexagram(int position) { return position % 9 == 4; }
 
 }  // namespace lunisol

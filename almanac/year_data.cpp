@@ -1,21 +1,24 @@
 #include "almanac/year_data.h"
 
-#include "almanac/nine_stars.h"
-#include "calendar/day_tables.h"
+#include "calendar/convert.h"
 #include "calendar/solar_terms.h"
 
 namespace lunisol {
 
-void LoadYearData(YearData& data, int year, int month, const std::vector<std::string>& moonFolders) {
+void LoadYearData(YearData& data, int year, const std::vector<std::string>& moonFolders) {
   data.year = year;
-  ComputeWangwangDays(data.calendar, year);
-  FillNineStarTable(data.calendar, year, month);
-  ComputeDayHexagrams(data.calendar, year);
+  data.wangwang = QiWangWangDays(year);
+  data.nineStars = NineStarsOfYear(year);
+  data.hexagrams = DayHexagramsOfYear(year);
   data.moonReport = LoadMoonPhases(year, data.moon, moonFolders);
 }
 
-void RefreshYearDataForMonth(YearData& data, int year, int month) {
-  if (month == 12) FillNineStarTable(data.calendar, year, month);
+int YearData::NineStarOf(int month, int day) const {
+  return nineStars[static_cast<size_t>(DayOfYear(year, month, day) - 1)];
+}
+
+int YearData::HexagramOf(int month, int day) const {
+  return hexagrams[static_cast<size_t>(DayOfYear(year, month, day) - 1)];
 }
 
 }  // namespace lunisol

@@ -1,29 +1,33 @@
-// Everything the month page reads that belongs to one selected year.
+// Everything the month page reads that belongs to one Gregorian year: pure
+// tables, computed once when the year is chosen and only read afterwards.
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
 #include "almanac/moon_phase_source.h"
-#include "calendar/state.h"
+#include "almanac/nine_stars.h"
+#include "calendar/day_tables.h"
+#include "calendar/vocabulary.h"
 
 namespace lunisol {
 
 struct YearData {
   int year = 0;
-  CalendarState calendar;      // day tables, December marker, 氣往亡日, last term
-  MoonPhaseData moon;          // moonPhaseLists and datedNotes: "Farmer<year>" or the built-in table
-  MoonPhaseReport moonReport;  // where the phases came from
+  NineStarTable nineStars{};             // by day of the year − 1
+  DayHexagramTable hexagrams{};          // by day of the year − 1
+  std::array<LunarDate, 12> wangwang{};  // the twelve 氣往亡日
+  MoonPhaseData moon;                    // "Farmer<year>" or the built-in table
+  MoonPhaseReport moonReport;            // where the phases came from
+
+  // The day's nine star (0 = not known) and hexagram position (−1 = none).
+  int NineStarOf(int month, int day) const;
+  int HexagramOf(int month, int day) const;
 };
 
-// Computes the per-year data of `year` for the page of `month`: 氣往亡日, the
-// nine stars (with the December marker only when the month is December), the
-// day hexagrams, then the moon phases: the first "Farmer<year>" in
-// `moonFolders`, else the built-in table.
-void LoadYearData(YearData& data, int year, int month,
-                  const std::vector<std::string>& moonFolders = MoonPhaseFileFolders());
-// Brings data loaded for another month of the same year up to `month`: only
-// December needs more, the marker and with it the nine stars after 冬至.
-void RefreshYearDataForMonth(YearData& data, int year, int month);
+// The tables of `year`, with its moon phases from the first "Farmer<year>"
+// in `moonFolders`, else from the built-in table.
+void LoadYearData(YearData& data, int year, const std::vector<std::string>& moonFolders = MoonPhaseFileFolders());
 
 }  // namespace lunisol

@@ -12,25 +12,20 @@ namespace {
 
 using namespace lunisol;
 
-std::vector<CalendarDate> AllSolarDays() {
-  std::vector<CalendarDate> days;
+std::vector<GregorianDate> AllSolarDays() {
+  std::vector<GregorianDate> days;
   for (int y = 1900; y <= 2100; ++y)
     for (int m = 1; m <= 12; ++m)
-      for (int d = 1; d <= DaysInSolarMonth(y, m); ++d) {
-        CalendarDate c;
-        c.solarYear = y;
-        c.solarMonth = m;
-        c.solarDay = d;
-        days.push_back(c);
-      }
+      for (int d = 1; d <= DaysInSolarMonth(y, m); ++d) days.push_back({y, m, d});
   return days;
 }
 
 void BM_SolarToLunarEveryDay(benchmark::State& state) {
-  const std::vector<CalendarDate> days = AllSolarDays();
+  const std::vector<GregorianDate> days = AllSolarDays();
   for (auto _ : state) {
-    for (CalendarDate c : days) {
-      benchmark::DoNotOptimize(ConvertDate(c));
+    for (const GregorianDate& g : days) {
+      CalendarDate c;
+      benchmark::DoNotOptimize(SolarToLunar(g.year, g.month, g.day, c));
       benchmark::DoNotOptimize(c);
     }
   }
@@ -39,15 +34,16 @@ void BM_SolarToLunarEveryDay(benchmark::State& state) {
 BENCHMARK(BM_SolarToLunarEveryDay)->Unit(benchmark::kMillisecond);
 
 void BM_LunarToSolarEveryDay(benchmark::State& state) {
-  std::vector<CalendarDate> lunar;
-  for (CalendarDate c : AllSolarDays()) {
-    if (ConvertDate(c) < 0 || c.lunarYear >= 2100) continue;
-    c.lunarToSolar = 1;
-    lunar.push_back(c);
+  std::vector<LunarDate> lunar;
+  for (const GregorianDate& g : AllSolarDays()) {
+    CalendarDate c;
+    if (SolarToLunar(g.year, g.month, g.day, c) < 0 || c.lunar.year >= 2100) continue;
+    lunar.push_back(c.lunar);
   }
   for (auto _ : state) {
-    for (CalendarDate c : lunar) {
-      benchmark::DoNotOptimize(ConvertDate(c));
+    for (const LunarDate& l : lunar) {
+      CalendarDate c;
+      benchmark::DoNotOptimize(LunarToSolar(l, c));
       benchmark::DoNotOptimize(c);
     }
   }
@@ -59,13 +55,9 @@ BENCHMARK(BM_LunarToSolarEveryDay)->Unit(benchmark::kMillisecond);
 void BM_YearRecomputationEveryYear(benchmark::State& state) {
   for (auto _ : state) {
     for (int y = 1900; y <= 2100; ++y) {
-      CalendarState s;
-      ComputeWangwangDays(s, y);
-      FindDecemberMarker(s, y);
-      s.nineStarTable.fill(0);
-      ComputeNineStars(s, y, 12);
-      ComputeDayHexagrams(s, y);
-      benchmark::DoNotOptimize(s);
+      benchmark::DoNotOptimize(QiWangWangDays(y));
+      benchmark::DoNotOptimize(NineStarsOfYear(y));
+      benchmark::DoNotOptimize(DayHexagramsOfYear(y));
     }
   }
   state.SetItemsProcessed(state.iterations() * 201);

@@ -14,7 +14,7 @@ void BM_BuildYearData(benchmark::State& state) {
   for (auto _ : state) {
     for (int y = 1900; y <= 2100; ++y) {
       YearData data;
-      LoadYearData(data, y, 12);
+      LoadYearData(data, y);
       benchmark::DoNotOptimize(data);
     }
   }
@@ -24,7 +24,7 @@ BENCHMARK(BM_BuildYearData)->Unit(benchmark::kMillisecond);
 
 void BM_EvaluateEveryMonth(benchmark::State& state) {
   std::vector<YearData> years(201);
-  for (int y = 1900; y <= 2100; ++y) LoadYearData(years[static_cast<size_t>(y - 1900)], y, 12);
+  for (int y = 1900; y <= 2100; ++y) LoadYearData(years[static_cast<size_t>(y - 1900)], y);
   for (auto _ : state) {
     for (int y = 1900; y <= 2100; ++y)
       for (int m = 1; m <= 12; ++m) {

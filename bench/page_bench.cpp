@@ -29,7 +29,7 @@ struct Fixture {
   AlmanacPage page{QSize(1280, 1024)};
   QImage canvas;
   Fixture() {
-    LoadYearData(data, 2009, 1);
+    LoadYearData(data, 2009);
     page.sheet()->resize(ToQSize(page.geometry().sheetSize()));
     canvas = QImage(ToQSize(page.geometry().sheetSize()), QImage::Format_RGB32);
   }

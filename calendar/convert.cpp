@@ -1,7 +1,6 @@
 #include "calendar/convert.h"
 
 #include "calendar/tables.h"
-#include "calendar/text.h"
 
 namespace lunisol {
 
@@ -26,14 +25,12 @@ int Mod(int a, int n) {
 void FillWeekdayAndPillar(CalendarDate& d, int year, int doy) {
   const LunarYearRow& row = LunarRow(year);
   d.weekday = Mod(row.weekdayBase + doy, 7);
-  const int c = row.cycleBase + doy;
-  d.dayStem = Mod(c, 10);
-  d.dayBranch = Mod(c, 12);
+  d.dayPillar = Pillar(row.cycleBase + doy);
 }
 
 // The 28-day mansion count is kept aligned with the week: 角 is always a
 // Thursday, so the count is snapped to the weekday's residue.
-int Mansion(int year, int doy, int leap, int month, int day, int weekday) {
+int MansionIndex(int year, int doy, int leap, int month, int day, int weekday) {
   const int k = year > 2000 ? 14 : 13;
   const int a = (leap == 1 && month * 100 + day >= 301) ? 1 : 0;
   const int v = 365 * year + (year - 1) / 4 - k + a + doy - 342;
@@ -47,10 +44,11 @@ int Mansion(int year, int doy, int leap, int month, int day, int weekday) {
   return cand;
 }
 
-int CycleNumber(int lunarYear) { return Mod(lunarYear - 1864, 60) + 1; }
+int CycleNumber(int lunarYear) { return YearPillar(lunarYear).index() + 1; }
 
-int SolarToLunarImpl(CalendarDate& date) {
-  const int y = date.solarYear, m = date.solarMonth, d = date.solarDay;
+}  // namespace
+
+int SolarToLunar(int y, int m, int d, CalendarDate& out) {
   if (y < kFirstLunarYear || y > kLastLunarYear) return kBadYear;
   if (m < 1 || m > 12) return kBadMonth;
   if (d < 1 || d > DaysInSolarMonth(y, m)) return kBadDay;
@@ -73,35 +71,27 @@ int SolarToLunarImpl(CalendarDate& date) {
     ++p;
   }
   const int position = p + 1;
-  int month = position;
   const int n = row->leapMonth;
+  CalendarDate date;
+  date.solar = {y, m, d};
+  date.lunar = {lunarYear, position, false, e - end};
   if (n != 0 && position > n) {
-    month = position - 1;
-    if (month == n) month = -n;
+    date.lunar.month = position - 1;
+    date.lunar.leap = date.lunar.month == n;
   }
-  date.lunarYear = lunarYear;
-  date.lunarMonth = month;
-  date.lunarDay = e - end;
   FillWeekdayAndPillar(date, y, doy);
-  date.mansion = Mansion(y, doy, leap, m, d, date.weekday);
+  date.mansion = MansionAt(MansionIndex(y, doy, leap, m, d, date.weekday));
+  out = date;
   return CycleNumber(lunarYear);
 }
 
-int LunarToSolarImpl(CalendarDate& date) {
-  const int y = date.lunarYear, m = date.lunarMonth, d = date.lunarDay;
+int LunarToSolar(const LunarDate& lunar, CalendarDate& out) {
+  const int y = lunar.year, m = lunar.month, d = lunar.day;
   if (y < kFirstLunarYear || y >= kLastLunarYear) return kBadYear;
   const LunarYearRow& row = LunarRow(y);
   const int n = row.leapMonth;
-  if (m < 0) {
-    if (n == 0 || m != -n) return kBadMonth;
-  } else if (m < 1 || m > 12) {
-    return kBadMonth;
-  }
-  int position = m;
-  if (m < 0)
-    position = n + 1;
-  else if (n != 0 && m > n)
-    position = m + 1;
+  if (m < 1 || m > 12 || (lunar.leap && m != n)) return kBadMonth;
+  const int position = lunar.leap || (n != 0 && m > n) ? m + 1 : m;
   if (d < 1 || d > 29 + row.bigMonth[static_cast<size_t>(position - 1)]) return kBadDay;
   int e = row.newYearEve + d;
   for (int i = 0; i < position - 1; ++i) e += 29 + row.bigMonth[static_cast<size_t>(i)];
@@ -113,58 +103,20 @@ int LunarToSolarImpl(CalendarDate& date) {
     sy = y + 1;
     sm = k - 11;
   }
-  date.solarYear = sy;
-  date.solarMonth = sm;
-  date.solarDay = e - kDaysBeforeMonth[leap][k];
-  const int doy = kDaysBeforeMonth[IsGregorianLeapYear(sy)][sm - 1] + date.solarDay;
+  CalendarDate date;
+  date.lunar = lunar;
+  date.solar = {sy, sm, e - kDaysBeforeMonth[leap][k]};
+  const int doy = kDaysBeforeMonth[IsGregorianLeapYear(sy)][sm - 1] + date.solar.day;
   FillWeekdayAndPillar(date, sy, doy);
+  out = date;
   return CycleNumber(y);
 }
 
-}  // namespace
+int DayOfYear(int year, int month, int day) { return kDaysBeforeMonth[IsGregorianLeapYear(year)][month - 1] + day; }
 
-int ConvertDate(CalendarDate& date) { return date.lunarToSolar == 0 ? SolarToLunarImpl(date) : LunarToSolarImpl(date); }
-
-namespace {
-
-int ConvertOneWay(bool fromLunar, int year, int month, int day, CalendarDate& out) {
-  CalendarDate d;
-  d.lunarToSolar = fromLunar ? 1 : 0;
-  (fromLunar ? d.lunarYear : d.solarYear) = year;
-  (fromLunar ? d.lunarMonth : d.solarMonth) = month;
-  (fromLunar ? d.lunarDay : d.solarDay) = day;
-  const int r = ConvertDate(d);
-  if (r > 0) out = d;
-  return r;
+Pillar DayPillar(int year, int month, int day) {
+  // 1 January 2000 is 戊午 (54); the tables' cycle bases share this count.
+  return Pillar(CivilDayNumber(year, month, day) - CivilDayNumber(2000, 1, 1) + 54);
 }
-
-}  // namespace
-
-int SolarToLunar(int year, int month, int day, CalendarDate& out) {
-  return ConvertOneWay(false, year, month, day, out);
-}
-int LunarToSolar(int year, int month, int day, CalendarDate& out) { return ConvertOneWay(true, year, month, day, out); }
-
-int DayNumber(std::u16string_view text) {
-  if (text.size() < 8) return 0;
-  const int year = ParseDecimal(text.substr(0, 4));
-  const int month = ParseDecimal(text.substr(4, 2));
-  const int day = ParseDecimal(text.substr(6, 2));
-  // Year lengths here count 3200 as a leap year as well; it never matters
-  // inside the calendar's range but keeps the count the one the tables use.
-  auto leap = [](int y) { return (y % 3200 == 0) || IsGregorianLeapYear(y) == 1; };
-  int days = 0;
-  int from = 1800;
-  if (year >= 1990) {
-    days = 69396;
-    from = 1990;
-  }
-  for (int y = from; y < year; ++y) days += leap(y) ? 366 : 365;
-  for (int mo = 1; mo < month && mo <= 12; ++mo)
-    days += mo == 2 ? (leap(year) ? 29 : 28) : kMonthDays[static_cast<size_t>(mo - 1)];
-  return days + day;
-}
-
-std::u16string DateKey8(int year, int month, int day) { return Format(u"%04d%02d%02d", {year, month, day}); }
 
 }  // namespace lunisol

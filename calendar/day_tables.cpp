@@ -5,25 +5,6 @@
 
 namespace lunisol {
 
-namespace {
-
-long long DaysFromCivil(int y, int m, int d) {
-  y -= m <= 2 ? 1 : 0;
-  const long long era = (y >= 0 ? y : y - 399) / 400;
-  const unsigned yoe = static_cast<unsigned>(y - era * 400);
-  const unsigned doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-  const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-  return era * 146097 + static_cast<long long>(doe) - 719468;
-}
-
-}  // namespace
-
-int GregorianDayCycle(int year, int month, int day) {
-  // 1 January 2000 is 戊午 (54); the tables' cycle bases share this count.
-  const long long n = DaysFromCivil(year, month, day) - DaysFromCivil(2000, 1, 1) + 54;
-  return static_cast<int>(((n % 60) + 60) % 60);
-}
-
 bool HasLeapMonthPattern(int year) {
   static constexpr int kGaps[7] = {3, 3, 2, 3, 3, 2, 3};
   int y = 1903;
@@ -35,43 +16,36 @@ bool HasLeapMonthPattern(int year) {
   return false;
 }
 
-bool LastJiaziDay(int year, int& month, int& day) {
-  CalendarDate d;
-  for (int m = 12; m >= 1; --m)
-    for (int dd = 31; dd >= 1; --dd) {
-      if (SolarToLunar(year, m, dd, d) < 0) continue;
-      if (d.dayStem == 0 && d.dayBranch == 0) {
-        month = m;
-        day = dd;
-        return true;
-      }
-    }
-  return false;
+std::optional<GregorianDate> LastJiaziDay(int year) {
+  if (year < kFirstLunarYear || year > kLastLunarYear) return std::nullopt;
+  const int lastDay = CivilDayNumber(year, 12, 31);
+  return CivilDate(lastDay - DayPillar(year, 12, 31).index());
 }
 
-void ComputeDayHexagrams(CalendarState& state, int year) {
-  int pm = 0, pd = 0, m = 0, d = 0;
-  const bool havePrev = LastJiaziDay(year - 1, pm, pd);
-  const bool haveThis = LastJiaziDay(year, m, d);
-  const int startPrev = havePrev ? DayNumber(DateKey8(year - 1, pm, pd)) : 0;
-  const int startThis = haveThis ? DayNumber(DateKey8(year, m, d)) : 0;
+DayHexagramTable DayHexagramsOfYear(int year) {
+  // The cycle of 72 starts afresh on the year's last 甲子, running forwards
+  // or backwards by the year's pattern; the days before it go on with the
+  // cycle begun on the year before's.
+  const std::optional<GregorianDate> previous = LastJiaziDay(year - 1), current = LastJiaziDay(year);
   const bool backPrev = HasLeapMonthPattern(year - 1);
   const bool backThis = HasLeapMonthPattern(year);
   auto position = [](int offset, bool backwards) {
     const int p = ((offset % 72) + 72) % 72;
-    return backwards ? 71 - p : p;
+    return static_cast<int8_t>(backwards ? 71 - p : p);
   };
-  const int first = DayNumber(DateKey8(year, 1, 1));
+  DayHexagramTable table;
+  table.fill(-1);
+  const int first = CivilDayNumber(year, 1, 1);
   const int days = 365 + IsGregorianLeapYear(year);
   for (int i = 0; i < days; ++i) {
     const int n = first + i;
-    int32_t v = -1;
-    if (haveThis && n >= startThis)
-      v = position(n - startThis, backThis);
-    else if (havePrev)
-      v = position(n - startPrev, backPrev);
-    state.dayHexagramTable[static_cast<size_t>(i)] = v;
+    int8_t& v = table[static_cast<size_t>(i)];
+    if (current && n >= CivilDayNumber(*current))
+      v = position(n - CivilDayNumber(*current), backThis);
+    else if (previous)
+      v = position(n - CivilDayNumber(*previous), backPrev);
   }
+  return table;
 }
 
 }  // namespace lunisol

@@ -1,18 +1,22 @@
-// Per-year day tables: the day hexagram position, and the day counts the
-// day tables share (the nine stars are in almanac/nine_stars.h).
+// Per-year day tables: the day hexagram of every day of a Gregorian year
+// (the nine stars are in almanac/nine_stars.h).
 #pragma once
 
-#include "calendar/state.h"
+#include <array>
+#include <cstdint>
+#include <optional>
+
+#include "calendar/vocabulary.h"
 
 namespace lunisol {
 
-// Fills state.dayHexagramTable for every day of the year.
-void ComputeDayHexagrams(CalendarState& state, int year);
+// By day of the year − 1: the position 0..71 of the day's hexagram, −1 where
+// none is known (before the first 甲子 the tables reach).
+using DayHexagramTable = std::array<int8_t, 366>;
+DayHexagramTable DayHexagramsOfYear(int year);
 // The 19-year list of years whose hexagram cycle runs backwards.
 bool HasLeapMonthPattern(int year);
-// Month and day of the last 甲子 day of the Gregorian year; false if none.
-bool LastJiaziDay(int year, int& month, int& day);
-// Sexagenary index of any Gregorian day (continuous day count).
-int GregorianDayCycle(int year, int month, int day);
+// The last 甲子 day of a Gregorian year the calendar covers.
+std::optional<GregorianDate> LastJiaziDay(int year);
 
 }  // namespace lunisol

@@ -23,9 +23,8 @@ struct HourMoment {
 
 // The day after a valid Gregorian date.
 inline HourMoment NextDay(int year, int month, int day) {
-  if (day < DaysInSolarMonth(year, month)) return {year, month, day + 1, 0};
-  if (month < 12) return {year, month + 1, 1, 0};
-  return {year + 1, 1, 1, 0};
+  const GregorianDate next = CivilDate(CivilDayNumber(year, month, day) + 1);
+  return {next.year, next.month, next.day, 0};
 }
 
 // The day and branch hour-list entry `entry` (0..12) stands for on the

@@ -31,94 +31,44 @@ const std::array<std::u16string_view, 24> kSolarTermDescriptions{
     u"斗指甲，斯時積陰為雪，至此栗烈而大，過於小雪，故名大雪也",
     u"時陰極之至，陽氣始至，日行南至，北半球，晝最短而夜最長也"};
 
-int SolarTermIndex(std::u16string_view name) {
-  for (size_t t = 0; t < kSolarTermNames.size(); ++t)
-    if (kSolarTermNames[t] == name) return static_cast<int>(t);
-  return -1;
-}
-
-int SolarTermOnDay(CalendarState& state, int year, int month, int day) {
-  if (year < kFirstTermYear || year > kLastTermYear || month < 1 || month > 12) return -1;
+std::optional<SolarTerm> TermOnDay(int year, int month, int day) {
+  if (year < kFirstTermYear || year > kLastTermYear || month < 1 || month > 12) return std::nullopt;
   const TermDays days = TermDaysOfMonth(year, month);
-  const int expected = day < 15 ? days.first : days.second;
-  if (day != expected) return -1;
-  const int t = day <= 15 ? 2 * month - 2 : 2 * month - 1;
-  state.lastTermIndex = t;
-  return t;
+  if (day == days.first) return TermAt(2 * month - 2);
+  if (day == days.second) return TermAt(2 * month - 1);
+  return std::nullopt;
 }
 
-void MonthSolarTerms(CalendarState& state, int year, int month, int& firstDay, int& secondDay, int& firstIndex,
-                     int& secondIndex) {
-  CalendarDate d;
-  for (int day = 1; day <= 31; ++day) {
-    if (SolarToLunar(year, month, day, d) < 0) continue;
-    const int t = SolarTermOnDay(state, year, month, day);
-    if (t == -1) continue;
-    if (firstDay == -1) {
-      firstIndex = t;
-      firstDay = day;
-    } else {
-      secondIndex = t;
-      secondDay = day;
-    }
-  }
+std::optional<GregorianDate> TermDate(int year, SolarTerm term) {
+  if (year < kFirstTermYear || year > kLastTermYear) return std::nullopt;
+  const int month = GregorianMonthOf(term);
+  const TermDays days = TermDaysOfMonth(year, month);
+  return GregorianDate{year, month, IsSectionTerm(term) ? days.first : days.second};
 }
 
-bool FindSolarTermDate(CalendarState& state, int year, std::u16string_view name, int& outYear, int& outMonth,
-                       int& outDay) {
-  const int wanted = SolarTermIndex(name);
-  if (wanted < 0) return false;
-  // A term of index t can only begin in month t / 2 + 1; scanning that month
-  // gives the same first hit as a scan of the whole year.
-  const int month = wanted / 2 + 1;
-  CalendarDate d;
-  for (int day = 1; day <= 31; ++day) {
-    if (SolarToLunar(year, month, day, d) < 0) continue;
-    const int t = SolarTermOnDay(state, year, month, day);
-    if (t != wanted) continue;
-    outYear = year;
-    outMonth = month;
-    outDay = day;
-    if (wanted == 2) {
-      state.lichunDayPillar = std::u16string(kStemNames[static_cast<size_t>(d.dayStem)]) +
-                              std::u16string(kBranchNames[static_cast<size_t>(d.dayBranch)]);
-    }
-    return true;
-  }
-  return false;
+std::optional<ClockTime> TermTime(int year, SolarTerm term) {
+  if (year < kFirstTermYear || year > kLastTermYear) return std::nullopt;
+  const int minute = SolarTermMinutes[static_cast<size_t>((year - kFirstTermYear) * 24 + Index(term))];
+  return ClockTime{minute / 60, minute % 60};
 }
 
-std::u16string_view SolarTermTime(int year, int termIndex) {
-  if (year < kFirstTermYear || year > kLastTermYear || termIndex < 0 || termIndex > 23) return {};
-  return SolarTermTimeTable[static_cast<size_t>((year - kFirstTermYear) * 24 + termIndex)];
-}
-
-void LunarDateAfterTerm(CalendarState& state, int year, std::u16string_view name, int n, LunarTriple& out) {
-  if (n <= 0) return;
-  int y = 0, m = 0, d = 0;
-  if (!FindSolarTermDate(state, year, name, y, m, d)) return;
-  CalendarDate date;
-  for (int k = 0; k < n;) {
-    if (SolarToLunar(y, m, d, date) < 0) {
-      // Ran past the end of the month: continue on the 1st of the next.
-      if (m == 12 || d == 1) return;
-      ++m;
-      d = 1;
-      continue;
-    }
-    out = {date.lunarYear, date.lunarMonth, date.lunarDay};
-    ++k;
-    ++d;
-  }
-}
-
-void ComputeWangwangDays(CalendarState& state, int year) {
+std::array<LunarDate, 12> QiWangWangDays(int year) {
+  using enum SolarTerm;
   static constexpr struct {
-    std::u16string_view term;
-    int n;
-  } kPairs[12] = {{u"立春", 7}, {u"驚蟄", 14}, {u"清明", 21}, {u"立夏", 8},  {u"芒種", 16}, {u"小暑", 24},
-                  {u"立秋", 9}, {u"白露", 18}, {u"寒露", 27}, {u"立冬", 10}, {u"大雪", 20}, {u"小寒", 30}};
-  for (size_t i = 0; i < 12; ++i) LunarDateAfterTerm(state, year, kPairs[i].term, kPairs[i].n, state.qiWangWangDays[i]);
+    SolarTerm term;
+    int n;  // the day's place, the term's own day being the first
+  } kCounts[12] = {{kStartOfSpring, 7}, {kAwakeningOfInsects, 14}, {kClearAndBright, 21}, {kStartOfSummer, 8},
+                   {kGrainInEar, 16},   {kMinorHeat, 24},          {kStartOfAutumn, 9},   {kWhiteDew, 18},
+                   {kColdDew, 27},      {kStartOfWinter, 10},      {kMajorSnow, 20},      {kMinorCold, 30}};
+  std::array<LunarDate, 12> days{};
+  for (size_t i = 0; i < days.size(); ++i) {
+    const std::optional<GregorianDate> termDay = TermDate(year, kCounts[i].term);
+    if (!termDay) continue;
+    const GregorianDate d = CivilDate(CivilDayNumber(*termDay) + kCounts[i].n - 1);
+    CalendarDate date;
+    if (SolarToLunar(d.year, d.month, d.day, date) > 0) days[i] = date.lunar;
+  }
+  return days;
 }
 
 }  // namespace lunisol

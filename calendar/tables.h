@@ -1,11 +1,14 @@
 // Constant calendar tables: lunar year rows, Gregorian month tables, solar-term
-// days and times, and the short name tables every page uses.
+// days and times, moon phases. The names of what they hold are in
+// calendar/names.h, included here for the pages that show them.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <span>
 #include <string_view>
+
+#include "calendar/names.h"
 
 namespace lunisol {
 
@@ -32,8 +35,9 @@ extern const std::array<LunarYearRow, kLunarYearCount> LunarYearTable;
 // Packed term days: high nibble h -> first term on 15 - h, low nibble l ->
 // second term on 15 + l.
 extern const std::array<std::array<uint8_t, 12>, kTermYearCount> SolarTermTable;
-// "hhmm" clock time (UTC+8) at which each term begins, index (year-1900)*24+t.
-extern const std::array<std::u16string_view, kTermYearCount * 24> SolarTermTimeTable;
+// Minute of the day (UTC+8) at which each term begins, index
+// (year - 1900) * 24 + t. Read through TermTime (calendar/solar_terms.h).
+extern const std::array<uint16_t, kTermYearCount * 24> SolarTermMinutes;
 // The moon phases of every Gregorian month 1900..2100, UTC+8, to the minute.
 // MoonPhaseMinutes: (day - 1) * 1440 + minute of day of each phase, in time
 // order. MoonPhaseMonths[(year - 1900) * 12 + month - 1]: 4 * the index of
@@ -49,19 +53,6 @@ inline constexpr std::array<int32_t, 12> kMonthDays{31, 28, 31, 30, 31, 30, 31, 
 // the following year so that day counts past 31 December map back.
 inline constexpr int32_t kDaysBeforeMonth[2][14] = {{0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334, 365, 396},
                                                     {0, 31, 60, 91, 121, 152, 182, 213, 244, 274, 305, 335, 366, 397}};
-
-inline constexpr std::array<std::u16string_view, 10> kStemNames{u"甲", u"乙", u"丙", u"丁", u"戊",
-                                                                u"己", u"庚", u"辛", u"壬", u"癸"};
-
-inline constexpr std::array<std::u16string_view, 12> kBranchNames{u"子", u"丑", u"寅", u"卯", u"辰", u"巳",
-                                                                  u"午", u"未", u"申", u"酉", u"戌", u"亥"};
-
-inline constexpr std::array<std::u16string_view, 12> kZodiacAnimals{u"鼠", u"牛", u"虎", u"兔", u"龍", u"蛇",
-                                                                    u"馬", u"羊", u"猴", u"雞", u"狗", u"豬"};
-
-inline constexpr std::array<std::u16string_view, 24> kSolarTermNames{
-    u"小寒", u"大寒", u"立春", u"雨水", u"驚蟄", u"春分", u"清明", u"穀雨", u"立夏", u"小滿", u"芒種", u"夏至",
-    u"小暑", u"大暑", u"立秋", u"處暑", u"白露", u"秋分", u"寒露", u"霜降", u"立冬", u"小雪", u"大雪", u"冬至"};
 
 // Days of a Gregorian month's two terms from its packed byte (1900..2100).
 struct TermDays {

@@ -30,12 +30,4 @@ int ParseDecimal(std::u16string_view text);
 std::string ToUtf8(std::u16string_view text);
 std::u16string FromUtf8(std::string_view text);
 
-inline bool Contains(std::u16string_view text, std::u16string_view part) {
-  return text.find(part) != std::u16string_view::npos;
-}
-
-// True when the character is one of those in `set` (never for a missing
-// character, 0).
-inline bool OneOf(char16_t c, std::u16string_view set) { return c != 0 && set.find(c) != std::u16string_view::npos; }
-
 }  // namespace lunisol

@@ -10,7 +10,7 @@
 #include "almanac/festivals.h"
 #include "almanac/lookups.h"
 #include "almanac/lunar_date_names.h"
-#include "calendar/cycle.h"
+#include "calendar/names.h"
 #include "calendar/solar_terms.h"
 #include "calendar/tables.h"
 #include "calendar/text.h"
@@ -32,22 +32,23 @@ constexpr int kGridWidth = 7 * kCell;
 constexpr std::string_view kHighlight = "\x1b[7m";
 constexpr std::string_view kHighlightEnd = "\x1b[27m";
 
-std::string LunarSpan(const CalendarDay& first, const CalendarDay& last) {
-  const auto year = [](const CalendarDay& d) { return ToUtf8(CycleName(d.yearCycle - 1)) + "年"; };
-  const std::string from = year(first) + ToUtf8(LunarMonthName(first.lunar.lunarMonth));
-  std::string to = ToUtf8(LunarMonthName(last.lunar.lunarMonth));
-  if (last.yearCycle != first.yearCycle) to = year(last) + to;
-  return first.lunar.lunarMonth == last.lunar.lunarMonth && last.yearCycle == first.yearCycle ? from : from + "～" + to;
+std::string LunarSpan(const LunarDate& first, const LunarDate& last) {
+  const auto year = [](const LunarDate& d) { return ToUtf8(Name(YearPillar(d.year))) + "年"; };
+  const std::string from = year(first) + ToUtf8(LunarMonthName(first.month, first.leap));
+  std::string to = ToUtf8(LunarMonthName(last.month, last.leap));
+  if (last.year != first.year) to = year(last) + to;
+  const bool oneMonth = first.year == last.year && first.month == last.month && first.leap == last.leap;
+  return oneMonth ? from : from + "～" + to;
 }
 
 CalDay DayOf(int year, const CalendarDay& facts) {
   CalDay d;
-  const int lunarDay = facts.lunar.lunarDay;
-  d.lunar = lunarDay == 1 ? ToUtf8(LunarMonthName(facts.lunar.lunarMonth))
-                          : ToUtf8(kLunarDayNames30[static_cast<size_t>(lunarDay - 1)]);
-  if (facts.term >= 0) {
-    d.term = ToUtf8(kSolarTermNames[static_cast<size_t>(facts.term)]);
-    d.termTime = ToUtf8(TermTimeText(SolarTermTime(year, facts.term)));
+  const LunarDate& lunar = facts.lunar;
+  d.lunar = lunar.day == 1 ? ToUtf8(LunarMonthName(lunar.month, lunar.leap))
+                           : ToUtf8(kLunarDayNames30[static_cast<size_t>(lunar.day - 1)]);
+  if (facts.term) {
+    d.term = ToUtf8(Name(*facts.term));
+    if (const std::optional<ClockTime> time = TermTime(year, *facts.term)) d.termTime = ToUtf8(TermTimeText(*time));
   }
   // A festival named like the term of its day (冬至) is that term, once.
   for (const std::u16string& f : facts.festivals)
@@ -115,8 +116,8 @@ CalMonth CalendarMonth(int year, int month) {
     last = CalendarDayOf(year, month, day);
     m.days.push_back(DayOf(year, last));
   }
-  m.firstWeekday = first.lunar.weekday;
-  m.lunarSpan = LunarSpan(first, last);
+  m.firstWeekday = first.weekday;
+  m.lunarSpan = LunarSpan(first.lunar, last.lunar);
   return m;
 }
 

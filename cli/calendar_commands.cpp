@@ -20,11 +20,20 @@ using json = nlohmann::ordered_json;
 
 namespace {
 
-json DateJson(const CalendarDate& d, int result) {
-  return {{"lunarToSolar", d.lunarToSolar}, {"solarYear", d.solarYear}, {"solarMonth", d.solarMonth},
-          {"solarDay", d.solarDay},         {"lunarYear", d.lunarYear}, {"lunarMonth", d.lunarMonth},
-          {"lunarDay", d.lunarDay},         {"weekday", d.weekday},     {"dayStem", d.dayStem},
-          {"dayBranch", d.dayBranch},       {"mansion", d.mansion},     {"result", result}};
+// The record as the command's JSON has it, a leap month written as −n.
+json DateJson(bool fromLunar, const CalendarDate& d, int result) {
+  return {{"lunarToSolar", fromLunar ? 1 : 0},
+          {"solarYear", d.solar.year},
+          {"solarMonth", d.solar.month},
+          {"solarDay", d.solar.day},
+          {"lunarYear", d.lunar.year},
+          {"lunarMonth", SignedMonth(d.lunar)},
+          {"lunarDay", d.lunar.day},
+          {"weekday", d.weekday},
+          {"dayStem", Index(d.dayPillar.stem())},
+          {"dayBranch", Index(d.dayPillar.branch())},
+          {"mansion", Index(d.mansion)},
+          {"result", result}};
 }
 
 json RecordJson(const DayAlmanacRecord& r) {
@@ -75,7 +84,12 @@ int RunTables(const Args&, std::ostream& out, std::ostream&) {
       d.push_back(days.first);
       d.push_back(days.second);
     }
-    for (int i = 0; i < 24; ++i) t.push_back(ToUtf8(SolarTermTime(y, i)));
+    for (int i = 0; i < 24; ++i) {
+      const std::optional<ClockTime> time = TermTime(y, TermAt(i));
+      char hhmm[8];
+      std::snprintf(hhmm, sizeof hhmm, "%02d%02d", time->hour, time->minute);
+      t.push_back(hhmm);
+    }
     days.push_back({{"year", y}, {"days", d}});
     times.push_back({{"year", y}, {"times", t}});
   }
@@ -85,20 +99,17 @@ int RunTables(const Args&, std::ostream& out, std::ostream&) {
 
 int RunConvert(const Args& a, std::ostream& out, std::ostream&) {
   CalendarDate d;
-  if (a.Has("--lunar")) {
-    d.lunarToSolar = 1;
-    d.lunarYear = a.Number("YEAR");
-    d.lunarMonth = a.Number("MONTH");
-    d.lunarDay = a.Number("DAY");
+  const bool fromLunar = a.Has("--lunar");
+  int result = 0;
+  if (fromLunar) {
+    d.lunar = LunarDateFromSigned(a.Number("YEAR"), a.Number("MONTH"), a.Number("DAY"));
+    result = LunarToSolar(d.lunar, d);
   } else {
     const Ymd& date = a.Date("DATE");
-    d.lunarToSolar = 0;
-    d.solarYear = date.year;
-    d.solarMonth = date.month;
-    d.solarDay = date.day;
+    d.solar = {date.year, date.month, date.day};
+    result = SolarToLunar(date.year, date.month, date.day, d);
   }
-  const int result = ConvertDate(d);
-  out << DateJson(d, result).dump() << "\n";
+  out << DateJson(fromLunar, d, result).dump() << "\n";
   return 0;
 }
 
@@ -110,30 +121,28 @@ int RunDays(const Args& a, std::ostream& out, std::ostream& err) {
   int loaded = 0;
   for (;;) {
     if (loaded != year) {
-      // The December marker completes the nine stars after 冬至.
-      LoadYearData(data, year, 12);
+      LoadYearData(data, year);
       TellMoonPhaseNotice(data, err);
       loaded = year;
     }
     CalendarDate d;
     const int result = SolarToLunar(year, month, day, d);
-    const int n = DayOfYear(year, month, day);
-    const int term = SolarTermOnDay(data.calendar, year, month, day);
+    const std::optional<SolarTerm> term = TermOnDay(year, month, day);
     char buf[11];
     std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", year, month, day);
     out << json{{"date", buf},
-                {"lunarYear", d.lunarYear},
-                {"lunarMonth", d.lunarMonth},
-                {"lunarDay", d.lunarDay},
+                {"lunarYear", d.lunar.year},
+                {"lunarMonth", SignedMonth(d.lunar)},
+                {"lunarDay", d.lunar.day},
                 {"weekday", d.weekday},
-                {"dayStem", d.dayStem},
-                {"dayBranch", d.dayBranch},
-                {"mansion", d.mansion},
+                {"dayStem", Index(d.dayPillar.stem())},
+                {"dayBranch", Index(d.dayPillar.branch())},
+                {"mansion", Index(d.mansion)},
                 {"cycleNumber", result},
-                {"term", term},
-                {"nineStar", NineStarOfDay(data.calendar, year, month, day)},
-                {"hexagram", data.calendar.dayHexagramTable[static_cast<size_t>(n - 1)]},
-                {"officer", ToUtf8(DayOfficer(year, month, day))}}
+                {"term", term ? Index(*term) : -1},
+                {"nineStar", data.NineStarOf(month, day)},
+                {"hexagram", data.HexagramOf(month, day)},
+                {"officer", ToUtf8(Name(DayOfficer(year, month, day)))}}
                .dump()
         << "\n";
     if (year == to.year && month == to.month && day == to.day) break;
@@ -151,7 +160,7 @@ int RunDays(const Args& a, std::ostream& out, std::ostream& err) {
 int RunMonth(const Args& a, std::ostream& out, std::ostream& err) {
   const int y = a.Number("YEAR"), m = a.Number("MONTH");
   YearData data;
-  LoadYearData(data, y, m);
+  LoadYearData(data, y);
   TellMoonPhaseNotice(data, err);
   MonthTermState terms;
   const MonthAlmanac month = EvaluateMonth(y, m, data, terms);
@@ -173,7 +182,7 @@ int RunMonth(const Args& a, std::ostream& out, std::ostream& err) {
     json notes = json::array();
     for (const CellText& n : b.notes) notes.push_back(Cell(n.text, n.colour));
     bars.push_back({{"column", b.column},
-                    {"termIndex", b.termIndex},
+                    {"termIndex", b.term ? Index(*b.term) : -1},
                     {"name", Cell(b.name.text, b.name.colour)},
                     {"timeText", Cell(b.timeText.text, b.timeText.colour)},
                     {"notes", notes}});

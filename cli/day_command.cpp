@@ -6,7 +6,7 @@
 
 #include "almanac/lookups.h"
 #include "almanac/lunar_date_names.h"
-#include "calendar/cycle.h"
+#include "calendar/names.h"
 #include "calendar/tables.h"
 #include "calendar/text.h"
 #include "cli/day_text.h"
@@ -173,8 +173,7 @@ int RunDay(const Args& a, std::ostream& out, std::ostream&) {
   const int last = CivilDayNumber(to.year, to.month, to.day);
   if (a.Has("--text")) {
     for (int n = first; n <= last && out; ++n) {
-      int y = 0, m = 0, d = 0;
-      CivilDate(n, y, m, d);
+      const auto [y, m, d] = CivilDate(n);
       out << (n > first ? "\n" : "") << DayText(y, m, d);
     }
     return 0;
@@ -184,8 +183,7 @@ int RunDay(const Args& a, std::ostream& out, std::ostream&) {
   AlmanacList almanac;
   std::string line;
   for (int n = first; n <= last && out; ++n) {
-    int y = 0, m = 0, d = 0;
-    CivilDate(n, y, m, d);
+    const auto [y, m, d] = CivilDate(n);
     EvaluateDayLists(y, m, d, lists);
     BuildAlmanacList(lists, almanac);
     line.clear();
@@ -204,7 +202,7 @@ json ChosenDayJson(const ChosenDay& d) {
   json because = json::array();
   for (const std::u16string& r : ItemReasons(d.item)) because.push_back(ToUtf8(r));
   return {{"date", date},
-          {"lunarDate", ToUtf8(LunarDateName(d.lunarMonth, d.lunarDay))},
+          {"lunarDate", ToUtf8(LunarDateName(LunarDateFromSigned(d.lunarYear, d.lunarMonth, d.lunarDay)))},
           {"dayGod",
            {{"name", ToUtf8(kDayGodNames[static_cast<size_t>(d.dayGod)])}, {"kind", d.yellowPath ? "黃道" : "黑道"}}},
           {"word", ToUtf8(AlmanacWordName(d.item.word))},

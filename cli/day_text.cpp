@@ -6,7 +6,7 @@
 #include "almanac/lookups.h"
 #include "almanac/lunar_date_names.h"
 #include "calendar/convert.h"
-#include "calendar/cycle.h"
+#include "calendar/names.h"
 #include "calendar/text.h"
 #include "cli/text_width.h"
 #include "days/almanac_list.h"
@@ -76,23 +76,21 @@ std::string MarkLine(const AlmanacList& a) {
 std::string DayText(int year, int month, int day) {
   CalendarDate date;
   DayLists d;
-  const int yearNumber = SolarToLunar(year, month, day, date);
-  if (yearNumber < 1 || !EvaluateDayLists(year, month, day, d)) return {};
+  if (SolarToLunar(year, month, day, date) < 1 || !EvaluateDayLists(year, month, day, d)) return {};
   AlmanacList a;
   BuildAlmanacList(d, a);
-  const int yearCycle = yearNumber - 1;
+  const Pillar yearPillar = YearPillar(date.lunar.year);
+  const Pillar dayPillar = date.dayPillar;
   std::string text = "國曆 " + std::to_string(year) + " 年 " + std::to_string(month) + " 月 " + std::to_string(day) +
                      " 日　星期" + U8(kWeekdayNames[static_cast<size_t>(date.weekday)]) + "\n";
-  text += "農曆 " + U8(CycleName(yearCycle)) + "年 " + U8(LunarDateName(d.lunarMonth, d.lunarDay)) + "　" +
-          U8(CycleName(d.dayCycle)) + "日\n";
+  text += "農曆 " + U8(Name(yearPillar)) + "年 " + U8(LunarDateName(date.lunar)) + "　" + U8(Name(dayPillar)) + "日\n";
   text += Line("值神", {U8(kDayGodNames[static_cast<size_t>(d.dayGod)]) + (d.yellowPath ? "（黃道）" : "（黑道）")});
   text += Line("建除", {U8(SpiritName(OfficerSpirit(d.officer)))});
   text += Line("吉神", SpiritWords(d.goodSpirits)) + Line("凶煞", SpiritWords(d.badSpirits));
   text += YiJiLines(a);
-  text +=
-      Line("沖煞", {U8(ClashText(date.dayStem, date.dayBranch, yearCycle).text), U8(YearShaText(date.dayBranch).text)});
-  text += Line("彭祖百忌", {U8(kStemTaboos[static_cast<size_t>(date.dayStem)]),
-                            U8(kBranchTaboos[static_cast<size_t>(date.dayBranch)])});
+  text += Line("沖煞", {U8(ClashText(dayPillar, yearPillar).text), U8(YearShaText(dayPillar.branch()).text)});
+  text += Line("彭祖百忌", {U8(kStemTaboos[static_cast<size_t>(Index(dayPillar.stem()))]),
+                            U8(kBranchTaboos[static_cast<size_t>(Index(dayPillar.branch()))])});
   return text + MarkLine(a);
 }
 

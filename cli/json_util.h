@@ -26,7 +26,7 @@ inline int Refuse(std::ostream& err, const std::string& message) {
 // One line on `err` when the year's moon-phase file could not be used as it
 // stands (the output then shows the built-in phases where it fell short).
 inline void TellMoonPhaseNotice(const YearData& data, std::ostream& err) {
-  if (data.moonReport.needsNotice()) err << "lunisol-cli: " << MoonPhaseNotice(data.moonReport, data.year) << "\n";
+  for (const std::string& line : MoonPhaseNotices(data.moonReport, data.year)) err << "lunisol-cli: " << line << "\n";
 }
 
 }  // namespace lunisol::cli

@@ -87,7 +87,7 @@ struct PageDay {
 PageDay EvaluatePage(const Ymd& date, std::ostream& err) {
   PageDay page;
   YearData data;
-  LoadYearData(data, date.year, date.month);
+  LoadYearData(data, date.year);
   TellMoonPhaseNotice(data, err);
   MonthTermState terms;
   page.month = EvaluateMonth(date.year, date.month, data, terms);
@@ -121,13 +121,13 @@ int RunHours(const Args& a, std::ostream& out, std::ostream& err) {
   }
   json pillars = json::array(), clashes = json::array();
   for (size_t k = 0; k < 12; ++k) {
-    pillars.push_back(ToUtf8(r->pillarList[k]));
-    clashes.push_back(ToUtf8(r->clashList[k]));
+    pillars.push_back(ToUtf8(Name(r->hourPillars[k])));
+    clashes.push_back(ToUtf8(Name(r->clashPillars[k])));
   }
   auto label = [](const SheetLabel& c, HourLabel place) { return HourCellJson(c, HourLabelPlace(place)); };
   out << json{{"caption", ToUtf8(r->caption)},
               {"dayPillarText", ToUtf8(page.column->record.dayPillarText.text)},
-              {"dayCycleIndex", r->dayCycleIndex},
+              {"dayCycleIndex", r->day.index()},
               {"hourPillarList", pillars},
               {"hourClashList", clashes},
               {"hours", hours},
@@ -155,10 +155,10 @@ int RunYearly(const Args& a, std::ostream& out, std::ostream& err) {
   for (size_t i = 2; i < texts.size(); ++i) corners.push_back(ControlJson(*texts[i], kYearlyNotesTemplateTexts[i]));
   const LabelPlaces<78> label(r->Labels(), kYearlyNotesLabels);
   out << json{{"caption", ToUtf8(r->caption)},
-              {"yearPillarText", ToUtf8(u" " + r->yearPillar + u" ")},
+              {"yearPillarText", ToUtf8(u" " + std::u16string(Name(r->yearPillar)) + u" ")},
               {"yearPosition", r->yearPosition},
               {"lunarYear", r->lunarYear},
-              {"lichunDayPillar", ToUtf8(r->lichunDayPillar)},
+              {"lichunDayPillar", r->lichunDayPillar ? ToUtf8(Name(*r->lichunDayPillar)) : ""},
               {"complete", r->complete},
               {"yearGodTitle", ControlJson(r->yearGodTitle, kYearlyNotesTemplateTexts[0])},
               {"yearGodName", ControlJson(r->yearGodName, kYearlyNotesTemplateTexts[1])},
@@ -257,9 +257,9 @@ int RunBone(const Args& a, std::ostream& out, std::ostream&) {
               {"descriptionTooltip", ToUtf8(r->descriptionTooltip)},
               {"ownWritingLine", ToUtf8(r->ownWritingLine)},
               {"yearPosition", r->yearPosition},
-              {"lunarYear", r->lunarYear},
-              {"lunarMonth", r->lunarMonth},
-              {"lunarDay", r->lunarDay},
+              {"lunarYear", r->lunar.year},
+              {"lunarMonth", SignedMonth(r->lunar)},
+              {"lunarDay", r->lunar.day},
               {"totalQian", r->totalQian},
               {"verseIndex", r->verseIndex}}
              .dump()

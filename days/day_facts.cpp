@@ -1,13 +1,12 @@
 #include "days/day_facts.h"
 
 #include <cmath>
+#include <optional>
 
 #include "calendar/convert.h"
-#include "calendar/day_tables.h"
 #include "calendar/moon_phases.h"
 #include "calendar/solar_terms.h"
 #include "calendar/tables.h"
-#include "calendar/text.h"
 
 namespace lunisol {
 
@@ -16,27 +15,6 @@ namespace {
 int Mod(int a, int n) { return ((a % n) + n) % n; }
 
 }  // namespace
-
-int CivilDayNumber(int y, int m, int d) {
-  y -= m <= 2 ? 1 : 0;
-  const int era = (y >= 0 ? y : y - 399) / 400;
-  const int yoe = y - era * 400;
-  const int doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-  const int doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-  return era * 146097 + doe - 719468;
-}
-
-void CivilDate(int z, int& year, int& month, int& day) {
-  z += 719468;
-  const int era = (z >= 0 ? z : z - 146096) / 146097;
-  const int doe = z - era * 146097;
-  const int yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-  const int doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-  const int mp = (5 * doy + 2) / 153;
-  day = doy - (153 * mp + 2) / 5 + 1;
-  month = mp < 10 ? mp + 3 : mp - 9;
-  year = yoe + era * 400 + (month <= 2 ? 1 : 0);
-}
 
 int TermDayNumber(int year, int term) {
   const int shift = year < kFirstTermYear ? kFirstTermYear - year : year > kLastTermYear ? kLastTermYear - year : 0;
@@ -48,8 +26,8 @@ int TermDayNumber(int year, int term) {
 }
 
 long long TermMinute(int year, int term) {
-  const std::u16string_view hhmm = SolarTermTime(year, term);
-  const int minutes = hhmm.size() == 4 ? ParseDecimal(hhmm.substr(0, 2)) * 60 + ParseDecimal(hhmm.substr(2, 2)) : 0;
+  const std::optional<ClockTime> time = TermTime(year, TermAt(term));
+  const int minutes = time ? time->hour * 60 + time->minute : 0;
   return static_cast<long long>(TermDayNumber(year, term)) * 1440 + minutes;
 }
 
@@ -65,7 +43,7 @@ int TermOn(int year, int month, int day) {
 
 void FillSolarFacts(DayFacts& f) {
   f.dayNumber = CivilDayNumber(f.year, f.month, f.day);
-  f.cycle = GregorianDayCycle(f.year, f.month, f.day);
+  f.cycle = DayPillar(f.year, f.month, f.day).index();
   f.stem = f.cycle % 10;
   f.branch = f.cycle % 12;
   const int sectionDay = TermDaysOfMonth(f.year, f.month).first;
@@ -85,15 +63,15 @@ void FillSolarFacts(DayFacts& f) {
 bool FillLunarFacts(DayFacts& f) {
   CalendarDate d;
   if (SolarToLunar(f.year, f.month, f.day, d) < 0) return false;
-  f.lunarYear = d.lunarYear;
-  f.lunarMonth = d.lunarMonth;
-  f.lunarDay = d.lunarDay;
-  const LunarYearRow& row = LunarRow(d.lunarYear);
+  f.lunarYear = d.lunar.year;
+  f.lunarMonth = SignedMonth(d.lunar);
+  f.lunarDay = d.lunar.day;
+  const LunarYearRow& row = LunarRow(d.lunar.year);
   const int leap = row.leapMonth;
-  const int m = d.lunarMonth;
-  const int position = m < 0 ? leap + 1 : (leap != 0 && m > leap ? m + 1 : m);
-  f.lastLunarDay = d.lunarDay == 29 + row.bigMonth[static_cast<size_t>(position - 1)];
-  f.firstLunarDayBranch = Mod(f.branch - (d.lunarDay - 1), 12);
+  const int m = d.lunar.month;
+  const int position = d.lunar.leap || (leap != 0 && m > leap) ? m + 1 : m;
+  f.lastLunarDay = d.lunar.day == 29 + row.bigMonth[static_cast<size_t>(position - 1)];
+  f.firstLunarDayBranch = Mod(f.branch - (d.lunar.day - 1), 12);
   const MonthMoonPhases phases = MoonPhasesOfMonth(f.year, f.month);
   for (int i = 0; i < phases.count; ++i)
     if (phases.moments[static_cast<size_t>(i)].day == f.day) f.moonPhaseDay = true;

@@ -1,17 +1,15 @@
 // The calendar facts of one Gregorian day that place the day spirits: the
 // day pillar, the month of the section terms, the lunar date, the terms near
-// the day and the moon's phases. Gregorian days are counted from 1 January
-// 1970 (day 0).
+// the day and the moon's phases. Gregorian days are counted by the
+// calendar's one day number (CivilDayNumber, calendar/vocabulary.h).
 #pragma once
+
+#include "calendar/vocabulary.h"
 
 namespace lunisol {
 
 inline constexpr int kFirstDayYear = 1900;
 inline constexpr int kLastDayYear = 2100;
-
-int CivilDayNumber(int year, int month, int day);
-// The Gregorian date of a day number.
-void CivilDate(int dayNumber, int& year, int& month, int& day);
 // Day number of term t (0 = 小寒 … 23 = 冬至) of a Gregorian year. Years
 // before 1900 take the 1900 term a whole number of years earlier (off by a
 // day at most), which is all the seasons that reach back into 1899 need.

@@ -54,8 +54,7 @@ int ChooseDays(const ChooseRequest& r, std::vector<ChosenDay>& out) {
   if (last - first + 1 > kMaxChooseDays) return kChooseRangeTooLong;
   AlmanacList list;
   for (int n = first; n <= last; ++n) {
-    int y = 0, m = 0, day = 0;
-    CivilDate(n, y, m, day);
+    const auto [y, m, day] = CivilDate(n);
     EvaluateDayLists(y, m, day, d);
     if (std::find(r.animals.begin(), r.animals.end(), ClashedAnimal(d.dayCycle)) != r.animals.end()) continue;
     BuildAlmanacList(d, list);

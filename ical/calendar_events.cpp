@@ -61,12 +61,21 @@ bool IsLunarYearEnd(int year, int month, int day) {
     }
   }
   CalendarDate next;
-  return SolarToLunar(year, month, day, next) > 0 && next.lunarMonth == 1 && next.lunarDay == 1;
+  return SolarToLunar(year, month, day, next) > 0 && next.lunar == LunarDate{next.lunar.year, 1, false, 1};
 }
 
-bool IsVowOnlyDay(int lunarMonth, int lunarDay) {
-  if (lunarMonth <= 0) return false;
-  const std::u16string key = Format(u"%02d%02d", {lunarMonth, lunarDay});
+// The lunar date and the weekday of a Gregorian day into `out`, left at 0
+// for a day the calendar does not hold.
+void SetDates(int year, int month, int day, CalendarDay& out) {
+  CalendarDate date;
+  if (SolarToLunar(year, month, day, date) <= 0) return;
+  out.lunar = date.lunar;
+  out.weekday = date.weekday;
+}
+
+bool IsVowOnlyDay(const LunarDate& date) {
+  if (date.leap || date.month <= 0) return false;
+  const std::u16string key = Format(u"%02d%02d", {date.month, date.day});
   return std::find(kLunarVowDays.begin(), kLunarVowDays.end(), key) != kLunarVowDays.end();
 }
 
@@ -77,11 +86,10 @@ bool IsLunarTableFestival(std::u16string_view occasion) {
 // What the page shows in a day's lunar note, sorted into festivals and the
 // rest. A row holding only one of the almanac's vows is not an observance of
 // its day, so such a day keeps nothing but a 除夕 it may also be.
-void SortLunarOccasions(const CalendarDate& lunar, bool yearEnd, CalendarDay& out) {
+void SortLunarOccasions(const LunarDate& lunar, bool yearEnd, CalendarDay& out) {
   // Month 0 matches no row of the table, which leaves only the eve.
-  const bool vowOnly = IsVowOnlyDay(lunar.lunarMonth, lunar.lunarDay);
-  const std::optional<std::u16string> text =
-      vowOnly ? LunarFestival(0, 0, yearEnd) : LunarFestival(lunar.lunarMonth, lunar.lunarDay, yearEnd);
+  const bool vowOnly = IsVowOnlyDay(lunar);
+  const std::optional<std::u16string> text = LunarFestival(vowOnly ? LunarDate{} : lunar, yearEnd);
   if (!text) return;
   static constexpr std::u16string_view kSeparator = u" ，";
   std::u16string_view rest = *text;
@@ -96,10 +104,11 @@ void SortLunarOccasions(const CalendarDate& lunar, bool yearEnd, CalendarDay& ou
 
 // The day's occasions, with the term and the lunar date already in `out`.
 void AddOccasions(int year, int month, int day, CalendarDay& out) {
-  if (auto solar = SolarFestival(month, day)) out.festivals.emplace_back(*solar);
+  if (auto solar = SolarFestival(year, month, day)) out.festivals.emplace_back(*solar);
+  const int term = out.term ? Index(*out.term) : -1;
   for (const TermFestival& f : kTermFestivals)
-    if (f.term == out.term) out.festivals.emplace_back(f.name);
-  const bool yearEnd = out.lunar.lunarDay >= 29 && IsLunarYearEnd(year, month, day);
+    if (f.term == term) out.festivals.emplace_back(f.name);
+  const bool yearEnd = out.lunar.day >= 29 && IsLunarYearEnd(year, month, day);
   SortLunarOccasions(out.lunar, yearEnd, out);
 }
 
@@ -150,8 +159,7 @@ struct Wants {
 
 void AddAllDayEvents(const Wants& w, const Day& d, std::vector<CalendarEvent>& out) {
   if (w.lunar) {
-    out.push_back(DayEvent(EventKind::kLunarDate, d.year, d.month, d.day, "lunar",
-                           LunarDateName(d.facts.lunar.lunarMonth, d.facts.lunar.lunarDay)));
+    out.push_back(DayEvent(EventKind::kLunarDate, d.year, d.month, d.day, "lunar", LunarDateName(d.facts.lunar)));
     if (w.advice) out.back().description = AdviceLines(*w.advice, d.year, d.month, d.day);
   }
   if (w.festivals && !d.facts.festivals.empty())
@@ -160,27 +168,26 @@ void AddAllDayEvents(const Wants& w, const Day& d, std::vector<CalendarEvent>& o
     out.push_back(DayEvent(EventKind::kDeities, d.year, d.month, d.day, "deities", Joined(d.facts.deities)));
 }
 
-CalendarEvent TermEvent(const Day& d) {
-  const int term = d.facts.term;
-  const std::u16string_view hhmm = SolarTermTime(d.year, term);
-  const int minute = ParseDecimal(hhmm.substr(0, 2)) * 60 + ParseDecimal(hhmm.substr(2, 2));
-  const std::u16string_view name = kSolarTermNames[static_cast<size_t>(term)];
+CalendarEvent TermEvent(const Day& d, SolarTerm term) {
+  const std::optional<ClockTime> time = TermTime(d.year, term);
+  const int minute = time ? time->hour * 60 + time->minute : 0;
+  const std::u16string_view name = kSolarTermNames[static_cast<size_t>(Index(term))];
   CalendarEvent e = DayEvent(EventKind::kSolarTerm, d.year, d.month, d.day, "term", std::u16string(name));
   // A term comes once a year, so its UID names the year and the term: a
   // revised instant then moves the event instead of adding one.
   char uid[40];
-  std::snprintf(uid, sizeof uid, "%04d-term%02d@lunisol", d.year, term);
+  std::snprintf(uid, sizeof uid, "%04d-term%02d@lunisol", d.year, Index(term));
   e.uid = uid;
   e.minute = minute;
   e.summary += u" " + ClockText(minute);
-  e.description = std::u16string(kSolarTermDescriptions[static_cast<size_t>(term)]);
+  e.description = std::u16string(kSolarTermDescriptions[static_cast<size_t>(Index(term))]);
   return e;
 }
 
-CalendarEvent PhaseEvent(const Day& d, const MoonPhaseMoment& m) {
-  const int minute = m.hour * 60 + m.minute;
+CalendarEvent PhaseEvent(const Day& d, const MoonPhaseEvent& m) {
+  const int minute = m.time.hour * 60 + m.time.minute;
   const std::u16string summary =
-      std::u16string(kMoonPhaseNames[static_cast<size_t>(m.list)]) + u" " + ClockText(minute);
+      std::u16string(kMoonPhaseNames[static_cast<size_t>(Index(m.phase))]) + u" " + ClockText(minute);
   CalendarEvent e = DayEvent(EventKind::kMoonPhase, d.year, d.month, d.day, "phase", summary);
   e.minute = minute;
   return e;
@@ -188,7 +195,7 @@ CalendarEvent PhaseEvent(const Day& d, const MoonPhaseMoment& m) {
 
 void AddTimedEvents(const Wants& w, const Day& d, const MonthMoonPhases& phases, std::vector<CalendarEvent>& out) {
   const size_t first = out.size();
-  if (w.terms && d.facts.term >= 0) out.push_back(TermEvent(d));
+  if (w.terms && d.facts.term) out.push_back(TermEvent(d, *d.facts.term));
   if (w.phases)
     for (int i = 0; i < phases.count; ++i)
       if (phases.moments[static_cast<size_t>(i)].day == d.day)
@@ -197,10 +204,10 @@ void AddTimedEvents(const Wants& w, const Day& d, const MonthMoonPhases& phases,
                    [](const CalendarEvent& a, const CalendarEvent& b) { return a.minute < b.minute; });
 }
 
-int TermOnDay(const TermDays& termDays, int month, int day) {
-  if (day == termDays.first) return 2 * month - 2;
-  if (day == termDays.second) return 2 * month - 1;
-  return -1;
+std::optional<SolarTerm> TermOnDay(const TermDays& termDays, int month, int day) {
+  if (day == termDays.first) return TermAt(2 * month - 2);
+  if (day == termDays.second) return TermAt(2 * month - 1);
+  return std::nullopt;
 }
 
 void CollectMonth(const Wants& w, int year, int month, std::vector<CalendarEvent>& out) {
@@ -210,7 +217,7 @@ void CollectMonth(const Wants& w, int year, int month, std::vector<CalendarEvent
   for (int day = 1; day <= days; ++day) {
     Day d{year, month, day, {}};
     d.facts.term = TermOnDay(termDays, month, day);
-    if (w.lunar || w.festivals || w.deities) SolarToLunar(year, month, day, d.facts.lunar);
+    if (w.lunar || w.festivals || w.deities) SetDates(year, month, day, d.facts);
     if (w.festivals || w.deities) AddOccasions(year, month, day, d.facts);
     AddAllDayEvents(w, d, out);
     AddTimedEvents(w, d, phases, out);
@@ -233,7 +240,7 @@ CalendarDay CalendarDayOf(int year, int month, int day) {
       day > DaysInSolarMonth(year, month))
     return d;
   d.term = TermOnDay(TermDaysOfMonth(year, month), month, day);
-  d.yearCycle = SolarToLunar(year, month, day, d.lunar);
+  SetDates(year, month, day, d);
   AddOccasions(year, month, day, d);
   return d;
 }

@@ -98,9 +98,9 @@ inline constexpr int kLastCalendarYear = 2100;
 // on it, its festivals and its other occasions (deities' days, observances),
 // each a name, as the festival and deities events carry them.
 struct CalendarDay {
-  CalendarDate lunar;  // lunarMonth < 0 in a leap month; all 0 outside 1900..2100
-  int yearCycle = 0;   // the lunar year's place in the sixty-year cycle, 1 = 甲子 … 60
-  int term = -1;       // 0 = 小寒 … 23 = 冬至, or −1
+  LunarDate lunar;  // all 0 outside 1900..2100
+  int weekday = 0;  // 0 = Sunday
+  std::optional<SolarTerm> term;
   std::vector<std::u16string> festivals;
   std::vector<std::u16string> deities;
 };

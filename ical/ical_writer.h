@@ -16,7 +16,7 @@ namespace lunisol {
 // tells a calendar program that re-imports the file that events were
 // revised. Set it to the day of the change whenever what the events say
 // changes (the ical tests hold a digest of the content that says when).
-inline constexpr std::string_view kCalendarContentRevision = "20261207T180000Z";
+inline constexpr std::string_view kCalendarContentRevision = "20261207T200000Z";
 
 // Calendar services such as Google Calendar drop what lies past about 1 MB
 // of an imported or subscribed file, so a larger file is worth a warning.

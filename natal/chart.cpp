@@ -176,16 +176,16 @@ std::optional<NatalChart> ComputeChart(const Birth& birth) {
   c.birth = birth;
   c.chartDate = {moment->year, moment->month, moment->day};
   c.chartHour = moment->branch;
-  c.lunarYear = lunar.lunarYear;
-  c.lunarMonth = lunar.lunarMonth;
-  c.lunarDay = lunar.lunarDay;
-  c.chartMonth = ChartMonth(lunar.lunarMonth, lunar.lunarDay);
+  c.lunarYear = lunar.lunar.year;
+  c.lunarMonth = SignedMonth(lunar.lunar);
+  c.lunarDay = lunar.lunar.day;
+  c.chartMonth = ChartMonth(c.lunarMonth, c.lunarDay);
   c.yearStem = (position - 1) % 10;
   c.yearBranch = (position - 1) % 12;
   const int monthBranch = Mod12(2 + c.chartMonth - 1);
-  c.pillars = {Pillar{c.yearStem, c.yearBranch}, Pillar{PalaceStem(c.yearStem, monthBranch), monthBranch},
-               Pillar{lunar.dayStem, lunar.dayBranch},
-               Pillar{(kRatStems[At(lunar.dayStem)] + c.chartHour) % 10, c.chartHour}};
+  const int dayStem = Index(lunar.dayPillar.stem()), dayBranch = Index(lunar.dayPillar.branch());
+  c.pillars = {ChartPillar{c.yearStem, c.yearBranch}, ChartPillar{PalaceStem(c.yearStem, monthBranch), monthBranch},
+               ChartPillar{dayStem, dayBranch}, ChartPillar{(kRatStems[At(dayStem)] + c.chartHour) % 10, c.chartHour}};
   const Basis b = MakeBasis(c);
   c.yangYear = b.yangYear;
   c.forward = b.forward;

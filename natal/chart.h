@@ -86,7 +86,8 @@ std::array<int, 10> MinorLimitAges(const ChartPalace& palace);
 // by transformation 祿, 權, 科, 忌.
 std::array<bool, 4> SelfTransformations(const ChartPalace& palace);
 
-struct Pillar {
+// One of the chart's four pillars as numbers (0 = 甲, 0 = 子).
+struct ChartPillar {
   int stem = 0, branch = 0;
 };
 
@@ -106,7 +107,7 @@ struct NatalChart {
   // Year, month, day and hour as the chart reckons them: the lunar year's,
   // the chart month's (五虎遁 from the year stem, 正月 on 寅), the day's, and
   // the hour's (五鼠遁 from the day stem).
-  std::array<Pillar, 4> pillars{};
+  std::array<ChartPillar, 4> pillars{};
   bool yangYear = true;                // the year stem is yang (甲丙戊庚壬)
   bool forward = true;                 // 陽男 and 陰女 run clockwise, 陰男 and 陽女 counter-clockwise
   int soulBranch = 0, bodyBranch = 0;  // 命宮 and 身宮

@@ -47,11 +47,12 @@ void ReadMinorLimit(const NatalChart& c, Horoscope& h) {
 // 流月 from the year's 斗君, its stem by 五虎遁 like a palace's; 流日 on from
 // the month's palace.
 void ReadMonthAndDay(const NatalChart& c, const CalendarDate& lunar, Horoscope& h) {
-  h.flowMonth = ChartMonth(lunar.lunarMonth, lunar.lunarDay);
+  h.flowMonth = ChartMonth(SignedMonth(lunar.lunar), lunar.lunar.day);
   const int monthBranch = Mod12(2 + h.flowMonth - 1);
   const int monthPalace = FirstMonthBranch(h.yearly.branch, c.chartMonth, c.chartHour) + h.flowMonth - 1;
   h.monthly = Span(Mod12(monthPalace), PalaceStem(h.yearly.stem, monthBranch), monthBranch);
-  h.daily = Span(Mod12(monthPalace + lunar.lunarDay - 1), lunar.dayStem, lunar.dayBranch);
+  h.daily =
+      Span(Mod12(monthPalace + lunar.lunar.day - 1), Index(lunar.dayPillar.stem()), Index(lunar.dayPillar.branch()));
 }
 
 // Where a natal star of the year tables would stand for a birth in a year of
@@ -90,10 +91,10 @@ std::optional<Horoscope> ComputeHoroscope(const NatalChart& chart, const SolarDa
   if (position <= 0) return std::nullopt;
   Horoscope h;
   h.date = date;
-  h.lunarYear = lunar.lunarYear;
-  h.lunarMonth = lunar.lunarMonth;
-  h.lunarDay = lunar.lunarDay;
-  h.nominalAge = NominalAge(chart.lunarYear, lunar.lunarYear);
+  h.lunarYear = lunar.lunar.year;
+  h.lunarMonth = SignedMonth(lunar.lunar);
+  h.lunarDay = lunar.lunar.day;
+  h.nominalAge = NominalAge(chart.lunarYear, lunar.lunar.year);
   const int yearStem = (position - 1) % 10, yearBranch = (position - 1) % 12;
   h.yearly = Span(yearBranch, yearStem, yearBranch);
   ReadDecade(chart, h);
@@ -110,9 +111,9 @@ std::optional<SolarDate> DateAtAge(const NatalChart& chart, int nominalAge, cons
   if (near.month >= 1 && near.month <= 12 && lunarYear <= kLastTermYear)
     date.day = std::clamp(near.day, 1, DaysInSolarMonth(lunarYear, near.month));
   if (!IsCalendarDate(date) || SolarToLunar(date.year, date.month, date.day, lunar) <= 0 ||
-      lunar.lunarYear != lunarYear) {
-    if (LunarToSolar(lunarYear, 1, 1, lunar) <= 0) return std::nullopt;
-    date = {lunar.solarYear, lunar.solarMonth, lunar.solarDay};
+      lunar.lunar.year != lunarYear) {
+    if (LunarToSolar({lunarYear, 1, false, 1}, lunar) <= 0) return std::nullopt;
+    date = {lunar.solar.year, lunar.solar.month, lunar.solar.day};
     if (!IsCalendarDate(date)) return std::nullopt;
   }
   return std::max(date, chart.chartDate);

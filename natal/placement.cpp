@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "calendar/cycle.h"
+#include "calendar/names.h"
 #include "natal/rules.h"
 
 namespace lunisol {
@@ -28,9 +28,10 @@ int JiangqianAt(int yearBranch, int branch) {
 }
 
 int BureauOf(int stem, int branch) {
-  const std::u16string element = NayinElement(CycleName(CycleIndexOf(stem, branch)));
+  if (stem < 0 || stem > 9 || branch < 0 || branch > 11 || !Pairs(StemAt(stem), BranchAt(branch))) return 0;
+  const std::u16string_view element = Name(NayinElement(Pillar(StemAt(stem), BranchAt(branch))));
   for (const Bureau& b : kBureaus)
-    if (!element.empty() && element[0] == b.element) return b.number;
+    if (element[0] == b.element) return b.number;
   return 0;
 }
 

@@ -1,7 +1,7 @@
 #include "sheets/bone_weighing_model.h"
 
 #include "calendar/convert.h"
-#include "calendar/cycle.h"
+#include "calendar/names.h"
 #include "calendar/text.h"
 #include "sheets/tables.h"
 
@@ -32,11 +32,8 @@ std::optional<BoneWeighingRecord> WeighBones(int year, int month, int day, int h
 
   BoneWeighingRecord r;
   r.yearPosition = position;
-  r.lunarYear = date.lunarYear;
-  r.lunarMonth = date.lunarMonth;
-  r.lunarDay = date.lunarDay;
-  const int month0 = date.lunarMonth < 0 ? -date.lunarMonth : date.lunarMonth;
-  r.totalQian = BoneWeightQian(position, month0, date.lunarDay, hour);
+  r.lunar = date.lunar;
+  r.totalQian = BoneWeightQian(position, date.lunar.month, date.lunar.day, hour);
   r.verseIndex = r.totalQian - 21;
   if (r.totalQian < 0 || r.verseIndex < 0 || r.verseIndex >= static_cast<int>(kBoneVerses.size())) return std::nullopt;
 
@@ -55,17 +52,18 @@ std::optional<BoneWeighingRecord> WeighBones(int year, int month, int day, int h
     r.song = std::u16string(verse.substr(second + 1));
   }
 
-  r.mansionName = std::u16string(kMansionNames[static_cast<size_t>(date.mansion)]);
-  r.description = std::u16string(kMansionNativityTexts[static_cast<size_t>(date.mansion)]);
-  r.descriptionIsOurs = kMansionNativityOrigins[static_cast<size_t>(date.mansion)] == TextOrigin::kOurs;
+  const auto mansion = static_cast<size_t>(Index(date.mansion));
+  r.mansionName = std::u16string(Name(date.mansion));
+  r.description = std::u16string(kMansionNativityTexts[mansion]);
+  r.descriptionIsOurs = kMansionNativityOrigins[mansion] == TextOrigin::kOurs;
   if (r.descriptionIsOurs) {
     r.descriptionTooltip = std::u16string(kOwnMansionSayingTip);
     r.ownWritingLine = std::u16string(kOwnMansionSayingLine);
   }
   // The weight treats a leap month as the month it repeats; the birth line
   // still says which of the two the birth fell in.
-  const std::u16string_view leap = date.lunarMonth < 0 ? u"閏 " : u"";
-  r.birthLine = Format(u"農曆 %d 年 %s%d 月 %d 日 %s 時", {date.lunarYear, leap, month0, date.lunarDay,
+  const std::u16string_view leap = date.lunar.leap ? u"閏 " : u"";
+  r.birthLine = Format(u"農曆 %d 年 %s%d 月 %d 日 %s 時", {date.lunar.year, leap, date.lunar.month, date.lunar.day,
                                                            kHourSelectorItems[static_cast<size_t>(hourEntry)]});
   return r;
 }

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "calendar/hour_entries.h"
+#include "calendar/vocabulary.h"
 
 namespace lunisol {
 
@@ -33,10 +34,10 @@ struct BoneWeighingRecord {
   std::u16string descriptionTooltip;
   std::u16string ownWritingLine;  // kOwnMansionSayingLine when the saying is ours
 
-  int yearPosition = 0;                             // 1..60
-  int lunarYear = 0, lunarMonth = 0, lunarDay = 0;  // lunarMonth as converted (−n in a leap month)
-  int totalQian = 0;                                // total weight in 錢 (tenths of a 兩)
-  int verseIndex = 0;                               // totalQian − 21
+  int yearPosition = 0;  // 1..60
+  LunarDate lunar;       // the birth's lunar date
+  int totalQian = 0;     // total weight in 錢 (tenths of a 兩)
+  int verseIndex = 0;    // totalQian − 21
 };
 
 // The weight index of a birth moment, all in whole 錢: year by cycle place
@@ -52,8 +53,8 @@ int BoneWeightQian(int yearPosition, int lunarMonth, int lunarDay, int hour);
 // open) or the entry is not one of the thirteen.
 //
 // A birth in a leap month weighs as the month it repeats: the month weight and
-// the month number in the birth line are those of month n for leap month −n,
-// since the weight table knows only the twelve ordinary months.
+// the month number in the birth line are those of that month, since the
+// weight table knows only the twelve ordinary months.
 std::optional<BoneWeighingRecord> WeighBones(int year, int month, int day, int hour);
 
 }  // namespace lunisol

@@ -2,8 +2,7 @@
 
 #include "almanac/lookups.h"
 #include "calendar/convert.h"
-#include "calendar/cycle.h"
-#include "calendar/tables.h"
+#include "calendar/names.h"
 #include "calendar/text.h"
 #include "sheets/tables.h"
 
@@ -15,11 +14,7 @@ using namespace colours;
 
 // Start of the hour pillars in the cycle by day stem: the 子 hour of a 甲 or
 // 己 day is 甲子, of an 乙 or 庚 day 丙子, and so on in steps of twelve.
-int HourStart(int dayStem) { return dayStem >= 0 && dayStem < 10 ? dayStem % 5 * 12 : -1; }
-
-std::u16string Char(std::u16string_view text, size_t i) {
-  return i < text.size() ? std::u16string(1, text[i]) : std::u16string();
-}
+Pillar HourStart(Stem dayStem) { return Pillar(Index(dayStem) % 5 * 12); }
 
 std::u16string TipWhenLonger(const std::u16string& text, size_t limit) {
   return text.size() > limit ? text : std::u16string();
@@ -46,45 +41,41 @@ constexpr FixedClash kFixedClashes[12] = {
 
 constexpr std::u16string_view kClashWarning = u"日時相沖 ，不宜諸吉事 !";
 
-// The note column opens with the month line ("農曆 1 月庚寅", "農曆 12
-// 月丙子", "農曆閏 4 月…") when the day opens a lunar month. The lunar line
-// already names the month, so the line gives up its first six characters and
-// the "月" after them, keeping the month pillar.
-std::u16string WithoutMonthLine(std::u16string_view noteA) {
-  std::u16string note(noteA);
-  const size_t at = note.find(u"農曆");
-  if (at == std::u16string::npos) return note;
-  note.erase(at, 6);
-  const size_t m = note.find(u'月');
-  if (m != std::u16string::npos) note.erase(m, 1);
-  return note;
+// The note column opens with the month line ("農曆 1 月庚寅", "農曆閏 4
+// 月己巳") when the day opens a lunar month. The lunar line already names the
+// month, so the note keeps only the month's pillar from it.
+std::u16string WithoutMonthLine(std::u16string_view noteA, const LunarDate& date) {
+  if (date.day != 1) return std::u16string(noteA);
+  const Pillar month = MonthPillar(YearPillar(date.year), date.month);
+  const std::u16string line = LunarMonthLine(date, month);
+  if (!noteA.starts_with(line)) return std::u16string(noteA);
+  return std::u16string(Name(month)) + std::u16string(noteA.substr(line.size()));
 }
 
-// The cells of hour k, once the record holds the day's pillar lists and
-// cycle index; `dayBranch` is the day's branch (0 = 子).
-HourColumn MakeHourColumn(const HourTableRecord& rec, int k, int dayBranch) {
+// The cells of hour k, once the record holds the day's pillars.
+HourColumn MakeHourColumn(const HourTableRecord& rec, int k) {
   const size_t i = static_cast<size_t>(k);
   HourColumn h;
-  const std::u16string& pillar = rec.pillarList[i];
-  h.range = Label(std::u16string(kHourRanges[i]), BranchColour(kBranchNames[i]));
-  h.pillar = Label(pillar + u"時", StemColour(Char(pillar, 0)));
+  const Pillar pillar = rec.hourPillars[i];
+  h.range = Label(std::u16string(kHourRanges[i]), BranchColour(BranchAt(k)));
+  h.pillar = Label(std::u16string(Name(pillar)) + u"時", StemColour(pillar.stem()));
 
-  int unused = 0;
-  const std::u16string_view directions = DayCycleIndex(pillar, unused);
-  const std::u16string joy(directions.substr(0, 2));
-  const std::u16string wealth =
-      Contains(pillar, u"辛") || directions.size() < 3 ? std::u16string() : std::u16string(directions.substr(3));
-  h.joy = Label(joy, DirectionColour(joy));
-  h.wealth = Label(wealth, DirectionColour(wealth));
+  // The hour's gods of joy and wealth go by its stem; the sheet leaves the
+  // God of Wealth out on the hours of 辛.
+  const Direction joy = JoyGodDirection(pillar.stem());
+  h.joy = Label(std::u16string(Name(joy)), DirectionColour(joy));
+  if (pillar.stem() != Stem::kXin) {
+    const Direction wealth = WealthGodDirection(pillar.stem());
+    h.wealth = Label(std::u16string(Name(wealth)), DirectionColour(wealth));
+  }
 
   const FixedClash& fc = kFixedClashes[i];
   h.sha = Label(std::u16string(fc.sha), fc.shaColour);
   h.clashAnimal = Label(std::u16string(fc.animal), fc.animalColour);
-  h.opposite = Label(rec.clashList[i], fc.animalColour);
+  h.opposite = Label(std::u16string(Name(rec.clashPillars[i])), fc.animalColour);
 
-  const std::u16string_view entry = kHourSpirits[static_cast<size_t>(12 * rec.dayCycleIndex + k)];
-  const bool clashes = Contains(rec.clashList[i], kBranchNames[static_cast<size_t>(dayBranch)]);
-  HourSpiritTexts spirits = SplitHourSpirits(entry, clashes);
+  const bool clashes = rec.clashPillars[i].branch() == rec.day.branch();
+  HourSpiritTexts spirits = HourSpiritCells(HourSpiritsOf(rec.day, BranchAt(k)), IsYang(rec.day.stem()), clashes);
   h.good = Label(std::move(spirits.good), spirits.goodColour);
   h.bad = Label(std::move(spirits.bad), spirits.badColour);
   h.good.tooltip = TipWhenLonger(h.good.text, 26);
@@ -101,27 +92,11 @@ void FillLabelColumn(HourTableRecord& rec, const MonthAlmanac& page, const DayAl
   rec.animalLabel = Label(u"生肖");
   rec.oppositeLabel = Label(u"正沖");
 
-  rec.dateCell = Label(HourTableDateLine(page.gregorianTitle.text, date.solarDay), kBlue);
+  rec.dateCell = Label(HourTableDateLine(page.gregorianTitle.text, date.solar.day), kBlue);
   rec.noteCell = Label(column.noteB.text, kMaroon);
   rec.noteCell.tooltip = TipWhenLonger(rec.noteCell.text, 21);
-  rec.lunarDateCell =
-      Label(HourTableLunarLine(date.lunarMonth, date.lunarDay, column.noteA.text, column.warningC.text), kGreen);
+  rec.lunarDateCell = Label(HourTableLunarLine(date.lunar, column.noteA.text, column.warningC.text), kGreen);
   rec.lunarDateCell.tooltip = TipWhenLonger(rec.lunarDateCell.text, 21);
-}
-
-std::u16string WithEmptySidesNamed(std::u16string_view entry) {
-  // The table prints an empty side as its bare label ("吉神 ：", "凶煞",
-  // "凶煞:"), which reads as if the text were cut off; the sheet says 無.
-  std::u16string text(entry);
-  constexpr std::u16string_view kNoGood = u"吉神 ： ，";
-  if (text.starts_with(kNoGood)) text.replace(0, kNoGood.size(), u"吉神 ：無 ，");
-  for (std::u16string_view bare : {u" ，凶煞:", u" ，凶煞"}) {
-    if (text.ends_with(bare)) {
-      text.replace(text.size() - bare.size(), bare.size(), u" ，凶煞 ：無");
-      break;
-    }
-  }
-  return text;
 }
 
 }  // namespace
@@ -141,67 +116,47 @@ std::array<const SheetLabel*, 116> HourTableRecord::Cells() const {
   return all;
 }
 
-std::array<std::u16string, 12> HourPillarList(int dayStem) {
-  std::array<std::u16string, 12> list;
-  const int s = HourStart(dayStem);
-  if (s < 0) return list;
-  for (int k = 0; k < 12; ++k) list[static_cast<size_t>(k)] = std::u16string(CycleName(s + k));
-  return list;
+std::array<Pillar, 12> HourPillars(Stem dayStem) {
+  std::array<Pillar, 12> pillars;
+  for (int k = 0; k < 12; ++k) pillars[static_cast<size_t>(k)] = HourStart(dayStem) + k;
+  return pillars;
 }
 
-std::array<std::u16string, 12> HourClashList(int dayStem) {
-  std::array<std::u16string, 12> list;
-  const int s = HourStart(dayStem);
-  if (s < 0) return list;
-  for (int k = 0; k < 12; ++k) list[static_cast<size_t>(k)] = std::u16string(CycleName((s + 54 + k) % 60));
-  return list;
+std::array<Pillar, 12> HourClashPillars(Stem dayStem) {
+  std::array<Pillar, 12> pillars;
+  for (int k = 0; k < 12; ++k) pillars[static_cast<size_t>(k)] = HourStart(dayStem) + (54 + k);
+  return pillars;
 }
 
 std::u16string HourTableDateLine(std::u16string_view gregorianTitle, int day) {
   return Format(u"%s %d 日", {gregorianTitle, day});
 }
 
-std::u16string HourTableLunarLine(int lunarMonth, int lunarDay, std::u16string_view noteA,
-                                  std::u16string_view warningC) {
-  const std::u16string note = WithoutMonthLine(noteA);
-  const std::u16string_view leap = lunarMonth < 0 ? u"閏" : u"";
-  const int month = lunarMonth < 0 ? -lunarMonth : lunarMonth;
+std::u16string HourTableLunarLine(const LunarDate& date, std::u16string_view noteA, std::u16string_view warningC) {
+  const std::u16string note = WithoutMonthLine(noteA, date);
+  const std::u16string_view leap = date.leap ? u"閏" : u"";
   if (!note.empty() && !warningC.empty())
-    return Format(u"農曆%s %d 月 %d 日 ，%s ，%s", {leap, month, lunarDay, note, warningC});
-  if (!note.empty()) return Format(u"農曆%s %d 月 %d 日 ，%s", {leap, month, lunarDay, note});
-  if (!warningC.empty()) return Format(u"農曆%s %d 月 %d 日 ，%s", {leap, month, lunarDay, warningC});
-  return Format(u"農曆%s %d 月 %d 日", {leap, month, lunarDay});
+    return Format(u"農曆%s %d 月 %d 日 ，%s ，%s", {leap, date.month, date.day, note, warningC});
+  if (!note.empty()) return Format(u"農曆%s %d 月 %d 日 ，%s", {leap, date.month, date.day, note});
+  if (!warningC.empty()) return Format(u"農曆%s %d 月 %d 日 ，%s", {leap, date.month, date.day, warningC});
+  return Format(u"農曆%s %d 月 %d 日", {leap, date.month, date.day});
 }
 
-HourSpiritTexts SplitHourSpirits(std::u16string_view printed, bool clashes) {
-  const std::u16string named = WithEmptySidesNamed(printed);
-  const std::u16string_view entry = named;
-  std::u16string good(entry), bad;
-  const size_t at = entry.find(u" ，凶煞");
-  if (at != std::u16string_view::npos) {
-    good = std::u16string(entry.substr(0, at));
-    bad = std::u16string(entry.substr(at + 2));  // from "凶煞" on
-  }
-  HourSpiritTexts out;
-  if (!clashes) {
-    out.good = good;
-    out.bad = bad;
-    out.goodColour = kMaroon;
-    out.badColour = kGreen;
-    return out;
-  }
+HourSpiritTexts HourSpiritCells(HourSpiritSet spirits, bool yangDay, bool clashes) {
+  // A side without spirits says 無 rather than showing a bare label, which
+  // would read as if the text were cut off.
+  auto side = [&](bool good) {
+    const std::u16string names = JoinedNames(spirits, good);
+    return std::u16string(good ? u"吉神 ：" : u"凶煞 ：") + (names.empty() ? std::u16string(u"無") : names);
+  };
+  const std::u16string good = side(true), bad = side(false);
+  if (!clashes) return {good, bad, kMaroon, kGreen};
   // A clashing hour is good for nothing: the warning takes the good column.
-  // A long entry has room to show its bad spirits after the warning.
-  if (printed.size() >= 22) {
-    out.good = std::u16string(kClashWarning) + bad;
-    out.bad = good;
-  } else {
-    out.good = std::u16string(kClashWarning);
-    out.bad = std::u16string(entry);
-  }
-  out.goodColour = kBlack;
-  out.badColour = kGrey;
-  return out;
+  // An hour the almanac prints at length has room to show its bad spirits
+  // after the warning.
+  if (PrintedHourSpirits(spirits, yangDay).size() >= 22)
+    return {std::u16string(kClashWarning) + bad, good, kBlack, kGrey};
+  return {std::u16string(kClashWarning), good + u" ，" + bad, kBlack, kGrey};
 }
 
 std::optional<HourTableRecord> BuildHourTable(const MonthAlmanac& page, int year, int month, int day) {
@@ -212,12 +167,13 @@ std::optional<HourTableRecord> BuildHourTable(const MonthAlmanac& page, int year
   if (column == nullptr || SolarToLunar(year, month, day, date) <= 0) return std::nullopt;
 
   HourTableRecord rec;
-  rec.pillarList = HourPillarList(date.dayStem);
-  rec.clashList = HourClashList(date.dayStem);
-  rec.dayCycleIndex = CycleIndexOf(date.dayStem, date.dayBranch);
-  for (int k = 0; k < 12; ++k) rec.hours[static_cast<size_t>(k)] = MakeHourColumn(rec, k, date.dayBranch);
-  rec.caption = Format(u" 當日時辰吉課 ( 彭祖百忌  ：%s,  %s )", {kStemTaboos[static_cast<size_t>(date.dayStem)],
-                                                                  kBranchTaboos[static_cast<size_t>(date.dayBranch)]});
+  rec.day = date.dayPillar;
+  rec.hourPillars = HourPillars(rec.day.stem());
+  rec.clashPillars = HourClashPillars(rec.day.stem());
+  for (int k = 0; k < 12; ++k) rec.hours[static_cast<size_t>(k)] = MakeHourColumn(rec, k);
+  rec.caption =
+      Format(u" 當日時辰吉課 ( 彭祖百忌  ：%s,  %s )", {kStemTaboos[static_cast<size_t>(Index(rec.day.stem()))],
+                                                        kBranchTaboos[static_cast<size_t>(Index(rec.day.branch()))]});
   FillLabelColumn(rec, page, column->record, date);
   return rec;
 }

@@ -9,6 +9,8 @@
 #include <string_view>
 
 #include "almanac/month.h"
+#include "calendar/vocabulary.h"
+#include "sheets/hour_spirits.h"
 #include "sheets/sheet_label.h"
 
 namespace lunisol {
@@ -31,9 +33,9 @@ struct HourColumn {
 
 struct HourTableRecord {
   std::u16string caption;
-  int dayCycleIndex = 0;  // 0..59 of the day pillar
-  std::array<std::u16string, 12> pillarList;
-  std::array<std::u16string, 12> clashList;
+  Pillar day;
+  std::array<Pillar, 12> hourPillars;
+  std::array<Pillar, 12> clashPillars;
   std::array<HourColumn, 12> hours;
   // The label column: the labels of the five bottom rows, then the day's
   // lunar date with its notes, the note column and the Gregorian date.
@@ -45,30 +47,27 @@ struct HourTableRecord {
   std::array<const SheetLabel*, 116> Cells() const;
 };
 
-// The twelve hour pillars of a day of stem `dayStem` (0 = 甲): 甲/己 days
-// start at 甲子, 乙/庚 at 丙子, 丙/辛 at 戊子, 丁/壬 at 庚子, 戊/癸 at 壬子;
-// all empty for a number that is not a stem.
-std::array<std::u16string, 12> HourPillarList(int dayStem);
+// The twelve hour pillars of a day: 甲/己 days start at 甲子, 乙/庚 at 丙子,
+// 丙/辛 at 戊子, 丁/壬 at 庚子, 戊/癸 at 壬子.
+std::array<Pillar, 12> HourPillars(Stem dayStem);
 // For each hour the pillar six places before its own, which carries the
-// opposite branch; all empty for a number that is not a stem.
-std::array<std::u16string, 12> HourClashList(int dayStem);
+// opposite branch.
+std::array<Pillar, 12> HourClashPillars(Stem dayStem);
 
 // "%s %d 日": the page's Gregorian month title and the day.
 std::u16string HourTableDateLine(std::u16string_view gregorianTitle, int day);
-// The lunar line of the label column for lunar month `lunarMonth` (−n in a
-// leap month) and day `lunarDay`, followed by the day's note and warning
-// columns as the page shows them.
-std::u16string HourTableLunarLine(int lunarMonth, int lunarDay, std::u16string_view noteA,
-                                  std::u16string_view warningC);
+// The lunar line of the label column for the lunar date, followed by the
+// day's first note (noteA as the page shows it, less the month line the
+// lunar line already says) and its first warning.
+std::u16string HourTableLunarLine(const LunarDate& date, std::u16string_view noteA, std::u16string_view warningC);
 
-// The good and bad spirit texts of one hour: `entry` is the hour's row of the
-// hour spirits table, `clashes` whether the hour's opposite pillar holds the
-// day's branch.
+// The good and bad spirit columns of one hour: `clashes` when the hour's
+// opposite pillar holds the day's branch; `yangDay` for a day of a yang stem.
 struct HourSpiritTexts {
   std::u16string good, bad;
   Colour goodColour, badColour;
 };
-HourSpiritTexts SplitHourSpirits(std::u16string_view entry, bool clashes);
+HourSpiritTexts HourSpiritCells(HourSpiritSet spirits, bool yangDay, bool clashes);
 
 // The sheet of the Gregorian date year-month-day, whose month `page` is (as
 // EvaluateMonth made it): the day's pillar and lunar date come from the

@@ -1,9 +1,8 @@
 #include "sheets/seasonal_days_model.h"
 
 #include "calendar/convert.h"
+#include "calendar/names.h"
 #include "calendar/solar_terms.h"
-#include "calendar/state.h"
-#include "calendar/tables.h"
 #include "calendar/text.h"
 
 namespace lunisol {
@@ -12,19 +11,22 @@ namespace {
 
 using namespace colours;
 
-int IndexIn(std::u16string_view name, const auto& names) {
-  for (size_t i = 0; i < names.size(); ++i)
-    if (names[i] == name) return static_cast<int>(i);
-  return -1;
-}
-
-bool TermDate(int year, std::u16string_view termName, int& month, int& day) {
-  CalendarState state;
-  int y = 0;
-  return FindSolarTermDate(state, year, termName, y, month, day);
-}
-
 SheetLabel Label(std::u16string text, Colour colour = kBlack) { return SheetLabel{std::move(text), colour, {}}; }
+
+// The n-th day from the term's day to the end of the year whose pillar
+// matches.
+template <typename Match>
+std::optional<SeasonalDay> NthDayAfterTerm(int year, SolarTerm term, int n, Match match) {
+  const std::optional<GregorianDate> from = TermDate(year, term);
+  if (!from || n < 1) return std::nullopt;
+  CalendarDate date;
+  int count = 0;
+  for (int m = from->month; m <= 12; ++m)
+    for (int d = m == from->month ? from->day : 1; d <= DaysInSolarMonth(year, m); ++d)
+      if (SolarToLunar(year, m, d, date) > 0 && match(date.dayPillar) && ++count == n)
+        return SeasonalDay{date.lunar, date.dayPillar};
+  return std::nullopt;
+}
 
 // The month-day text and the other half of the pillar, or empty texts when
 // the search found nothing (the sheet then shows the frame of the sentence).
@@ -34,84 +36,53 @@ struct Found {
 
 }  // namespace
 
-std::u16string LunarMonthDayText(int lunarMonth, int lunarDay) {
-  return lunarMonth < 0 ? Format(u"閏 %d 月 %d", {-lunarMonth, lunarDay}) : Format(u"%d 月 %d", {lunarMonth, lunarDay});
+std::u16string LunarMonthDayText(const LunarDate& date) {
+  return Format(date.leap ? u"閏 %d 月 %d" : u"%d 月 %d", {date.month, date.day});
 }
 
-std::optional<SeasonalDay> FindDayAfterTerm(int year, std::u16string_view termName, std::u16string_view wanted, int n) {
-  bool byBranch = false;
-  if (!wanted.empty() && wanted.front() == u'-') {
-    byBranch = true;
-    wanted.remove_prefix(1);
-  }
-  const int want = byBranch ? IndexIn(wanted, kBranchNames) : IndexIn(wanted, kStemNames);
-  int month = 0, day = 0;
-  if (want < 0 || n < 1 || !TermDate(year, termName, month, day)) return std::nullopt;
-
-  CalendarDate date;
-  int count = 0;
-  for (int m = month; m <= 12; ++m) {
-    for (int d = m == month ? day : 1; d <= DaysInSolarMonth(year, m); ++d) {
-      if (SolarToLunar(year, m, d, date) <= 0) continue;
-      if ((byBranch ? date.dayBranch : date.dayStem) != want || ++count < n) continue;
-      return SeasonalDay{LunarMonthDayText(date.lunarMonth, date.lunarDay),
-                         std::u16string(byBranch ? kStemNames[static_cast<size_t>(date.dayStem)]
-                                                 : kBranchNames[static_cast<size_t>(date.dayBranch)])};
-    }
-  }
-  return std::nullopt;
+std::optional<SeasonalDay> FindDayAfterTerm(int year, SolarTerm term, Stem wanted, int n) {
+  return NthDayAfterTerm(year, term, n, [wanted](Pillar p) { return p.stem() == wanted; });
 }
 
-std::optional<WinterRainDay> WinterRainDayAfterTerm(int year, std::u16string_view termName, int daysAfter) {
-  int month = 0, day = 0;
-  if (!TermDate(year, termName, month, day)) return std::nullopt;
-  int y = year;
-  day += daysAfter;
-  while (day > DaysInSolarMonth(y, month)) {
-    day -= DaysInSolarMonth(y, month);
-    if (++month > 12) {
-      month = 1;
-      ++y;
-    }
-  }
+std::optional<SeasonalDay> FindDayAfterTerm(int year, SolarTerm term, Branch wanted, int n) {
+  return NthDayAfterTerm(year, term, n, [wanted](Pillar p) { return p.branch() == wanted; });
+}
+
+std::optional<SeasonalDay> DayAfterTerm(int year, SolarTerm term, int daysAfter) {
+  const std::optional<GregorianDate> from = TermDate(year, term);
+  if (!from) return std::nullopt;
+  const GregorianDate d = CivilDate(CivilDayNumber(*from) + daysAfter);
   CalendarDate date;
-  if (SolarToLunar(y, month, day, date) <= 0) return std::nullopt;
-  WinterRainDay out;
-  out.monthDay = LunarMonthDayText(date.lunarMonth, date.lunarDay);
-  out.pillar = std::u16string(kStemNames[static_cast<size_t>(date.dayStem)]) +
-               std::u16string(kBranchNames[static_cast<size_t>(date.dayBranch)]);
-  return out;
+  if (SolarToLunar(d.year, d.month, d.day, date) <= 0) return std::nullopt;
+  return SeasonalDay{date.lunar, date.dayPillar};
 }
 
 SeasonalDaysSheet BuildSeasonalDays(int year) {
+  using enum SolarTerm;
   SeasonalDaysSheet sheet;
-  auto find = [&](std::u16string_view term, std::u16string_view wanted, int n) {
-    std::optional<SeasonalDay> day = FindDayAfterTerm(year, term, wanted, n);
+  // A stem search shows the branch found, a branch search the stem, a day
+  // counted from a term the whole pillar.
+  auto found = [&](const std::optional<SeasonalDay>& day, auto half) {
     if (!day) {
       sheet.complete = false;
       return Found{};
     }
-    return Found{day->monthDay, day->pillarHalf};
+    return Found{LunarMonthDayText(day->date), std::u16string(half(day->pillar))};
   };
-  auto rain = [&](std::u16string_view term, int daysAfter) {
-    std::optional<WinterRainDay> day = WinterRainDayAfterTerm(year, term, daysAfter);
-    if (!day) {
-      sheet.complete = false;
-      return Found{};
-    }
-    return Found{day->monthDay, day->pillar};
+  auto byStem = [&](SolarTerm term, Stem wanted, int n) {
+    return found(FindDayAfterTerm(year, term, wanted, n), [](Pillar p) { return Name(p.branch()); });
   };
-
-  const Found spring = find(u"立春", u"戊", 5);
-  const Found autumn = find(u"立秋", u"戊", 5);
-  const Found dog1 = find(u"夏至", u"庚", 3);
-  const Found dog2 = find(u"夏至", u"庚", 4);
-  const Found dog3 = find(u"立秋", u"庚", 1);
-  const Found plumIn = find(u"芒種", u"丙", 1);
-  const Found plumOut = find(u"小暑", u"-未", 1);
+  const Found spring = byStem(kStartOfSpring, Stem::kWu, 5);
+  const Found autumn = byStem(kStartOfAutumn, Stem::kWu, 5);
+  const Found dog1 = byStem(kSummerSolstice, Stem::kGeng, 3);
+  const Found dog2 = byStem(kSummerSolstice, Stem::kGeng, 4);
+  const Found dog3 = byStem(kStartOfAutumn, Stem::kGeng, 1);
+  const Found plumIn = byStem(kGrainInEar, Stem::kBing, 1);
+  const Found plumOut =
+      found(FindDayAfterTerm(year, kMinorHeat, Branch::kWei, 1), [](Pillar p) { return Name(p.stem()); });
   // 入液 is the ninth day after 立冬 (立冬 itself is day 0); 出液 is 小雪.
-  const Found winterIn = rain(u"立冬", 9);
-  const Found winterOut = rain(u"小雪", 0);
+  const Found winterIn = found(DayAfterTerm(year, kStartOfWinter, 9), [](Pillar p) { return Name(p); });
+  const Found winterOut = found(DayAfterTerm(year, kMinorSnow, 0), [](Pillar p) { return Name(p); });
 
   auto& l = sheet.labels;
   l[0] = Label(u"日社");

@@ -3,9 +3,7 @@
 #include <algorithm>
 
 #include "calendar/convert.h"
-#include "calendar/cycle.h"
 #include "calendar/solar_terms.h"
-#include "calendar/state.h"
 #include "calendar/text.h"
 
 namespace lunisol {
@@ -14,89 +12,75 @@ namespace {
 
 using namespace colours;
 
-std::u16string_view ColourWord(char16_t c) {
-  static constexpr char16_t kWords[] = u"青紅黃白黑";
-  const char16_t w = StemBranchElement(c).colour;
-  for (size_t i = 0; i < 5; ++i)
-    if (kWords[i] == w) return std::u16string_view(kWords + i, 1);
-  return {};
+// The ropes, the herdsman's age and his clothes follow the stem and branch
+// of the 立春 day and of the year.
+std::u16string_view RopeColour(Stem lichunStem) {
+  static constexpr std::u16string_view kByStemPair[5] = {u"白", u"黑", u"青", u"紅",
+                                                         u"黃"};  // 甲乙 丙丁 戊己 庚辛 壬癸
+  return kByStemPair[Index(lichunStem) / 2];
 }
 
-std::u16string_view RopeColour(char16_t lichunStem) {
-  if (OneOf(lichunStem, u"甲乙")) return u"白";
-  if (OneOf(lichunStem, u"丙丁")) return u"黑";
-  if (OneOf(lichunStem, u"戊己")) return u"青";
-  if (OneOf(lichunStem, u"庚辛")) return u"紅";
-  if (OneOf(lichunStem, u"壬癸")) return u"黃";
-  return {};
+// 子午卯酉, 辰戌丑未 and 寅申巳亥 by the branch's place mod 3.
+std::u16string_view RopeMaterial(Branch lichunBranch) {
+  static constexpr std::u16string_view kByGroup[3] = {u"苧", u"絲", u"麻"};
+  return kByGroup[Index(lichunBranch) % 3];
 }
 
-std::u16string_view RopeMaterial(char16_t lichunBranch) {
-  if (OneOf(lichunBranch, u"子午卯酉")) return u"苧";
-  if (OneOf(lichunBranch, u"寅申巳亥")) return u"麻";
-  if (OneOf(lichunBranch, u"辰戌丑未")) return u"絲";
-  return {};
+std::u16string_view HerdsmanAge(Branch yearBranch) {
+  static constexpr std::u16string_view kByGroup[3] = {u"少壯", u"童子", u"老人"};
+  return kByGroup[Index(yearBranch) % 3];
 }
 
-std::u16string_view HerdsmanAge(char16_t yearBranch) {
-  if (OneOf(yearBranch, u"子午卯酉")) return u"少壯";
-  if (OneOf(yearBranch, u"寅申巳亥")) return u"老人";
-  if (OneOf(yearBranch, u"辰戌丑未")) return u"童子";
-  return {};
-}
-
-std::u16string_view Clothes(char16_t lichunBranch) {
-  if (OneOf(lichunBranch, u"子亥")) return u"黃衣青腰帶";
-  if (OneOf(lichunBranch, u"寅卯")) return u"白衣紅腰帶";
-  if (OneOf(lichunBranch, u"巳午")) return u"黑衣黃腰帶";
-  if (OneOf(lichunBranch, u"申酉")) return u"紅衣黑腰帶";
-  if (OneOf(lichunBranch, u"辰戌丑未")) return u"青衣白腰帶";
-  return {};
+std::u16string_view Clothes(Branch lichunBranch) {
+  using enum Branch;
+  switch (lichunBranch) {
+    case kZi:
+    case kHai:
+      return u"黃衣青腰帶";
+    case kYin:
+    case kMao:
+      return u"白衣紅腰帶";
+    case kSi:
+    case kWu:
+      return u"黑衣黃腰帶";
+    case kShen:
+    case kYou:
+      return u"紅衣黑腰帶";
+    default:  // 辰戌丑未
+      return u"青衣白腰帶";
+  }
 }
 
 struct HairAndShoes {
-  std::u16string_view element, hair, shoes;
+  std::u16string_view hair, shoes;
 };
-constexpr HairAndShoes kHairAndShoes[5] = {{u"金", u"平梳兩髻在耳前", u"行纏鞋褲俱全 ，左行纏懸於左腰"},
-                                           {u"木", u"平梳兩髻在耳後", u"行纏鞋褲俱全 ，右行纏懸於右腰"},
-                                           {u"水", u"平梳兩髻 ，左髻在耳前 ，右髻在耳後", u"行纏鞋褲俱全"},
-                                           {u"火", u"平梳兩髻 ，右髻在耳前 ，左髻在耳後", u"行纏鞋褲俱無"},
-                                           {u"土", u"平梳兩髻在頂真上", u"著褲 ，無行纏鞋子"}};
-
-HairAndShoes HairAndShoesFor(std::u16string_view element) {
-  for (const HairAndShoes& h : kHairAndShoes)
-    if (h.element == element) return h;
-  return {};
-}
-
-char16_t At(std::u16string_view text, size_t i) { return i < text.size() ? text[i] : char16_t{0}; }
+// By the Na Yin element of the 立春 day.
+constexpr HairAndShoes kHairAndShoes[5] = {
+    {u"平梳兩髻在耳後", u"行纏鞋褲俱全 ，右行纏懸於右腰"},     // 木
+    {u"平梳兩髻 ，右髻在耳前 ，左髻在耳後", u"行纏鞋褲俱無"},  // 火
+    {u"平梳兩髻在頂真上", u"著褲 ，無行纏鞋子"},               // 土
+    {u"平梳兩髻在耳前", u"行纏鞋褲俱全 ，左行纏懸於左腰"},     // 金
+    {u"平梳兩髻 ，左髻在耳前 ，右髻在耳後", u"行纏鞋褲俱全"},  // 水
+};
 
 }  // namespace
 
-std::u16string FindLunarNewYearDate(int year) {
+std::optional<GregorianDate> LunarNewYearIn(int year) {
   CalendarDate date;
   for (int m = 1; m <= 12; ++m)
-    for (int d = 1; d <= 31; ++d)
-      if (SolarToLunar(year, m, d, date) > 0 && date.lunarMonth == 1 && date.lunarDay == 1) return DateKey8(year, m, d);
-  return {};
+    for (int d = 1; d <= DaysInSolarMonth(year, m); ++d)
+      if (SolarToLunar(year, m, d, date) > 0 && date.lunar.month == 1 && !date.lunar.leap && date.lunar.day == 1)
+        return date.solar;
+  return std::nullopt;
 }
 
-SpringOxInputs SpringOxInputsForYear(char16_t yearStem, char16_t yearBranch, int yearPosition, int year) {
+SpringOxInputs SpringOxInputsForYear(Pillar year, int gregorianYear) {
   SpringOxInputs in;
-  in.yearStem = yearStem;
-  in.yearBranch = yearBranch;
-  in.isYangYear = OneOf(yearStem, u"甲丙戊庚壬");
-  const std::u16string_view nayin = NayinOfPosition(yearPosition);
-  if (!nayin.empty()) in.yearNayinElement = std::u16string(1, nayin.back());
-  // Looking 立春 up refreshes the day pillar, as a year choice does.
-  CalendarState state;
-  int y = 0, m = 0, d = 0;
-  if (FindSolarTermDate(state, year, u"立春", y, m, d)) {
-    in.lichunDayPillar = state.lichunDayPillar;
-    in.lichunDate = DateKey8(y, m, d);
-  }
-  in.lichunTime = std::u16string(SolarTermTime(year, 2));
-  in.lunarNewYearDate = FindLunarNewYearDate(year);
+  in.year = year;
+  in.lichunDate = TermDate(gregorianYear, SolarTerm::kStartOfSpring);
+  if (in.lichunDate) in.lichunDay = DayPillar(in.lichunDate->year, in.lichunDate->month, in.lichunDate->day);
+  in.lichunTime = TermTime(gregorianYear, SolarTerm::kStartOfSpring);
+  in.lunarNewYear = LunarNewYearIn(gregorianYear);
   return in;
 }
 
@@ -153,17 +137,25 @@ std::array<SheetLabel, 13> SpringOxChart::Labels() const {
 namespace {
 
 // The five ox columns, right to left: size, colours of head, body, belly and
-// horns, shins and hooves, tail and mouth, then the rope and the gate.
-std::array<SheetLabel, 5> OxColumns(const SpringOxInputs& in, char16_t lichunStem, char16_t lichunBranch,
-                                    const std::u16string& lichunNayin) {
-  const std::u16string_view side = in.isYangYear ? u"左" : u"右";
+// horns, shins and hooves, tail and mouth, then the rope and the gate. Without
+// a 立春 day its words stay empty.
+std::array<SheetLabel, 5> OxColumns(const SpringOxInputs& in) {
+  const bool yang = IsYang(in.year.stem());
+  const std::optional<Pillar> lichun = in.lichunDay;
+  auto ofLichun = [&](auto word) { return lichun ? word(*lichun) : std::u16string_view(); };
   std::array<std::u16string, 5> ox;
   ox[0] = u"春牛身高四尺 ，長八尺 ，尾一尺";
-  ox[1] = Format(u"二寸 ，頭%s身%s腹%s角耳尾%s色", {ColourWord(in.yearStem), ColourWord(in.yearBranch),
-                                                    ElementColourWord(in.yearNayinElement), ColourWord(lichunStem)});
-  ox[2] = Format(u"脛%s蹄%s色 ，尾%s ，口%s ，籠", {ColourWord(lichunBranch), ElementColourWord(lichunNayin),
-                                                    in.isYangYear ? u"左繳" : u"右繳", in.isYangYear ? u"開" : u"合"});
-  ox[3] = Format(u"頭索用%s色%s繩 ，踏板縣門%s扇", {RopeColour(lichunStem), RopeMaterial(lichunBranch), side});
+  ox[1] = Format(u"二寸 ，頭%s身%s腹%s角耳尾%s色",
+                 {ElementColourWord(ElementOf(in.year.stem())), ElementColourWord(ElementOf(in.year.branch())),
+                  ElementColourWord(NayinElement(in.year)),
+                  ofLichun([](Pillar p) { return ElementColourWord(ElementOf(p.stem())); })});
+  ox[2] = Format(u"脛%s蹄%s色 ，尾%s ，口%s ，籠",
+                 {ofLichun([](Pillar p) { return ElementColourWord(ElementOf(p.branch())); }),
+                  ofLichun([](Pillar p) { return ElementColourWord(NayinElement(p)); }), yang ? u"左繳" : u"右繳",
+                  yang ? u"開" : u"合"});
+  ox[3] = Format(u"頭索用%s色%s繩 ，踏板縣門%s扇",
+                 {ofLichun([](Pillar p) { return RopeColour(p.stem()); }),
+                  ofLichun([](Pillar p) { return RopeMaterial(p.branch()); }), yang ? u"左" : u"右"});
   ox[4] = u"。";
   std::array<SheetLabel, 5> columns;
   for (size_t i = 0; i < 5; ++i) columns[i] = {std::move(ox[i]), kGreen, {}};
@@ -173,27 +165,27 @@ std::array<SheetLabel, 5> OxColumns(const SpringOxInputs& in, char16_t lichunSte
 // The herdsman's seven columns. A column holds at most 15 or 16 characters;
 // what does not fit is carried to the top of the next column, and what is
 // left after the seventh goes to `notShown`.
-std::array<SheetLabel, 7> HerdsmanColumns(const SpringOxInputs& in, char16_t lichunBranch,
-                                          const std::u16string& lichunNayin, int placeDistance,
-                                          std::u16string& notShown) {
-  // The 立春 hour decides the ear-flaps.
-  const int hour =
-      ParseDecimal(std::u16string_view(in.lichunTime).substr(0, std::min<size_t>(2, in.lichunTime.size())));
-  const HairAndShoes hs = HairAndShoesFor(lichunNayin);
+std::array<SheetLabel, 7> HerdsmanColumns(const SpringOxInputs& in, int placeDistance, std::u16string& notShown) {
+  // The 立春 hour decides the ear-flaps, its day the clothes, the hair and
+  // the shoes.
+  const int hour = in.lichunTime ? in.lichunTime->hour : 0;
+  const HairAndShoes hs = in.lichunDay ? kHairAndShoes[Index(NayinElement(*in.lichunDay))] : HairAndShoes{};
+  const std::u16string_view clothes = in.lichunDay ? Clothes(in.lichunDay->branch()) : std::u16string_view();
+  const std::u16string_view rope = in.lichunDay ? RopeMaterial(in.lichunDay->branch()) : std::u16string_view();
   struct Part {
     std::u16string own;
     size_t shown;
   };
   const std::array<Part, 6> parts{{
-      {Format(u"%s ，%s ，", {Clothes(lichunBranch), hs.hair}), 16},
+      {Format(u"%s ，%s ，", {clothes, hs.hair}), 16},
       {Format(u"罨耳%s ，%s ，", {EarFlapsForHour(hour), hs.shoes}), 16},
-      {Format(u"鞭杖用柳枝 ，長二尺四寸五色%s", {RopeMaterial(lichunBranch)}), 15},
-      {Format(u"結 ，%s%s邊 。", {HerdsmanPlace(placeDistance), in.isYangYear ? u"左" : u"右"}), 15},
+      {Format(u"鞭杖用柳枝 ，長二尺四寸五色%s", {rope}), 15},
+      {Format(u"結 ，%s%s邊 。", {HerdsmanPlace(placeDistance), IsYang(in.year.stem()) ? u"左" : u"右"}), 15},
       {u"", 16},
       {u"", 16},
   }};
   std::array<SheetLabel, 7> columns;
-  columns[0] = {Format(u"芒神高三尺六寸五分 ，面如%s", {HerdsmanAge(in.yearBranch)}), kSheetOlive, {}};
+  columns[0] = {Format(u"芒神高三尺六寸五分 ，面如%s", {HerdsmanAge(in.year.branch())}), kSheetOlive, {}};
   std::u16string overflowCarry;
   for (size_t i = 0; i < parts.size(); ++i) {
     std::u16string text = overflowCarry + parts[i].own;
@@ -213,15 +205,13 @@ std::array<SheetLabel, 7> HerdsmanColumns(const SpringOxInputs& in, char16_t lic
 
 SpringOxChart BuildSpringOxChart(const SpringOxInputs& in) {
   SpringOxChart chart;
-  const char16_t lichunStem = At(in.lichunDayPillar, 0);
-  const char16_t lichunBranch = At(in.lichunDayPillar, 1);
-  const std::u16string lichunNayin = NayinElement(in.lichunDayPillar);
   chart.heading = {u"神    芒    牛    春", kBlack, {}};
-  chart.ox = OxColumns(in, lichunStem, lichunBranch, lichunNayin);
+  chart.ox = OxColumns(in);
   // The days between 立春 and the new year decide whether the herdsman walks
   // ahead of, beside or behind the ox.
-  chart.placeDistance = DayNumber(in.lichunDate) - DayNumber(in.lunarNewYearDate) + 1;
-  chart.herdsman = HerdsmanColumns(in, lichunBranch, lichunNayin, chart.placeDistance, chart.notShown);
+  if (in.lichunDate && in.lunarNewYear)
+    chart.placeDistance = CivilDayNumber(*in.lichunDate) - CivilDayNumber(*in.lunarNewYear) + 1;
+  chart.herdsman = HerdsmanColumns(in, chart.placeDistance, chart.notShown);
   return chart;
 }
 

@@ -5,34 +5,35 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "calendar/vocabulary.h"
 #include "sheets/yearly_notes_model.h"
 
 namespace lunisol {
 
-// "%04d%02d%02d" of the first day of Gregorian year Y that is lunar 1/1;
-// empty when there is none.
-std::u16string FindLunarNewYearDate(int year);
+// The first day of Gregorian year `year` that is lunar 1/1, if the calendar
+// knows one.
+std::optional<GregorianDate> LunarNewYearIn(int year);
 
 // Everything the chart depends on; built from the calendar for a real year by
 // SpringOxInputsForYear, or by hand.
 struct SpringOxInputs {
-  char16_t yearStem = 0;
-  char16_t yearBranch = 0;
-  bool isYangYear = false;
-  std::u16string yearNayinElement;  // one of 木火土金水
-  std::u16string lichunDayPillar;   // stem, branch of the 立春 day
-  std::u16string lichunTime;        // "hhmm" of the 立春 moment
-  std::u16string lichunDate;        // "%04d%02d%02d" of the 立春 day
-  std::u16string lunarNewYearDate;  // FindLunarNewYearDate of the same year
+  Pillar year;  // of the lunar year as the sheet shows it
+  // The 立春 of the Gregorian year: its day's pillar, its moment and its
+  // date, and the lunar new year of the same Gregorian year.
+  std::optional<Pillar> lichunDay;
+  std::optional<ClockTime> lichunTime;
+  std::optional<GregorianDate> lichunDate;
+  std::optional<GregorianDate> lunarNewYear;
 };
 
-// The inputs for Gregorian year `year` whose lunar year (as the sheet shows
-// it) has the stem and branch given and the cycle place `yearPosition`. The
-// 立春 texts stay empty when the term cannot be found.
-SpringOxInputs SpringOxInputsForYear(char16_t yearStem, char16_t yearBranch, int yearPosition, int year);
+// The inputs for Gregorian year `gregorianYear` whose lunar year (as the
+// sheet shows it) has the pillar `year`. The 立春 facts stay empty when the
+// term is outside the tables.
+SpringOxInputs SpringOxInputsForYear(Pillar year, int gregorianYear);
 
 // The ear-flaps by the hour of the 立春 moment.
 std::u16string_view EarFlapsForHour(int hour);

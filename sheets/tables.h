@@ -1,5 +1,6 @@
-// Text tables of the sheets: the hour sheet's spirits and taboos, year gods,
-// Na Yin names, Earth-Mother verses, zodiac fortunes and the bone-weighing tables.
+// Text tables of the sheets: the hour sheet's taboos, year gods, Earth-Mother
+// verses, zodiac fortunes and the bone-weighing tables (the hour spirits are
+// in sheets/hour_spirits.h, the Na Yin names in calendar/names.h).
 #pragma once
 
 #include <array>
@@ -17,17 +18,12 @@ enum class TextOrigin : uint8_t {
   kOurs,     // written for this program in the text's manner and form
 };
 
-// 720 entries, index 12 × (day cycle index) + hour branch:
-// "吉神 ：a ，b ，凶煞 ：c ，d …".
-extern const std::array<std::u16string_view, 720> kHourSpirits;
 // 彭祖百忌, in stem and branch order.
 extern const std::array<std::u16string_view, 10> kStemTaboos;
 extern const std::array<std::u16string_view, 12> kBranchTaboos;
 
 // Slot 0 unused; slot p (1..60) belongs to cycle position p (1 = 甲子).
 extern const std::array<std::u16string_view, 61> kTaisuiNames;
-// Slot 0 unused; slots 1..30, one per pair of cycle positions.
-extern const std::array<std::u16string_view, 31> kNayinNames;
 // Slot 0 unused; slot p holds the verse (lines joined by '\n').
 extern const std::array<std::u16string_view, 61> kEarthMotherVerses;
 extern const std::array<std::u16string_view, 61> kEarthMotherOracles;

@@ -1,8 +1,7 @@
 #include "sheets/yearly_notes_model.h"
 
 #include "calendar/convert.h"
-#include "calendar/cycle.h"
-#include "calendar/tables.h"
+#include "calendar/names.h"
 #include "calendar/text.h"
 #include "sheets/seasonal_days_model.h"
 #include "sheets/spring_ox_model.h"
@@ -18,41 +17,34 @@ std::u16string NumberOrEmpty(const std::optional<int>& n) { return n ? Format(u"
 
 SheetLabel Label(std::u16string text, Colour colour = kBlack) { return SheetLabel{std::move(text), colour, {}}; }
 
-// The 合德 stems of the year stem, written right to left.
-std::u16string_view StemPair(char16_t stem) {
-  if (OneOf(stem, u"甲己")) return u"己 甲";
-  if (OneOf(stem, u"乙庚")) return u"乙 庚";
-  if (OneOf(stem, u"丙辛")) return u"辛 丙";
-  if (OneOf(stem, u"丁壬")) return u"丁 壬";
-  if (OneOf(stem, u"戊癸")) return u"癸 戊";
-  return {};
+// The 合德 stems of the year stem (甲己, 乙庚, 丙辛, 丁壬, 戊癸), written right
+// to left.
+std::u16string_view StemPair(Stem stem) {
+  static constexpr std::u16string_view kByPair[5] = {u"己 甲", u"乙 庚", u"辛 丙", u"丁 壬", u"癸 戊"};
+  return kByPair[Index(stem) % 5];
 }
 
-std::u16string_view ClimateLine(char16_t branch) {
-  if (OneOf(branch, u"子午")) return u"少陰君火司天 。陽明燥金在泉 。";
-  if (OneOf(branch, u"丑未")) return u"太陰濕土司天 。太陽寒水在泉 。";
-  if (OneOf(branch, u"寅申")) return u"少陽相火司天 。厥陰風木在泉 。";
-  if (OneOf(branch, u"卯酉")) return u"陽明燥金司天 。少陰君火在泉 。";
-  if (OneOf(branch, u"辰戌")) return u"太陽寒水司天 。太陰濕土在泉 。";
-  if (OneOf(branch, u"巳亥")) return u"厥陰風木司天 。少陽相火在泉 。";
-  return {};
+// By the year's pair of opposite branches: 子午, 丑未, 寅申, 卯酉, 辰戌, 巳亥.
+std::u16string_view ClimateLine(Branch branch) {
+  static constexpr std::u16string_view kByPair[6] = {
+      u"少陰君火司天 。陽明燥金在泉 。", u"太陰濕土司天 。太陽寒水在泉 。", u"少陽相火司天 。厥陰風木在泉 。",
+      u"陽明燥金司天 。少陰君火在泉 。", u"太陽寒水司天 。太陰濕土在泉 。", u"厥陰風木司天 。少陽相火在泉 。"};
+  return kByPair[Index(branch) % 6];
 }
 
-std::u16string_view SilkwormMaid(char16_t branch) {
-  if (OneOf(branch, u"寅巳申亥")) return u"一";
-  if (OneOf(branch, u"子卯午酉")) return u"二";
-  if (OneOf(branch, u"丑辰未戌")) return u"三";
-  return {};
+// 子卯午酉 years 二, 丑辰未戌 三, 寅巳申亥 一 (the branch's place mod 3).
+std::u16string_view SilkwormMaid(Branch branch) {
+  static constexpr std::u16string_view kByGroup[3] = {u"二", u"三", u"一"};
+  return kByGroup[Index(branch) % 3];
 }
 
-// Corner words of the silkworm-house picture by season, in the order of the
-// cells 1201, 1205, 1202, 1206, 1207, 1203, 1208, 1204.
-std::u16string_view CornerRow(char16_t branch) {
-  if (OneOf(branch, u"亥子丑")) return u"士博蠶室士力奏書";
-  if (OneOf(branch, u"寅卯辰")) return u"士力博士書奏蠶室";
-  if (OneOf(branch, u"巳午未")) return u"書奏力士室蠶博士";
-  if (OneOf(branch, u"申酉戌")) return u"室蠶奏書士博力士";
-  return {};
+// Corner words of the silkworm-house picture by the year's season (亥子丑,
+// 寅卯辰, 巳午未, 申酉戌), in the order of the cells 1201, 1205, 1202, 1206,
+// 1207, 1203, 1208, 1204.
+std::u16string_view CornerRow(Branch branch) {
+  static constexpr std::u16string_view kBySeason[4] = {u"士博蠶室士力奏書", u"士力博士書奏蠶室", u"書奏力士室蠶博士",
+                                                       u"室蠶奏書士博力士"};
+  return kBySeason[Index(branch + 1) / 3];
 }
 
 struct MeetingPairs {
@@ -70,62 +62,45 @@ constexpr std::u16string_view kStarNames[10] = {u"",     u"白一", u"黑二", u
 
 }  // namespace
 
-ElementWords StemBranchElement(char16_t c) {
-  if (OneOf(c, u"甲乙寅卯")) return {u'木', u'青'};
-  if (OneOf(c, u"丙丁巳午")) return {u'火', u'紅'};
-  if (OneOf(c, u"庚辛申酉")) return {u'金', u'白'};
-  if (OneOf(c, u"壬癸子亥")) return {u'水', u'黑'};
-  return {u'土', u'黃'};
+std::u16string_view ElementColourWord(Element element) {
+  static constexpr std::u16string_view kByElement[5] = {u"青", u"紅", u"黃", u"白", u"黑"};
+  return kByElement[Index(element)];
 }
 
-std::u16string_view ElementColourWord(std::u16string_view element) {
-  if (element == u"金") return u"白";
-  if (element == u"木") return u"青";
-  if (element == u"水") return u"黑";
-  if (element == u"火") return u"紅";
-  if (element == u"土") return u"黃";
-  return {};
-}
+namespace {
 
-std::u16string_view NayinOfPosition(int p) {
-  if (p < 1 || p > 60) return {};
-  return kNayinNames[static_cast<size_t>((p + 1) / 2)];
-}
-
-std::optional<int> FirstDayFromNewYear(int lunarYear, char16_t wanted) {
-  CalendarDate start;
-  int year = 0, month = 0, day = 0;
-  if (LunarToSolar(lunarYear, 1, 1, start) > 0) {
-    year = start.solarYear;
-    month = start.solarMonth;
-    day = start.solarDay;
-  } else {
+// The lunar day of the first day from lunar year L's new year to the end of
+// that Gregorian year whose pillar matches.
+template <typename Match>
+std::optional<int> FirstDayMatching(int lunarYear, Match match) {
+  std::optional<GregorianDate> start;
+  CalendarDate newYear;
+  if (LunarToSolar({lunarYear, 1, false, 1}, newYear) > 0)
+    start = newYear.solar;
+  else
     // The converter refuses the last lunar year of the tables because its
     // last months run past them; its new-year day itself is known.
-    const std::u16string key = FindLunarNewYearDate(lunarYear);
-    if (key.empty()) return std::nullopt;
-    year = lunarYear;
-    month = ParseDecimal(std::u16string_view(key).substr(4, 2));
-    day = ParseDecimal(std::u16string_view(key).substr(6, 2));
-  }
+    start = LunarNewYearIn(lunarYear);
+  if (!start) return std::nullopt;
   CalendarDate date;
-  for (int m = month; m <= 12; ++m) {
-    for (int d = m == month ? day : 1; d <= 31; ++d) {
-      if (SolarToLunar(year, m, d, date) <= 0) continue;
-      const std::u16string_view stem = kStemNames[static_cast<size_t>(date.dayStem)];
-      const std::u16string_view branch = kBranchNames[static_cast<size_t>(date.dayBranch)];
-      bool match = false;
-      if (wanted == u'辛') {
-        match = stem.front() == u'辛';
-      } else if (wanted == u'木') {
-        match = NayinElement(std::u16string(stem) + std::u16string(branch)) == u"木";
-      } else {
-        match = branch.front() == wanted;
-      }
-      if (match) return date.lunarDay;
-    }
-  }
+  for (int m = start->month; m <= 12; ++m)
+    for (int d = m == start->month ? start->day : 1; d <= DaysInSolarMonth(start->year, m); ++d)
+      if (SolarToLunar(start->year, m, d, date) > 0 && match(date.dayPillar)) return date.lunar.day;
   return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<int> FirstDayFromNewYear(int lunarYear, Branch wanted) {
+  return FirstDayMatching(lunarYear, [wanted](Pillar p) { return p.branch() == wanted; });
+}
+
+std::optional<int> FirstDayFromNewYear(int lunarYear, Stem wanted) {
+  return FirstDayMatching(lunarYear, [wanted](Pillar p) { return p.stem() == wanted; });
+}
+
+std::optional<int> FirstDayFromNewYear(int lunarYear, Element wantedNayin) {
+  return FirstDayMatching(lunarYear, [wantedNayin](Pillar p) { return NayinElement(p) == wantedNayin; });
 }
 
 int YearNineStar(int year) {
@@ -194,24 +169,22 @@ std::array<const SheetLabel*, 78> YearlyNotesRecord::Labels() const {
 namespace {
 
 // The year god of the lunar year and the elements of its pillar.
-void FillYearGod(YearlyNotesRecord& r, char16_t stem, char16_t branch) {
+void FillYearGod(YearlyNotesRecord& r) {
   const std::u16string_view god = kTaisuiNames[static_cast<size_t>(r.yearPosition)];
-  r.yearGodTitle = Label(Format(u"太歲 %s 年", {r.yearPillar}));
+  r.yearGodTitle = Label(Format(u"太歲 %s 年", {Name(r.yearPillar)}));
   r.yearGodName = Label(Format(u"太歲姓%c名%c", {god, god.substr(1)}));
-  const std::u16string_view nayinName = NayinOfPosition(r.yearPosition);
-  const std::u16string nayinElement = nayinName.empty() ? std::u16string() : std::u16string(1, nayinName.back());
-  r.nayin = Label(Format(u"納音屬%s", {nayinElement}));
-  r.elements = Label(Format(u"干%c支%c", {std::u16string(1, StemBranchElement(stem).element),
-                                          std::u16string(1, StemBranchElement(branch).element)}));
+  r.nayin = Label(Format(u"納音屬%s", {Name(NayinElement(r.yearPillar))}));
+  r.elements =
+      Label(Format(u"干%s支%s", {Name(ElementOf(r.yearPillar.stem())), Name(ElementOf(r.yearPillar.branch()))}));
 }
 
 // The mansions that rule Gregorian year Y, the meeting pairs and the 合德 stems.
-void FillMansions(YearlyNotesRecord& r, int Y, char16_t stem) {
+void FillMansions(YearlyNotesRecord& r, int Y, Stem stem) {
   const int mod7 = Y % 7;
-  r.yearDutyMansion = Label(std::u16string(kMansionFullNames[static_cast<size_t>((Y - 14) % 28)]));
+  r.yearDutyMansion = Label(std::u16string(FullName(MansionAt(Y - 14))));
   r.yearDutyLabel = Label(u"年 值");
   const int k = (mod7 * 12 + 3) % 28;
-  r.secondMansion = Label(std::u16string(kMansionFullNames[static_cast<size_t>(k - 1)]));
+  r.secondMansion = Label(std::u16string(FullName(MansionAt(k - 1))));
   r.secondLabel = Label(u"局 管");
   r.meetLabel = Label(u"遇");
   r.branchPair = Label(std::u16string(kMeetingPairs[mod7].branches));
@@ -244,22 +217,22 @@ void FillEarthMother(YearlyNotesRecord& r) {
 }
 
 // The year-notes column, counted in lunar year L from its new year.
-void FillYearNotes(YearlyNotesRecord& r, int L, char16_t branch) {
-  auto search = [&](char16_t wanted) {
+void FillYearNotes(YearlyNotesRecord& r, int L, Branch branch) {
+  auto search = [&](auto wanted) {
     std::optional<int> day = FirstDayFromNewYear(L, wanted);
     if (!day) r.complete = false;
     return NumberOrEmpty(day);
   };
   r.notesHeading = Label(u"事  記  時  歲");
-  r.yearNotes[0] = Label(Format(u"%s  龍  治  水", {search(u'辰')}), kNavy);
-  r.yearNotes[1] = Label(Format(u"%s  日  得  辛", {search(u'辛')}), kGreen);
-  r.yearNotes[2] = Label(Format(u"%s  牛  耕  地", {search(u'丑')}), kSheetOlive);
+  r.yearNotes[0] = Label(Format(u"%s  龍  治  水", {search(Branch::kChen)}), kNavy);
+  r.yearNotes[1] = Label(Format(u"%s  日  得  辛", {search(Stem::kXin)}), kGreen);
+  r.yearNotes[2] = Label(Format(u"%s  牛  耕  地", {search(Branch::kChou)}), kSheetOlive);
   r.yearNotes[3] = Label(Format(u"%s  姑  把  蠶", {SilkwormMaid(branch)}), kMaroon);
-  r.yearNotes[4] = Label(Format(u"蠶  食  %s  葉", {search(u'木')}), kGreen);
+  r.yearNotes[4] = Label(Format(u"蠶  食  %s  葉", {search(Element::kWood)}), kGreen);
 }
 
 // The climate line and the corner words of the picture, by the year branch.
-void FillClimateAndCorners(YearlyNotesRecord& r, char16_t branch) {
+void FillClimateAndCorners(YearlyNotesRecord& r, Branch branch) {
   r.climateHeading = Label(u"氣      運");
   r.climateLine = Label(std::u16string(ClimateLine(branch)), kNavy);
   const std::u16string_view corners = CornerRow(branch);
@@ -289,23 +262,22 @@ std::optional<YearlyNotesRecord> BuildYearlyNotes(int Y, int M, int D) {
   YearlyNotesRecord r;
   r.caption = u" 歲 時 記 事";
   r.yearPosition = position;
-  r.yearPillar = std::u16string(CycleName(position - 1));
-  r.lunarYear = selected.lunarYear;
-  const char16_t stem = r.yearPillar[0];
-  const char16_t branch = r.yearPillar[1];
+  r.yearPillar = YearPillar(selected.lunar.year);
+  r.lunarYear = selected.lunar.year;
+  const Branch branch = r.yearPillar.branch();
 
-  const SpringOxInputs ox = SpringOxInputsForYear(stem, branch, position, Y);
-  r.lichunDayPillar = ox.lichunDayPillar;
-  if (ox.lichunDate.empty() || ox.lunarNewYearDate.empty()) r.complete = false;
+  const SpringOxInputs ox = SpringOxInputsForYear(r.yearPillar, Y);
+  r.lichunDayPillar = ox.lichunDay;
+  if (!ox.lichunDate || !ox.lunarNewYear) r.complete = false;
 
-  FillYearGod(r, stem, branch);
-  FillMansions(r, Y, stem);
+  FillYearGod(r);
+  FillMansions(r, Y, r.yearPillar.stem());
   FillEarthMother(r);
   // The direction line reads right to left.
   constexpr std::u16string_view kSingle[4] = {u"南", u"東", u"北", u"西"};
   r.directionLine = Label(
       Format(u"方    %s    利    不    %s    利    大", {kSingle[Y % 4], Y % 2 == 0 ? u"西    東" : u"北    南"}));
-  FillYearNotes(r, selected.lunarYear, branch);
+  FillYearNotes(r, selected.lunar.year, branch);
   r.springOx = BuildSpringOxChart(ox).Labels();
   FillClimateAndCorners(r, branch);
   FillNineStars(r, Y);

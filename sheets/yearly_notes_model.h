@@ -10,32 +10,25 @@
 #include <string>
 #include <string_view>
 
+#include "calendar/vocabulary.h"
 #include "sheets/sheet_label.h"
 
 namespace lunisol {
 
-// --- Element and colour words ---------------------------------------------
+// --- Colour words ------------------------------------------------------------
 
-struct ElementWords {
-  char16_t element;  // 木 火 土 金 水
-  char16_t colour;   // 青 紅 黃 白 黑
-  friend bool operator==(const ElementWords&, const ElementWords&) = default;
-};
-// 甲乙寅卯 → 木 青; 丙丁巳午 → 火 紅; 庚辛申酉 → 金 白; 壬癸子亥 → 水 黑;
-// any other character → 土 黃.
-ElementWords StemBranchElement(char16_t c);
-// 金 → 白, 木 → 青, 水 → 黑, 火 → 紅, 土 → 黃; empty for anything else.
-std::u16string_view ElementColourWord(std::u16string_view element);
-// Na Yin name of cycle place p (1..60); empty outside that range.
-std::u16string_view NayinOfPosition(int p);
+// The colour word of an element: 木 青, 火 紅, 土 黃, 金 白, 水 黑.
+std::u16string_view ElementColourWord(Element element);
 
 // --- Searches and small rules ----------------------------------------------
 
 // Lunar day number of the first day from lunar year L's new year on (to the
-// end of that Gregorian year) whose day stem is 辛 (wanted = 辛), whose day
-// pillar's Na Yin is 木 (wanted = 木), or whose day branch is `wanted`.
-// Nothing when no day matches or the new-year day cannot be found.
-std::optional<int> FirstDayFromNewYear(int lunarYear, char16_t wanted);
+// end of that Gregorian year) whose day branch is `wanted`, whose stem is
+// `wanted`, or whose pillar's Na Yin is of the element `wanted`. Nothing when
+// no day matches or the new-year day cannot be found.
+std::optional<int> FirstDayFromNewYear(int lunarYear, Branch wanted);
+std::optional<int> FirstDayFromNewYear(int lunarYear, Stem wanted);
+std::optional<int> FirstDayFromNewYear(int lunarYear, Element wantedNayin);
 
 // The year's star 1..9 from the last two digits of the Gregorian year.
 int YearNineStar(int year);
@@ -67,9 +60,9 @@ struct YearlyNotesRecord {
   // year before and would pair one year's pillar with the next year's god,
   // verses and ox.
   int yearPosition = 0;
-  std::u16string yearPillar;
+  Pillar yearPillar;
   int lunarYear = 0;
-  std::u16string lichunDayPillar;  // stem, branch of the 立春 day of the Gregorian year
+  std::optional<Pillar> lichunDayPillar;  // of the 立春 day of the Gregorian year
   // False when a search found no day; the label then shows no number.
   bool complete = true;
 

@@ -1,7 +1,7 @@
 #include "sheets/zodiac_fortune_model.h"
 
 #include "calendar/convert.h"
-#include "calendar/tables.h"
+#include "calendar/names.h"
 #include "calendar/text.h"
 #include "sheets/tables.h"
 
@@ -28,7 +28,7 @@ struct FortuneYear {
 FortuneYear FortuneYearOf(int year, int month, int day) {
   CalendarDate date;
   const int position = SolarToLunar(year, month, day, date);
-  return position > 0 ? FortuneYear{position, date.lunarYear} : FortuneYear{0, year};
+  return position > 0 ? FortuneYear{position, date.lunar.year} : FortuneYear{0, year};
 }
 
 int BranchNumber(const FortuneYear& y) { return y.position > 0 ? (y.position - 1) % 12 + 1 : 0; }
@@ -106,7 +106,7 @@ void FillZodiacTab(ZodiacFortuneSheet& sheet, int tab) {
     const int row = fortuneRow(sheet.yearBranchNumber - 1, animal);
     const auto& texts = kZodiacFortuneTable[static_cast<size_t>(row - 1)];
     group.row = row;
-    group.animal.text = std::u16string(kZodiacAnimals[static_cast<size_t>(animal)]);
+    group.animal.text = std::u16string(Animal(BranchAt(animal)));
     group.title.text = std::u16string(texts[0]);
     group.ages.text = std::u16string(texts[1]);
     group.lucky.text = std::u16string(texts[2]);

@@ -10,6 +10,15 @@
 
 #include "calendar/text.h"
 
+namespace lunisol {
+
+// Whether a text holds a part: what a test reads off a cell, never a rule.
+inline bool Contains(std::u16string_view text, std::u16string_view part) {
+  return text.find(part) != std::u16string_view::npos;
+}
+
+}  // namespace lunisol
+
 namespace lunisol::text_checks {
 
 // The parts of `text` between occurrences of `separator`, empty parts kept

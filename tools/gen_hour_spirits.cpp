@@ -1,6 +1,6 @@
 // Writes sheets/data/hour_spirits_table.cpp: the auspicious and inauspicious
 // spirits (吉神 / 凶煞) ruling each of the twelve hours of each of the sixty
-// day pillars, 720 texts in all, index 12 × day + hour.
+// day pillars, 720 sets in all, index 12 × day + hour.
 //
 // Build and run from the repository root (standard library only; the table
 // is committed, and the test hour_spirits_regenerates keeps it in step):
@@ -91,12 +91,18 @@
 // less those names, and stops otherwise, so the rules and the printed rows
 // never drift apart.
 //
-// Text: "吉神 ：" + good names joined by " ，" + " ，凶煞" + " ：" + bad names
-// joined by " ，". An hour without any good spirit has no names after
-// "吉神 ：", so the sheet's good column shows the bare label. An hour without
-// any bad spirit ends at the label. The almanac's table has both "凶煞:" (as
-// on the printed 甲子 row) and the bare label; which goes with which day is
-// our choice: "凶煞:" on yang-stem days, the bare label on yin-stem days.
+// Output: each entry is the set of its spirits (HourSpirit, sheets/hour_spirits.h),
+// and the names of the spirits in the enumeration's order, which the file
+// checks against the enumeration at compile time. The program also checks
+// that listing every entry's set in that order prints the entry exactly as
+// the rules (or the printed row) list it, as "吉神 ：" + good names joined by
+// " ，" + " ，凶煞" + " ：" + bad names joined by " ，" (the form
+// PrintedHourSpirits makes); so a set loses nothing of the almanac's order.
+// An hour without any good spirit has no names after "吉神 ："; an hour
+// without any bad spirit ends at the label. The almanac's table has both
+// "凶煞:" (as on the printed 甲子 row) and the bare label; which goes with
+// which day is our choice: "凶煞:" on yang-stem days, the bare label on
+// yin-stem days.
 
 #include <algorithm>
 #include <array>
@@ -189,6 +195,78 @@ constexpr std::array<int, 12> kWidow{10, 10, 1, 1, 1, 4, 4, 4, 7, 7, 7, 10};
 constexpr const char* kTigerRemedy = "時值 白虎 取諸宜事時須用 麒麟符 制化";
 constexpr const char* kBirdRemedy = "時值 朱雀 取諸宜事時須用 鳳凰符 制化";
 
+// Every name the table uses, in the order an almanac lists them within a
+// side, with its identifier in the HourSpirit enumeration.
+struct SpiritName {
+  const char* id;
+  const char* name;
+};
+const std::array<SpiritName, 56> kSpiritNames{{
+    {"kQingLong", "青龍"},
+    {"kMingTang", "明堂"},
+    {"kJinKui", "金匱"},
+    {"kTianDe", "天德"},
+    {"kYuTang", "玉堂"},
+    {"kSiMing", "司命"},
+    {"kDaJin", "大進"},
+    {"kGongCao", "功曹"},
+    {"kTianGuan", "天官"},
+    {"kTianChu", "天廚"},
+    {"kYiMa", "驛馬"},
+    {"kFuXing", "福星"},
+    {"kLinGuan", "臨官"},
+    {"kXiShen", "喜神"},
+    {"kRiLu", "日祿"},
+    {"kBiJian", "比肩"},
+    {"kFuDe", "福德"},
+    {"kBaoGuang", "寶光"},
+    {"kGuiRen", "貴人"},
+    {"kTianYi", "天乙"},
+    {"kLuoWen", "羅紋"},
+    {"kJiaoGui", "交貴"},
+    {"kLiuHe", "六合"},
+    {"kWuQu", "武曲"},
+    {"kSanHe", "三合"},
+    {"kChangSheng", "長生"},
+    {"kDiWang", "帝旺"},
+    {"kWuHe", "五合"},
+    {"kGuoYin", "國印"},
+    {"kWenChang", "文昌"},
+    {"kJinYu", "金輿"},
+    {"kTianXi", "天喜"},
+    {"kHuaGai", "華蓋"},
+    {"kRiJian", "日建"},
+    {"kRiPo", "日破"},
+    {"kTianBing", "天兵"},
+    {"kDiBing", "地兵"},
+    {"kLeiBing", "雷兵"},
+    {"kTianXing", "天刑"},
+    {"kZhuQue", "朱雀"},
+    {"kBaiHu", "白虎"},
+    {"kTianLao", "天牢"},
+    {"kXuanWu", "玄武"},
+    {"kGouChen", "勾陳"},
+    {"kLiuWu", "六戊"},
+    {"kRiXing", "日刑"},
+    {"kRiHai", "日害"},
+    {"kYangRen", "羊刃"},
+    {"kJieSha", "劫煞"},
+    {"kWangShen", "亡神"},
+    {"kGuaSu", "寡宿"},
+    {"kXianChi", "咸池"},
+    {"kXunKong", "旬空"},
+    {"kLuKong", "路空"},
+    {"kTigerRemedy", kTigerRemedy},
+    {"kBirdRemedy", kBirdRemedy},
+}};
+
+// Place of a name in kSpiritNames, or −1.
+int SpiritIndex(const std::string& name) {
+  for (size_t i = 0; i < kSpiritNames.size(); ++i)
+    if (name == kSpiritNames[i].name) return static_cast<int>(i);
+  return -1;
+}
+
 bool IsNoble(int stem, int branch) { return kNoble[stem][0] == branch || kNoble[stem][1] == branch; }
 
 std::string Join(const std::vector<std::string>& names) {
@@ -273,10 +351,8 @@ Lists Rules(int d, int k) {
   return l;
 }
 
-// The printed row with the names beyond the rules taken out, in the form the
-// rules write.
-std::string WithoutNames(const PrintedRow& row) {
-  const std::string text = row.text;
+// The names of a printed row, good and bad.
+Lists ParsePrinted(const std::string& text) {
   const std::string badLabel = " ，凶煞";
   const size_t label = text.find(badLabel);
   auto split = [](const std::string& list) {
@@ -290,18 +366,57 @@ std::string WithoutNames(const PrintedRow& row) {
     }
     return names;
   };
+  const std::string head = "吉神 ：";
+  Lists l;
+  l.good = split(text.substr(head.size(), label - head.size()));
+  const std::string tail = text.substr(label + badLabel.size());
+  if (tail.rfind(" ：", 0) == 0) l.bad = split(tail.substr(std::string(" ：").size()));
+  return l;
+}
+
+// The printed row with the names beyond the rules taken out, in the form the
+// rules write.
+std::string WithoutNames(const PrintedRow& row) {
   auto keep = [&](const std::vector<std::string>& names) {
     std::vector<std::string> kept;
     for (const std::string& n : names)
       if (std::find(row.beyondRules.begin(), row.beyondRules.end(), n) == row.beyondRules.end()) kept.push_back(n);
     return kept;
   };
-  const std::string head = "吉神 ：";
-  Lists l;
-  l.good = keep(split(text.substr(head.size(), label - head.size())));
-  const std::string tail = text.substr(label + badLabel.size());
-  if (tail.rfind(" ：", 0) == 0) l.bad = keep(split(tail.substr(std::string(" ：").size())));
-  return Compose(l, StemYang(row.day % 10));
+  const Lists printed = ParsePrinted(row.text);
+  return Compose({keep(printed.good), keep(printed.bad)}, StemYang(row.day % 10));
+}
+
+// The lists in the order of kSpiritNames, as a set would list them; empty
+// lists when a name is not in kSpiritNames.
+Lists InListOrder(const Lists& l) {
+  auto order = [](std::vector<std::string> names) {
+    std::sort(names.begin(), names.end(),
+              [](const std::string& a, const std::string& b) { return SpiritIndex(a) < SpiritIndex(b); });
+    return names;
+  };
+  return {order(l.good), order(l.bad)};
+}
+
+// The entry's set as C++: "S(kJinKui, kDaJin, …)".
+std::string SetSource(const Lists& l) {
+  std::string text = "S(";
+  bool first = true;
+  for (const auto* names : {&l.good, &l.bad})
+    for (const std::string& n : *names) {
+      text += std::string(first ? "" : ", ") + kSpiritNames[static_cast<size_t>(SpiritIndex(n))].id;
+      first = false;
+    }
+  return text + ")";
+}
+
+// Every name known, on the side the enumeration puts it (the first 33 good).
+bool Known(const Lists& l) {
+  for (const std::string& n : l.good)
+    if (SpiritIndex(n) < 0 || SpiritIndex(n) >= 33) return false;
+  for (const std::string& n : l.bad)
+    if (SpiritIndex(n) < 33) return false;
+  return true;
 }
 
 struct Stats {
@@ -316,6 +431,41 @@ struct Stats {
   }
 };
 
+// The entry of day d, hour k: the rules' lists, or the printed row's. Stops
+// (returns false) when a printed row drifts from the rules or a set would not
+// print the entry as it stands.
+bool Entry(int d, int k, Lists& out, std::string& text) {
+  const Lists l = Rules(d, k);
+  out = l;
+  text = Compose(l, StemYang(d % 10));
+  for (const PrintedRow& row : kPrintedRows) {
+    if (row.day != d || row.hour != k) continue;
+    if (WithoutNames(row) != text) {
+      std::cerr << kStems[d % 10] << kBranches[d % 12] << " hour " << kBranches[k] << ": the rules give\n  " << text
+                << "\nbut the printed row, less " << Join(row.beyondRules) << ", reads\n  " << WithoutNames(row)
+                << "\n";
+      return false;
+    }
+    text = row.text;
+    out = ParsePrinted(row.text);
+  }
+  if (!Known(out) || Compose(InListOrder(out), StemYang(d % 10)) != text) {
+    std::cerr << kStems[d % 10] << kBranches[d % 12] << " hour " << kBranches[k]
+              << ": its names do not follow the list order of kSpiritNames:\n  " << text << "\n";
+    return false;
+  }
+  return true;
+}
+
+std::string NamesSource() {
+  std::string text;
+  for (size_t i = 0; i < kSpiritNames.size(); ++i)
+    text += "static_assert(static_cast<int>(" + std::string(kSpiritNames[i].id) + ") == " + std::to_string(i) + ");\n";
+  text += "\nconst std::array<std::u16string_view, kHourSpiritCount> kHourSpiritNames{\n";
+  for (const SpiritName& s : kSpiritNames) text += std::string("    u\"") + s.name + "\",\n";
+  return text + "};\n";
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -328,32 +478,32 @@ int main(int argc, char** argv) {
   for (int d = 0; d < 60; ++d) {
     body += std::string("    // ") + kStems[d % 10] + kBranches[d % 12] + "\n";
     for (int k = 0; k < 12; ++k) {
-      const Lists l = Rules(d, k);
-      std::string text = Compose(l, StemYang(d % 10));
-      for (const PrintedRow& row : kPrintedRows) {
-        if (row.day != d || row.hour != k) continue;
-        if (WithoutNames(row) != text) {
-          std::cerr << kStems[d % 10] << kBranches[d % 12] << " hour " << kBranches[k] << ": the rules give\n  " << text
-                    << "\nbut the printed row, less " << Join(row.beyondRules) << ", reads\n  " << WithoutNames(row)
-                    << "\n";
-          return 1;
-        }
-        text = row.text;
-      }
+      Lists l;
+      std::string text;
+      if (!Entry(d, k, l, text)) return 1;
       stats.Count(text, l);
-      body += "    u\"" + text + "\",\n";
+      body += "    " + SetSource(l) + ",\n";
     }
   }
 
   std::ofstream out(argv[1], std::ios::binary);
   out << "// Generated by: lunisol-gen-hour-spirits sheets/data/hour_spirits_table.cpp — do not edit\n"
          "// clang-format off\n"
-         "// 吉神 and 凶煞 of each hour of each day pillar; index 12 × day + hour.\n"
-         "#include \"sheets/tables.h\"\n"
+         "// 吉神 and 凶煞 of each hour of each day pillar as sets; index 12 × day + hour.\n"
+         "#include \"sheets/hour_spirits.h\"\n"
          "\n"
          "namespace lunisol {\n"
          "\n"
-         "const std::array<std::u16string_view, 720> kHourSpirits{\n"
+         "using enum HourSpirit;\n"
+         "\n"
+         "// The enumeration lists the spirits in the order of these names.\n"
+      << NamesSource()
+      << "\n"
+         "namespace {\n"
+         "constexpr auto S = [](auto... spirits) { return MakeHourSpiritSet(spirits...); };\n"
+         "}  // namespace\n"
+         "\n"
+         "const std::array<HourSpiritSet, 720> kHourSpirits{\n"
       << body
       << "};\n"
          "\n"

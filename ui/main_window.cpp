@@ -353,11 +353,13 @@ void MainWindow::selectDate(const QDate& date) {
   showChosenYear();
 }
 
-void MainWindow::computeYearData(int year, int month) {
-  lunisol::LoadYearData(yearData_, year, month);
+void MainWindow::computeYearData(int year) {
+  lunisol::LoadYearData(yearData_, year);
   const MoonPhaseReport& report = yearData_.moonReport;
   if (!report.needsNotice() || !noticedFiles_.insert(report.path).second) return;
-  tell(QStringLiteral("月相檔"), ToQString(MoonPhaseNoticeChinese(report, year)));
+  QStringList lines;
+  for (const std::u16string& line : MoonPhaseNoticesChinese(report, year)) lines << ToQString(line);
+  tell(QStringLiteral("月相檔"), lines.join(u'\n'));
 }
 
 void MainWindow::warnAtStart(const QString& text) {
@@ -430,9 +432,10 @@ void MainWindow::showFocusDay() {
                            .arg(d.month)
                            .arg(d.day)
                            .arg(ToQString(kWeekdayNames[static_cast<size_t>(facts->weekday)]));
-  const QString description = QStringLiteral("農曆%1。%2")
-                                  .arg(ToQString(LunarDateName(d.lunarMonth, d.lunarDay)),
-                                       DayAdviceTip(facts->almanac).replace(u'\n', QStringLiteral("。")));
+  const QString description =
+      QStringLiteral("農曆%1。%2")
+          .arg(ToQString(LunarDateName(LunarDateFromSigned(d.lunarYear, d.lunarMonth, d.lunarDay))),
+               DayAdviceTip(facts->almanac).replace(u'\n', QStringLiteral("。")));
   almanacPage_->setFocusDay(d.day, name, description);
 }
 
@@ -447,18 +450,14 @@ void MainWindow::stepDay(int days) {
 // natal chart always read one selection.
 void MainWindow::showChosenYear() {
   fillDayList();
-  computeYearData(selectedYear(), selectedMonth());
+  computeYearData(selectedYear());
   evaluateMonth();
   showNatalChart();
 }
 
 void MainWindow::showChosenMonth() {
   fillDayList();
-  if (yearData_.year != selectedYear()) {
-    computeYearData(selectedYear(), selectedMonth());
-  } else {
-    lunisol::RefreshYearDataForMonth(yearData_, selectedYear(), selectedMonth());
-  }
+  if (yearData_.year != selectedYear()) computeYearData(selectedYear());
   evaluateMonth();
   showNatalChart();
 }

@@ -168,7 +168,7 @@ class MainWindow : public QMainWindow {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
-  void computeYearData(int year, int month);
+  void computeYearData(int year);
   void buildDateBar();
   void buildToolBar();
   void buildPages();

@@ -1,5 +1,4 @@
-// Year gods (太歲) by the year's place in the sixty-year cycle, and the Na Yin
-// names shared by each pair of cycle places.
+// Year gods (太歲) by the year's place in the sixty-year cycle.
 #include "sheets/tables.h"
 
 namespace lunisol {
@@ -67,42 +66,6 @@ const std::array<std::u16string_view, 61> kTaisuiNames{
     u"石政",  // 58 辛酉
     u"洪充",  // 59 壬戌
     u"虞程",  // 60 癸亥
-};
-
-// Slot 0 is never read; slot q serves cycle places 2q − 1 and 2q. The last
-// character of a name is its element.
-const std::array<std::u16string_view, 31> kNayinNames{
-    u"",
-    u"海中金",  // 1
-    u"爐中火",  // 2
-    u"大林木",  // 3
-    u"路旁土",  // 4
-    u"劍鋒金",  // 5
-    u"山頭火",  // 6
-    u"澗下水",  // 7
-    u"城頭土",  // 8
-    u"白臘金",  // 9
-    u"楊柳木",  // 10
-    u"泉中水",  // 11
-    u"屋上土",  // 12
-    u"霹靂火",  // 13
-    u"松柏木",  // 14
-    u"長流水",  // 15
-    u"沙中金",  // 16
-    u"山下火",  // 17
-    u"平地木",  // 18
-    u"壁上土",  // 19
-    u"金簿金",  // 20
-    u"覆燈火",  // 21
-    u"天河水",  // 22
-    u"大驛土",  // 23
-    u"釵釧金",  // 24
-    u"桑拓木",  // 25
-    u"大溪水",  // 26
-    u"沙中土",  // 27
-    u"天上火",  // 28
-    u"石榴木",  // 29
-    u"大海水",  // 30
 };
 
 }  // namespace lunisol

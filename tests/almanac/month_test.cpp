@@ -7,11 +7,12 @@
 #include "almanac/rules.h"
 #include "almanac/tables.h"
 #include "calendar/convert.h"
-#include "calendar/cycle.h"
 #include "calendar/moon_phases.h"
+#include "calendar/names.h"
 #include "calendar/solar_terms.h"
 #include "calendar/tables.h"
 #include "calendar/text.h"
+#include "tests/text_checks.h"
 
 namespace lunisol {
 namespace {
@@ -28,7 +29,7 @@ struct Evaluated {
 // work out by hand; the phase lines have tests of their own.
 Evaluated Evaluate(int year, int month) {
   Evaluated e;
-  LoadYearData(e.data, year, month, {});
+  LoadYearData(e.data, year, {});
   e.data.moon = {};
   e.month = EvaluateMonth(year, month, e.data, e.terms);
   return e;
@@ -45,11 +46,11 @@ const MonthColumn& DayColumn(const MonthAlmanac& m, int day) {
 bool Has(const std::u16string& text, std::u16string_view part) { return Contains(text, part); }
 
 // The term in force on a date, worked out from the term table alone.
-int TermInForce(int y, int m, int d) {
+SolarTerm TermInForce(int y, int m, int d) {
   const uint8_t b = SolarTermTable[static_cast<size_t>(y - 1900)][static_cast<size_t>(m - 1)];
-  if (d >= 15 + (b & 15)) return 2 * m - 1;
-  if (d >= 15 - (b >> 4)) return 2 * m - 2;
-  return m == 1 ? 23 : 2 * m - 3;
+  if (d >= 15 + (b & 15)) return TermAt(2 * m - 1);
+  if (d >= 15 - (b >> 4)) return TermAt(2 * m - 2);
+  return TermAt(2 * m - 3);
 }
 
 TEST(MonthLayout, TwentyEightDayFebruaryWithTermsOnFourAndNineteen) {
@@ -92,8 +93,8 @@ TEST(MonthLayout, ThirtyOneDayMonthUsesAllColumns) {
   EXPECT_EQ(e.month.columns[7].kind, ColumnKind::kTerm);
   EXPECT_EQ(e.month.columns[24].kind, ColumnKind::kTerm);
   EXPECT_EQ(e.terms.firstTermDay, 7);
-  EXPECT_EQ(e.terms.secondTermIndex, 15);
-  EXPECT_EQ(e.month.termBars[0].timeText.text, TermTimeText(SolarTermTime(2009, 14)));
+  EXPECT_EQ(e.terms.secondTerm, SolarTerm::kEndOfHeat);
+  EXPECT_EQ(e.month.termBars[0].timeText.text, TermTimeText(*TermTime(2009, SolarTerm::kStartOfAutumn)));
   EXPECT_EQ(e.month.windowTitle, std::u16string(u"Lunisol 農民曆 (1900 ~ 2100) { ") +
                                      std::u16string(kSolarTermDescriptions[14]) + u" }，{ " +
                                      std::u16string(kSolarTermDescriptions[15]) + u" }");
@@ -249,7 +250,7 @@ TEST(MonthEvaluation, MayTwoThousandNineByHand) {
 TEST(MonthEvaluation, EveryMonthCompletesAndFollowsTheTermInForce) {
   for (int y = 1900; y <= 2100; ++y) {
     YearData data;
-    LoadYearData(data, y, 12, {});
+    LoadYearData(data, y, {});
     for (int m = 1; m <= 12; ++m) {
       MonthTermState terms;
       const MonthAlmanac month = EvaluateMonth(y, m, data, terms);
@@ -257,11 +258,12 @@ TEST(MonthEvaluation, EveryMonthCompletesAndFollowsTheTermInForce) {
       ASSERT_FALSE(month.proverbLine.text.empty());
       const MonthMoonPhases phases = MoonPhasesOfMonth(y, m);
       for (int i = 0; i < phases.count; ++i) {
-        const MoonPhaseMoment& p = phases.moments[static_cast<size_t>(i)];
+        const MoonPhaseEvent& p = phases.moments[static_cast<size_t>(i)];
         const std::u16string_view label[] = {u"望 ", u"下弦 ", u"朔 ", u"上弦 "};
-        ASSERT_TRUE(Has(DayColumn(month, p.day).record.noteA.text, label[p.list])) << y << "-" << m << "-" << p.day;
+        ASSERT_TRUE(Has(DayColumn(month, p.day).record.noteA.text, label[Index(p.phase)]))
+            << y << "-" << m << "-" << p.day;
       }
-      ASSERT_EQ(terms.secondTermIndex, 2 * m - 1);
+      ASSERT_EQ(terms.secondTerm, TermAt(2 * m - 1));
       for (size_t i = 0; i < 33; ++i) {
         const MonthColumn& c = month.columns[i];
         if (c.kind != ColumnKind::kDay) continue;
@@ -271,13 +273,13 @@ TEST(MonthEvaluation, EveryMonthCompletesAndFollowsTheTermInForce) {
         ASSERT_FALSE(r.hexagramPairText.text.empty());
         CalendarDate d;
         ASSERT_GT(SolarToLunar(y, m, c.day, d), 0);
-        const int t = TermInForce(y, m, c.day);
-        ASSERT_EQ(Has(r.noteA.text, u"刀砧"), IsDaoZhen(t, d.dayBranch)) << y << "-" << m << "-" << c.day;
-        ASSERT_EQ(Has(r.warningC.text + r.warningD.text, u"日逢受死日"),
-                  IsDeathDay(t, kBranchNames[static_cast<size_t>(d.dayBranch)]))
+        const SolarTerm t = TermInForce(y, m, c.day);
+        const Branch branch = d.dayPillar.branch();
+        ASSERT_EQ(Has(r.noteA.text, u"刀砧"), IsDaoZhen(t, branch)) << y << "-" << m << "-" << c.day;
+        ASSERT_EQ(Has(r.warningC.text + r.warningD.text, u"日逢受死日"), IsDeathDay(t, branch))
             << y << "-" << m << "-" << c.day;
-        ASSERT_EQ(Has(r.warningC.text + r.warningD.text, u"正紅紗日"), IsRedGauzeDay(t, d.dayBranch));
-        ASSERT_EQ(Has(r.noteA.text + r.noteB.text, u"天赦日"), IsPardonDay(t, d.dayStem, d.dayBranch));
+        ASSERT_EQ(Has(r.warningC.text + r.warningD.text, u"正紅紗日"), IsRedGauzeDay(t, branch));
+        ASSERT_EQ(Has(r.noteA.text + r.noteB.text, u"天赦日"), IsPardonDay(t, d.dayPillar));
         // Tooltips show every text too long for its cell, including
         // warnings a following term day added to this column afterwards.
         const std::array<std::u16string, 4> tips{
@@ -287,7 +289,7 @@ TEST(MonthEvaluation, EveryMonthCompletesAndFollowsTheTermInForce) {
       }
       // 四絕/四離 go to the day before each of the two term days.
       for (const int termDay : {terms.firstTermDay, terms.secondTermDay}) {
-        const int t = TermInForce(y, m, termDay);
+        const SolarTerm t = TermInForce(y, m, termDay);
         const std::u16string_view w = EveOfTermWarning(t);
         if (w.empty()) continue;
         const DayAlmanacRecord& before = DayColumn(month, termDay - 1).record;
@@ -302,20 +304,19 @@ TEST(MonthEvaluation, TheYearEndCarriesNewYearsEveWithAnyOwnFestival) {
   bool seen29 = false, seen30 = false;
   for (int ly = 1950; ly < 2050 && !(seen29 && seen30); ++ly) {
     CalendarDate first;
-    ASSERT_GT(LunarToSolar(ly + 1, 1, 1, first), 0);
+    ASSERT_GT(LunarToSolar({ly + 1, 1, false, 1}, first), 0);
     // The day before lunar 1/1 of the next year.
-    int y = first.solarYear, m = first.solarMonth, d = first.solarDay - 1;
-    if (d == 0) d = DaysInSolarMonth(y, --m);
+    const auto [y, m, d] = CivilDate(CivilDayNumber(first.solar) - 1);
     CalendarDate eve;
     ASSERT_GT(SolarToLunar(y, m, d, eve), 0);
-    if (eve.lunarMonth != 12) continue;
+    if (eve.lunar.month != 12 || eve.lunar.leap) continue;
     const Evaluated e = Evaluate(y, m);
     const std::u16string& noteB = DayColumn(e.month, d).record.noteB.text;
-    if (eve.lunarDay == 29 && !seen29) {
+    if (eve.lunar.day == 29 && !seen29) {
       seen29 = true;
-      const std::u16string own(*FindKeyedEntry(u"1229", true));
+      const std::u16string own = *LunarFestival({ly, 12, false, 29}, false);
       EXPECT_EQ(noteB, own + u" ，除夕") << ly;
-    } else if (eve.lunarDay == 30 && !seen30) {
+    } else if (eve.lunar.day == 30 && !seen30) {
       seen30 = true;
       EXPECT_EQ(noteB, u"除夕") << ly;
     }
@@ -327,12 +328,26 @@ TEST(MonthEvaluation, TheYearEndCarriesNewYearsEveWithAnyOwnFestival) {
   EXPECT_TRUE(seen29 && seen30);
 }
 
+// The page names a Gregorian observance only in the years it was kept:
+// 國慶日 from 1912, 教師節 from 1952.
+TEST(MonthEvaluation, ObservancesFromTheirFirstYear) {
+  auto noteA = [](int year, int month, int day) {
+    return DayColumn(Evaluate(year, month).month, day).record.noteA.text;
+  };
+  EXPECT_FALSE(Has(noteA(1911, 10, 10), u"國慶日"));
+  EXPECT_TRUE(Has(noteA(1912, 10, 10), u"國慶日"));
+  EXPECT_FALSE(Has(noteA(1951, 9, 28), u"教師節"));
+  EXPECT_TRUE(Has(noteA(1952, 9, 28), u"教師節"));
+}
+
 TEST(MonthEvaluation, MoonPhaseLinesAndDatedNotesFromTheYearFile) {
   YearData data;
-  LoadYearData(data, 2009, 5, {});
-  data.moon.moonPhaseLists[0] = {u"05091701"};
-  data.moon.moonPhaseLists[2] = {u"05241211", u"05091800"};  // same day as the full moon: 望 wins
-  data.moon.datedNotes = {u"0526 颱風假", u"0526x第二則", u"1231 別的日子"};
+  LoadYearData(data, 2009, {});
+  // A new moon on the same day as the full moon: 望 comes first in a month's
+  // list and wins.
+  data.moon.phases = {
+      {MoonPhase::kFull, 5, 9, {17, 1}}, {MoonPhase::kNew, 5, 24, {12, 11}}, {MoonPhase::kNew, 5, 9, {18, 0}}};
+  data.moon.notes = DatedNotes({u"0526 颱風假", u"0526x第二則", u"1231 別的日子", u"05x6 無日"});
   MonthTermState terms;
   const MonthAlmanac m = EvaluateMonth(2009, 5, data, terms);
   EXPECT_EQ(DayColumn(m, 9).record.noteA.text, u"刀砧 ，望 17時 01分");
@@ -372,39 +387,44 @@ TEST(Rules, AppendNoteAndAppendWarningPlacement) {
 }
 
 TEST(Rules, TablesAndBoundaries) {
-  EXPECT_TRUE(IsDeathDay(0, u"酉"));
-  EXPECT_TRUE(IsDeathDay(23, u"卯"));
-  EXPECT_FALSE(IsDeathDay(22, u"酉"));
-  EXPECT_FALSE(IsDeathDay(99, u"酉"));
-  EXPECT_EQ(SeasonOf(1), Season::kWinter);
-  EXPECT_EQ(SeasonOf(2), Season::kSpring);
-  EXPECT_EQ(SeasonOf(8), Season::kSummer);
-  EXPECT_EQ(SeasonOf(19), Season::kAutumn);
-  EXPECT_EQ(SeasonOf(20), Season::kWinter);
-  EXPECT_TRUE(IsYangGongDay(1, 13));
-  EXPECT_TRUE(IsYangGongDay(7, 29));
-  EXPECT_FALSE(IsYangGongDay(-1, 13));
-  EXPECT_FALSE(IsYangGongDay(1, 14));
-  EXPECT_TRUE(IsNinePoisonDay(5, 27));
-  EXPECT_FALSE(IsNinePoisonDay(5, 28));
-  EXPECT_FALSE(IsNinePoisonDay(-5, 5));
-  EXPECT_TRUE(IsRedGauzeDay(0, 1));
-  EXPECT_FALSE(IsRedGauzeDay(12, 1));  // 小暑 is not in the rule
-  EXPECT_FALSE(IsRedGauzeDay(6, 2));
-  EXPECT_EQ(TrueExtinctionText(u"朔 12時 11分", u"角", u"五十"), u"朔日逢角宿係真滅沒日大凶勿取");
-  EXPECT_EQ(TrueExtinctionText(u"", u"牛", u"五十"), u"月盈逢牛宿係真滅沒日大凶勿取");
-  EXPECT_EQ(TrueExtinctionText(u"上弦 01時 00分", u"虛", u""), u"弦日逢虛宿係真滅沒日大凶勿取");
-  EXPECT_EQ(TrueExtinctionText(u"", u"鬼", u"九廿"), u"月虛逢鬼宿係真滅沒日大凶勿取");
-  EXPECT_EQ(TrueExtinctionText(u"望", u"角", u"五十"), u"");
-  EXPECT_EQ(UnicornPhoenixDay(5, u"井"), u"麒麟日");
-  EXPECT_EQ(UnicornPhoenixDay(5, u"危"), u"鳳凰日");
-  EXPECT_EQ(UnicornPhoenixDay(0, u"畢"), u"鳳凰日");
-  EXPECT_EQ(UnicornPhoenixDay(8, u"井"), u"");
-  EXPECT_TRUE(IsPardonDay(23, 0, 0));
-  EXPECT_FALSE(IsPardonDay(2, 0, 0));
-  EXPECT_EQ(EveOfTermWarning(8), u"四絕日 ! 用事慎之");
-  EXPECT_EQ(EveOfTermWarning(23), u"四離日 ! 宜事少取用");
-  EXPECT_EQ(EveOfTermWarning(9), u"");
+  using enum SolarTerm;
+  EXPECT_TRUE(IsDeathDay(kMinorCold, Branch::kYou));
+  EXPECT_TRUE(IsDeathDay(kWinterSolstice, Branch::kMao));
+  EXPECT_FALSE(IsDeathDay(kMajorSnow, Branch::kYou));
+  EXPECT_EQ(SeasonOf(kMajorCold), Season::kWinter);
+  EXPECT_EQ(SeasonOf(kStartOfSpring), Season::kSpring);
+  EXPECT_EQ(SeasonOf(kStartOfSummer), Season::kSummer);
+  EXPECT_EQ(SeasonOf(kFrostsDescent), Season::kAutumn);
+  EXPECT_EQ(SeasonOf(kStartOfWinter), Season::kWinter);
+  EXPECT_TRUE(IsYangGongDay({2009, 1, false, 13}));
+  EXPECT_TRUE(IsYangGongDay({2009, 7, false, 29}));
+  EXPECT_FALSE(IsYangGongDay({2009, 1, true, 13}));
+  EXPECT_FALSE(IsYangGongDay({2009, 1, false, 14}));
+  EXPECT_TRUE(IsNinePoisonDay({2009, 5, false, 27}));
+  EXPECT_FALSE(IsNinePoisonDay({2009, 5, false, 28}));
+  EXPECT_FALSE(IsNinePoisonDay({2009, 5, true, 5}));
+  EXPECT_TRUE(IsRedGauzeDay(kMinorCold, Branch::kChou));
+  EXPECT_FALSE(IsRedGauzeDay(kMinorHeat, Branch::kChou));  // 小暑 is not in the rule
+  EXPECT_FALSE(IsRedGauzeDay(kClearAndBright, Branch::kYin));
+  EXPECT_TRUE(IsVisitingSickDay(Pillar(Stem::kRen, Branch::kYin)));
+  EXPECT_TRUE(IsVisitingSickDay(Pillar(Stem::kJi, Branch::kMao)));
+  EXPECT_FALSE(IsVisitingSickDay(Pillar(Stem::kJia, Branch::kZi)));
+  EXPECT_EQ(TrueExtinctionText(MoonPhase::kNew, Mansion::kHorn, 15), u"朔日逢角宿係真滅沒日大凶勿取");
+  EXPECT_EQ(TrueExtinctionText(std::nullopt, Mansion::kOx, 15), u"月盈逢牛宿係真滅沒日大凶勿取");
+  EXPECT_EQ(TrueExtinctionText(MoonPhase::kFirstQuarter, Mansion::kEmptiness, 8), u"弦日逢虛宿係真滅沒日大凶勿取");
+  EXPECT_EQ(TrueExtinctionText(MoonPhase::kLastQuarter, Mansion::kEmptiness, 23), u"弦日逢虛宿係真滅沒日大凶勿取");
+  EXPECT_EQ(TrueExtinctionText(std::nullopt, Mansion::kGhost, 29), u"月虛逢鬼宿係真滅沒日大凶勿取");
+  EXPECT_EQ(TrueExtinctionText(MoonPhase::kFull, Mansion::kHorn, 15), u"");
+  EXPECT_EQ(TrueExtinctionText(std::nullopt, Mansion::kGhost, 28), u"");
+  EXPECT_EQ(UnicornPhoenixDay(kSpringEquinox, Mansion::kWell), u"麒麟日");
+  EXPECT_EQ(UnicornPhoenixDay(kSpringEquinox, Mansion::kRooftop), u"鳳凰日");
+  EXPECT_EQ(UnicornPhoenixDay(kMinorCold, Mansion::kNet), u"鳳凰日");
+  EXPECT_EQ(UnicornPhoenixDay(kStartOfSummer, Mansion::kWell), u"");
+  EXPECT_TRUE(IsPardonDay(kWinterSolstice, Pillar(0)));
+  EXPECT_FALSE(IsPardonDay(kStartOfSpring, Pillar(0)));
+  EXPECT_EQ(EveOfTermWarning(kStartOfSummer), u"四絕日 ! 用事慎之");
+  EXPECT_EQ(EveOfTermWarning(kWinterSolstice), u"四離日 ! 宜事少取用");
+  EXPECT_EQ(EveOfTermWarning(kGrainBuds), u"");
 
   DayAlmanacRecord r;
   r.noteA.text = u"1234567";

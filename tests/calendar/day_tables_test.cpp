@@ -26,43 +26,40 @@ TEST(HasLeapMonthPattern, NineteenYearListMatchesTheLeapYearsOfTheTable) {
 
 TEST(LastJiaziDay, IsTheLastJiaziOfTheYear) {
   for (int y : {1899, 1900, 2009, 2100}) {
-    int m = 0, d = 0;
-    ASSERT_TRUE(LastJiaziDay(y, m, d)) << y;
-    EXPECT_EQ(GregorianDayCycle(y, m, d), 0);
-    const int after = DayNumber(DateKey8(y, 12, 31)) - DayNumber(DateKey8(y, m, d));
-    EXPECT_LT(after, 60);
+    const std::optional<GregorianDate> d = LastJiaziDay(y);
+    ASSERT_TRUE(d) << y;
+    EXPECT_EQ(DayPillar(d->year, d->month, d->day), Pillar()) << y;
+    EXPECT_LT(CivilDayNumber(y, 12, 31) - CivilDayNumber(*d), 60);
   }
+  EXPECT_FALSE(LastJiaziDay(1898));
 }
 
-TEST(GregorianDayCycle, AgreesWithTheConverter) {
+TEST(DayPillar, AgreesWithTheConverter) {
   for (int y : {1899, 1950, 2000, 2100})
     for (int m = 1; m <= 12; ++m) {
       CalendarDate d;
       if (SolarToLunar(y, m, 15, d) < 0) continue;
-      EXPECT_EQ(GregorianDayCycle(y, m, 15) % 10, d.dayStem);
-      EXPECT_EQ(GregorianDayCycle(y, m, 15) % 12, d.dayBranch);
+      EXPECT_EQ(DayPillar(y, m, 15), d.dayPillar);
     }
-  EXPECT_EQ(GregorianDayCycle(2000, 1, 1), 54);
+  EXPECT_EQ(DayPillar(2000, 1, 1).index(), 54);
 }
 
 TEST(DayHexagrams, DirectionFollowsThePatternOfTheYearItStarted) {
   for (int y : {1984, 1985, 2009, 2010}) {
-    CalendarState s;
-    ComputeDayHexagrams(s, y);
-    int m = 0, d = 0;
-    ASSERT_TRUE(LastJiaziDay(y, m, d));
-    const int i = DayNumber(DateKey8(y, m, d)) - DayNumber(DateKey8(y, 1, 1));
+    const DayHexagramTable table = DayHexagramsOfYear(y);
+    const std::optional<GregorianDate> jiazi = LastJiaziDay(y);
+    ASSERT_TRUE(jiazi);
+    const int i = CivilDayNumber(*jiazi) - CivilDayNumber(y, 1, 1);
     const bool back = HasLeapMonthPattern(y);
-    EXPECT_EQ(s.dayHexagramTable[static_cast<size_t>(i)], back ? 71 : 0) << y;
+    EXPECT_EQ(table[static_cast<size_t>(i)], back ? 71 : 0) << y;
     if (i + 1 < DaysIn(y)) {
-      EXPECT_EQ(s.dayHexagramTable[static_cast<size_t>(i + 1)], back ? 70 : 1) << y;
+      EXPECT_EQ(table[static_cast<size_t>(i + 1)], back ? 70 : 1) << y;
     }
     // Days before it continue last year's count without a break.
     const bool prevBack = HasLeapMonthPattern(y - 1);
     for (int k = 1; k < i; ++k) {
       const int step = prevBack ? -1 : 1;
-      EXPECT_EQ(s.dayHexagramTable[static_cast<size_t>(k)],
-                ((s.dayHexagramTable[static_cast<size_t>(k - 1)] + step) % 72 + 72) % 72);
+      EXPECT_EQ(table[static_cast<size_t>(k)], ((table[static_cast<size_t>(k - 1)] + step) % 72 + 72) % 72);
     }
   }
 }

@@ -8,7 +8,6 @@
 #include "almanac/lookups.h"
 #include "calendar/convert.h"
 #include "calendar/solar_terms.h"
-#include "calendar/state.h"
 #include "calendar/tables.h"
 #include "calendar/text.h"
 #include "days/day_facts.h"
@@ -59,7 +58,7 @@ TEST(SectionMonth, TurnsOnTheSectionTermDayAndTheOfficerRepeats) {
 TEST(SectionMonth, OfficerAgreesWithThePageOnEveryDay) {
   int disagreements = 0;
   ForEachDay(1900, 2100, [&](const DayLists& d) {
-    if (kOfficerNames[static_cast<size_t>(d.officer)] != DayOfficer(d.year, d.month, d.day)) ++disagreements;
+    if (OfficerAt(d.officer) != DayOfficer(d.year, d.month, d.day)) ++disagreements;
   });
   EXPECT_EQ(disagreements, 0);
 }
@@ -85,13 +84,11 @@ TEST(TermSpirits, SeparationAndSeveranceFallOnTheEveOfTheirTerms) {
 // 氣往亡 as the page counts its 氣往亡日 (the term day being the first day).
 TEST(TermSpirits, TermDepartureAgreesWithThePagesCount) {
   for (int y = 1900; y < 2100; ++y) {  // the page's count gives lunar dates, whose table ends in 2100
-    CalendarState state;
-    ComputeWangwangDays(state, y);
     int found = 0;
-    for (const LunarTriple& t : state.qiWangWangDays) {
+    for (const LunarDate& t : QiWangWangDays(y)) {
       CalendarDate d;
-      ASSERT_GT(LunarToSolar(t.year, t.month, t.day, d), 0) << y;
-      EXPECT_TRUE(Has(EvaluateDayLists(d.solarYear, d.solarMonth, d.solarDay), u"氣往亡")) << y;
+      ASSERT_GT(LunarToSolar(t, d), 0) << y;
+      EXPECT_TRUE(Has(EvaluateDayLists(d.solar.year, d.solar.month, d.solar.day), u"氣往亡")) << y;
       ++found;
     }
     EXPECT_EQ(found, 12);
@@ -109,8 +106,7 @@ TEST(TermSpirits, EarthKingDaysRunUpToEachBeginningOfSeason) {
       const int end = CivilDayNumber(y, li / 2 + 1, TermDay(y, li));
       int run = 0;
       for (int n = end - 1;; --n) {
-        int yy = 0, mm = 0, dd = 0;
-        CivilDate(n, yy, mm, dd);
+        const auto [yy, mm, dd] = CivilDate(n);
         const DayLists d = EvaluateDayLists(yy, mm, dd);
         if (!Has(d, u"土王用事")) break;
         ++run;
@@ -119,8 +115,7 @@ TEST(TermSpirits, EarthKingDaysRunUpToEachBeginningOfSeason) {
       }
       EXPECT_GE(run, 17) << y << " " << li;
       EXPECT_LE(run, 19) << y << " " << li;
-      int yy = 0, mm = 0, dd = 0;
-      CivilDate(end, yy, mm, dd);
+      const auto [yy, mm, dd] = CivilDate(end);
       EXPECT_FALSE(Has(EvaluateDayLists(yy, mm, dd), u"土王用事"));
     }
 }
@@ -167,13 +162,13 @@ TEST(LunarSpirits, LongStarTakesALeapMonthAsItsMonth) {
     if (LunarRow(y).leapMonth != 8) continue;
     for (int day : {2, 5}) {
       CalendarDate d;
-      ASSERT_GT(LunarToSolar(y, -8, day, d), 0);
-      EXPECT_TRUE(Has(EvaluateDayLists(d.solarYear, d.solarMonth, d.solarDay), u"長星")) << y;
+      ASSERT_GT(LunarToSolar({y, 8, true, day}, d), 0);
+      EXPECT_TRUE(Has(EvaluateDayLists(d.solar.year, d.solar.month, d.solar.day), u"長星")) << y;
       ++inLeap;
     }
     CalendarDate other;
-    ASSERT_GT(LunarToSolar(y, -8, 3, other), 0);
-    EXPECT_FALSE(Has(EvaluateDayLists(other.solarYear, other.solarMonth, other.solarDay), u"長星"));
+    ASSERT_GT(LunarToSolar({y, 8, true, 3}, other), 0);
+    EXPECT_FALSE(Has(EvaluateDayLists(other.solar.year, other.solar.month, other.solar.day), u"長星"));
   }
   EXPECT_GT(inLeap, 0);
 }

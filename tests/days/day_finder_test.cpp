@@ -104,7 +104,7 @@ TEST(DayFinder, ClashIsThePagesClash) {
   for (int day = 1; day <= 24; ++day) {
     ASSERT_GT(SolarToLunar(2026, 3, day, d), 0);
     const int cycle = EvaluateDayLists(2026, 3, day).dayCycle;
-    const std::u16string text = ClashText(d.dayStem, d.dayBranch, 0).text;
+    const std::u16string text = ClashText(d.dayPillar, Pillar(0)).text;
     EXPECT_EQ(text.substr(1, 1), kZodiacAnimals[static_cast<size_t>(ClashedAnimal(cycle))]);
   }
   EXPECT_EQ(kZodiacAnimals[static_cast<size_t>(ZodiacAnimalOfYear(1900))], u"鼠");

@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-#include "calendar/cycle.h"
+#include "calendar/names.h"
 #include "calendar/tables.h"
 #include "calendar/text.h"
 #include "days/day_lists.h"

@@ -35,7 +35,7 @@ std::vector<CalendarEvent> Collect(int from, int to, CalendarParts parts, const 
 // 天赦日, which are no occasions, and rows holding only a vow are none either.
 DayOccasions PageOccasions() {
   std::set<std::u16string_view> festivals(kLunarTableFestivals.begin(), kLunarTableFestivals.end()), others;
-  for (std::u16string_view entry : kSolarFestivals) festivals.insert(entry.substr(4));
+  for (const SolarFestivalRow& row : kSolarFestivals) festivals.insert(row.name);
   for (std::u16string_view entry : kLunarFestivals)
     if (std::find(kLunarVowDays.begin(), kLunarVowDays.end(), entry.substr(0, 4)) == kLunarVowDays.end())
       for (std::u16string_view o : Split(entry.substr(4), u" ，")) others.insert(o);
@@ -43,7 +43,7 @@ DayOccasions PageOccasions() {
   for (int y = 2025; y <= 2026; ++y)
     for (int m = 1; m <= 12; ++m) {
       YearData data;
-      LoadYearData(data, y, m);
+      LoadYearData(data, y);
       MonthTermState terms;
       for (const MonthColumn& c : EvaluateMonth(y, m, data, terms).columns) {
         if (c.kind != ColumnKind::kDay) continue;
@@ -85,6 +85,20 @@ TEST(CalendarEvents, FestivalsAndDeitiesFallOnTheDaysThePageShowsThem) {
   for (const auto& [day, occasions] : events)
     EXPECT_TRUE(page.count(day)) << day << ": events " << Text(occasions) << "| page none";
   EXPECT_EQ(Text(events[20260216]), "deities 華嚴菩薩聖誕; festival 除夕; ");
+}
+
+// The calendar file follows the page's table: 國慶日 from 1912, the 4 April
+// observance under the name of its years.
+TEST(CalendarEvents, ObservancesFromTheYearTheyWereFirstKept) {
+  std::map<int, std::string> festivals;
+  for (const CalendarEvent& e : Collect(1911, 2011, {CalendarPart::kFestivals}))
+    festivals[(e.year * 100 + e.month) * 100 + e.day] = ToUtf8(e.summary);
+  EXPECT_FALSE(festivals.count(19111010));
+  EXPECT_EQ(festivals[19121010], "國慶日");
+  EXPECT_FALSE(festivals.count(19310404));
+  EXPECT_EQ(festivals[19320404], "兒童節");
+  EXPECT_EQ(festivals[19910404], "婦幼節");
+  EXPECT_EQ(festivals[20110404], "兒童節");
 }
 
 // The festival list names occasions the page's table really has, and every

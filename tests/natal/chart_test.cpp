@@ -111,8 +111,8 @@ TEST(Direction, DecadesAndRingsByYearPolarityAndSex) {
 
 SolarDate Gregorian(int lunarYear, int lunarMonth, int lunarDay) {
   CalendarDate d;
-  EXPECT_GT(LunarToSolar(lunarYear, lunarMonth, lunarDay, d), 0);
-  return {d.solarYear, d.solarMonth, d.solarDay};
+  EXPECT_GT(LunarToSolar(LunarDateFromSigned(lunarYear, lunarMonth, lunarDay), d), 0);
+  return {d.solar.year, d.solar.month, d.solar.day};
 }
 
 // A leap month's first fifteen days read as the month it repeats, the rest
@@ -200,7 +200,7 @@ TEST(RatHour, LateRatHourIsTheNextDaysRatHour) {
 
 std::string Pillars(const NatalChart& c) {
   std::u16string s;
-  for (const Pillar& p : c.pillars) {
+  for (const ChartPillar& p : c.pillars) {
     s += kStemNames[static_cast<size_t>(p.stem)];
     s += kBranchNames[static_cast<size_t>(p.branch)];
   }

@@ -11,7 +11,7 @@
 #include <string>
 
 #include "calendar/convert.h"
-#include "calendar/cycle.h"
+#include "calendar/names.h"
 #include "calendar/tables.h"
 #include "calendar/text.h"
 #include "sheets/tables.h"
@@ -21,10 +21,10 @@ namespace {
 
 std::string U8(std::u16string_view s) { return ToUtf8(s); }
 
-CalendarDate Gregorian(int lunarYear, int lunarMonth, int lunarDay) {
+GregorianDate Gregorian(int lunarYear, int lunarMonth, int lunarDay) {
   CalendarDate d;
-  EXPECT_GT(LunarToSolar(lunarYear, lunarMonth, lunarDay, d), 0);
-  return d;
+  EXPECT_GT(LunarToSolar({lunarYear, lunarMonth, false, lunarDay}, d), 0);
+  return d.solar;
 }
 
 TEST(BoneWeight, TheTablesSpanTwoLiangOneToSevenLiangOne) {
@@ -49,8 +49,8 @@ TEST(BoneWeight, TheTablesSpanTwoLiangOneToSevenLiangOne) {
 
 TEST(BoneWeighing, LightestAndHeaviestBirths) {
   // 1989 is a 己巳 year; its fifth month's first day at the 丑 hour.
-  CalendarDate light = Gregorian(1989, 5, 1);
-  std::optional<BoneWeighingRecord> r = WeighBones(light.solarYear, light.solarMonth, light.solarDay, 1);
+  const GregorianDate light = Gregorian(1989, 5, 1);
+  std::optional<BoneWeighingRecord> r = WeighBones(light.year, light.month, light.day, 1);
   ASSERT_TRUE(r.has_value());
   EXPECT_EQ(r->totalQian, 21);
   EXPECT_EQ(r->verseIndex, 0);
@@ -59,8 +59,8 @@ TEST(BoneWeighing, LightestAndHeaviestBirths) {
   EXPECT_EQ(U8(r->song), "短命非業謂大凶，平生災難事重重；\r\n凶禍頻臨陷逆境，終世困苦事不成。");
 
   // 1999 is 己卯: third month, 18th day, 子 hour.
-  CalendarDate heavy = Gregorian(1999, 3, 18);
-  r = WeighBones(heavy.solarYear, heavy.solarMonth, heavy.solarDay, 0);
+  const GregorianDate heavy = Gregorian(1999, 3, 18);
+  r = WeighBones(heavy.year, heavy.month, heavy.day, 0);
   ASSERT_TRUE(r.has_value());
   EXPECT_EQ(r->totalQian, 71);
   EXPECT_EQ(r->verseIndex, 50);
@@ -138,14 +138,14 @@ TEST(BoneWeighing, LeapMonthWeighsAsTheMonthItRepeats) {
   // 23 June 2009 opens the leap fifth month of a 己丑 year.
   const std::optional<BoneWeighingRecord> r = WeighBones(2009, 6, 23, 0);
   ASSERT_TRUE(r.has_value());
-  EXPECT_EQ(r->lunarMonth, -5);
+  EXPECT_EQ(r->lunar, (LunarDate{2009, 5, true, 1}));
   EXPECT_EQ(r->totalQian, 8 + 5 + 5 + 16);
   // The line says which fifth month, as the hour table does.
   EXPECT_EQ(U8(r->birthLine), "農曆 2009 年 閏 5 月 1 日 子 ( 0 ~ 1 ) 時");
   EXPECT_EQ(U8(WeighBones(2023, 3, 22, 0)->birthLine).rfind("農曆 2023 年 閏 2 月 1 日 ", 0), 0u);
   // The same lunar day of the ordinary fifth month weighs the same.
-  const CalendarDate ordinary = Gregorian(2009, 5, 1);
-  const std::optional<BoneWeighingRecord> o = WeighBones(ordinary.solarYear, ordinary.solarMonth, ordinary.solarDay, 0);
+  const GregorianDate ordinary = Gregorian(2009, 5, 1);
+  const std::optional<BoneWeighingRecord> o = WeighBones(ordinary.year, ordinary.month, ordinary.day, 0);
   ASSERT_TRUE(o.has_value());
   EXPECT_EQ(o->totalQian, r->totalQian);
   EXPECT_EQ(o->weight, r->weight);
@@ -195,7 +195,7 @@ TEST(BoneWeighing, LateRatHourWeighsTheNextDaysRatHour) {
     const std::optional<BoneWeighingRecord> next = WeighBones(k.nextY, k.nextM, k.nextD, 0);
     ASSERT_TRUE(late.has_value() && next.has_value());
     EXPECT_EQ(late->yearPosition, next->yearPosition);
-    EXPECT_EQ(late->lunarMonth * 100 + late->lunarDay, next->lunarMonth * 100 + next->lunarDay);
+    EXPECT_EQ(late->lunar, next->lunar);
     EXPECT_EQ(late->totalQian, next->totalQian);
     EXPECT_EQ(late->mansionName, next->mansionName);
     EXPECT_TRUE(U8(late->birthLine).ends_with("子 ( 23 ~ 24 ) 時")) << U8(late->birthLine);

@@ -9,7 +9,7 @@
 
 #include "almanac/lookups.h"
 #include "calendar/convert.h"
-#include "calendar/cycle.h"
+#include "calendar/names.h"
 #include "calendar/tables.h"
 #include "calendar/text.h"
 #include "sheets/tables.h"
@@ -48,83 +48,78 @@ HourTableRecord DaySheet(int i) {
 }
 
 TEST(HourTableLists, JiaziDayPillarsAndOppositesWrapRoundTheCycle) {
-  const auto pillars = HourPillarList(0);  // 甲
-  const auto clashes = HourClashList(0);
+  const auto pillars = HourPillars(Stem::kJia);
+  const auto clashes = HourClashPillars(Stem::kJia);
   const char16_t* wantPillars[12] = {u"甲子", u"乙丑", u"丙寅", u"丁卯", u"戊辰", u"己巳",
                                      u"庚午", u"辛未", u"壬申", u"癸酉", u"甲戌", u"乙亥"};
   const char16_t* wantClashes[12] = {u"戊午", u"己未", u"庚申", u"辛酉", u"壬戌", u"癸亥",
                                      u"甲子", u"乙丑", u"丙寅", u"丁卯", u"戊辰", u"己巳"};
   for (size_t k = 0; k < 12; ++k) {
-    EXPECT_EQ(U8(pillars[k]), U8(wantPillars[k])) << k;
-    EXPECT_EQ(U8(clashes[k]), U8(wantClashes[k])) << k;
+    EXPECT_EQ(U8(Name(pillars[k])), U8(wantPillars[k])) << k;
+    EXPECT_EQ(U8(Name(clashes[k])), U8(wantClashes[k])) << k;
   }
 }
 
 TEST(HourTableLists, EveryStemStartsAtItsZiHourAndOppositesCarryTheOppositeBranch) {
   const char16_t* starts[10] = {u"甲子", u"丙子", u"戊子", u"庚子", u"壬子",
                                 u"甲子", u"丙子", u"戊子", u"庚子", u"壬子"};
-  for (size_t s = 0; s < 10; ++s) {
-    const auto pillars = HourPillarList(static_cast<int>(s));
-    const auto clashes = HourClashList(static_cast<int>(s));
-    EXPECT_EQ(U8(pillars[0]), U8(starts[s])) << s;
-    for (size_t k = 0; k < 12; ++k) {
-      ASSERT_EQ(pillars[k].size(), 2u);
-      EXPECT_EQ(pillars[k].substr(1), kBranchNames[k]) << s << "," << k;
-      EXPECT_EQ(clashes[k].substr(1), kBranchNames[(k + 6) % 12]) << s << "," << k;
+  for (int s = 0; s < 10; ++s) {
+    const auto pillars = HourPillars(StemAt(s));
+    const auto clashes = HourClashPillars(StemAt(s));
+    EXPECT_EQ(U8(Name(pillars[0])), U8(starts[s])) << s;
+    for (int k = 0; k < 12; ++k) {
+      EXPECT_EQ(pillars[static_cast<size_t>(k)].branch(), BranchAt(k)) << s << "," << k;
+      EXPECT_EQ(clashes[static_cast<size_t>(k)].branch(), Opposite(BranchAt(k))) << s << "," << k;
     }
   }
-  EXPECT_TRUE(HourPillarList(10)[0].empty());
-  EXPECT_TRUE(HourClashList(-1)[5].empty());
 }
 
-TEST(HourSpirits, SplitAtTheBadSpiritsWithoutAClash) {
+TEST(HourSpirits, EachSideInItsColumnWithoutAClash) {
+  using enum HourSpirit;
   // 甲子 day, 子 hour.
-  const HourSpiritTexts t = SplitHourSpirits(kHourSpirits[0], false);
+  const HourSpiritTexts t = HourSpiritCells(kHourSpirits[0], true, false);
   EXPECT_EQ(U8(t.good), "吉神 ：金匱 ，大進 ，比肩 ，福德");
   EXPECT_EQ(U8(t.bad), "凶煞 ：日建");
   EXPECT_EQ(t.goodColour, kMaroon);
   EXPECT_EQ(t.badColour, kGreen);
   // An empty side says 無 rather than showing a bare label that looks cut
-  // off: the table's "凶煞:" and "凶煞", and an empty "吉神 ：".
-  const HourSpiritTexts none = SplitHourSpirits(kHourSpirits[1], false);
-  ASSERT_TRUE(U8(kHourSpirits[1]).ends_with("凶煞:"));
+  // off, whichever label the table prints ("凶煞:" or "凶煞").
+  ASSERT_TRUE(U8(PrintedHourSpirits(kHourSpirits[1], true)).ends_with("凶煞:"));
+  const HourSpiritTexts none = HourSpiritCells(kHourSpirits[1], true, false);
   EXPECT_EQ(U8(none.bad), "凶煞 ：無");
   EXPECT_EQ(U8(none.good), "吉神 ：天德 ，功曹 ，寶光 ，貴人 ，天乙 ，羅紋 ，交貴 ，六合 ，武曲");
-  EXPECT_EQ(U8(SplitHourSpirits(u"吉神 ：玉堂 ，凶煞", false).bad), "凶煞 ：無");
-  const HourSpiritTexts bare = SplitHourSpirits(u"吉神 ： ，凶煞 ：玄武", false);
+  EXPECT_EQ(U8(HourSpiritCells(MakeHourSpiritSet(kYuTang), false, false).bad), "凶煞 ：無");
+  const HourSpiritTexts bare = HourSpiritCells(MakeHourSpiritSet(kXuanWu), false, false);
   EXPECT_EQ(U8(bare.good), "吉神 ：無");
   EXPECT_EQ(U8(bare.bad), "凶煞 ：玄武");
   // Clashing, the whole entry moves to the bad column, named the same way.
-  EXPECT_EQ(U8(SplitHourSpirits(u"吉神 ： ，凶煞 ：玄武", true).bad), "吉神 ：無 ，凶煞 ：玄武");
+  EXPECT_EQ(U8(HourSpiritCells(MakeHourSpiritSet(kXuanWu), false, true).bad), "吉神 ：無 ，凶煞 ：玄武");
 }
 
 TEST(HourSpirits, ClashShowsTheWarningAndKeepsWhatFits) {
-  // 甲子 day, 午 hour: 18 characters, too short to share the good column.
-  const std::u16string_view wu = kHourSpirits[6];
-  ASSERT_EQ(U8(wu), "吉神 ：司命 ，凶煞 ：日破 ，地兵");
-  ASSERT_EQ(wu.size(), 18u);
-  const HourSpiritTexts t = SplitHourSpirits(wu, true);
+  using enum HourSpirit;
+  // 甲子 day, 午 hour: 18 characters as the almanac prints it, too short to
+  // share the good column.
+  const HourSpiritSet wu = kHourSpirits[6];
+  ASSERT_EQ(PrintedHourSpirits(wu, true).size(), 18u);
+  const HourSpiritTexts t = HourSpiritCells(wu, true, true);
   EXPECT_EQ(U8(t.good), "日時相沖 ，不宜諸吉事 !");
-  EXPECT_EQ(U8(t.bad), U8(wu));
+  EXPECT_EQ(U8(t.bad), "吉神 ：司命 ，凶煞 ：日破 ，地兵");
   EXPECT_EQ(t.goodColour, kBlack);
   EXPECT_EQ(t.badColour, kGrey);
 
-  // The boundary is 22 characters: from there on the bad spirits follow the
-  // warning and the good spirits move to the bad column.
-  const std::u16string e21 = u"吉神 ：司命 ，凶煞 ：日破 ，地兵 ，刑";
-  const std::u16string e22 = u"吉神 ：司命 ，凶煞 ：日破 ，地兵 ，天刑";
-  ASSERT_EQ(e21.size(), 21u);
-  ASSERT_EQ(e22.size(), 22u);
-  EXPECT_EQ(U8(SplitHourSpirits(e21, true).good), "日時相沖 ，不宜諸吉事 !");
-  EXPECT_EQ(U8(SplitHourSpirits(e21, true).bad), U8(e21));
-  const HourSpiritTexts long22 = SplitHourSpirits(e22, true);
-  EXPECT_EQ(U8(long22.good), "日時相沖 ，不宜諸吉事 !凶煞 ：日破 ，地兵 ，天刑");
-  EXPECT_EQ(U8(long22.bad), "吉神 ：司命");
+  // From 22 printed characters on, the bad spirits follow the warning and
+  // the good spirits move to the bad column.
+  const HourSpiritSet longer = MakeHourSpiritSet(kSiMing, kTianGuan, kRiPo, kDiBing);
+  ASSERT_EQ(PrintedHourSpirits(longer, true).size(), 22u);
+  const HourSpiritTexts long22 = HourSpiritCells(longer, true, true);
+  EXPECT_EQ(U8(long22.good), "日時相沖 ，不宜諸吉事 !凶煞 ：日破 ，地兵");
+  EXPECT_EQ(U8(long22.bad), "吉神 ：司命 ，天官");
 }
 
 TEST(HourTable, JiaziDayOnTheSheet) {
   const HourTableRecord r = DaySheet(0);  // 甲子
-  EXPECT_EQ(r.dayCycleIndex, 0);
+  EXPECT_EQ(r.day, Pillar());
   EXPECT_EQ(U8(r.caption), " 當日時辰吉課 ( 彭祖百忌  ：甲日不開倉,  子日不問卜 )");
 
   // Only the 午 hour (opposite pillar 甲子) clashes with a 子 day.
@@ -149,11 +144,11 @@ TEST(HourTable, JiaziDayOnTheSheet) {
   // Hour ranges, pillars and the fixed clash cells.
   EXPECT_EQ(U8(r.hours[0].range.text), "23 I 01");
   EXPECT_EQ(U8(r.hours[11].range.text), "21 I 23");
-  EXPECT_EQ(r.hours[5].range.colour, BranchColour(u"巳"));
+  EXPECT_EQ(r.hours[5].range.colour, BranchColour(Branch::kSi));
   EXPECT_EQ(U8(r.hours[0].pillar.text), "甲子時");
-  EXPECT_EQ(r.hours[0].pillar.colour, StemColour(u"甲"));
+  EXPECT_EQ(r.hours[0].pillar.colour, StemColour(Stem::kJia));
   EXPECT_EQ(U8(r.hours[7].pillar.text), "辛未時");
-  EXPECT_EQ(r.hours[7].pillar.colour, StemColour(u"辛"));
+  EXPECT_EQ(r.hours[7].pillar.colour, StemColour(Stem::kXin));
   EXPECT_EQ(U8(r.hours[2].clashAnimal.text), "沖猴");
   EXPECT_EQ(r.hours[2].clashAnimal.colour, (Colour{108, 108, 108}));
   EXPECT_EQ(U8(r.hours[2].sha.text), "煞北");
@@ -193,11 +188,11 @@ TEST(HourTable, RangesClashesAndShaOfEveryHour) {
     for (const HourTableRecord* r : {&a, &b}) {
       const HourColumn& h = r->hours[k];
       EXPECT_EQ(U8(h.range.text), U8(Format(u"%02d I %02d", {start, (start + 2) % 24}))) << k;
-      EXPECT_EQ(h.range.colour, BranchColour(kBranchNames[k])) << k;
+      EXPECT_EQ(h.range.colour, BranchColour(BranchAt(static_cast<int>(k)))) << k;
       // An hour clashes with the animal of the opposite branch.
       EXPECT_EQ(U8(h.clashAnimal.text), "沖" + U8(kZodiacAnimals[(k + 6) % 12])) << k;
       EXPECT_EQ(h.clashAnimal.colour, animalColours[k]) << k;
-      EXPECT_EQ(h.opposite.text, r->clashList[k]) << k;
+      EXPECT_EQ(h.opposite.text, Name(r->clashPillars[k])) << k;
       EXPECT_EQ(h.opposite.colour, animalColours[k]) << k;
       EXPECT_EQ(U8(h.sha.text), U8(shaTexts[k % 4])) << k;
       EXPECT_EQ(h.sha.colour, shaColours[k % 4]) << k;
@@ -212,17 +207,15 @@ TEST(HourTable, GodDirectionsAndTheXinHours) {
     int xinHours = 0;
     for (size_t k = 0; k < 12; ++k) {
       const HourColumn& h = r.hours[k];
-      int unused = 0;
-      const std::u16string_view dirs = DayCycleIndex(r.pillarList[k], unused);
-      ASSERT_GE(dirs.size(), 5u);
-      EXPECT_EQ(h.joy.text, dirs.substr(0, 2));
-      EXPECT_EQ(h.joy.colour, DirectionColour(h.joy.text));
-      if (Contains(r.pillarList[k], u"辛")) {
+      const Stem stem = r.hourPillars[k].stem();
+      EXPECT_EQ(h.joy.text, Name(JoyGodDirection(stem)));
+      EXPECT_EQ(h.joy.colour, DirectionColour(JoyGodDirection(stem)));
+      if (stem == Stem::kXin) {
         ++xinHours;
-        EXPECT_TRUE(h.wealth.text.empty()) << U8(r.pillarList[k]);
+        EXPECT_TRUE(h.wealth.text.empty()) << k;
       } else {
-        EXPECT_EQ(h.wealth.text, dirs.substr(3)) << U8(r.pillarList[k]);
-        EXPECT_EQ(h.wealth.colour, DirectionColour(h.wealth.text));
+        EXPECT_EQ(h.wealth.text, Name(WealthGodDirection(stem))) << k;
+        EXPECT_EQ(h.wealth.colour, DirectionColour(WealthGodDirection(stem)));
       }
     }
     EXPECT_EQ(xinHours, 1) << day;
@@ -231,11 +224,11 @@ TEST(HourTable, GodDirectionsAndTheXinHours) {
 
 TEST(HourTable, CaptionAndTheSpiritTooltipThreshold) {
   const HourTableRecord yichou = DaySheet(1);
-  EXPECT_EQ(yichou.dayCycleIndex, 1);
+  EXPECT_EQ(yichou.day, Pillar(1));
   EXPECT_EQ(U8(yichou.caption), " 當日時辰吉課 ( 彭祖百忌  ：乙日不栽種,  丑日不冠帶 )");
 
   const HourTableRecord r = DaySheet(13);  // 丁丑
-  EXPECT_EQ(r.dayCycleIndex, 13);
+  EXPECT_EQ(r.day, Pillar(13));
   // 亥 hour: a good column of exactly 26 characters has no tip.
   ASSERT_EQ(r.hours[11].good.text.size(), 26u);
   EXPECT_TRUE(r.hours[11].good.tooltip.empty());
@@ -254,15 +247,24 @@ TEST(HourTable, CaptionAndTheSpiritTooltipThreshold) {
 TEST(HourTableLabelColumn, DateLinesAndTheirTips) {
   EXPECT_EQ(U8(HourTableDateLine(u"國曆 95 年  1 月", 29)), "國曆 95 年  1 月 29 日");
 
-  // The month line of the note loses "農曆 1 " and its "月", keeping the pillar.
-  EXPECT_EQ(U8(HourTableLunarLine(1, 1, u"農曆 1 月庚寅", u"")), "農曆 1 月 1 日 ，庚寅");
-  EXPECT_EQ(U8(HourTableLunarLine(1, 1, u"農曆 1 月庚寅", u"月破")), "農曆 1 月 1 日 ，庚寅 ，月破");
-  EXPECT_EQ(U8(HourTableLunarLine(1, 1, u"", u"月破")), "農曆 1 月 1 日 ，月破");
-  EXPECT_EQ(U8(HourTableLunarLine(1, 1, u"", u"")), "農曆 1 月 1 日");
-  // A two-digit month: the six characters end before "月", which goes next.
-  EXPECT_EQ(U8(HourTableLunarLine(11, 1, u"農曆 11 月戊子 ，刀砧", u"")), "農曆 11 月 1 日 ，戊子 ，刀砧");
-  // 24 August 2006 opens the leap seventh month.
-  EXPECT_EQ(U8(HourTableLunarLine(-7, 1, u"農曆閏 7 月丙申", u"")), "農曆閏 7 月 1 日 ，丙申");
+  // The month line of the note loses "農曆 1 月", keeping the pillar (丙戌
+  // 2006 opens with 庚寅); a note that does not open with the month's line
+  // stays whole.
+  EXPECT_EQ(U8(HourTableLunarLine(LunarDate{2006, 1, false, 1}, u"農曆 1 月庚寅", u"")), "農曆 1 月 1 日 ，庚寅");
+  EXPECT_EQ(U8(HourTableLunarLine(LunarDate{2006, 1, false, 1}, u"農曆 1 月庚寅", u"月破")),
+            "農曆 1 月 1 日 ，庚寅 ，月破");
+  EXPECT_EQ(U8(HourTableLunarLine(LunarDate{2006, 1, false, 1}, u"", u"月破")), "農曆 1 月 1 日 ，月破");
+  EXPECT_EQ(U8(HourTableLunarLine(LunarDate{2006, 1, false, 1}, u"", u"")), "農曆 1 月 1 日");
+  EXPECT_EQ(U8(HourTableLunarLine(LunarDate{2006, 1, false, 2}, u"農曆 1 月庚寅", u"")),
+            "農曆 1 月 2 日 ，農曆 1 月庚寅");
+  // A two-digit month.
+  EXPECT_EQ(U8(HourTableLunarLine(LunarDate{2005, 11, false, 1}, u"農曆 11 月戊子 ，刀砧", u"")),
+            "農曆 11 月 1 日 ，戊子 ，刀砧");
+  // 24 August 2006 opens the leap seventh month; 22 December 2033 the leap
+  // eleventh, whose line is longest.
+  EXPECT_EQ(U8(HourTableLunarLine(LunarDate{2006, 7, true, 1}, u"農曆閏 7 月丙申", u"")), "農曆閏 7 月 1 日 ，丙申");
+  EXPECT_EQ(U8(HourTableLunarLine(LunarDate{2033, 11, true, 1}, u"農曆閏 11 月甲子 ，朔 02時 46分", u"")),
+            "農曆閏 11 月 1 日 ，甲子 ，朔 02時 46分");
 
   // The lunar date is the calendar's: 29 January 2006 is lunar 1/1, 31
   // January 1900 too, 1 December 2005 lunar 11/1, 24 August 2006 閏 7/1.

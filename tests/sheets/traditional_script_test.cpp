@@ -16,10 +16,11 @@
 #include "almanac/lookups.h"
 #include "almanac/nine_stars.h"
 #include "almanac/tables.h"
-#include "calendar/cycle.h"
+#include "calendar/names.h"
 #include "calendar/solar_terms.h"
 #include "calendar/tables.h"
 #include "sheets/bone_weighing_model.h"
+#include "sheets/hour_spirits.h"
 #include "sheets/tables.h"
 #include "tests/text_checks.h"
 
@@ -98,12 +99,10 @@ TEST(TraditionalScriptCheck, TrapListLeavesOutCharactersTraditionalTextsUse) {
 
 TEST(TraditionalScript, AlmanacTables) {
   ExpectTableTraditional(kLunarFestivals, "kLunarFestivals");
-  ExpectTableTraditional(kSolarFestivals, "kSolarFestivals");
+  for (const SolarFestivalRow& row : kSolarFestivals) ExpectTraditional(row.name, "kSolarFestivals");
   ExpectTableTraditional(kTermProverbs, "kTermProverbs");
   ExpectTableTraditional(kHexagramTexts, "kHexagramTexts");
-  ExpectTableTraditional(kJoyWealthDirections, "kJoyWealthDirections");
-  ExpectTableTraditional(kFetusGodPlaces, "kFetusGodPlaces");
-  ExpectTableTraditional(kLuckyHourPairs, "kLuckyHourPairs");
+  for (const FetusGod& god : kFetusGods) ExpectTraditional(god.place, "kFetusGods");
   ExpectTableTraditional(kDayCodeTexts, "kDayCodeTexts");
 }
 
@@ -149,7 +148,7 @@ TEST(TraditionalScript, ZodiacFortuneEveryColumn) {
 // Hour sheet tables
 
 TEST(TraditionalScript, HourSheetTables) {
-  ExpectTableTraditional(kHourSpirits, "kHourSpirits");
+  ExpectTableTraditional(kHourSpiritNames, "kHourSpiritNames");
   ExpectTableTraditional(kStemTaboos, "kStemTaboos");
   ExpectTableTraditional(kBranchTaboos, "kBranchTaboos");
 }

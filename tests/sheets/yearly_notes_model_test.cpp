@@ -11,14 +11,14 @@
 #include <vector>
 
 #include "calendar/convert.h"
-#include "calendar/cycle.h"
+#include "calendar/names.h"
 #include "calendar/solar_terms.h"
-#include "calendar/state.h"
 #include "calendar/tables.h"
 #include "calendar/text.h"
 #include "sheets/seasonal_days_model.h"
 #include "sheets/spring_ox_model.h"
 #include "sheets/tables.h"
+#include "tests/text_checks.h"
 
 namespace lunisol {
 namespace {
@@ -37,9 +37,8 @@ YearlyNotesRecord Sheet(int year, int month, int day) {
 
 SpringOxChart ChartForYear(int year) {
   CalendarDate d;
-  const int p = SolarToLunar(year, 6, 1, d);
-  const std::u16string_view pillar = CycleName(p - 1);
-  return BuildSpringOxChart(SpringOxInputsForYear(pillar[0], pillar[1], p, year));
+  SolarToLunar(year, 6, 1, d);
+  return BuildSpringOxChart(SpringOxInputsForYear(YearPillar(d.lunar.year), year));
 }
 
 TEST(YearGodTables, ShapeAndAgreementWithTheCycle) {
@@ -54,43 +53,23 @@ TEST(YearGodTables, ShapeAndAgreementWithTheCycle) {
   EXPECT_EQ(U8(kTaisuiNames[37]), "盧祕");
   EXPECT_EQ(U8(kTaisuiNames[60]), "虞程");
 
-  ASSERT_EQ(kNayinNames.size(), 31u);
-  EXPECT_TRUE(kNayinNames[0].empty());
-  for (size_t q = 1; q <= 30; ++q) {
-    ASSERT_EQ(kNayinNames[q].size(), 3u) << q;
-    // Both cycle places of the pair carry the element the name ends in.
-    const std::u16string element(1, kNayinNames[q].back());
-    EXPECT_EQ(U8(NayinElement(kCycleNames[2 * q - 2])), U8(element)) << q;
-    EXPECT_EQ(U8(NayinElement(kCycleNames[2 * q - 1])), U8(element)) << q;
-  }
-  EXPECT_EQ(U8(kNayinNames[1]), "海中金");
-  EXPECT_EQ(U8(kNayinNames[30]), "大海水");
+  for (const std::u16string_view name : kNayinNames) EXPECT_EQ(name.size(), 3u);
+  EXPECT_EQ(U8(kNayinNames[0]), "海中金");
+  EXPECT_EQ(U8(kNayinNames[29]), "大海水");
 }
 
 TEST(YearlyRules, ElementsColoursAndNayin) {
-  const std::u16string_view wood = u"甲乙寅卯", fire = u"丙丁巳午", metal = u"庚辛申酉", water = u"壬癸子亥",
-                            earth = u"戊己辰戌丑未";
-  for (char16_t c : wood) EXPECT_EQ(StemBranchElement(c), (ElementWords{u'木', u'青'}));
-  for (char16_t c : fire) EXPECT_EQ(StemBranchElement(c), (ElementWords{u'火', u'紅'}));
-  for (char16_t c : metal) EXPECT_EQ(StemBranchElement(c), (ElementWords{u'金', u'白'}));
-  for (char16_t c : water) EXPECT_EQ(StemBranchElement(c), (ElementWords{u'水', u'黑'}));
-  for (char16_t c : earth) EXPECT_EQ(StemBranchElement(c), (ElementWords{u'土', u'黃'}));
-  EXPECT_EQ(StemBranchElement(u' '), (ElementWords{u'土', u'黃'}));
+  EXPECT_EQ(U8(ElementColourWord(Element::kMetal)), "白");
+  EXPECT_EQ(U8(ElementColourWord(Element::kWood)), "青");
+  EXPECT_EQ(U8(ElementColourWord(Element::kWater)), "黑");
+  EXPECT_EQ(U8(ElementColourWord(Element::kFire)), "紅");
+  EXPECT_EQ(U8(ElementColourWord(Element::kEarth)), "黃");
 
-  EXPECT_EQ(U8(ElementColourWord(u"金")), "白");
-  EXPECT_EQ(U8(ElementColourWord(u"木")), "青");
-  EXPECT_EQ(U8(ElementColourWord(u"水")), "黑");
-  EXPECT_EQ(U8(ElementColourWord(u"火")), "紅");
-  EXPECT_EQ(U8(ElementColourWord(u"土")), "黃");
-  EXPECT_TRUE(ElementColourWord(u"").empty());
-
-  EXPECT_EQ(U8(NayinOfPosition(1)), "海中金");
-  EXPECT_EQ(U8(NayinOfPosition(2)), "海中金");
-  EXPECT_EQ(U8(NayinOfPosition(3)), "爐中火");
-  EXPECT_EQ(U8(NayinOfPosition(23)), "屋上土");
-  EXPECT_EQ(U8(NayinOfPosition(60)), "大海水");
-  EXPECT_TRUE(NayinOfPosition(0).empty());
-  EXPECT_TRUE(NayinOfPosition(61).empty());
+  EXPECT_EQ(U8(NayinName(Pillar(0))), "海中金");
+  EXPECT_EQ(U8(NayinName(Pillar(1))), "海中金");
+  EXPECT_EQ(U8(NayinName(Pillar(2))), "爐中火");
+  EXPECT_EQ(U8(NayinName(Pillar(22))), "屋上土");
+  EXPECT_EQ(U8(NayinName(Pillar(59))), "大海水");
 }
 
 TEST(YearlyRules, NineStarOfTheYearAndTheRing) {
@@ -132,17 +111,17 @@ TEST(YearlyRules, VerseLines) {
 
 TEST(YearlyRules, FirstDaysFromTheNewYear) {
   // 2006 opens on 29 January, a 戊午 day.
-  EXPECT_EQ(FirstDayFromNewYear(2006, u'辰'), 11);  // 戊辰
-  EXPECT_EQ(FirstDayFromNewYear(2006, u'辛'), 4);   // 辛酉
-  EXPECT_EQ(FirstDayFromNewYear(2006, u'丑'), 8);   // 乙丑
-  EXPECT_EQ(FirstDayFromNewYear(2006, u'木'), 3);   // 庚申
-  EXPECT_EQ(FirstDayFromNewYear(2006, u'午'), 1);   // the new-year day itself
+  EXPECT_EQ(FirstDayFromNewYear(2006, Branch::kChen), 11);  // 戊辰
+  EXPECT_EQ(FirstDayFromNewYear(2006, Stem::kXin), 4);      // 辛酉
+  EXPECT_EQ(FirstDayFromNewYear(2006, Branch::kChou), 8);   // 乙丑
+  EXPECT_EQ(FirstDayFromNewYear(2006, Element::kWood), 3);  // 庚申
+  EXPECT_EQ(FirstDayFromNewYear(2006, Branch::kWu), 1);     // the new-year day itself
   // The last lunar year of the tables cannot be converted back to a
   // Gregorian date, but its new-year day is still found.
   CalendarDate probe;
-  ASSERT_LT(LunarToSolar(2100, 1, 1, probe), 0);
-  EXPECT_TRUE(FirstDayFromNewYear(2100, u'辰').has_value());
-  EXPECT_FALSE(FirstDayFromNewYear(1800, u'辰').has_value());
+  ASSERT_LT(LunarToSolar({2100, 1, false, 1}, probe), 0);
+  EXPECT_TRUE(FirstDayFromNewYear(2100, Branch::kChen).has_value());
+  EXPECT_FALSE(FirstDayFromNewYear(1800, Branch::kChen).has_value());
 }
 
 TEST(YearlyNotes, Year2006LabelByLabel) {
@@ -150,7 +129,7 @@ TEST(YearlyNotes, Year2006LabelByLabel) {
   EXPECT_TRUE(r.complete);
   EXPECT_EQ(r.yearPosition, 23);
   EXPECT_EQ(U8(r.caption), " 歲 時 記 事");
-  EXPECT_EQ(U8(r.yearPillar), "丙戌");
+  EXPECT_EQ(U8(Name(r.yearPillar)), "丙戌");
   EXPECT_EQ(U8(r.yearGodTitle.text), "太歲 丙戌 年");
   EXPECT_EQ(U8(r.yearGodName.text), "太歲姓白名敏");
   EXPECT_EQ(U8(r.nayin.text), "納音屬土");
@@ -199,7 +178,7 @@ TEST(YearlyNotes, Year2006LabelByLabel) {
 
   // 立春 2006 is a 甲子 day, six days after the 戊午 new year: the ox and
   // herdsman of a yang 戌 year.
-  EXPECT_EQ(U8(r.lichunDayPillar), "甲子");
+  EXPECT_EQ(r.lichunDayPillar, Pillar(Stem::kJia, Branch::kZi));
   EXPECT_EQ(U8(r.springOx[0].text), "神    芒    牛    春");
   EXPECT_EQ(U8(r.springOx[2].text), "二寸 ，頭紅身黃腹黃角耳尾青色");
   EXPECT_EQ(U8(r.springOx[3].text), "脛黑蹄白色 ，尾左繳 ，口開 ，籠");
@@ -358,7 +337,7 @@ TEST(YearlyNotes, EveryYearOfTheRangeIsComplete) {
       EXPECT_EQ(r->yearGodName.text.size(), 6u) << y;
       EXPECT_FALSE(r->verseLines[0].text.empty()) << y;
       EXPECT_FALSE(r->oracleLines[0].text.empty()) << y;
-      EXPECT_EQ(r->lichunDayPillar.size(), 2u) << y;
+      EXPECT_TRUE(r->lichunDayPillar.has_value()) << y;
       for (size_t i : {0, 1, 2, 4})
         EXPECT_NE(r->yearNotes[i].text.find_first_of(u"0123456789"), std::u16string::npos) << y << " " << i;
       // Every herdsman word fits in the seven columns.
@@ -411,65 +390,54 @@ TEST(SpringOx, HerdsmanPlaceAroundTheNewYear) {
   }
 }
 
-TEST(SpringOx, YangAndYinYearsAndTheHerdsmansAge) {
+// The inputs of 2006 (丙戌, 立春 on 4 February 07:27 a 甲子 day, new year on
+// 29 January), with another year's pillar or 立春 day where a test says so.
+SpringOxInputs Inputs2006(Pillar year = Pillar(Stem::kBing, Branch::kXu),
+                          Pillar lichun = Pillar(Stem::kJia, Branch::kZi)) {
   SpringOxInputs in;
-  in.yearStem = u'丙';
-  in.yearBranch = u'戌';
-  in.isYangYear = true;
-  in.yearNayinElement = u"土";
-  in.lichunDayPillar = u"甲子";
-  in.lichunTime = u"0727";
-  in.lichunDate = u"20060204";
-  in.lunarNewYearDate = u"20060129";
-  SpringOxChart c = BuildSpringOxChart(in);
+  in.year = year;
+  in.lichunDay = lichun;
+  in.lichunTime = ClockTime{7, 27};
+  in.lichunDate = GregorianDate{2006, 2, 4};
+  in.lunarNewYear = GregorianDate{2006, 1, 29};
+  return in;
+}
+
+TEST(SpringOx, YangAndYinYearsAndTheHerdsmansAge) {
+  SpringOxChart c = BuildSpringOxChart(Inputs2006());
   EXPECT_EQ(U8(c.ox[2].text), "脛黑蹄白色 ，尾左繳 ，口開 ，籠");
   EXPECT_EQ(U8(c.ox[3].text), "頭索用白色苧繩 ，踏板縣門左扇");
   EXPECT_EQ(U8(c.herdsman[0].text), "芒神高三尺六寸五分 ，面如童子");
   EXPECT_EQ(c.placeDistance, 7);
 
-  in.yearStem = u'丁';
-  in.yearBranch = u'亥';
-  in.isYangYear = false;
-  in.lichunDayPillar = u"庚辰";
-  c = BuildSpringOxChart(in);
+  // A 丁亥 year (Na Yin 土) with 立春 on a 庚辰 day.
+  c = BuildSpringOxChart(Inputs2006(Pillar(Stem::kDing, Branch::kHai), Pillar(Stem::kGeng, Branch::kChen)));
   EXPECT_EQ(U8(c.ox[1].text), "二寸 ，頭紅身黑腹黃角耳尾白色");
   EXPECT_EQ(U8(c.ox[2].text), "脛黃蹄白色 ，尾右繳 ，口合 ，籠");
   EXPECT_EQ(U8(c.ox[3].text), "頭索用紅色絲繩 ，踏板縣門右扇");
   EXPECT_EQ(U8(c.herdsman[0].text), "芒神高三尺六寸五分 ，面如老人");
-  in.yearBranch = u'卯';
-  EXPECT_EQ(U8(BuildSpringOxChart(in).herdsman[0].text), "芒神高三尺六寸五分 ，面如少壯");
+  EXPECT_EQ(U8(BuildSpringOxChart(Inputs2006(Pillar(Stem::kDing, Branch::kMao))).herdsman[0].text),
+            "芒神高三尺六寸五分 ，面如少壯");
 }
 
 TEST(SpringOx, HerdsmanWordsFlowFromColumnToColumn) {
-  SpringOxInputs in;
-  in.yearStem = u'丙';
-  in.yearBranch = u'戌';
-  in.isYangYear = true;
-  in.yearNayinElement = u"土";
-  in.lichunTime = u"0727";
-  in.lichunDate = u"20060204";
-  in.lunarNewYearDate = u"20060129";
-
   // 甲子 (金) and 戊辰 (木): clothes and hair make exactly 16 characters.
-  for (const char16_t* pillar : {u"甲子", u"戊辰"}) {
-    in.lichunDayPillar = pillar;
-    const SpringOxChart c = BuildSpringOxChart(in);
-    EXPECT_EQ(c.herdsman[1].text.size(), 16u) << U8(pillar);
-    EXPECT_EQ(c.herdsman[2].text.substr(0, 2), u"罨耳") << U8(pillar);
+  for (const Pillar pillar : {Pillar(Stem::kJia, Branch::kZi), Pillar(Stem::kWu, Branch::kChen)}) {
+    const SpringOxChart c = BuildSpringOxChart(Inputs2006(Pillar(Stem::kBing, Branch::kXu), pillar));
+    EXPECT_EQ(c.herdsman[1].text.size(), 16u) << U8(Name(pillar));
+    EXPECT_EQ(c.herdsman[2].text.substr(0, 2), u"罨耳") << U8(Name(pillar));
   }
+  const Pillar year(Stem::kBing, Branch::kXu);
   // 丙子 (水): the 18-character hair pushes 11 characters on.
-  in.lichunDayPillar = u"丙子";
-  SpringOxChart c = BuildSpringOxChart(in);
+  SpringOxChart c = BuildSpringOxChart(Inputs2006(year, Pillar(Stem::kBing, Branch::kZi)));
   EXPECT_EQ(U8(c.herdsman[1].text), "黃衣青腰帶 ，平梳兩髻 ，左髻在");
   EXPECT_EQ(U8(c.herdsman[2].text.substr(0, 13)), "耳前 ，右髻在耳後 ，罨耳");
   // 甲戌 (火): the same length, mirrored.
-  in.lichunDayPillar = u"甲戌";
-  c = BuildSpringOxChart(in);
+  c = BuildSpringOxChart(Inputs2006(year, Pillar(Stem::kJia, Branch::kXu)));
   EXPECT_EQ(U8(c.herdsman[1].text), "青衣白腰帶 ，平梳兩髻 ，右髻在");
   EXPECT_EQ(U8(c.herdsman[2].text.substr(0, 13)), "耳前 ，左髻在耳後 ，罨耳");
   // 丙戌 (土): one character, the blank before the comma, moves on.
-  in.lichunDayPillar = u"丙戌";
-  c = BuildSpringOxChart(in);
+  c = BuildSpringOxChart(Inputs2006(year, Pillar(Stem::kBing, Branch::kXu)));
   EXPECT_EQ(U8(c.herdsman[1].text), "青衣白腰帶 ，平梳兩髻在頂真上 ");
   EXPECT_EQ(U8(c.herdsman[2].text.substr(0, 4)), "，罨耳左");
   // Columns 4 and 5 show at most 15 characters, the others 16.
@@ -490,9 +458,8 @@ TEST(SeasonalDays, DogDaysAreCountedByTermAndStemOnly) {
     for (int m = month;; ++m)
       for (int d = m == month ? termDay : 1; d <= DaysInSolarMonth(year, m); ++d) {
         CalendarDate c;
-        if (SolarToLunar(year, m, d, c) <= 0 || c.dayStem != 6 || ++seen < n) continue;
-        return U8(LunarMonthDayText(c.lunarMonth, c.lunarDay)) + " 庚" +
-               U8(kBranchNames[static_cast<size_t>(c.dayBranch)]);
+        if (SolarToLunar(year, m, d, c) <= 0 || c.dayPillar.stem() != Stem::kGeng || ++seen < n) continue;
+        return U8(LunarMonthDayText(c.lunar)) + " 庚" + U8(Name(c.dayPillar.branch()));
       }
   };
   for (int year : {2009, 2012, 2020, 2023, 2025}) {
@@ -510,29 +477,26 @@ TEST(SeasonalDays, DogDaysAreCountedByTermAndStemOnly) {
 
 TEST(SeasonalDays, RealLeapMonthsAndTermDays) {
   // 1919 has a leap seventh month, which holds the fifth 戊 day after 立秋.
-  std::optional<SeasonalDay> d = FindDayAfterTerm(1919, u"立秋", u"戊", 5);
+  std::optional<SeasonalDay> d = FindDayAfterTerm(1919, SolarTerm::kStartOfAutumn, Stem::kWu, 5);
   ASSERT_TRUE(d.has_value());
-  EXPECT_EQ(U8(d->monthDay), "閏 7 月 30");  // 1919-09-23
-  EXPECT_EQ(U8(d->pillarHalf), "寅");
+  EXPECT_EQ(U8(LunarMonthDayText(d->date)), "閏 7 月 30");  // 1919-09-23
+  EXPECT_EQ(d->pillar.branch(), Branch::kYin);
 
   // 夏至 1916 falls on a 庚 day, which is itself the first 庚 day.
-  CalendarState state;
-  int y = 0, m = 0, day = 0;
-  ASSERT_TRUE(FindSolarTermDate(state, 1916, u"夏至", y, m, day));
+  const GregorianDate solstice = *TermDate(1916, SolarTerm::kSummerSolstice);
   CalendarDate c;
-  ASSERT_GT(SolarToLunar(y, m, day, c), 0);
-  ASSERT_EQ(c.dayStem, 6);
-  d = FindDayAfterTerm(1916, u"夏至", u"庚", 1);
+  ASSERT_GT(SolarToLunar(solstice.year, solstice.month, solstice.day, c), 0);
+  ASSERT_EQ(c.dayPillar.stem(), Stem::kGeng);
+  d = FindDayAfterTerm(1916, SolarTerm::kSummerSolstice, Stem::kGeng, 1);
   ASSERT_TRUE(d.has_value());
-  EXPECT_EQ(U8(d->monthDay), U8(Format(u"%d 月 %d", {c.lunarMonth, c.lunarDay})));
-  EXPECT_EQ(U8(d->pillarHalf), U8(kBranchNames[static_cast<size_t>(c.dayBranch)]));
+  EXPECT_EQ(d->date, c.lunar);
 
-  // A branch search answers the stem.
-  d = FindDayAfterTerm(2006, u"小暑", u"-未", 1);
+  // A branch search: the first 未 day from 小暑 2006 is a 丁未 day.
+  d = FindDayAfterTerm(2006, SolarTerm::kMinorHeat, Branch::kWei, 1);
   ASSERT_TRUE(d.has_value());
-  EXPECT_EQ(U8(d->pillarHalf), "丁");
-  EXPECT_FALSE(FindDayAfterTerm(2006, u"小暑", u"未未", 1).has_value());
-  EXPECT_FALSE(FindDayAfterTerm(2006, u"立夏至", u"庚", 1).has_value());
+  EXPECT_EQ(d->pillar.stem(), Stem::kDing);
+  EXPECT_FALSE(FindDayAfterTerm(2006, SolarTerm::kMinorHeat, Branch::kWei, 0).has_value());
+  EXPECT_FALSE(FindDayAfterTerm(1899, SolarTerm::kMinorHeat, Branch::kWei, 1).has_value());
 
   // 2014: nine days after 立冬 is in the leap ninth month.
   const SeasonalDaysSheet s = BuildSeasonalDays(2014);

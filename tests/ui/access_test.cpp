@@ -227,7 +227,9 @@ TEST(Reach, AScreenReaderIsToldTheChosenDay) {
     const DayLists lists = EvaluateDayLists(2009, 5, day);
     const QString name = f.almanacPage()->accessibleName(), about = f.almanacPage()->accessibleDescription();
     EXPECT_TRUE(name.contains(QStringLiteral("2009 年 5 月 %1 日").arg(day))) << name.toStdString();
-    EXPECT_TRUE(about.contains(ToQString(LunarDateName(lists.lunarMonth, lists.lunarDay)))) << about.toStdString();
+    EXPECT_TRUE(about.contains(
+        ToQString(LunarDateName(LunarDateFromSigned(lists.lunarYear, lists.lunarMonth, lists.lunarDay)))))
+        << about.toStdString();
     if (lists.allBad) {
       EXPECT_TRUE(about.contains(QStringLiteral("諸事不宜")));
       continue;

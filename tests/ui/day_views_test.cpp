@@ -72,8 +72,7 @@ AlmanacList AlmanacOf(const DayLists& d) {
 DayLists FirstDayWhere(int year, const std::function<bool(const DayLists&)>& want) {
   DayLists d;
   for (int n = CivilDayNumber(year, 1, 1); n <= CivilDayNumber(year, 12, 31); ++n) {
-    int y = 0, m = 0, day = 0;
-    CivilDate(n, y, m, day);
+    const auto [y, m, day] = CivilDate(n);
     if (EvaluateDayLists(y, m, day, d) && want(d)) return d;
   }
   ADD_FAILURE() << "no such day in " << year;
@@ -148,7 +147,8 @@ TEST(DayViews, DaySheetShowsTheAlmanacListThenTheBooksLists) {
   EXPECT_EQ(sheet.placeCell(DayPlace::kGod).text, Q(u"明堂（黃道）"));
   EXPECT_EQ(sheet.placeCell(DayPlace::kOfficer).text, Q(u"滿日"));
   EXPECT_EQ(sheet.placeCell(DayPlace::kMarks).text, Q(u"三娘煞"));
-  EXPECT_EQ(sheet.placeCell(DayPlace::kClash).text, Q(ClashText(7, 7, 25).text) + Q(u"　歲煞西"));
+  EXPECT_EQ(sheet.placeCell(DayPlace::kClash).text,
+            Q(ClashText(Pillar(Stem::kXin, Branch::kWei), Pillar(25)).text) + Q(u"　歲煞西"));
   EXPECT_EQ(sheet.placeCell(DayPlace::kTaboo).text, Q(u"辛日不合醬　未日不服藥"));
   EXPECT_TRUE(sheet.placeCell(DayPlace::kRuleSet).text.contains(Q(u"董公選擇日要覽")));
   for (const bool bad : {false, true}) {

@@ -30,7 +30,7 @@ struct EvaluatedMonth {
   MonthTermState terms;
   MonthAlmanac month;
   EvaluatedMonth(int year, int m) {
-    LoadYearData(data, year, m);
+    LoadYearData(data, year);
     month = EvaluateMonth(year, m, data, terms);
   }
 };

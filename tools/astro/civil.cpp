@@ -2,30 +2,20 @@
 
 #include <cmath>
 
+#include "calendar/vocabulary.h"
 #include "tools/astro/delta_t.h"
 
 namespace lunisol::astro {
 
-int JdnFromCivil(int year, int month, int day) {
-  // Count from March so that the leap day ends the counting year.
-  const int a = (14 - month) / 12;
-  const int y = year + 4800 - a;
-  const int m = month + 12 * a - 3;
-  return day + (153 * m + 2) / 5 + 365 * y + y / 4 - y / 100 + y / 400 - 32045;
-}
+// The calendar's one day count, moved to the Julian day numbers: day 0 of
+// CivilDayNumber is 1970-01-01, JDN 2440588.
+constexpr int kJdnOfDayZero = 2440588;
+
+int JdnFromCivil(int year, int month, int day) { return CivilDayNumber(year, month, day) + kJdnOfDayZero; }
 
 CivilDate CivilFromJdn(int jdn) {
-  const int a = jdn + 32044;
-  const int b = (4 * a + 3) / 146097;
-  const int c = a - 146097 * b / 4;
-  const int d = (4 * c + 3) / 1461;
-  const int e = c - 1461 * d / 4;
-  const int m = (5 * e + 2) / 153;
-  CivilDate out;
-  out.day = e - (153 * m + 2) / 5 + 1;
-  out.month = m + 3 - 12 * (m / 10);
-  out.year = 100 * b + d - 4800 + m / 10;
-  return out;
+  const GregorianDate d = lunisol::CivilDate(jdn - kJdnOfDayZero);
+  return CivilDate{d.year, d.month, d.day};
 }
 
 int JdnOfJulianDate(double jd) { return static_cast<int>(std::floor(jd + 0.5)); }

@@ -167,15 +167,20 @@ std::string SolarTermTimeSource(const TableSet& t) {
   std::ostringstream out;
   out << kHeader
       << "//\n"
-         "// Clock time (UTC+8, cut to the minute) at which each solar term begins,\n"
-         "// index (year - 1900) * 24 + term, term 0 = 小寒.\n"
+         "// Minute of the day (UTC+8, cut to the minute) at which each solar term\n"
+         "// begins, index (year - 1900) * 24 + term, term 0 = 小寒.\n"
          "\n#include \"calendar/tables.h\"\n\nnamespace lunisol {\n\n"
-         "const std::array<std::u16string_view, kTermYearCount * 24> SolarTermTimeTable{\n";
+         "const std::array<uint16_t, kTermYearCount * 24> SolarTermMinutes{\n";
   for (size_t y = 0; y < t.termTimes.size(); ++y) {
     out << "    // " << (1900 + static_cast<int>(y)) << "\n";
     for (int half = 0; half < 2; ++half) {
       out << "   ";
-      for (int k = 0; k < 12; ++k) out << " u\"" << t.termTimes[y][half * 12 + k] << "\",";
+      for (int k = 0; k < 12; ++k) {
+        const std::string& hhmm = t.termTimes[y][static_cast<size_t>(half * 12 + k)];
+        char buf[16];
+        std::snprintf(buf, sizeof buf, " %4d,", std::stoi(hhmm.substr(0, 2)) * 60 + std::stoi(hhmm.substr(2, 2)));
+        out << buf;
+      }
       out << "\n";
     }
   }

@@ -54,7 +54,7 @@ QStringList Fields(const ChosenDay& d) {
   const QDate date = DateOf(d);
   QStringList reasons;
   for (const std::u16string& r : ItemReasons(d.item)) reasons << Q(r);
-  return {DateText(date), WeekdayOf(date), Q(LunarDateName(d.lunarMonth, d.lunarDay)),
+  return {DateText(date), WeekdayOf(date), Q(LunarDateName(LunarDateFromSigned(d.lunarYear, d.lunarMonth, d.lunarDay))),
           DayGodText(d.dayGod, d.yellowPath), reasons.join(u'、')};
 }
 

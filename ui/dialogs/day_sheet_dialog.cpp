@@ -8,7 +8,7 @@
 
 #include "almanac/lunar_date_names.h"
 #include "calendar/convert.h"
-#include "calendar/cycle.h"
+#include "calendar/names.h"
 #include "calendar/tables.h"
 #include "days/day_finder.h"
 #include "sheets/tables.h"
@@ -74,8 +74,9 @@ QString GregorianLine(const DaySheetFacts& f) {
 
 QString LunarLine(const DaySheetFacts& f) {
   return QStringLiteral("農曆 %1年 %2　%3日")
-      .arg(Q(CycleName(f.lunarYearCycle)), Q(LunarDateName(f.lists.lunarMonth, f.lists.lunarDay)),
-           Q(CycleName(f.lists.dayCycle)));
+      .arg(Q(Name(Pillar(f.lunarYearCycle))),
+           Q(LunarDateName(LunarDateFromSigned(f.lists.lunarYear, f.lists.lunarMonth, f.lists.lunarDay))),
+           Q(Name(Pillar(f.lists.dayCycle))));
 }
 
 // What a fixed place of the sheet says in a view, and in which colour.
@@ -94,8 +95,7 @@ std::pair<QString, QColor> PlaceText(DayPlace place, const DaySheetFacts& f, Day
     case DayPlace::kOfficerLabel:
       return {QStringLiteral("建除"), kLabelColour};
     case DayPlace::kOfficer:
-      return {Q(SpiritName(OfficerSpirit(d.officer))),
-              ToQColor(OfficerColour(kOfficerNames[static_cast<size_t>(d.officer)]))};
+      return {Q(SpiritName(OfficerSpirit(d.officer))), ToQColor(OfficerColour(OfficerAt(d.officer)))};
     case DayPlace::kGoodLabel:
       return {QStringLiteral("吉神"), kGoodColour};
     case DayPlace::kBadLabel:
@@ -135,10 +135,10 @@ std::optional<DaySheetFacts> DaySheetFactsOf(int year, int month, int day) {
   BuildAlmanacList(f.lists, f.almanac);
   f.weekday = date.weekday;
   f.lunarYearCycle = yearNumber - 1;
-  f.clash = ClashText(date.dayStem, date.dayBranch, f.lunarYearCycle);
-  f.yearSha = YearShaText(date.dayBranch);
-  f.stemTaboo = kStemTaboos[static_cast<size_t>(date.dayStem)];
-  f.branchTaboo = kBranchTaboos[static_cast<size_t>(date.dayBranch)];
+  f.clash = ClashText(date.dayPillar, Pillar(f.lunarYearCycle));
+  f.yearSha = YearShaText(date.dayPillar.branch());
+  f.stemTaboo = kStemTaboos[static_cast<size_t>(Index(date.dayPillar.stem()))];
+  f.branchTaboo = kBranchTaboos[static_cast<size_t>(Index(date.dayPillar.branch()))];
   return f;
 }
 
