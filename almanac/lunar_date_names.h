@@ -15,5 +15,8 @@ extern const std::array<std::u16string_view, 30> kLunarDayNames30;
 
 // Empty outside months 1..12 and days 1..30.
 std::u16string LunarDateName(const LunarDate& date);
+// "正月", "閏四月": the month alone, as calendars print it on its first day;
+// empty outside 1..12.
+std::u16string LunarMonthName(int month, bool leap);
 
 }  // namespace lunisol

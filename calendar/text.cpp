@@ -70,18 +70,6 @@ int ParseDecimal(std::u16string_view text) {
   return static_cast<int>(negative ? -v : v);
 }
 
-std::u16string_view TrimTrailingBlanks(std::u16string_view text) {
-  while (!text.empty() && (text.back() == u' ' || text.back() == u'\t' || text.back() == u'\r' || text.back() == u'\n'))
-    text.remove_suffix(1);
-  return text;
-}
-
-std::u16string TrimBlanks(std::u16string_view text) {
-  text = TrimTrailingBlanks(text);
-  while (!text.empty() && (text.front() == u' ' || text.front() == u'\t')) text.remove_prefix(1);
-  return std::u16string(text);
-}
-
 std::string ToUtf8(std::u16string_view text) {
   std::string out;
   out.reserve(text.size() * 3);

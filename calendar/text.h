@@ -27,9 +27,6 @@ std::u16string Format(std::u16string_view format, std::initializer_list<FormatAr
 // first other character (as the platform's text-to-integer conversion does).
 int ParseDecimal(std::u16string_view text);
 
-std::u16string TrimBlanks(std::u16string_view text);
-std::u16string_view TrimTrailingBlanks(std::u16string_view text);
-
 std::string ToUtf8(std::u16string_view text);
 std::u16string FromUtf8(std::string_view text);
 

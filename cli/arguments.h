@@ -31,17 +31,26 @@ struct Value {
   int number = 0;    // numbers, and the index (or set of bits) of a named choice
 };
 
+// A word a reader accepts by name.
+struct Choice {
+  std::string name;
+  std::string lead;  // what the help says before it, opening a group of names: "or one of the book's sixty:"
+};
+
 // One kind of argument.
 struct Reader {
   std::string_view form;  // how help writes its value: "YYYY-MM-DD", "YEAR"
   std::string expects;    // what it accepts: "a date YYYY-MM-DD within …"
   std::function<bool(std::string_view word, Value& value)> read;
-  // The names it accepts, when it reads names from a table of another part
-  // of the program (asked for only when shown, once every table is there).
-  std::string (*names)() = nullptr;
+  // The names it accepts, when it reads names: the help lists them after
+  // `expects` and the shell's completion offers them. Asked for only when
+  // needed, once the tables of the rest of the program are there.
+  std::vector<Choice> (*names)() = nullptr;
   bool anyBytes = false;  // a file name: bytes as the system spells them, not necessarily UTF-8
+  bool list = false;      // several of its names joined by commas: "lunar,terms"
 
-  std::string Expects() const { return names ? expects + names() : expects; }
+  // `expects`, followed by the names: "an almanac word, one of: 祭祀, 祈福, …"
+  std::string Expects() const;
 };
 
 // The readers, each used by every command that takes its kind.
@@ -50,6 +59,7 @@ extern const Reader kYearReader;           // 1900..2100
 extern const Reader kMonthReader;          // 1..12
 extern const Reader kHourReader;           // 0 (子) .. 11 (亥), 12 (the late 子 hour)
 extern const Reader kSexReader;            // 男 (0) or 女 (1)
+extern const Reader kColourReader;         // when to highlight: auto (0), always (1) or never (2)
 extern const Reader kActivityReader;       // an almanac word (嫁娶, 入宅 …) or one of the book's sixty
 extern const Reader kFileReader;           // any name the system accepts
 extern const Reader kCalendarPartsReader;  // ical's "lunar,terms,…", as bits of CalendarPart

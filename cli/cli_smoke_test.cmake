@@ -191,7 +191,7 @@ foreach(case
     "phases;2009;2010|unexpected word '2010'; usage: phases YEAR"
     "day;2009-05-26;--bogus|day: unknown option '--bogus'"
     "bone;2009-05-26;-1|HOUR '-1' is not an hour 0 (子, 0-1 h) .. 11 (亥)"
-    "chart;2000-08-16;2;M|SEX 'M' is not 男 or 女"
+    "chart;2000-08-16;2;M|SEX 'M' is not one of: 男, 女"
     "help;nosuch|help: unknown command 'nosuch'"
     "--version;x|unexpected word 'x'")
   string(FIND "${case}" "|" bar)
@@ -220,7 +220,7 @@ run(0 same day --help)
 if(NOT help_day STREQUAL same)
   message(FATAL_ERROR "help day and day --help differ")
 endif()
-foreach(part "usage: lunisol-cli day DATE [-o FILE]" "       lunisol-cli day FROM TO [-o FILE]" "  TO " "Example:\n  lunisol-cli day ")
+foreach(part "usage: lunisol-cli day DATE [--text] [-o FILE]" "       lunisol-cli day FROM TO [--text] [-o FILE]" "  TO " "Example:\n  lunisol-cli day ")
   expect_in("${help_day}" "${part}")
 endforeach()
 run(0 out --version)

@@ -3,6 +3,7 @@
 // kind is one Reader in readers.cpp).
 #include "cli/commands.h"
 
+#include "cli/cal_command.h"
 #include "cli/calendar_commands.h"
 #include "cli/chart_command.h"
 #include "cli/day_command.h"
@@ -48,6 +49,20 @@ const std::vector<Command> kCommands{
                 "written, so those codes can be seen.",
      .example = "convert 2009-05-26",
      .run = RunConvert},
+    {.name = "cal",
+     .summary = "a month or a year as a calendar with lunar dates, solar terms and festivals",
+     .forms = {{{.name = "YEAR", .reader = &kYearReader, .help = "the year (default this year)", .optional = true},
+                {.name = "MONTH",
+                 .reader = &kMonthReader,
+                 .help = "the month (default: every month of YEAR, or this month without YEAR)",
+                 .optional = true}}},
+     .options = {{"--color", &kColourReader,
+                  "when to show today in reverse video (default auto: when writing to a terminal)"}},
+     .details = "Text for a reader at a terminal, in the manner of cal(1): the weeks from Sunday, each day with its "
+                "lunar date (the month's name on its first day), the solar term beginning on it and its festivals; "
+                "under the grid every term with its time in Taiwan and every festival in full. 80 columns wide.",
+     .example = "cal 2026 12",
+     .run = RunCal},
     {.name = "days",
      .summary = "each day of a range: lunar date, pillar, term, nine star, hexagram, officer",
      .forms = {{kFrom, kTo}},
@@ -108,10 +123,12 @@ const std::vector<Command> kCommands{
     {.name = "day",
      .summary = "a day's spirits and 宜/忌 with their reasons, and the almanac's list",
      .forms = {{kDate}, {kFrom, kTo}},
+     .options = {{"--text", nullptr, "the day as the almanac's day sheet says it, in text rather than JSON"}},
      .details = "One JSON object for DATE, one a line for each day from FROM to TO: the spirits and the 宜/忌 of "
                 "every activity by the rules of 《欽定協紀辨方書》, and `almanac`, the list a Taiwanese farmer's "
                 "almanac prints over it (its words, folk marks and the few 忌 that matter most, each item with its "
-                "reasons and source).",
+                "reasons and source). With --text, each day as lines to read: its dates, 值神, 建除, 吉神, 凶煞, the "
+                "almanac's 宜 and 忌, 沖煞, 彭祖百忌 and its folk marks.",
      .example = "day 2009-05-26",
      .run = RunDay},
     {.name = "choose",

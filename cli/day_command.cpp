@@ -9,6 +9,7 @@
 #include "calendar/names.h"
 #include "calendar/tables.h"
 #include "calendar/text.h"
+#include "cli/day_text.h"
 #include "cli/json_util.h"
 #include "days/almanac_list.h"
 #include "days/day_facts.h"
@@ -170,6 +171,13 @@ int RunDay(const Args& a, std::ostream& out, std::ostream&) {
   const Ymd& to = a.Has("TO") ? a.Date("TO") : from;
   const int first = CivilDayNumber(from.year, from.month, from.day);
   const int last = CivilDayNumber(to.year, to.month, to.day);
+  if (a.Has("--text")) {
+    for (int n = first; n <= last && out; ++n) {
+      const auto [y, m, d] = CivilDate(n);
+      out << (n > first ? "\n" : "") << DayText(y, m, d);
+    }
+    return 0;
+  }
   const Names names;
   DayLists lists;
   AlmanacList almanac;

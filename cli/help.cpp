@@ -3,54 +3,51 @@
 #include <algorithm>
 #include <vector>
 
+#include "cli/text_width.h"
+
 namespace lunisol::cli {
 
 namespace {
 
 constexpr std::string_view kProgram = "lunisol-cli";
-constexpr size_t kWidth = 100;  // columns of a help line
-
-// Terminal columns of UTF-8 text, near enough: two for a character of three
-// or four bytes (the CJK ones), one for any other.
-size_t Columns(std::string_view text) {
-  size_t n = 0;
-  for (const char c : text) {
-    const auto byte = static_cast<unsigned char>(c);
-    if ((byte & 0xC0) != 0x80) n += byte >= 0xE0 ? 2 : 1;
-  }
-  return n;
-}
+constexpr int kWidth = 100;  // columns of a help line
 
 // `text` in lines of at most kWidth columns (a longer word alone on its
 // line), every line after the first indented by `indent`.
-std::string Wrapped(std::string_view text, size_t indent) {
+std::string Wrapped(std::string_view text, int indent) {
   std::string wrapped;
-  size_t column = indent;
+  int column = indent;
   while (!text.empty()) {
     const size_t space = text.find(' ');
     const std::string_view word = text.substr(0, space);
     text = space == std::string_view::npos ? std::string_view() : text.substr(space + 1);
-    if (!wrapped.empty() && column + 1 + Columns(word) > kWidth) {
-      wrapped += "\n" + std::string(indent, ' ');
+    if (!wrapped.empty() && column + 1 + DisplayWidth(word) > kWidth) {
+      wrapped += "\n" + std::string(static_cast<size_t>(indent), ' ');
       column = indent;
     } else if (!wrapped.empty()) {
       wrapped += ' ';
       ++column;
     }
     wrapped += word;
-    column += Columns(word);
+    column += DisplayWidth(word);
   }
   return wrapped;
 }
 
-// "--birth-year YEAR", "--best-first", "DATE".
-std::string OptionWords(const Param& o) {
+void PrintColumns(std::ostream& out, const std::vector<std::pair<std::string, std::string>>& rows) {
+  int width = 0;
+  for (const auto& [left, right] : rows) width = std::max(width, DisplayWidth(left));
+  for (const auto& [left, right] : rows) out << "  " << PadRight(left, width + 2) << Wrapped(right, width + 4) << "\n";
+}
+
+}  // namespace
+
+std::string ParamWords(const Param& o) {
   std::string words(o.name);
   if (o.reader) words += " " + std::string(o.reader->form);
   return words;
 }
 
-// "choose ACTIVITY FROM TO [--birth-year YEAR] [--best-first]"
 std::string FormLine(const Command& c, const Form& form) {
   std::string line(c.name);
   size_t open = 0;
@@ -60,12 +57,11 @@ std::string FormLine(const Command& c, const Form& form) {
     open += p.optional;
   }
   line += std::string(open, ']');
-  for (const Param& o : c.options) line += " [" + OptionWords(o) + "]" + (o.repeatable ? "…" : "");
+  for (const Param& o : c.options) line += " [" + ParamWords(o) + "]" + (o.repeatable ? "…" : "");
   return line;
 }
 
-// The params a command's help explains, each once, in the order they come.
-std::vector<const Param*> Explained(const Command& c) {
+std::vector<const Param*> ExplainedParams(const Command& c) {
   std::vector<const Param*> params;
   auto add = [&](const Param& p) {
     const bool seen = std::any_of(params.begin(), params.end(), [&](const Param* q) { return q->name == p.name; });
@@ -85,15 +81,6 @@ std::string Explanation(const Param& p) {
   return text;
 }
 
-void PrintColumns(std::ostream& out, const std::vector<std::pair<std::string, std::string>>& rows) {
-  size_t width = 0;
-  for (const auto& [left, right] : rows) width = std::max(width, left.size());
-  for (const auto& [left, right] : rows)
-    out << "  " << left << std::string(width - left.size() + 2, ' ') << Wrapped(right, width + 4) << "\n";
-}
-
-}  // namespace
-
 std::string UsageLine(const Command& command) {
   std::string line;
   for (const Form& f : command.forms) line += (line.empty() ? "" : " | ") + FormLine(command, f);
@@ -104,8 +91,9 @@ void PrintOverview(std::ostream& out) {
   out << "usage: " << kProgram << " COMMAND [ARGUMENTS] [-o FILE]\n"
       << "       " << kProgram << " help COMMAND\n"
       << "       " << kProgram << " --help | --version\n\n"
-      << "The traditional Chinese almanac (農民曆) of 1900–2100 for other programs. Every command prints\n"
-      << "UTF-8 JSON, except phases (a moon-phase file) and ical (an iCalendar file).\n\n"
+      << "The traditional Chinese almanac (農民曆) of 1900–2100 on the command line. Every command prints\n"
+      << "UTF-8 JSON for other programs, except cal (a calendar to read), phases (a moon-phase file) and\n"
+      << "ical (an iCalendar file).\n\n"
       << "Commands:\n";
   std::vector<std::pair<std::string, std::string>> rows;
   for (const Command& c : Commands()) rows.emplace_back(c.name, c.summary);
@@ -125,8 +113,8 @@ void PrintCommandHelp(const Command& command, std::ostream& out) {
   if (!about.empty() && about[0] >= 'a' && about[0] <= 'z') about[0] = static_cast<char>(about[0] - 'a' + 'A');
   out << "\n" << Wrapped(about + ". " + std::string(command.details), 0) << "\n\nArguments and options:\n";
   std::vector<std::pair<std::string, std::string>> rows;
-  for (const Param* p : Explained(command))
-    rows.emplace_back(p->name.starts_with('-') ? OptionWords(*p) : std::string(p->name), Explanation(*p));
+  for (const Param* p : ExplainedParams(command))
+    rows.emplace_back(p->name.starts_with('-') ? ParamWords(*p) : std::string(p->name), Explanation(*p));
   rows.emplace_back("-h, --help", std::string(kHelpOption.help));
   PrintColumns(out, rows);
   out << "\nExample:\n  " << kProgram << " " << command.example << "\n";

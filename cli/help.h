@@ -4,6 +4,7 @@
 
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "cli/commands.h"
 
@@ -16,6 +17,16 @@ void PrintOverview(std::ostream& out);
 void PrintCommandHelp(const Command& command, std::ostream& out);
 // "day DATE | day FROM TO": the forms on one line, for a refusal.
 std::string UsageLine(const Command& command);
+// One form with the command's options:
+// "choose ACTIVITY FROM TO [--birth-year YEAR] [--best-first]".
+std::string FormLine(const Command& command, const Form& form);
+// The params a command's help explains, each once, in the order they come,
+// -o FILE last.
+std::vector<const Param*> ExplainedParams(const Command& command);
+// "--birth-year YEAR", "--best-first", "DATE".
+std::string ParamWords(const Param& param);
+// What a param means to its command and what its reader accepts.
+std::string Explanation(const Param& param);
 // lunisol-cli --version
 void PrintVersion(std::ostream& out);
 

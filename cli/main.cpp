@@ -1,7 +1,8 @@
 // lunisol-cli: the command-line face of the almanac's core. Every command
-// prints UTF-8 JSON (phases a moon-phase file, ical an iCalendar file) on
-// standard output or, with -o FILE, into FILE. Bad arguments give a one-line
-// message on stderr and exit status 2; output that cannot be written, 1.
+// prints UTF-8 JSON (cal a calendar to read, phases a moon-phase file, ical
+// an iCalendar file) on standard output or, with -o FILE, into FILE. Bad
+// arguments give a one-line message on stderr and exit status 2; output that
+// cannot be written, 1.
 #include <cerrno>
 #include <cstring>
 #include <iostream>

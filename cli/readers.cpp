@@ -53,11 +53,19 @@ bool ReadConverterDate(std::string_view word, Value& value) {
   return date.has_value();
 }
 
-bool ReadSex(std::string_view word, Value& value) {
-  if (word != "男" && word != "女") return false;
-  value.number = word == "男" ? 0 : 1;
-  return true;
+// The index of `word` among the reader's names.
+bool ReadChoice(const std::vector<Choice>& choices, std::string_view word, Value& value) {
+  for (size_t i = 0; i < choices.size(); ++i)
+    if (choices[i].name == word) {
+      value.number = static_cast<int>(i);
+      return true;
+    }
+  return false;
 }
+
+std::vector<Choice> Sexes() { return {{"男"}, {"女"}}; }
+
+std::vector<Choice> ColourChoices() { return {{"auto"}, {"always"}, {"never"}}; }
 
 bool ReadActivity(std::string_view word, Value& value) {
   if (!IsUtf8(word)) return false;
@@ -66,11 +74,11 @@ bool ReadActivity(std::string_view word, Value& value) {
   return target.has_value();
 }
 
-std::string Activities() {
-  std::string names;
-  for (int w = 0; w < AlmanacWordCount(); ++w) names += (w ? " " : "") + ToUtf8(AlmanacWordName(w));
-  names += "; or one of the book's sixty:";
-  for (int a = 0; a < kActivityCount; ++a) names += " " + ToUtf8(ActivityName(static_cast<ActivityId>(a)));
+std::vector<Choice> Activities() {
+  std::vector<Choice> names;
+  for (int w = 0; w < AlmanacWordCount(); ++w) names.push_back({ToUtf8(AlmanacWordName(w))});
+  for (int a = 0; a < kActivityCount; ++a)
+    names.push_back({ToUtf8(ActivityName(static_cast<ActivityId>(a))), a == 0 ? "or one of the book's sixty:" : ""});
   return names;
 }
 
@@ -87,16 +95,30 @@ bool ReadCalendarParts(std::string_view list, Value& value) {
   }
 }
 
-std::string CalendarParts() {
-  std::string names;
+std::vector<Choice> CalendarParts() {
+  std::vector<Choice> names;
   for (int i = 0; i < kCalendarPartCount; ++i)
-    names += (i ? ", " : "") + std::string(CalendarPartName(static_cast<CalendarPart>(i)));
+    names.push_back({std::string(CalendarPartName(static_cast<CalendarPart>(i))), ""});
   return names;
 }
 
 std::string YearRange() { return std::to_string(kFirstTermYear) + ".." + std::to_string(kLastTermYear); }
 
 }  // namespace
+
+std::string Reader::Expects() const {
+  if (!names) return expects;
+  std::string text = expects;
+  const std::vector<Choice> choices = names();
+  for (size_t i = 0; i < choices.size(); ++i) {
+    if (!choices[i].lead.empty())
+      text += (i ? "; " : "") + choices[i].lead + " ";
+    else if (i)
+      text += ", ";
+    text += choices[i].name;
+  }
+  return text;
+}
 
 Reader NumberReader(std::string_view form, int min, int max, std::string expects) {
   return {form, std::move(expects), [min, max](std::string_view word, Value& value) {
@@ -115,7 +137,10 @@ const Reader kYearReader = NumberReader("YEAR", kFirstTermYear, kLastTermYear, "
 const Reader kMonthReader = NumberReader("MONTH", 1, 12, "a month 1..12");
 const Reader kHourReader =
     NumberReader("HOUR", 0, 12, "an hour 0 (子, 0-1 h) .. 11 (亥), or 12 (子, 23-24 h: the next day's)");
-const Reader kSexReader{"SEX", "男 or 女", ReadSex};
+const Reader kSexReader{"SEX", "one of: ", [](std::string_view w, Value& v) { return ReadChoice(Sexes(), w, v); },
+                        Sexes};
+const Reader kColourReader{
+    "WHEN", "one of: ", [](std::string_view w, Value& v) { return ReadChoice(ColourChoices(), w, v); }, ColourChoices};
 const Reader kActivityReader{"ACTIVITY", "an almanac word, one of: ", ReadActivity, Activities};
 
 int ActivityNumber(const ChooseTarget& target) {
@@ -128,7 +153,8 @@ ChooseTarget ActivityOfNumber(int number) {
 }
 const Reader kFileReader{"FILE", "a regular file, or a new one (a symbolic link is followed)",
                          [](std::string_view word, Value&) { return !word.empty(); }, nullptr, true};
-const Reader kCalendarPartsReader{"PART,…", "a list of parts from ", ReadCalendarParts, CalendarParts};
+const Reader kCalendarPartsReader{"PART,…", "a list of parts, each one of: ", ReadCalendarParts, CalendarParts, false,
+                                  true};
 const Reader kConverterDateReader{"YYYY-MM-DD", "a date written YYYY-MM-DD", ReadConverterDate};
 
 }  // namespace lunisol::cli

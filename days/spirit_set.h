@@ -25,7 +25,6 @@ class SpiritSet {
  public:
   constexpr void Add(int id) { words_[static_cast<size_t>(id >> 6)] |= uint64_t{1} << (id & 63); }
   constexpr void Add(SpiritId id) { Add(static_cast<int>(id)); }
-  constexpr void Remove(int id) { words_[static_cast<size_t>(id >> 6)] &= ~(uint64_t{1} << (id & 63)); }
   constexpr bool Has(int id) const { return (words_[static_cast<size_t>(id >> 6)] >> (id & 63)) & 1; }
   constexpr bool Has(SpiritId id) const { return Has(static_cast<int>(id)); }
   constexpr bool Empty() const { return (words_[0] | words_[1] | words_[2] | words_[3]) == 0; }

@@ -64,6 +64,15 @@ bool IsLunarYearEnd(int year, int month, int day) {
   return SolarToLunar(year, month, day, next) > 0 && next.lunar == LunarDate{next.lunar.year, 1, false, 1};
 }
 
+// The lunar date and the weekday of a Gregorian day into `out`, left at 0
+// for a day the calendar does not hold.
+void SetDates(int year, int month, int day, CalendarDay& out) {
+  CalendarDate date;
+  if (SolarToLunar(year, month, day, date) <= 0) return;
+  out.lunar = date.lunar;
+  out.weekday = date.weekday;
+}
+
 bool IsVowOnlyDay(const LunarDate& date) {
   if (date.leap || date.month <= 0) return false;
   const std::u16string key = Format(u"%02d%02d", {date.month, date.day});
@@ -74,38 +83,39 @@ bool IsLunarTableFestival(std::u16string_view occasion) {
   return std::find(kLunarTableFestivals.begin(), kLunarTableFestivals.end(), occasion) != kLunarTableFestivals.end();
 }
 
-// The day's festivals and its other occasions, each joined into one text.
-struct DayOccasions {
-  std::u16string festivals;
-  std::u16string deities;
-};
-
 // What the page shows in a day's lunar note, sorted into festivals and the
 // rest. A row holding only one of the almanac's vows is not an observance of
 // its day, so such a day keeps nothing but a 除夕 it may also be.
-void SortLunarOccasions(const CalendarDate& lunar, bool yearEnd, DayOccasions& out) {
+void SortLunarOccasions(const LunarDate& lunar, bool yearEnd, CalendarDay& out) {
   // Month 0 matches no row of the table, which leaves only the eve.
-  const bool vowOnly = IsVowOnlyDay(lunar.lunar);
-  const std::optional<std::u16string> text = LunarFestival(vowOnly ? LunarDate{} : lunar.lunar, yearEnd);
+  const bool vowOnly = IsVowOnlyDay(lunar);
+  const std::optional<std::u16string> text = LunarFestival(vowOnly ? LunarDate{} : lunar, yearEnd);
   if (!text) return;
   static constexpr std::u16string_view kSeparator = u" ，";
   std::u16string_view rest = *text;
   for (;;) {
     const size_t at = rest.find(kSeparator);
     const std::u16string_view occasion = rest.substr(0, at);
-    if (!occasion.empty()) Append(IsLunarTableFestival(occasion) ? out.festivals : out.deities, occasion);
+    if (!occasion.empty()) (IsLunarTableFestival(occasion) ? out.festivals : out.deities).emplace_back(occasion);
     if (at == std::u16string_view::npos) break;
     rest = rest.substr(at + kSeparator.size());
   }
 }
 
-DayOccasions OccasionsOfDay(int year, int month, int day, int term, const CalendarDate& lunar, bool yearEnd) {
-  DayOccasions out;
-  if (auto solar = SolarFestival(year, month, day)) Append(out.festivals, *solar);
+// The day's occasions, with the term and the lunar date already in `out`.
+void AddOccasions(int year, int month, int day, CalendarDay& out) {
+  if (auto solar = SolarFestival(year, month, day)) out.festivals.emplace_back(*solar);
+  const int term = out.term ? Index(*out.term) : -1;
   for (const TermFestival& f : kTermFestivals)
-    if (f.term == term) Append(out.festivals, f.name);
-  SortLunarOccasions(lunar, yearEnd, out);
-  return out;
+    if (f.term == term) out.festivals.emplace_back(f.name);
+  const bool yearEnd = out.lunar.day >= 29 && IsLunarYearEnd(year, month, day);
+  SortLunarOccasions(out.lunar, yearEnd, out);
+}
+
+std::u16string Joined(const std::vector<std::u16string>& items) {
+  std::u16string text;
+  for (const std::u16string& item : items) Append(text, item);
+  return text;
 }
 
 // The day's marks ("楊公忌　月忌"), "諸事不宜" on such a day, "宜：a、b" (with
@@ -139,8 +149,7 @@ struct Day {
   int year = 0;
   int month = 0;
   int day = 0;
-  int term = -1;  // the solar term beginning that day, or −1
-  CalendarDate lunar;
+  CalendarDay facts;  // its occasions only when festivals or deities are asked for
 };
 
 struct Wants {
@@ -150,31 +159,28 @@ struct Wants {
 
 void AddAllDayEvents(const Wants& w, const Day& d, std::vector<CalendarEvent>& out) {
   if (w.lunar) {
-    out.push_back(DayEvent(EventKind::kLunarDate, d.year, d.month, d.day, "lunar", LunarDateName(d.lunar.lunar)));
+    out.push_back(DayEvent(EventKind::kLunarDate, d.year, d.month, d.day, "lunar", LunarDateName(d.facts.lunar)));
     if (w.advice) out.back().description = AdviceLines(*w.advice, d.year, d.month, d.day);
   }
-  if (!w.festivals && !w.deities) return;
-  const bool yearEnd = d.lunar.lunar.day >= 29 && IsLunarYearEnd(d.year, d.month, d.day);
-  DayOccasions o = OccasionsOfDay(d.year, d.month, d.day, d.term, d.lunar, yearEnd);
-  if (w.festivals && !o.festivals.empty())
-    out.push_back(DayEvent(EventKind::kFestival, d.year, d.month, d.day, "festival", std::move(o.festivals)));
-  if (w.deities && !o.deities.empty())
-    out.push_back(DayEvent(EventKind::kDeities, d.year, d.month, d.day, "deities", std::move(o.deities)));
+  if (w.festivals && !d.facts.festivals.empty())
+    out.push_back(DayEvent(EventKind::kFestival, d.year, d.month, d.day, "festival", Joined(d.facts.festivals)));
+  if (w.deities && !d.facts.deities.empty())
+    out.push_back(DayEvent(EventKind::kDeities, d.year, d.month, d.day, "deities", Joined(d.facts.deities)));
 }
 
-CalendarEvent TermEvent(const Day& d) {
-  const std::optional<ClockTime> time = TermTime(d.year, TermAt(d.term));
+CalendarEvent TermEvent(const Day& d, SolarTerm term) {
+  const std::optional<ClockTime> time = TermTime(d.year, term);
   const int minute = time ? time->hour * 60 + time->minute : 0;
-  const std::u16string_view name = kSolarTermNames[static_cast<size_t>(d.term)];
+  const std::u16string_view name = kSolarTermNames[static_cast<size_t>(Index(term))];
   CalendarEvent e = DayEvent(EventKind::kSolarTerm, d.year, d.month, d.day, "term", std::u16string(name));
   // A term comes once a year, so its UID names the year and the term: a
   // revised instant then moves the event instead of adding one.
   char uid[40];
-  std::snprintf(uid, sizeof uid, "%04d-term%02d@lunisol", d.year, d.term);
+  std::snprintf(uid, sizeof uid, "%04d-term%02d@lunisol", d.year, Index(term));
   e.uid = uid;
   e.minute = minute;
   e.summary += u" " + ClockText(minute);
-  e.description = std::u16string(kSolarTermDescriptions[static_cast<size_t>(d.term)]);
+  e.description = std::u16string(kSolarTermDescriptions[static_cast<size_t>(Index(term))]);
   return e;
 }
 
@@ -189,7 +195,7 @@ CalendarEvent PhaseEvent(const Day& d, const MoonPhaseEvent& m) {
 
 void AddTimedEvents(const Wants& w, const Day& d, const MonthMoonPhases& phases, std::vector<CalendarEvent>& out) {
   const size_t first = out.size();
-  if (w.terms && d.term >= 0) out.push_back(TermEvent(d));
+  if (w.terms && d.facts.term) out.push_back(TermEvent(d, *d.facts.term));
   if (w.phases)
     for (int i = 0; i < phases.count; ++i)
       if (phases.moments[static_cast<size_t>(i)].day == d.day)
@@ -198,15 +204,21 @@ void AddTimedEvents(const Wants& w, const Day& d, const MonthMoonPhases& phases,
                    [](const CalendarEvent& a, const CalendarEvent& b) { return a.minute < b.minute; });
 }
 
+std::optional<SolarTerm> TermOnDay(const TermDays& termDays, int month, int day) {
+  if (day == termDays.first) return TermAt(2 * month - 2);
+  if (day == termDays.second) return TermAt(2 * month - 1);
+  return std::nullopt;
+}
+
 void CollectMonth(const Wants& w, int year, int month, std::vector<CalendarEvent>& out) {
   const TermDays termDays = TermDaysOfMonth(year, month);
   const MonthMoonPhases phases = w.phases ? MoonPhasesOfMonth(year, month) : MonthMoonPhases{};
   const int days = DaysInSolarMonth(year, month);
   for (int day = 1; day <= days; ++day) {
-    Day d{year, month, day, -1, {}};
-    if (day == termDays.first) d.term = 2 * month - 2;
-    if (day == termDays.second) d.term = 2 * month - 1;
-    if (w.lunar || w.festivals || w.deities) SolarToLunar(year, month, day, d.lunar);
+    Day d{year, month, day, {}};
+    d.facts.term = TermOnDay(termDays, month, day);
+    if (w.lunar || w.festivals || w.deities) SetDates(year, month, day, d.facts);
+    if (w.festivals || w.deities) AddOccasions(year, month, day, d.facts);
     AddAllDayEvents(w, d, out);
     AddTimedEvents(w, d, phases, out);
   }
@@ -220,6 +232,17 @@ std::optional<CalendarPart> CalendarPartFromName(std::string_view name) {
   for (size_t i = 0; i < kPartNames.size(); ++i)
     if (kPartNames[i] == name) return static_cast<CalendarPart>(i);
   return std::nullopt;
+}
+
+CalendarDay CalendarDayOf(int year, int month, int day) {
+  CalendarDay d;
+  if (year < kFirstCalendarYear || year > kLastCalendarYear || month < 1 || month > 12 || day < 1 ||
+      day > DaysInSolarMonth(year, month))
+    return d;
+  d.term = TermOnDay(TermDaysOfMonth(year, month), month, day);
+  SetDates(year, month, day, d);
+  AddOccasions(year, month, day, d);
+  return d;
 }
 
 int CheckCalendarRequest(const CalendarRequest& r) {

@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "calendar/convert.h"
+
 namespace lunisol {
 
 // What a reader can ask a calendar to carry.
@@ -91,6 +93,19 @@ struct CalendarRequest {
 
 inline constexpr int kFirstCalendarYear = 1900;
 inline constexpr int kLastCalendarYear = 2100;
+
+// One day as a calendar shows it: its lunar date, the solar term that begins
+// on it, its festivals and its other occasions (deities' days, observances),
+// each a name, as the festival and deities events carry them.
+struct CalendarDay {
+  LunarDate lunar;  // all 0 outside 1900..2100
+  int weekday = 0;  // 0 = Sunday
+  std::optional<SolarTerm> term;
+  std::vector<std::u16string> festivals;
+  std::vector<std::u16string> deities;
+};
+// A Gregorian day of 1900..2100 (an empty record for any other).
+CalendarDay CalendarDayOf(int year, int month, int day);
 
 // 0 when the request can be met; kBadCalendarYears for years outside
 // 1900..2100 or in the wrong order; kNoDayAdvice for 宜/忌 without a source.

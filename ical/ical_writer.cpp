@@ -37,6 +37,17 @@ icaltimetype UtcInstant(const CalendarEvent& e) {
   return icaltime_set_timezone(&t, icaltimezone_get_utc_timezone());
 }
 
+// A text as an iCalendar TEXT value may hold it: line breaks (which libical
+// escapes) and tabs, but no other control character, which the format
+// forbids and readers drop or choke on.
+std::string TextValue(std::u16string_view text) {
+  std::u16string clean;
+  clean.reserve(text.size());
+  for (const char16_t c : text)
+    if (c >= 0x20 ? c != 0x7F : c == u'\n' || c == u'\t') clean += c;
+  return ToUtf8(clean);
+}
+
 icalcomponent* EventComponent(const CalendarEvent& e, const icaltimetype& stamp) {
   icalcomponent* v = icalcomponent_new_vevent();
   icalcomponent_add_property(v, icalproperty_new_uid(e.uid.c_str()));
@@ -49,9 +60,9 @@ icalcomponent* EventComponent(const CalendarEvent& e, const icaltimetype& stamp)
     icalcomponent_add_property(v, icalproperty_new_dtstart(start));
     icalcomponent_add_property(v, icalproperty_new_dtend(end));
   }
-  icalcomponent_add_property(v, icalproperty_new_summary(ToUtf8(e.summary).c_str()));
+  icalcomponent_add_property(v, icalproperty_new_summary(TextValue(e.summary).c_str()));
   if (!e.description.empty())
-    icalcomponent_add_property(v, icalproperty_new_description(ToUtf8(e.description).c_str()));
+    icalcomponent_add_property(v, icalproperty_new_description(TextValue(e.description).c_str()));
   icalcomponent_add_property(v, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
   return v;
 }
@@ -64,7 +75,7 @@ std::string Serialized(icalcomponent* c) {
 }
 
 void AddCalendarProperties(icalcomponent* cal, std::u16string_view name) {
-  const std::string utf8 = ToUtf8(name);
+  const std::string utf8 = TextValue(name);
   icalcomponent_add_property(cal, icalproperty_new_version("2.0"));
   icalcomponent_add_property(cal, icalproperty_new_prodid(kProductId));
   icalcomponent_add_property(cal, icalproperty_new_calscale("GREGORIAN"));

@@ -13,6 +13,10 @@ TEST(LunarDateNames, AsAlmanacsWriteThem) {
   EXPECT_EQ(LunarDateName(LunarDateFromSigned(2009, 10, 10)), u"十月初十");
   EXPECT_EQ(LunarDateName(LunarDateFromSigned(2009, -4, 30)), u"閏四月三十");
   EXPECT_EQ(LunarDateName(LunarDateFromSigned(2009, 13, 1)), u"");
+  EXPECT_EQ(LunarDateName(LunarDateFromSigned(2009, 1, 0)), u"");
+  EXPECT_EQ(LunarMonthName(11, true), u"閏十一月");
+  EXPECT_EQ(LunarMonthName(1, false), u"正月");
+  EXPECT_EQ(LunarMonthName(0, false), u"");
 }
 
 }  // namespace lunisol

@@ -14,6 +14,7 @@
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/docs.h"
 #include "cli/output.h"
 #include "cli/run.h"
 
@@ -89,6 +90,37 @@ TEST_F(CliTest, EveryCommandRunsItsExampleAndExplainsItsArguments) {
     for (const Param& o : c.options) EXPECT_NE(help.out.find("  " + std::string(o.name)), std::string::npos);
     EXPECT_NE(help.out.find("-o FILE"), std::string::npos);
   }
+}
+
+// The manual page and the completion come from the table: each command has
+// its section with every argument and option, and its names to complete.
+TEST(CliDocs, ManualAndCompletionCoverEveryCommand) {
+  std::ostringstream man, completion;
+  PrintManPage(man);
+  PrintBashCompletion(completion);
+  const auto roff = [](std::string_view text) {
+    std::string out;
+    for (const char c : text) out += c == '-' ? std::string("\\-") : std::string(1, c);
+    return out;
+  };
+  for (const Command& c : Commands()) {
+    SCOPED_TRACE(std::string(c.name));
+    const size_t section = man.str().find(".SS " + std::string(c.name) + "\n");
+    ASSERT_NE(section, std::string::npos);
+    const std::string text = man.str().substr(section, man.str().find(".SS ", section + 1) - section);
+    for (const Form& f : c.forms)
+      for (const Param& p : f) EXPECT_NE(text.find(roff(p.name)), std::string::npos) << p.name;
+    const size_t options = completion.str().find("'" + std::string(c.name) + " ') echo '");
+    ASSERT_NE(options, std::string::npos);
+    const std::string optionLine = completion.str().substr(options, completion.str().find('\n', options) - options);
+    for (const Param& o : c.options) {
+      EXPECT_NE(text.find(".TP\n\\fB" + roff(o.name)), std::string::npos) << o.name;
+      EXPECT_NE(optionLine.find(std::string(o.name) + " "), std::string::npos) << optionLine;
+    }
+    EXPECT_NE(text.find(roff(c.example)), std::string::npos);
+  }
+  EXPECT_NE(completion.str().find(" 嫁娶 "), std::string::npos);
+  EXPECT_NE(completion.str().find(" 訂盟 "), std::string::npos);
 }
 
 // What each reader takes and what it refuses, at the edges of its range.

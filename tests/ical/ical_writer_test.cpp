@@ -174,6 +174,22 @@ TEST(ICalWriter, YiJiLinesAreTheAlmanacList) {
 
 // The same request gives the same bytes, stamped with the content's revision
 // rather than the time of the run.
+// A text with control characters, which a TEXT value may not hold, is
+// written without them (its line breaks and tabs kept) and reads back whole.
+TEST(ICalWriter, ControlCharactersNeverReachTheFile) {
+  CalendarEvent e{EventKind::kFestival, 2026, 2, 17, -1, "20260217-festival@lunisol", u"春\x08節\x7f",
+                  u"一\n二\t三\x05"};
+  const std::string ics = WriteICalendar(u"名\x1b稱", {e});
+  for (const char c : ics)
+    EXPECT_TRUE(static_cast<unsigned char>(c) >= 0x20 || c == '\t' || c == '\r' || c == '\n') << int(c);
+  const Parsed cal(icalparser_parse_string(ics.c_str()));
+  const std::vector<icalcomponent*> events = Events(cal);
+  ASSERT_EQ(events.size(), 1u);
+  EXPECT_STREQ(icalcomponent_get_summary(events[0]), "春節");
+  EXPECT_STREQ(icalcomponent_get_description(events[0]), "一\n二\t三");
+  EXPECT_EQ(PropertyText(cal.get(), ICAL_NAME_PROPERTY), "名稱");
+}
+
 TEST(ICalWriter, OutputIsReproducible) {
   const CalendarRequest request = Request(2026, 2026, kEveryPart);
   EXPECT_EQ(MakeICalendar(request), MakeICalendar(request));
